@@ -1,0 +1,24 @@
+#pragma once
+// Translation hook of the core. Every user-visible text of the core is written as
+//   vsk::text("Context", "English source text")
+// with two string literals, so that Qt's lupdate extracts them
+// (lupdate -tr-function-alias qsTranslate+=text). The program installs a translator
+// that looks the text up in the loaded language module; without one the source text
+// is returned.
+
+#include <functional>
+#include <string>
+
+namespace vsk {
+
+using Uebersetzer = std::function<std::string(const char* kontext, const char* quelle)>;
+
+// Installs the translator used by text(); an empty function restores the built-in texts.
+void SetzeUebersetzer(Uebersetzer uebersetzer);
+
+std::string text(const char* kontext, const char* quelle);
+
+// Replaces the first "%s" of a message pattern.
+std::string ErsetzeProzentS(const std::string& muster, const std::string& wert);
+
+} // namespace vsk

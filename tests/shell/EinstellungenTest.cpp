@@ -1,0 +1,104 @@
+#include "shell/Einstellungen.h"
+
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vsk {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Inhalt(const fs::path& p) {
+    std::ifstream ein(p, std::ios::binary);
+    std::stringstream s;
+    s << ein.rdbuf();
+    return s.str();
+}
+
+void Schreibe(const fs::path& p, const std::string& text) {
+    std::ofstream aus(p, std::ios::binary);
+    aus << text;
+}
+
+TEST(Einstellungen, MissingFileSectionOrKeyReadsDefault) {
+    test::TempDir dir;
+    Einstellungen ini(dir / "VSK.INI", '.');
+    EXPECT_EQ(ini.ReadInteger("Anwenderdaten", "Bemessung", 1), 1);
+    EXPECT_EQ(ini.ReadFloat("Anwenderdaten", "GammaMs", 1.05), 1.05);
+    EXPECT_EQ(ini.ReadString("ProjektDaten", "TBearbeiter", ""), "");
+    Schreibe(dir / "VSK.INI", "[Anwenderdaten]\nLand=3\n");
+    EXPECT_EQ(ini.ReadInteger("Farbeinstellung", "Land", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("Anwenderdaten", "Bemessung", 1), 1);
+}
+
+TEST(Einstellungen, NamesCompareWithoutCaseAndValuesConvert) {
+    test::TempDir dir;
+    Schreibe(dir / "VSK.INI", "; comment\r\n[anwenderDATEN]\r\n  idsprache = 1036 \r\n"
+                              "PosB=0x8000\r\nGammaMs=1,1\r\nKaputt=abc\r\n"
+                              "TBearbeiter=  A. Muster  \r\n");
+    Einstellungen komma(dir / "VSK.INI", ',');
+    EXPECT_EQ(komma.ReadInteger("Anwenderdaten", "IDSprache", 0), 1036);
+    EXPECT_EQ(komma.ReadInteger("Anwenderdaten", "posb", 0), 32768);
+    EXPECT_EQ(komma.ReadFloat("Anwenderdaten", "GammaMs", 0), 1.1);
+    EXPECT_EQ(komma.ReadInteger("Anwenderdaten", "Kaputt", 7), 7);
+    EXPECT_EQ(komma.ReadFloat("Anwenderdaten", "Kaputt", 2.5), 2.5);
+    EXPECT_EQ(komma.ReadString("ANWENDERDATEN", "tbearbeiter", ""), "A. Muster");
+    // With a decimal point "1,1" is not a number.
+    Einstellungen punkt(dir / "VSK.INI", '.');
+    EXPECT_EQ(punkt.ReadFloat("Anwenderdaten", "GammaMs", 1.05), 1.05);
+}
+
+TEST(Einstellungen, WritesCreateAndReplaceKeepingTheRest) {
+    test::TempDir dir;
+    fs::path datei = dir / "VSK.INI";
+    Einstellungen ini(datei, ',');
+    ini.WriteFloat("Anwenderdaten", "Punktlast_Tgg", 1.35);
+    ini.WriteInteger("Farbeinstellung", "PosB", 255);
+    ini.WriteString("Anwenderdaten", "Version", "/home/a b");
+    ini.WriteFloat("anwenderdaten", "PUNKTLAST_TGG", 1.5);
+    EXPECT_EQ(Inhalt(datei), "[Anwenderdaten]\nPunktlast_Tgg=1,5\nVersion=/home/a b\n\n"
+                             "[Farbeinstellung]\nPosB=255\n");
+    EXPECT_EQ(ini.ReadFloat("Anwenderdaten", "Punktlast_Tgg", 0), 1.5);
+    EXPECT_EQ(ini.ReadInteger("FARBEINSTELLUNG", "posb", 0), 255);
+
+    // CR LF files stay CR LF; comments and unknown keys survive.
+    Schreibe(datei, "; keep\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    ini.WriteInteger("A", "z", 3);
+    EXPECT_EQ(Inhalt(datei), "; keep\r\n[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(Einstellungen, ReadOnlyFileRaisesTheProgramsMessageAndStaysUnchanged) {
+    test::TempDir dir;
+    fs::path datei = dir / "VSK.INI";
+    Schreibe(datei, "[Anwenderdaten]\nBemessung=0\n");
+    fs::permissions(datei, fs::perms::owner_read | fs::perms::group_read);
+    Einstellungen ini(datei, '.');
+    try {
+        ini.WriteInteger("Anwenderdaten", "Bemessung", 1);
+        FAIL() << "no error raised";
+    } catch (const SchreibFehler& f) {
+        EXPECT_EQ(std::string(f.what()), "Not able to write to file " + datei.string());
+    }
+    EXPECT_EQ(Inhalt(datei), "[Anwenderdaten]\nBemessung=0\n");
+    EXPECT_EQ(ini.ReadInteger("Anwenderdaten", "Bemessung", 1), 0);
+
+    // A path whose directory is a file cannot be written either.
+    Einstellungen unmoeglich(datei / "sub.INI", '.');
+    EXPECT_THROW(unmoeglich.WriteInteger("A", "b", 1), SchreibFehler);
+}
+
+TEST(Einstellungen, LivesBesideTheProgramNamedLikeIt) {
+    test::TempDir dir;
+    EXPECT_EQ(EinstellungsdateiFuer(dir / "vsk", "/x", "/h"), dir / "vsk.INI");
+    EXPECT_EQ(EinstellungsdateiFuer(dir / "VSK.EXE", "", "/h"), dir / "VSK.INI");
+    EXPECT_EQ(EinstellungsdateiFuer("/nonexistent-dir/vsk", "/cfg", "/h"),
+              fs::path("/cfg/VSK/vsk.INI"));
+    EXPECT_EQ(EinstellungsdateiFuer("/nonexistent-dir/vsk", "", "/h"),
+              fs::path("/h/.config/VSK/vsk.INI"));
+}
+
+} // namespace
+} // namespace vsk
