@@ -1,7 +1,8 @@
 // vsk-cli: the command-line companion of the design program.
 
+#include "cli/Befehle.h"
+
 #include <QCoreApplication>
-#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -10,8 +11,12 @@ namespace {
 void Hilfe(std::ostream& aus) {
     aus << "Usage: vsk-cli COMMAND [OPTIONS]\n"
            "\n"
-           "Commands:\n"
-           "  --help        show this help\n"
+           "Commands:\n";
+    for (const auto& befehl : vsk::cli::AlleBefehle()) {
+        aus << befehl.kurzhilfe;
+    }
+    aus << "  --help\n"
+           "      show this help\n"
            "\n"
            "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
 }
@@ -24,12 +29,18 @@ int main(int argc, char** argv) {
         Hilfe(std::cerr);
         return 2;
     }
-    std::string befehl = argv[1];
-    if (befehl == "--help" || befehl == "-h" || befehl == "help") {
+    std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
         Hilfe(std::cout);
         return 0;
     }
-    std::cerr << "vsk-cli: unknown command \"" << befehl << "\"\n";
+    for (const auto& befehl : vsk::cli::AlleBefehle()) {
+        if (name == befehl.name) {
+            vsk::cli::Argumente argumente(argv + 2, argv + argc);
+            return befehl.ausfuehren(argumente);
+        }
+    }
+    std::cerr << "vsk-cli: unknown command \"" << name << "\"\n";
     Hilfe(std::cerr);
     return 2;
 }
