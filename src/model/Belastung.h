@@ -1,0 +1,71 @@
+#pragma once
+// Design loading of a position: load type, the single load, the two end values of a
+// distributed load and the points of an arbitrary distributed load.
+
+#include "model/Last.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vsk {
+
+// One point of the arbitrary load: x in mm from the start of the joint, y in kN/m.
+struct TPunkt {
+    double x = 0;
+    double y = 0;
+};
+
+class TKBelastung {
+public:
+    // Points (0, start TFd) and (2000, end TFd), TLinienLast classified.
+    TKBelastung();
+    // A copy inserts the source's points one by one, so a list that SetPunkt left out of
+    // order comes back sorted and with its resultant recomputed.
+    TKBelastung(const TKBelastung& quelle);
+    TKBelastung& operator=(const TKBelastung& quelle);
+    TKBelastung(TKBelastung&&) noexcept = default;
+    TKBelastung& operator=(TKBelastung&&) noexcept = default;
+    ~TKBelastung() = default;
+
+    std::uint8_t TBelastungsfall = 1; // 0 single, 1 uniform, 2 linear, 3 arbitrary
+    double TGammaf = 0;               // kept with the project only
+    std::uint8_t TLinienLast = 1;     // 0 start > end, 1 equal, 2 start < end
+
+    TKLast cPunktlast;
+    TKLast cLinienLastLinks;
+    TKLast cLinienLastRechts;
+
+    // TLinienLast from the TFd of the start (a) and end (b) value.
+    void ClassifyLinienLast();
+
+    double TLastLaenge() const { return tLastLaenge_; }
+    // TLastLaenge := L; every point beyond L moves to x = L; recomputes the resultant.
+    void SetLastLaenge(double laenge);
+    // Stores the length only (no clipping, resultant kept): for restoring a stored loading,
+    // whose points are inserted afterwards and must not be clipped.
+    void setTLastLaenge(double laenge) { tLastLaenge_ = laenge; }
+
+    // Empties the points; the resultant keeps its value until the next insertion or clipping.
+    void ClearPunkte();
+    // Inserts in ascending x, after any points with the same x; recomputes the resultant.
+    void AddPunkt(double x, double y);
+    int PunktCount() const { return static_cast<int>(punkte_.size()); }
+    // The i-th point; (0, 0) when i is outside the list.
+    TPunkt GetPunkt(int i) const;
+    // Overwrites point i in place (ignored when i is outside the list); no re-sorting and
+    // no new resultant.
+    void SetPunkt(int i, double x, double y);
+    const std::vector<TPunkt>& Punkte() const { return punkte_; }
+
+    // Trapezoid area under the points in kN (mm * kN/m / 1000).
+    double Resultierende() const { return resultierende_; }
+
+private:
+    void BerechneResultierende();
+
+    double tLastLaenge_ = 2000;
+    std::vector<TPunkt> punkte_;
+    double resultierende_ = 0;
+};
+
+} // namespace vsk

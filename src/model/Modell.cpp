@@ -1,0 +1,138 @@
+#include "model/Modell.h"
+
+#include "shell/Einstellungen.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vsk {
+
+namespace {
+// A mistyped company line count must not make the start read a million keys.
+constexpr int maxFirmaZeilen = 1000;
+} // namespace
+
+TKModell::TKModell(Einstellungen* einstellungen, std::string heute)
+    : Projektbeschreibung(std::move(heute)), AktDornDaten(TEingabeDorn),
+      einstellungen_(einstellungen) {
+    anwendungen_.push_back(NeueAnwendung());
+    anwendungen_.back().TPosition = "1";
+    int sprache = 2055;
+    if (einstellungen_ != nullptr) {
+        const Einstellungen& e = *einstellungen_;
+        Projektbeschreibung.TBearbeiter = e.ReadString("ProjektDaten", "TBearbeiter", "");
+        const int zeilen =
+            std::min(e.ReadInteger("ProjektDaten", "TFirmaZeilen", 0), maxFirmaZeilen);
+        Projektbeschreibung.TFirma.clear();
+        for (int i = 1; i <= zeilen; ++i) {
+            Projektbeschreibung.TFirma.push_back(
+                e.ReadString("ProjektDaten", "TFirma" + std::to_string(i), ""));
+        }
+        sprache = e.ReadInteger("Anwenderdaten", "IDSprache", 2055);
+    }
+    SetLandFromSprache(sprache);
+}
+
+std::size_t TKModell::Slot(int nummer) const {
+    return static_cast<std::size_t>(std::clamp(nummer, 1, static_cast<int>(anwendungen_.size())) -
+                                    1);
+}
+
+TKAnwendung& TKModell::Anwendung(int nummer) {
+    return anwendungen_[Slot(nummer)];
+}
+
+const TKAnwendung& TKModell::Anwendung(int nummer) const {
+    return anwendungen_[Slot(nummer)];
+}
+
+TKAnwendung TKModell::NeueAnwendung() const {
+    if (einstellungen_ != nullptr) {
+        return TKAnwendung(*einstellungen_);
+    }
+    return TKAnwendung();
+}
+
+void TKModell::SetAnzAnwendung(std::uint16_t n) {
+    const std::size_t neu = std::max<std::size_t>(n, 1);
+    // Write first and shrink afterwards, so a failed write leaves every position in place.
+    if (einstellungen_ != nullptr) {
+        for (std::size_t k = anwendungen_.size(); k > neu; --k) {
+            anwendungen_[k - 1].SchreibeLastfaktoren(*einstellungen_);
+        }
+    }
+    if (neu < anwendungen_.size()) {
+        anwendungen_.erase(anwendungen_.begin() + static_cast<std::ptrdiff_t>(neu),
+                           anwendungen_.end());
+        return;
+    }
+    std::vector<TKAnwendung> neue;
+    neue.reserve(neu - anwendungen_.size());
+    for (std::size_t k = anwendungen_.size() + 1; k <= neu; ++k) {
+        neue.push_back(NeueAnwendung());
+        neue.back().TPosition = std::to_string(k);
+    }
+    anwendungen_.insert(anwendungen_.end(), std::make_move_iterator(neue.begin()),
+                        std::make_move_iterator(neue.end()));
+}
+
+bool TKModell::CopyAnwendung(int quelle, int ziel) {
+    const int anzahl = static_cast<int>(anwendungen_.size());
+    if (quelle < 1 || quelle > anzahl || ziel < 1 || ziel > anzahl) {
+        return false;
+    }
+    try {
+        TKAnwendung kopie(anwendungen_[Slot(quelle)]);
+        kopie.TPosition = std::to_string(ziel);
+        anwendungen_[Slot(ziel)] = std::move(kopie);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+std::uint8_t TKModell::LandVonSprache(int sprachId) {
+    switch (sprachId) {
+    case 1034:
+    case 3082:
+        return 1;
+    case 1043:
+        return 4;
+    case 1036:
+        return 5;
+    case 1040:
+        return 6;
+    case 2055:
+        return 7;
+    default:
+        return 0;
+    }
+}
+
+void TKModell::SetLandFromSprache(int sprachId) {
+    const std::uint8_t land = LandVonSprache(sprachId);
+    for (TKAnwendung& a : anwendungen_) {
+        a.TAktLand = land;
+    }
+}
+
+void TKModell::ErsetzeAnwendungen(std::uint16_t n) {
+    const std::size_t anzahl = std::max<std::size_t>(n, 1);
+    std::vector<TKAnwendung> neue;
+    neue.reserve(anzahl);
+    for (std::size_t k = 0; k < anzahl; ++k) {
+        neue.push_back(NeueAnwendung());
+    }
+    anwendungen_ = std::move(neue);
+}
+
+void TKModell::Verwerfen() {
+    if (einstellungen_ == nullptr) {
+        return;
+    }
+    for (std::size_t k = anwendungen_.size(); k > 0; --k) {
+        anwendungen_[k - 1].SchreibeLastfaktoren(*einstellungen_);
+    }
+}
+
+} // namespace vsk
