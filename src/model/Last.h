@@ -20,7 +20,8 @@ public:
     void setTgq(double v);
 
     // Stores TFd as given, nothing else changes. Only for restoring a stored load: the
-    // project file holds TFd as it was and it is read back without recomputing.
+    // project file holds TFd as it was and it is read back without recomputing, so a
+    // reader calls this after the other five setters.
     void setTFd(double v) { tFd_ = v; }
 
     // A design value given directly: TFd = TF1 = v, TGk = TQk = 0; the factors stay.

@@ -53,8 +53,8 @@ TKAnwendung TKModell::NeueAnwendung() const {
     return TKAnwendung();
 }
 
-void TKModell::SetAnzAnwendung(std::uint16_t n) {
-    const std::size_t neu = std::max<std::size_t>(n, 1);
+void TKModell::SetAnzAnwendung(int n) {
+    const auto neu = static_cast<std::size_t>(std::clamp(n, 1, MaxAnzAnwendung));
     // Write first and shrink afterwards, so a failed write leaves every position in place.
     if (einstellungen_ != nullptr) {
         for (std::size_t k = anwendungen_.size(); k > neu; --k) {
@@ -116,8 +116,8 @@ void TKModell::SetLandFromSprache(int sprachId) {
     }
 }
 
-void TKModell::ErsetzeAnwendungen(std::uint16_t n) {
-    const std::size_t anzahl = std::max<std::size_t>(n, 1);
+void TKModell::ErsetzeAnwendungen(int n) {
+    const auto anzahl = static_cast<std::size_t>(std::clamp(n, 1, MaxAnzAnwendung));
     std::vector<TKAnwendung> neue;
     neue.reserve(anzahl);
     for (std::size_t k = 0; k < anzahl; ++k) {

@@ -28,6 +28,8 @@ namespace vsk {
 
 class Einstellungen;
 
+inline constexpr int MaxAnzAnwendung = 65535;
+
 class TKModell {
 public:
     // einstellungen: not owned, may be nullptr (see above); heute: today's date text for
@@ -51,9 +53,10 @@ public:
     std::uint16_t TAnzAnwendung() const { return static_cast<std::uint16_t>(anwendungen_.size()); }
 
     // Discards the positions above n (highest first, writing their factors), then adds new
-    // positions named with their numbers up to n. n below 1 is taken as 1. TAktAnwendung is
-    // not touched: the caller keeps it in range.
-    void SetAnzAnwendung(std::uint16_t n);
+    // positions named with their numbers up to n. n is clamped into 1..65535, so a count
+    // one past the maximum never wraps round to a tiny one. TAktAnwendung is not touched:
+    // the caller keeps it in range.
+    void SetAnzAnwendung(int n);
 
     // Position by number from 1; a number outside 1..TAnzAnwendung is clamped into it.
     TKAnwendung& Anwendung(int nummer);
@@ -74,10 +77,10 @@ public:
 
     // A new position with the defaults of this model's settings (named "Unnamed").
     TKAnwendung NeueAnwendung() const;
-    // Replaces all positions by n new default positions named "Unnamed" (n below 1 taken
-    // as 1), for reading a project file into a fresh model. The replaced positions are the
+    // Replaces all positions by n new default positions named "Unnamed" (n clamped into
+    // 1..65535), for reading a project file into a fresh model. The replaced positions are the
     // fresh model's defaults, so their factors are not written.
-    void ErsetzeAnwendungen(std::uint16_t n);
+    void ErsetzeAnwendungen(int n);
 
     // Writes the factors of all positions, last to first (no-op without settings).
     void Verwerfen();

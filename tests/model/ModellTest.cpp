@@ -206,6 +206,8 @@ TEST(TKModell, PositionCountGrowsAndShrinksFromTheEnd) {
     EXPECT_EQ(m.TAktAnwendung, 3); // left to the caller
     m.SetAnzAnwendung(0);
     EXPECT_EQ(m.TAnzAnwendung(), 1);
+    m.SetAnzAnwendung(-3);
+    EXPECT_EQ(m.TAnzAnwendung(), 1);
     EXPECT_EQ(m.Anwendung(1).TPosition, "Erste");
 }
 
