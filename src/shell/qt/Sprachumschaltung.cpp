@@ -25,11 +25,20 @@ Sprachumschaltung::Sprachumschaltung(std::filesystem::path programmdatei)
       anzahlSprachen_(AnzahlSprachmodule(programmdatei_)) {}
 
 Sprachumschaltung::~Sprachumschaltung() {
+    EntferneModul();
+}
+
+bool Sprachumschaltung::ModulVorhanden(int sprachID) const {
+    return SprachmodulDatei(programmdatei_, sprachID).has_value();
+}
+
+void Sprachumschaltung::EntferneModul() {
     EntferneUebersetzer(qtTexte_);
     if (modul_) {
         SetzeUebersetzer({});
     }
     EntferneUebersetzer(modul_);
+    modulDaten_.clear();
 }
 
 bool Sprachumschaltung::LadeSprachmodul(int sprachID) {

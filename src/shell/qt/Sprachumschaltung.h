@@ -28,6 +28,10 @@ public:
     // false when there is no readable module, and then the current texts stay. Windows
     // re-read their texts on the QEvent::LanguageChange that follows a successful load.
     bool LadeSprachmodul(int sprachID);
+    // True when a module for the identifier lies beside the program.
+    bool ModulVorhanden(int sprachID) const;
+    // Drops the loaded module: the built-in English texts return.
+    void EntferneModul();
 
 private:
     std::filesystem::path programmdatei_;

@@ -1,0 +1,36 @@
+// start: the CD start program. It lets the user choose a language and starts the
+// installer of the design program or of a PDF reader from the disc.
+
+#include "shell/qt/QtProgrammstarter.h"
+#include "startprogram/StartPlattform.h"
+#include "startprogram/StartupFenster.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("start"));
+    QApplication::setApplicationDisplayName(QStringLiteral("VSK Setup program"));
+
+    const auto pfad = [](const QString& p) {
+        return std::filesystem::path(QFile::encodeName(p).toStdString());
+    };
+    vsk::Startumgebung umgebung;
+    umgebung.programmdatei = pfad(QCoreApplication::applicationFilePath());
+    umgebung.arbeitsverzeichnis = pfad(QDir::currentPath());
+    umgebung.tempverzeichnis = pfad(QDir::tempPath());
+
+    vsk::StartPlattform plattform(umgebung.programmdatei);
+    vsk::QtProgrammstarter starter;
+    vsk::TfrmStartup frmStartup(umgebung, plattform, starter);
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+        QRect mitte = frmStartup.frameGeometry();
+        mitte.moveCenter(bildschirm->availableGeometry().center());
+        frmStartup.move(mitte.topLeft());
+    }
+    frmStartup.show();
+    return QApplication::exec();
+}
