@@ -123,53 +123,58 @@ int TWinexecute::Starte() {
 }
 
 std::string ErrorStringFuer(int ergebnis) {
-    constexpr const char* k = "TWinexecute";
     switch (ergebnis) {
     case -2:
-        return text(k, "File not found!");
+        return text("TWinexecute", "File not found!");
     case -1:
-        return text(k, "Display not activated");
+        return text("TWinexecute", "Display not activated");
     case 0:
-        return text(k, "not enough emory, damaged executable file, or not allowed move");
+        return text("TWinexecute",
+                    "not enough emory, damaged executable file, or not allowed move");
     case 2:
-        return text(k, "File not found.");
+        return text("TWinexecute", "File not found.");
     case 3:
-        return text(k, "Path not found.");
+        return text("TWinexecute", "Path not found.");
     case 5:
-        return text(k, "Unzulässiger Versuch, eine Task dynamisch einzubinden, oder es gab einen "
-                       "Fehler beim gemeinsamen Zugriff bzw. einen Zugriffsfehler im Netzwerk.");
+        return text("TWinexecute",
+                    "Unzulässiger Versuch, eine Task dynamisch einzubinden, oder es gab einen "
+                    "Fehler beim gemeinsamen Zugriff bzw. einen Zugriffsfehler im Netzwerk.");
     case 6:
-        return text(k, "Bibliothek erfordert getrennte Datensegmente für jede Task.");
+        return text("TWinexecute", "Bibliothek erfordert getrennte Datensegmente für jede Task.");
     case 8:
-        return text(k, "Not enough memory to start the application.");
+        return text("TWinexecute", "Not enough memory to start the application.");
     case 10:
-        return text(k, "Wrong Windows-Version.");
+        return text("TWinexecute", "Wrong Windows-Version.");
     case 11:
-        return text(k, "Invalid .EXE-file.");
+        return text("TWinexecute", "Invalid .EXE-file.");
     case 12:
-        return text(k, "Application is based on a other operation system.");
+        return text("TWinexecute", "Application is based on a other operation system.");
     case 13:
-        return text(k, "DOS 4.0-application.");
+        return text("TWinexecute", "DOS 4.0-application.");
     case 14:
-        return text(k, "Unknown .EXE-filetype.");
+        return text("TWinexecute", "Unknown .EXE-filetype.");
     case 15:
-        return text(k, "Versuch, im Protected Mode (Standardmodus oder erweiterter 386-Modus) "
-                       "eine für frühere Windows-Versionen erstellte .EXE-Datei zu laden");
+        return text("TWinexecute",
+                    "Versuch, im Protected Mode (Standardmodus oder erweiterter 386-Modus) "
+                    "eine für frühere Windows-Versionen erstellte .EXE-Datei zu laden");
     case 16:
-        return text(k, "You tried to start second time, die mehrfache (nicht Read-Only markierte) "
-                       "Datensegmente enthält.");
+        return text("TWinexecute",
+                    "You tried to start second time, die mehrfache (nicht Read-Only markierte) "
+                    "Datensegmente enthält.");
     case 19:
-        return text(k, "You tried to excecute a zipped file. The file must be unzipped, before "
-                       "loading.");
+        return text("TWinexecute",
+                    "You tried to excecute a zipped file. The file must be unzipped, before "
+                    "loading.");
     case 20:
-        return text(k, "The Dynamic-Link-Library(DLL)-file was damaged. A necessary DLL, to start "
-                       "the application is damaged or missing.");
+        return text("TWinexecute",
+                    "The Dynamic-Link-Library(DLL)-file was damaged. A necessary DLL, to start "
+                    "the application is damaged or missing.");
     case 21:
-        return text(k, "The application needs a 32-Bit-Environment.");
+        return text("TWinexecute", "The application needs a 32-Bit-Environment.");
     case 31:
-        return text(k, "Application not found to start selected file");
+        return text("TWinexecute", "Application not found to start selected file");
     default:
-        return ergebnis > 32 ? std::string() : text(k, "Unknown Error");
+        return ergebnis > 32 ? std::string() : text("TWinexecute", "Unknown Error");
     }
 }
 
