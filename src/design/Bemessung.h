@@ -1,0 +1,44 @@
+#pragma once
+// The design run: checks every connector type of the catalogue against a position and
+// recommends the usable type that needs the fewest connectors.
+
+namespace vsk {
+
+class TKAnwendung;
+class Plattform;
+
+class TKVSKBemessung {
+public:
+    // The platform shows the one message the arrangement can raise.
+    explicit TKVSKBemessung(Plattform& plattform) : plattform_(plattform) {}
+
+    // Full run over all 19 types; writes only the position's results.
+    void Bemessen(TKAnwendung& anwendung);
+
+    // Rechecks type typ with the bars now in its catalogue record, keeping the
+    // arrangement of the last run.
+    void NachweisDorn(TKAnwendung& anwendung, int typ);
+
+    // Reinforcement widths of type typ from its current bar counts. Always true.
+    bool BewehrungsbreitenBerechnen(TKAnwendung& anwendung, int typ);
+
+private:
+    // One design pass of type typ at the working thickness; false when the pass ends the
+    // thickness iteration.
+    bool Durchgang(TKAnwendung& anwendung, int typ);
+
+    Plattform& plattform_;
+};
+
+// Runs the design of the position (the calculate and preview commands).
+void RunDesign(TKAnwendung& anwendung, Plattform& plattform);
+
+// The status checks of type typ: fills Fehler, Warnungen, TAbstandMeldung and TEtaQ and
+// returns the status. unbrauchbar marks a type that cannot carry the load at all.
+unsigned PruefeDorn(TKAnwendung& anwendung, int typ, bool unbrauchbar);
+
+// The recommended type: the lowest index among the types with TStatus 0 and TEtaQ < 1
+// that need the fewest connectors; 0 when none qualifies.
+int EmpfohlenerDorn(const TKAnwendung& anwendung);
+
+} // namespace vsk
