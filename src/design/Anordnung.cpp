@@ -20,8 +20,8 @@ using LD = long double;
 constexpr LD MaxZaehlbar = std::numeric_limits<std::uint16_t>::max();
 
 void SetzeAnzahl(TKErgebnisse& ergs, int typ, std::size_t anzahl) {
-    ergs.setTAnzDorn(typ, static_cast<std::uint16_t>(
-                              std::min<std::size_t>(anzahl, std::size_t(MaxZaehlbar))));
+    ergs.setTAnzDorn(
+        typ, static_cast<std::uint16_t>(std::min<std::size_t>(anzahl, std::size_t(MaxZaehlbar))));
 }
 
 void EinzelDorn(TKAnwendung& anw, int typ) {
@@ -94,8 +94,7 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L,
         aufteilung.SetTmpLast(linie, L, plattform);
         bool ok = Ablaufen(linie, F, grenze, true, !letzter, aufteilung.Reihe(0));
         SetzeAnzahl(ergs, typ, aufteilung.Reihe(0).size() - 1);
-        ok = Ablaufen(aufteilung.GespiegelteLast(), F, grenze, ok, !letzter,
-                      aufteilung.Reihe(1));
+        ok = Ablaufen(aufteilung.GespiegelteLast(), F, grenze, ok, !letzter, aufteilung.Reihe(1));
         if (ok || letzter) {
             break;
         }

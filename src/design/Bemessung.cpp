@@ -85,8 +85,8 @@ unsigned PruefeDorn(TKAnwendung& anw, int typ, bool unbrauchbar) {
     if (Zehntel(LD(erg.TZulMinAchs) / 2) > Zehntel(c) && aufMaxFRd) {
         fehler(Status::RandZulassung);
     }
-    const bool abstandZuKlein = reihe && ergs.TAnzDorn(typ) > 1 &&
-                                Zehntel(erg.TZulMinAchs) > Zehntel(erg.TIstMinAchs);
+    const bool abstandZuKlein =
+        reihe && ergs.TAnzDorn(typ) > 1 && Zehntel(erg.TZulMinAchs) > Zehntel(erg.TIstMinAchs);
     if (abstandZuKlein && aufMaxFRd) {
         fehler(Status::AbstandZulassung);
     }

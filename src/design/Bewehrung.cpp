@@ -101,8 +101,7 @@ long double BuegelTragkraft(int dD, long double fyd, long double fbd, double h, 
            fbd * (Pi / 4 * d) * (LD(h) - 2 * LD(co) - 6 * d) / 1000;
 }
 
-long double AsxErforderlich(long double F, double e, double h, double co, int dB,
-                            long double fyd) {
+long double AsxErforderlich(long double F, double e, double h, double co, int dB, long double fyd) {
     const LD a1 = F / 2 * 1.2L / fyd * 1000;
     const LD hebel = (LD(h) - co - LD(dB) / 2) * 0.9L * fyd;
     const LD a2 = hebel != 0 ? F / 10 * e / hebel * 1000 : 0.0L;

@@ -16,8 +16,7 @@ long double Fyd(int stahlguete);
 long double BuegelTragkraft(int dD, long double fyd, long double fbd, double h, double co);
 
 // Required secondary reinforcement (mm²) for connector load F at spacing e.
-long double AsxErforderlich(long double F, double e, double h, double co, int dB,
-                            long double fyd);
+long double AsxErforderlich(long double F, double e, double h, double co, int dB, long double fyd);
 
 // Bars of position B for a required area: trunc(As / A - 0.01) + 1.
 int AnzahlStaebeB(double asErf, double stabflaeche);

@@ -37,8 +37,7 @@ std::vector<double>& TKTmpDornAufteilung::Reihe(int reihe) {
     return reihen_[Index(reihe)];
 }
 
-void TKTmpDornAufteilung::SetTmpLast(const Lastlinie& linie, double laenge,
-                                     Plattform& plattform) {
+void TKTmpDornAufteilung::SetTmpLast(const Lastlinie& linie, double laenge, Plattform& plattform) {
     gespiegelt_.resize(linie.size());
     const std::size_t m = linie.size();
     for (std::size_t k = 0; k < m; ++k) {

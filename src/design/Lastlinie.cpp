@@ -38,8 +38,7 @@ LastPunkt Schnittpunkt(LastPunkt p1, LastPunkt p2, double F) {
 }
 
 double Flaeche(LastPunkt p1, LastPunkt p2) {
-    return static_cast<double>(
-        std::fabs((LD(p2.q) + p1.q) * (LD(p2.x) - p1.x) / 2 / 1000));
+    return static_cast<double>(std::fabs((LD(p2.q) + p1.q) * (LD(p2.x) - p1.x) / 2 / 1000));
 }
 
 double Schwerpunkt(LastPunkt p1, LastPunkt p2, double a, double c) {

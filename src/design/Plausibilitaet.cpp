@@ -9,16 +9,19 @@ std::vector<std::string> PruefeEingaben(const TKAnwendung& anw) {
     const TKGeometrie& g = anw.cGeometrie;
     std::vector<std::string> hinweise;
     if (g.TPlatteDicke < MinPlattenDicke) {
-        hinweise.push_back(text("Eingabe", "The thickness of the concrete slab is less than the minimum "
-                                   "thickness of concrete for the smallest shear connector!"));
+        hinweise.push_back(text("Eingabe",
+                                "The thickness of the concrete slab is less than the minimum "
+                                "thickness of concrete for the smallest shear connector!"));
     }
     if (g.TPlatteDicke - g.TBetondeckungUnten < g.TNutzhoehe) {
-        hinweise.push_back(text("Eingabe", "The thickness of the concrete slab to be connected is less "
-                                   "than the structural effective height!"));
+        hinweise.push_back(text("Eingabe",
+                                "The thickness of the concrete slab to be connected is less "
+                                "than the structural effective height!"));
     }
     if (g.TNutzhoehe + 1 > g.TPlatteDicke) {
-        hinweise.push_back(text("Eingabe", "The thickness of the concrete slab to be connected is less "
-                                   "than the structural effective height!"));
+        hinweise.push_back(text("Eingabe",
+                                "The thickness of the concrete slab to be connected is less "
+                                "than the structural effective height!"));
     }
     if (g.TNutzhoehe < 10) {
         hinweise.push_back(text("Eingabe", "Structural effective height is < 10mm. Please check!"));
@@ -30,12 +33,14 @@ std::vector<std::string> PruefeEingaben(const TKAnwendung& anw) {
         hinweise.push_back(text("Eingabe", "Concrete cover below is <10mm.Please check"));
     }
     if (g.TBetondeckungOben + g.TBetondeckungUnten > g.TPlatteDicke) {
-        hinweise.push_back(text("Eingabe", "The sum of the concrete cover is greater than the thickness "
-                                   "of the concrete slab to be connected!"));
+        hinweise.push_back(text("Eingabe",
+                                "The sum of the concrete cover is greater than the thickness "
+                                "of the concrete slab to be connected!"));
     }
     if (anw.TAnwendungsfall == 2 && g.TWandDicke < 200) {
-        hinweise.push_back(text("Eingabe", "The wall thickness is less than the minimum required "
-                                   "thickness of concrete for the smallest shear connector!"));
+        hinweise.push_back(text("Eingabe",
+                                "The wall thickness is less than the minimum required "
+                                "thickness of concrete for the smallest shear connector!"));
     }
     return hinweise;
 }

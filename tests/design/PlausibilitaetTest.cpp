@@ -1,0 +1,62 @@
+#include "design/Plausibilitaet.h"
+
+#include "model/Anwendung.h"
+
+#include <gtest/gtest.h>
+
+namespace vsk {
+namespace {
+
+const std::string Nutzhoehe =
+    "The thickness of the concrete slab to be connected is less than the structural effective "
+    "height!";
+
+TKAnwendung Mit(double dicke, double nutzhoehe, double oben, double unten) {
+    TKAnwendung a;
+    a.cGeometrie.TPlatteDicke = dicke;
+    a.cGeometrie.TNutzhoehe = nutzhoehe;
+    a.cGeometrie.TBetondeckungOben = oben;
+    a.cGeometrie.TBetondeckungUnten = unten;
+    return a;
+}
+
+TEST(PruefeEingaben, TheDefaultPositionPasses) {
+    EXPECT_TRUE(PruefeEingaben(TKAnwendung()).empty());
+}
+
+TEST(PruefeEingaben, EffectiveDepthAboveSlabMinusCover) {
+    EXPECT_EQ(PruefeEingaben(Mit(200, 180, 30, 30)), std::vector<std::string>{Nutzhoehe});
+    // Depth equal to the slab: both tests, the same line twice.
+    EXPECT_EQ(PruefeEingaben(Mit(200, 200, 30, 10)),
+              (std::vector<std::string>{Nutzhoehe, Nutzhoehe}));
+    // One below the slab passes the second test but not the first.
+    EXPECT_EQ(PruefeEingaben(Mit(200, 199, 30, 10)), std::vector<std::string>{Nutzhoehe});
+    EXPECT_TRUE(PruefeEingaben(Mit(200, 190, 30, 10)).empty());
+}
+
+TEST(PruefeEingaben, CoversThatDoNotFitTheSlab) {
+    EXPECT_EQ(PruefeEingaben(Mit(200, 160, 170, 40)),
+              std::vector<std::string>{"The sum of the concrete cover is greater than the "
+                                       "thickness of the concrete slab to be connected!"});
+}
+
+TEST(PruefeEingaben, ThinSlabSmallValuesAndThinWallInOrder) {
+    TKAnwendung a = Mit(159, 5, 5, 5);
+    a.TAnwendungsfall = 2;
+    a.cGeometrie.TWandDicke = 199;
+    const std::vector<std::string> soll = {
+        "The thickness of the concrete slab is less than the minimum thickness of concrete for "
+        "the smallest shear connector!",
+        "Structural effective height is < 10mm. Please check!",
+        "Concrete cover above is <10mm. Please check", "Concrete cover below is <10mm.Please check",
+        "The wall thickness is less than the minimum required thickness of concrete for the "
+        "smallest shear connector!"};
+    EXPECT_EQ(PruefeEingaben(a), soll);
+    // The wall only counts for a row in a wall; 160 mm is the thinnest slab accepted.
+    a.TAnwendungsfall = 1;
+    a.cGeometrie.TPlatteDicke = 160;
+    EXPECT_EQ(PruefeEingaben(a).size(), 3u);
+}
+
+} // namespace
+} // namespace vsk
