@@ -2,7 +2,7 @@
 // Translation hook of the core. Every user-visible text of the core is written as
 //   vsk::text("Context", "English source text")
 // with two string literals, so that Qt's lupdate extracts them
-// (lupdate -tr-function-alias qsTranslate+=text). The program installs a translator
+// (lupdate -tr-function-alias translate+=text). The program installs a translator
 // that looks the text up in the loaded language module; without one the source text
 // is returned.
 
