@@ -13,3 +13,13 @@ macro(vsk_add_qt_subdirs)
         endforeach()
     endif()
 endmacro()
+
+# The programs and the files they expect beside them (language modules, help, manual,
+# "CAD files") go into one directory of the build tree, laid out as when installed.
+set(VSK_PROGRAMM_DIR ${CMAKE_BINARY_DIR}/bin)
+set(VSK_INSTALL_BINDIR bin)
+
+function(vsk_program target)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VSK_PROGRAMM_DIR})
+    install(TARGETS ${target} RUNTIME DESTINATION ${VSK_INSTALL_BINDIR})
+endfunction()

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release
-exec build/release/src/app/vsk "$@"
+exec build/release/bin/vsk "$@"
