@@ -135,6 +135,9 @@ TrDaten DatenBerechnen(Canvas& c, const Rechteck& r, int art, const Zeichenkonte
     case SkizzeDraufsicht:
         d.X0 = Halb(r.left + r.right) - H;
         d.Y0 = Halb(r.top + r.bottom) + Halb(S(static_cast<double>(sumB)));
+        // Centring on half the B bars leaves the back of a deep member and its label above
+        // the rectangle when the height decides the scale; move down just enough.
+        d.Y0 = std::max(d.Y0, r.top + S(static_cast<double>(t)) + 3 * H);
         break;
     case SkizzeSchnitt:
         d.X0 = r.left + S(dorn.DornLaenge) + 5;

@@ -20,12 +20,19 @@ TEST_F(TrDatenTest, MassstabUndBezugspunktJeArt) {
     EXPECT_EQ(c.schrift.name, "Arial");
     EXPECT_EQ(c.schrift.groesse, 10);
 
-    // Plan view: 705 / 450 against 505 / 250; Y0 shifted by half the B bars (235 / 2).
+    // Plan view: 505 / 450 against 505 / 250; Y0 shifted by half the B bars (168 / 2).
+    d = DatenBerechnen(c, {0, 0, 600, 600}, SkizzeDraufsicht, Kontext());
+    EXPECT_DOUBLE_EQ(d.Massstab, 505.0 / 450.0);
+    EXPECT_EQ(d.X0, 281);
+    EXPECT_EQ(d.Y0, 300 + 84);
+    EXPECT_EQ(d.Tiefe, 281); // t = 220 + 30 = 250
+    // Wider: 705 / 450 against 505 / 250. Half the B bars (235 / 2) would leave the back of
+    // the member 9 px from the top; it keeps 3 H.
     d = DatenBerechnen(c, {0, 0, 800, 600}, SkizzeDraufsicht, Kontext());
     EXPECT_DOUBLE_EQ(d.Massstab, 705.0 / 450.0);
     EXPECT_EQ(d.X0, 381);
-    EXPECT_EQ(d.Y0, 300 + 117);
-    EXPECT_EQ(d.Tiefe, 392); // t = 220 + 30 = 250
+    EXPECT_EQ(d.Tiefe, 392);
+    EXPECT_EQ(d.Y0, 392 + 3 * 19);
 
     // Section: the view's scale, X0 one dowel length from the left.
     d = DatenBerechnen(c, {0, 0, 800, 600}, SkizzeSchnitt, Kontext());
