@@ -143,7 +143,7 @@ TEST(TKModell, NewModelWithoutSettings) {
     EXPECT_EQ(m.AktDornDaten.Typ, 6);
     EXPECT_EQ(m.Projektbeschreibung.TDatum, "09.12.2026");
     EXPECT_TRUE(m.Projektbeschreibung.TFirma.empty());
-    EXPECT_TRUE(m.Stueckliste.Eintraege.empty());
+    EXPECT_EQ(m.Stueckliste.EintragCount(), 0);
     const TKAnwendung& a = m.Anwendung(1);
     EXPECT_EQ(a.TPosition, "1");
     EXPECT_EQ(a.TAktLand, 7); // as with a missing file: IDSprache 2055
@@ -249,15 +249,15 @@ TEST(TKModell, CopyPositionIsDeepAndNamedWithItsNumber) {
 TEST(TKModell, ModelCopiesAreDeep) {
     TKModell m;
     m.Projektbeschreibung.TFirma = {"a"};
-    m.Stueckliste.Eintraege.push_back({"x"});
+    m.Stueckliste.AddEintrag({"x"});
     TKModell kopie(m);
     kopie.Anwendung(1).cGeometrie.TWandDicke = 1;
     kopie.Projektbeschreibung.TFirma.push_back("b");
-    kopie.Stueckliste.Eintraege[0][0] = "y";
+    kopie.Stueckliste.GetEintrag(1)[0] = "y";
     kopie.SetAnzAnwendung(2);
     EXPECT_EQ(m.Anwendung(1).cGeometrie.TWandDicke, 400);
     EXPECT_EQ(m.Projektbeschreibung.TFirma.size(), 1u);
-    EXPECT_EQ(m.Stueckliste.Eintraege[0][0], "x");
+    EXPECT_EQ(m.Stueckliste.GetEintrag(1)[0], "x");
     EXPECT_EQ(m.TAnzAnwendung(), 1);
 }
 

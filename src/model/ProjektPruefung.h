@@ -1,0 +1,30 @@
+#pragma once
+// Checking a project file before reading it (shared by opening, importing and listing).
+
+#include "model/XmlBaum.h"
+
+#include <filesystem>
+
+namespace vsk {
+
+class Plattform;
+
+enum class Pruefung {
+    Gueltig,  // a project file; read it
+    Unlesbar, // not XML, or a root with fewer than two child elements
+    Fremd,    // the header does not name this program; nothing is read
+};
+
+struct GepruefteDatei {
+    xml::Dokument dokument;
+    Pruefung ergebnis = Pruefung::Unlesbar;
+    bool alteVersion = false;
+    const xmlNode* projekt = nullptr; // the "Projekt" element; null when missing
+};
+
+// Parses the file and checks the header, the second child element of the root. Shows
+// "The file is not a valid Tervo - VSK File" for a foreign header and the old-version
+// message for another version; an unreadable file is left to the caller to report.
+GepruefteDatei PruefeDatei(const std::filesystem::path& pfad, Plattform& plattform);
+
+} // namespace vsk

@@ -1,0 +1,217 @@
+#include "model/ProjektSchreiben.h"
+
+#include "model/Modell.h"
+#include "shell/Zahlen.h"
+
+#include <new>
+
+namespace vsk {
+
+namespace {
+
+// Writes one group after another below an element. libxml2 reports a failed allocation
+// with a null node; that ends the whole document.
+class Schreiber {
+public:
+    explicit Schreiber(char trenner) : trenner_(trenner) {}
+
+    xmlNode* Gruppe(xmlNode* eltern, const std::string& name) const {
+        return Pruefe(xml::NeuesKind(eltern, name));
+    }
+    void Text(xmlNode* eltern, const std::string& name, const std::string& wert) const {
+        Pruefe(xml::NeuesTextKind(eltern, name, wert));
+    }
+    void Integer(xmlNode* eltern, const std::string& name, long long wert) const {
+        Text(eltern, name, std::to_string(wert));
+    }
+    void Flag(xmlNode* eltern, const std::string& name, std::uint8_t wert) const {
+        Text(eltern, name, wert != 0 ? "1" : "0");
+    }
+    void Real(xmlNode* eltern, const std::string& name, double wert) const {
+        Text(eltern, name, FormatAllgemein(wert, trenner_));
+    }
+    void Liste(xmlNode* eltern, const std::string& name,
+               const std::vector<std::string>& zeilen) const {
+        xmlNode* liste = Gruppe(eltern, name);
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            Text(liste, "String_" + std::to_string(i + 1), zeilen[i]);
+        }
+    }
+
+    void Last(xmlNode* eltern, const char* name, const TKLast& last) const {
+        xmlNode* g = Gruppe(eltern, name);
+        Real(g, "TGk", last.TGk());
+        Real(g, "TQk", last.TQk());
+        Real(g, "TFd", last.TFd());
+        Real(g, "TF1", last.TF1());
+        Real(g, "Tgg", last.Tgg());
+        Real(g, "Tgq", last.Tgq());
+    }
+
+    void Geometrie(xmlNode* eltern, const char* name, const TKGeometrie& geo) const {
+        xmlNode* g = Gruppe(eltern, name);
+        Integer(g, "TFugenbreite", geo.TFugenbreite);
+        Real(g, "TNutzhoehe", geo.TNutzhoehe);
+        Real(g, "TFugenlaenge", geo.TFugenlaenge);
+        Real(g, "TBetondeckungUnten", geo.TBetondeckungUnten);
+        Real(g, "TBetondeckungOben", geo.TBetondeckungOben);
+        Real(g, "TBetondeckungVorn", geo.TBetondeckungVorn);
+        Real(g, "TPlatteDicke", geo.TPlatteDicke);
+        Real(g, "TWandDicke", geo.TWandDicke);
+        Flag(g, "TRandLinks", geo.TRandLinks);
+        Flag(g, "TRandRechts", geo.TRandRechts);
+        Real(g, "TBauteilRandLinks", geo.TBauteilRandLinks);
+        Real(g, "TBauteilRandRechts", geo.TBauteilRandRechts);
+    }
+
+    void Belastung(xmlNode* eltern, const char* name, const TKBelastung& bel) const {
+        xmlNode* g = Gruppe(eltern, name);
+        Integer(g, "TBelastungsfall", bel.TBelastungsfall);
+        Real(g, "TGammaf", bel.TGammaf);
+        Real(g, "TLastLaenge", bel.TLastLaenge());
+        Integer(g, "TLinienLast", bel.TLinienLast);
+        const auto& punkte = bel.Punkte();
+        for (std::size_t j = 0; j < punkte.size(); ++j) {
+            std::string stamm = "TbeliebigeLast_" + std::to_string(j);
+            Real(g, stamm + "_x", punkte[j].x);
+            Real(g, stamm + "_y", punkte[j].y);
+        }
+        Last(g, "cLinienLastLinks", bel.cLinienLastLinks);
+        Last(g, "cLinienLastRechts", bel.cLinienLastRechts);
+        Last(g, "cPunktlast", bel.cPunktlast);
+    }
+
+    void Meldungen(xmlNode* eltern, const char* name, const TKMeldungen& meldungen) const {
+        xmlNode* g = Gruppe(eltern, name);
+        const auto& codes = meldungen.Codes();
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            Integer(g, "TMeldungen_" + std::to_string(i + 1), codes[i]);
+        }
+    }
+
+    void DornErgebnis(xmlNode* eltern, const std::string& name, const TKDornErgebnis& e) const {
+        xmlNode* g = Gruppe(eltern, name);
+        Integer(g, "TDornAnordnung", e.TDornAnordnung);
+        xmlNode* abstaende = Gruppe(g, "TDornAbstand");
+        const auto& liste = e.Abstaende();
+        for (std::size_t i = 0; i < liste.size(); ++i) {
+            Real(abstaende, "A_" + std::to_string(i), liste[i]);
+        }
+        Real(g, "TAbstandLinks", e.TAbstandLinks);
+        Real(g, "TAbstandRechts", e.TAbstandRechts);
+        Real(g, "TIstMinAchs", e.TIstMinAchs);
+        Real(g, "TZulMinAchs", e.TZulMinAchs);
+        Real(g, "TZulMinRand", e.TZulMinRand);
+        Real(g, "TFRdStahl", e.TFRdStahl());
+        Real(g, "TFRdBeton", e.TFRdBeton());
+        Real(g, "TFRdBewehrung", e.TFRdBewehrung());
+        Real(g, "TFRd", e.TFRd());
+        Real(g, "TFSdIst", e.TFSdIst);
+        Real(g, "TEtaQ", e.TEtaQ);
+        Real(g, "TAsxErf", e.TAsxErf);
+        Real(g, "TAsyErf", e.TAsyErf);
+        Real(g, "TAsxIst", e.TAsxIst);
+        Real(g, "TAsyIst", e.TAsyIst);
+        Real(g, "Tbx", e.Tbx);
+        Real(g, "Tby", e.Tby);
+        Integer(g, "TStatus", e.TStatus);
+        Flag(g, "TStatusd", e.TStatusd);
+        Flag(g, "TAbstandMeldung", e.TAbstandMeldung);
+        Meldungen(g, "Fehler", e.Fehler);
+        Meldungen(g, "Warnungen", e.Warnungen);
+    }
+
+    void Ergebnisse(xmlNode* eltern, const char* name, const TKErgebnisse& erg) const {
+        xmlNode* g = Gruppe(eltern, name);
+        Integer(g, "TAktDorn", erg.TAktDorn);
+        Flag(g, "TBerechnet", erg.TBerechnet);
+        Geometrie(g, "cGeometrie", erg.cGeometrie);
+        for (int i = 0; i < AnzDornTypen; ++i) {
+            const std::string& kennung = DornKennung(i);
+            DornErgebnis(g, "cDornErgebnis_" + kennung, erg.DornErgebnis(i));
+            Integer(g, "TAnzDorn_" + kennung, erg.TAnzDorn(i));
+        }
+    }
+
+    void Anwendung(xmlNode* eltern, const std::string& name, const TKAnwendung& anw) const {
+        xmlNode* g = Gruppe(eltern, name);
+        Integer(g, "TAktLand", anw.TAktLand);
+        Text(g, "TPosition", anw.TPosition);
+        Integer(g, "TMaxDornabstand", anw.TMaxDornabstand);
+        Integer(g, "TBewehrungCalc", anw.TBewehrungCalc);
+        Integer(g, "TAnwendungsfall", anw.TAnwendungsfall);
+        Integer(g, "TBetonguete", anw.TBetonguete);
+        Integer(g, "TStahlguete", anw.TStahlguete);
+        Real(g, "TGammaMs", anw.TGammaMs);
+        Last(g, "ctmpLast", anw.ctmpLast);
+        Belastung(g, "cBelastungDesign", anw.cBelastungDesign);
+        Geometrie(g, "cGeometrie", anw.cGeometrie);
+        Ergebnisse(g, "cErgebnisse", anw.cErgebnisse);
+    }
+
+    void Projekt(xmlNode* eltern, const TKModell& m) const {
+        xmlNode* g = Gruppe(eltern, "Projekt");
+        Flag(g, "TTempFlag", m.TTempFlag);
+        Flag(g, "TCalcFlag", m.TCalcFlag);
+        Integer(g, "TAnzAnwendung", m.TAnzAnwendung());
+        Integer(g, "TAktAnwendung", m.TAktAnwendung);
+        Integer(g, "TEingabeDorn", m.TEingabeDorn);
+        Integer(g, "TEingabeFugenbreite", m.TEingabeFugenbreite);
+        Integer(g, "TSkizzeAnzeige", m.TSkizzeAnzeige);
+        Integer(g, "TErgebnisAnzeige", m.TErgebnisAnzeige);
+
+        xmlNode* beschreibung = Gruppe(g, "Projektbeschreibung");
+        const TKProjektdaten& p = m.Projektbeschreibung;
+        Text(beschreibung, "TBauvorhaben", p.TBauvorhaben);
+        Liste(beschreibung, "TFirma", p.TFirma);
+        Text(beschreibung, "TBearbeiter", p.TBearbeiter);
+        Text(beschreibung, "TDatum", p.TDatum);
+
+        xmlNode* stueckliste = Gruppe(g, "Stueckliste");
+        Liste(stueckliste, "TBemerkung", m.Stueckliste.TBemerkung);
+        for (int k = 1; k <= m.Stueckliste.EintragCount(); ++k) {
+            Liste(stueckliste, "TEintrag_" + std::to_string(k), m.Stueckliste.GetEintrag(k));
+        }
+
+        Geometrie(g, "EingabeGeometrie", m.EingabeGeometrie);
+        const auto& anwendungen = m.Anwendungen();
+        for (std::size_t k = 0; k < anwendungen.size(); ++k) {
+            Anwendung(g, "Position_" + std::to_string(k + 1), anwendungen[k]);
+        }
+    }
+
+private:
+    static xmlNode* Pruefe(xmlNode* knoten) {
+        if (!knoten) {
+            throw std::bad_alloc();
+        }
+        return knoten;
+    }
+
+    char trenner_;
+};
+
+} // namespace
+
+xml::Dokument BaueProjektDokument(const TKModell& modell, const std::string& dateiName,
+                                  char trenner) {
+    xml::Dokument dokument = xml::NeuesDokument(WurzelName);
+    if (!dokument) {
+        return nullptr;
+    }
+    try {
+        Schreiber s(trenner);
+        xmlNode* wurzel = xmlDocGetRootElement(dokument.get());
+        s.Text(wurzel, "Copyright", CopyrightZeile);
+        xmlNode* programm = s.Gruppe(wurzel, "Program");
+        xml::SetzeAttribut(programm, "Name", ProgrammName);
+        xml::SetzeAttribut(programm, "Version", ProgrammVersion);
+        xml::SetzeAttribut(programm, "FileName", dateiName);
+        s.Projekt(wurzel, modell);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return dokument;
+}
+
+} // namespace vsk

@@ -1,0 +1,23 @@
+#pragma once
+// Building the document of a project file from the model.
+
+#include "model/XmlBaum.h"
+
+#include <string>
+
+namespace vsk {
+
+class TKModell;
+
+// Root element and header texts of the file.
+inline constexpr const char* WurzelName = "VSK_2.0";
+inline constexpr const char* ProgrammName = "Tervo - VSK / VSKQ Shear Connector";
+inline constexpr const char* ProgrammVersion = "VSK - 2.0";
+inline constexpr const char* CopyrightZeile = "Copyright (c) Tervo";
+
+// The whole project in the element order of the file. Reals use the given decimal
+// separator; dateiName goes into the header's "FileName". Null when libxml2 fails.
+xml::Dokument BaueProjektDokument(const TKModell& modell, const std::string& dateiName,
+                                  char trenner);
+
+} // namespace vsk

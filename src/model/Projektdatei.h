@@ -1,0 +1,39 @@
+#pragma once
+// The project file (".VSK"): one XML document per project.
+//
+// Saving writes to a temporary file beside the target and renames it over the target only
+// once everything is on the disk, so a failed save leaves the old file as it was. Reading
+// accepts reals with "." or "," whatever the user's separator is; values that would index
+// a table or list are checked before use. Messages go through the platform.
+
+#include <filesystem>
+#include <string>
+
+namespace vsk {
+
+class Plattform;
+class TKModell;
+
+// The whole project; FileName := pfad, nothing else in the model changes. On failure
+// shows "Error during saving the data - unable to save the project" and returns false.
+bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform);
+
+// Reads a project into a freshly constructed model; FileName := pfad. False when the file
+// is not a project file or a part of it could not be read (the caller then discards the
+// model). Shows the header messages and, for an unreadable file, "Error during opening
+// the data file - unable to read project data".
+bool LoadProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform);
+
+// Appends position zeile + 1 of the file (zeile: row index of the listing, from 0) as the
+// new last position. FileName is left alone. When the position cannot be read completely
+// the model stays as it was and the reading error is shown.
+bool ImportAnwendung(TKModell& modell, const std::filesystem::path& pfad, int zeile,
+                     Plattform& plattform);
+
+// Program texts of the file operations.
+std::string TextSpeicherFehler();
+std::string TextLeseFehler();
+std::string TextKeineVSKDatei();
+std::string TextAlteVersion();
+
+} // namespace vsk

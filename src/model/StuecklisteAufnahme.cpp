@@ -1,0 +1,60 @@
+#include "model/StuecklisteAufnahme.h"
+
+#include "design/Katalog.h"
+#include "model/Modell.h"
+#include "shell/Plattform.h"
+#include "shell/Texte.h"
+#include "shell/Zahlen.h"
+
+namespace vsk {
+
+namespace {
+
+std::string OhneRandLeerzeichen(const std::string& s) {
+    auto anfang = s.find_first_not_of(" \t\r\n");
+    if (anfang == std::string::npos) {
+        return {};
+    }
+    auto ende = s.find_last_not_of(" \t\r\n");
+    return s.substr(anfang, ende - anfang + 1);
+}
+
+} // namespace
+
+TKStueckliste::Eintrag AktAnwendungEintrag(const TKModell& modell, char trenner) {
+    const TKAnwendung& anw = modell.AktuelleAnwendung();
+    const TKErgebnisse& erg = anw.cErgebnisse;
+    const int typ = erg.TAktDorn;
+    const std::string anzahl = std::to_string(erg.TAnzDorn(typ));
+    // In the order of StuecklisteSpalte.
+    return {anw.TPosition,
+            std::string("1"),
+            anzahl,
+            DornName(typ),
+            anzahl,
+            TextAktiv(),
+            std::to_string(modell.TAktAnwendung),
+            std::string(),
+            FormatFest(erg.DornErgebnis(typ).TFRd(), 1, trenner),
+            anzahl};
+}
+
+void AddAktAnwendung(TKModell& modell, const std::string& positionsNummer, Plattform& plattform) {
+    TKStueckliste::Eintrag neu = AktAnwendungEintrag(modell, plattform.Dezimaltrenner());
+    const std::string nummer = OhneRandLeerzeichen(positionsNummer);
+    TKStueckliste& liste = modell.Stueckliste;
+    for (int k = 1; k <= liste.EintragCount(); ++k) {
+        const auto& e = liste.GetEintrag(k);
+        if (e.size() > StuecklisteSpalte::Pos && e[StuecklisteSpalte::Pos] == nummer &&
+            plattform.FrageJaNein(text("Stueckliste",
+                                       "the current position is already in the existing "
+                                       "connector schedule.\r\n\r\nShould this be "
+                                       "overwritten?"))) {
+            liste.ReplaceEintrag(std::move(neu), k);
+            return;
+        }
+    }
+    liste.AddEintrag(neu);
+}
+
+} // namespace vsk

@@ -1,0 +1,24 @@
+#pragma once
+// "Add to Connector Schedule": the entry made from the current position, and adding it
+// to the project's schedule, replacing an entry of the same position number on request.
+
+#include "model/Stueckliste.h"
+
+#include <string>
+
+namespace vsk {
+
+class Plattform;
+class TKModell;
+
+// The ten texts of an entry for the current position and its selected connector type.
+// trenner: the user's decimal separator (for the design capacity).
+TKStueckliste::Eintrag AktAnwendungEintrag(const TKModell& modell, char trenner);
+
+// Walks the entries from number 1; for each whose position number (text 6) equals
+// positionsNummer without surrounding blanks, asks whether to overwrite it. Yes replaces
+// that entry and ends; when no entry was replaced, the new entry is appended. So No to
+// every question adds the position once more.
+void AddAktAnwendung(TKModell& modell, const std::string& positionsNummer, Plattform& plattform);
+
+} // namespace vsk

@@ -1,0 +1,190 @@
+// Reading project files: the failure table, damaged and hostile files, values out of
+// range, encodings, and the details of the group readers.
+
+#include "model/Modell.h"
+#include "model/Projektdatei.h"
+
+#include "ModellText.h"
+#include "support/PlattformDouble.h"
+
+#include <gtest/gtest.h>
+
+namespace vsk {
+namespace {
+
+using test::PlattformDouble;
+
+const std::filesystem::path kDaten = std::filesystem::path(VSK_TEST_DATA) / "projekt";
+const std::string kLeseFehler = "Error during opening the data file - unable to read project data";
+const std::string kFremd = "The file is not a valid Tervo - VSK File";
+const std::string kAlt = "The data file was created with an old version of the programm. The "
+                         "import of this data can cause calculation problems, please check all "
+                         "data!";
+
+struct Gelesen {
+    TKModell modell;
+    PlattformDouble plattform;
+    bool ok = false;
+};
+
+std::unique_ptr<Gelesen> Lade(const std::string& name, char trenner = '.') {
+    auto g = std::make_unique<Gelesen>();
+    g->plattform.trenner = trenner;
+    g->ok = LoadProjekt(g->modell, kDaten / name, g->plattform);
+    return g;
+}
+
+TEST(ProjektLesen, UnreadableFilesReportTheReadError) {
+    for (const char* name : {"kein_xml.VSK", "abgebrochen.VSK", "wurzel_ein_kind.VSK", "fehlt.VSK",
+                             "entitaeten.VSK"}) {
+        auto g = Lade(name);
+        EXPECT_FALSE(g->ok) << name;
+        EXPECT_EQ(g->plattform.meldungen, std::vector<std::string>{kLeseFehler}) << name;
+        EXPECT_EQ(g->modell.FileName, (kDaten / name).string());
+    }
+}
+
+TEST(ProjektLesen, ForeignHeaderReadsNothing) {
+    for (const char* name : {"fremder_kopf.VSK", "kopf_ohne_name.VSK"}) {
+        auto g = Lade(name);
+        EXPECT_FALSE(g->ok) << name;
+        EXPECT_EQ(g->plattform.meldungen, std::vector<std::string>{kFremd}) << name;
+        EXPECT_TRUE(test::GleicheFelder(g->modell, TKModell{})) << name;
+    }
+}
+
+TEST(ProjektLesen, OldVersionWarnsOnceAndReadsOn) {
+    auto g = Lade("alte_version.VSK");
+    EXPECT_TRUE(g->ok);
+    EXPECT_EQ(g->plattform.meldungen, std::vector<std::string>{kAlt});
+    EXPECT_EQ(g->modell.TAnzAnwendung(), 3);
+    EXPECT_EQ(g->modell.Anwendung(3).TPosition, "multi01-3");
+}
+
+TEST(ProjektLesen, ProjectValueNotANumberIsAReadError) {
+    auto g = Lade("projektwert_keine_zahl.VSK");
+    EXPECT_FALSE(g->ok);
+    EXPECT_EQ(g->plattform.meldungen, std::vector<std::string>{kLeseFehler});
+}
+
+TEST(ProjektLesen, MissingDescriptionStopsAfterTheProjectValues) {
+    auto g = Lade("ohne_projektbeschreibung.VSK");
+    EXPECT_FALSE(g->ok);
+    EXPECT_TRUE(g->plattform.meldungen.empty()); // the main window reports it
+    const TKModell& m = g->modell;
+    EXPECT_EQ(m.TAnzAnwendung(), 3);
+    EXPECT_EQ(m.TAktAnwendung, 1);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(m.Anwendung(k).TPosition, "Unnamed");
+        EXPECT_EQ(m.Anwendung(k).cGeometrie.TFugenlaenge, 2000);
+    }
+}
+
+TEST(ProjektLesen, MissingWallThicknessStopsInsideTheGeometry) {
+    auto g = Lade("ohne_wanddicke.VSK");
+    EXPECT_FALSE(g->ok);
+    EXPECT_TRUE(g->plattform.meldungen.empty());
+    const TKAnwendung& a = g->modell.Anwendung(1);
+    EXPECT_EQ(a.TPosition, "multi01-1");
+    EXPECT_EQ(a.TGammaMs, 1.1);
+    EXPECT_EQ(a.cGeometrie.TFugenlaenge, 2600);  // read
+    EXPECT_EQ(a.cGeometrie.TPlatteDicke, 208.5); // read, the last before the gap
+    EXPECT_EQ(a.cGeometrie.TWandDicke, 400);     // default from here on
+    EXPECT_EQ(a.cGeometrie.TBauteilRandLinks, 500);
+    TKAnwendung neu;
+    EXPECT_EQ(a.ctmpLast.Tgg(), neu.ctmpLast.Tgg());
+    EXPECT_EQ(a.cBelastungDesign.TBelastungsfall, neu.cBelastungDesign.TBelastungsfall);
+    EXPECT_EQ(a.cErgebnisse.TBerechnet, 0);
+    EXPECT_EQ(g->modell.Anwendung(2).TPosition, "Unnamed");
+    EXPECT_EQ(g->modell.Anwendung(3).TPosition, "Unnamed");
+}
+
+TEST(ProjektLesen, PointsAreSortedStatusdTwoIsKeptAndScheduleEntriesRead) {
+    auto g = Lade("einzelheiten.VSK");
+    EXPECT_TRUE(g->ok);
+    const TKBelastung& b = g->modell.Anwendung(1).cBelastungDesign;
+    ASSERT_EQ(b.PunktCount(), 3);
+    EXPECT_EQ(b.GetPunkt(0).x, 1000);
+    EXPECT_EQ(b.GetPunkt(1).x, 3000);
+    EXPECT_EQ(b.GetPunkt(2).x, 20000); // beyond TLastLaenge 11200, not clipped
+    EXPECT_EQ(b.TLastLaenge(), 11200);
+    EXPECT_EQ(b.Resultierende(), (2000 * 40 / 2 + 17000 * 50 / 2) / 1000.0);
+    EXPECT_EQ(g->modell.Anwendung(1).cErgebnisse.DornErgebnis(0).TStatusd, 1);
+    const TKStueckliste& s = g->modell.Stueckliste;
+    EXPECT_EQ(s.TBemerkung, (std::vector<std::string>{"Bemerkung A", "Bemerkung B"}));
+    ASSERT_EQ(s.EintragCount(), 2);
+    EXPECT_EQ(s.GetEintrag(1), (std::vector<std::string>{"Slab A", "1", "8", "VSK 7", "8", "Active",
+                                                         "2", "", "63.2", "8"}));
+    EXPECT_EQ(s.GetEintrag(2), (std::vector<std::string>{"Wall B", "2"}));
+}
+
+TEST(ProjektLesen, OutOfRangeIndexesFallBackToTheirDefaults) {
+    auto g = Lade("indizes_ausserhalb.VSK");
+    EXPECT_TRUE(g->ok);
+    const TKModell& m = g->modell;
+    EXPECT_EQ(m.TAnzAnwendung(), 3);
+    EXPECT_EQ(m.TAktAnwendung, 3); // 99 clamped to the last position
+    EXPECT_EQ(m.TEingabeDorn, 6);
+    EXPECT_EQ(m.AktDornDaten.Typ, 6);
+    EXPECT_EQ(m.TSkizzeAnzeige, 5);
+    EXPECT_EQ(m.TErgebnisAnzeige, 0);
+    const TKAnwendung& a = m.Anwendung(1);
+    EXPECT_EQ(a.TMaxDornabstand, 1);
+    EXPECT_EQ(a.TBewehrungCalc, 0); // 256 is no selection, not 0 by truncation
+    EXPECT_EQ(a.TAnwendungsfall, 1);
+    EXPECT_EQ(a.TBetonguete, 3);
+    EXPECT_EQ(a.TStahlguete, 0);
+    EXPECT_EQ(a.cBelastungDesign.TBelastungsfall, 1);
+    EXPECT_EQ(a.cBelastungDesign.TLinienLast, 1);
+    EXPECT_EQ(a.cGeometrie.TFugenbreite, 2);
+    EXPECT_EQ(a.cErgebnisse.TAktDorn, 6);
+    // Reading went on behind the bad values.
+    EXPECT_EQ(a.TGammaMs, 1.1);
+    EXPECT_EQ(a.cGeometrie.TFugenlaenge, 2600);
+    EXPECT_EQ(m.Anwendung(3).TPosition, "multi01-3");
+}
+
+TEST(ProjektLesen, PositionCountsOutsideTheFileAreBounded) {
+    auto null = Lade("anzahl_null.VSK");
+    EXPECT_TRUE(null->ok);
+    EXPECT_EQ(null->modell.TAnzAnwendung(), 1);
+    EXPECT_EQ(null->modell.Anwendung(1).TPosition, "multi01-1");
+    EXPECT_EQ(null->modell.TAktAnwendung, 1);
+
+    // 60000 positions claimed, none present: false, and no 60000 default positions.
+    auto viele = Lade("anzahl_60000.VSK");
+    EXPECT_FALSE(viele->ok);
+    EXPECT_EQ(viele->modell.TAnzAnwendung(), 1);
+    EXPECT_EQ(viele->modell.TAktAnwendung, 1);
+}
+
+TEST(ProjektLesen, DeclaredSingleByteEncodingsKeepTheirUmlauts) {
+    auto iso = Lade("iso8859.VSK");
+    EXPECT_TRUE(iso->ok);
+    EXPECT_EQ(iso->modell.Projektbeschreibung.TBauvorhaben, "Überbauung Süd, Straße");
+    for (const char* name : {"cp1252.VSK", "cp1252_ohne_deklaration.VSK"}) {
+        auto w = Lade(name);
+        EXPECT_TRUE(w->ok) << name;
+        EXPECT_EQ(w->modell.Projektbeschreibung.TBauvorhaben, "Überbauung Süd, Straße – 5 €")
+            << name;
+    }
+}
+
+TEST(ProjektLesen, DecimalCommaFileOpensUnderEitherSetting) {
+    auto punkt = Lade("referenz_einzeln.VSK");
+    for (char trenner : {'.', ','}) {
+        auto komma = Lade("komma.VSK", trenner);
+        EXPECT_TRUE(komma->ok);
+        EXPECT_TRUE(test::GleicheFelder(komma->modell, punkt->modell)) << trenner;
+        EXPECT_EQ(komma->modell.Anwendung(1).cBelastungDesign.cLinienLastLinks.TFd(), 205.9);
+    }
+}
+
+TEST(ProjektLesen, EntitiesAreNeitherFetchedNorExpanded) {
+    auto g = Lade("extern.VSK");
+    EXPECT_TRUE(g->ok);
+    EXPECT_EQ(g->modell.Projektbeschreibung.TBauvorhaben, "AB&ä");
+}
+
+} // namespace
+} // namespace vsk

@@ -1,0 +1,115 @@
+// The connector schedule and adding the current position to it.
+
+#include "model/Modell.h"
+#include "model/StuecklisteAufnahme.h"
+
+#include "support/PlattformDouble.h"
+
+#include <gtest/gtest.h>
+
+namespace vsk {
+namespace {
+
+using test::PlattformDouble;
+using E = TKStueckliste::Eintrag;
+
+TEST(TKStueckliste, DeleteReplaceAndGetWorkOnNumbersFromOne) {
+    TKStueckliste s;
+    s.AddEintrag({"a"});
+    s.AddEintrag({"b"});
+    s.AddEintrag({"c"});
+    s.DeleteEintrag(1);
+    ASSERT_EQ(s.EintragCount(), 2);
+    EXPECT_EQ(s.GetEintrag(1), E{"b"});
+    EXPECT_EQ(s.GetEintrag(2), E{"c"});
+    s.ReplaceEintrag({"x", "y"}, 2);
+    EXPECT_EQ(s.GetEintrag(2), (E{"x", "y"}));
+    s.GetEintrag(1).push_back("z"); // changes through the entry reach the schedule
+    EXPECT_EQ(s.GetEintrag(1), (E{"b", "z"}));
+    // Numbers outside the schedule change nothing.
+    s.DeleteEintrag(0);
+    s.DeleteEintrag(3);
+    s.ReplaceEintrag({"n"}, 5);
+    EXPECT_EQ(s.EintragCount(), 2);
+    EXPECT_TRUE(s.GetEintrag(7).empty());
+    s.ClearEintraege();
+    EXPECT_EQ(s.EintragCount(), 0);
+}
+
+TEST(TKStueckliste, AddedEntriesAndRemarksAreCopies) {
+    TKStueckliste s;
+    E quelle{"a", "b"};
+    s.AddEintrag(quelle);
+    quelle[0] = "geändert";
+    EXPECT_EQ(s.GetEintrag(1)[0], "a");
+    std::vector<std::string> zeilen{"eins", "zwei"};
+    s.TBemerkung = zeilen;
+    zeilen[1] = "drei";
+    EXPECT_EQ(s.TBemerkung, (std::vector<std::string>{"eins", "zwei"}));
+}
+
+TEST(TKStueckliste, ActiveMeansTextFiveIsTheActiveText) {
+    TKStueckliste s;
+    s.AddEintrag({"0", "1", "2", "3", "4", "Active"});
+    s.AddEintrag({"0", "1", "2", "3", "4", "Not active"});
+    s.AddEintrag({"kurz"});
+    EXPECT_TRUE(s.IstAktiv(1));
+    EXPECT_FALSE(s.IstAktiv(2));
+    EXPECT_FALSE(s.IstAktiv(3));
+}
+
+class AddAktAnwendungTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m.SetAnzAnwendung(2);
+        m.TAktAnwendung = 2;
+        TKAnwendung& a = m.Anwendung(2);
+        a.TPosition = "Slab A";
+        a.cErgebnisse.TAktDorn = 6;
+        a.cErgebnisse.setTAnzDorn(6, 8);
+        a.cErgebnisse.DornErgebnis(6).setTFRd(63.24);
+    }
+    TKModell m;
+    PlattformDouble p;
+};
+
+TEST_F(AddAktAnwendungTest, EntryHoldsTheTenTextsOfTheSelectedType) {
+    p.trenner = ',';
+    AddAktAnwendung(m, "2", p);
+    ASSERT_EQ(m.Stueckliste.EintragCount(), 1);
+    EXPECT_EQ(m.Stueckliste.GetEintrag(1),
+              (E{"Slab A", "1", "8", "VSK 7", "8", "Active", "2", "", "63,2", "8"}));
+    EXPECT_TRUE(p.fragen.empty());
+}
+
+TEST_F(AddAktAnwendungTest, YesReplacesNoAddsAgain) {
+    AddAktAnwendung(m, "2", p);
+    m.Anwendung(2).cErgebnisse.setTAnzDorn(6, 9);
+    p.antworten = {Antwort::Ja};
+    AddAktAnwendung(m, " 2 ", p);
+    ASSERT_EQ(m.Stueckliste.EintragCount(), 1);
+    EXPECT_EQ(m.Stueckliste.GetEintrag(1)[2], "9");
+    ASSERT_EQ(p.fragen.size(), 1u);
+    EXPECT_EQ(p.fragen[0], "the current position is already in the existing connector "
+                           "schedule.\r\n\r\nShould this be overwritten?");
+
+    p.antworten = {Antwort::Nein};
+    AddAktAnwendung(m, "2", p);
+    EXPECT_EQ(m.Stueckliste.EintragCount(), 2);
+}
+
+TEST_F(AddAktAnwendungTest, NoToTheFirstMatchAsksAgainForTheNext) {
+    m.Stueckliste.AddEintrag({"alt", "1", "1", "VSK 1", "1", "Active", "2", "", "1.0", "1"});
+    m.Stueckliste.AddEintrag({"andere", "1", "1", "VSK 1", "1", "Active", "1", "", "1.0", "1"});
+    m.Stueckliste.AddEintrag({"auch", "1", "1", "VSK 1", "1", "Active", "2", "", "1.0", "1"});
+    m.Stueckliste.AddEintrag({"kurz"});
+    p.antworten = {Antwort::Nein, Antwort::Ja};
+    AddAktAnwendung(m, "2", p);
+    EXPECT_EQ(p.fragen.size(), 2u);
+    ASSERT_EQ(m.Stueckliste.EintragCount(), 4);
+    EXPECT_EQ(m.Stueckliste.GetEintrag(1)[0], "alt");
+    EXPECT_EQ(m.Stueckliste.GetEintrag(3)[0], "Slab A");
+}
+
+} // namespace
+} // namespace vsk
