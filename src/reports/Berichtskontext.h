@@ -7,15 +7,19 @@
 #include "reports/Druckzustand.h"
 
 #include <string>
+#include <utility>
 
 namespace vsk {
 
 struct Berichtskontext {
+    Berichtskontext(const TKModell& m, const TKTexttabellen& t, std::string h, char sep)
+        : modell(m), texte(t), heute(std::move(h)), trenner(sep) {}
+
     const TKModell& modell;
     const TKTexttabellen& texte;
-    std::string heute;   // today's date in the short date format
-    char trenner = '.';  // the user's decimal separator
-    Druckzustand druck;  // valid after the set-up of a pipeline
+    std::string heute;    // today's date in the short date format
+    char trenner = '.';   // the user's decimal separator
+    Druckzustand druck;   // valid after the set-up of a pipeline
     int linienbreite = 1; // line-width factor of the sketches: 1 screen, 2 printer
 
     const TKAnwendung& Anwendung() const { return modell.AktuelleAnwendung(); }

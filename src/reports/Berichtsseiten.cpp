@@ -60,8 +60,7 @@ void Lastseite(Canvas& canvas, Berichtskontext& k) {
     canvas.pinsel.art = Pinselart::Leer;
     const int ye =
         Lastblock(canvas, k, xl, z.CmY(z.mt + z.inhaltOben + 0.5), z.CmX(4), true, z.CmX(0.75));
-    BerichtSystemAnsicht(canvas, k,
-                         {xl, ye - z.CmY(2), xl + z.CmX(8), ye - z.CmY(2) + z.CmY(8)});
+    BerichtSystemAnsicht(canvas, k, {xl, ye - z.CmY(2), xl + z.CmX(8), ye - z.CmY(2) + z.CmY(8)});
 }
 
 void Skizzenseite(Canvas& canvas, Berichtskontext& k) {

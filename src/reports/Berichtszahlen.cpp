@@ -5,18 +5,18 @@
 namespace vsk {
 
 std::string AufZehntel(double v, char trenner) {
-    return FormatAllgemein(static_cast<double>(RundeGerade(static_cast<long double>(v) * 10) /
-                                               10.0L),
-                           trenner);
+    return FormatAllgemein(
+        static_cast<double>(RundeGerade(static_cast<long double>(v) * 10) / 10.0L), trenner);
 }
 
 std::string AufHundertstel(double v, char trenner) {
-    return FormatAllgemein(static_cast<double>(RundeGerade(static_cast<long double>(v) * 100) /
-                                               100.0L),
-                           trenner);
+    return FormatAllgemein(
+        static_cast<double>(RundeGerade(static_cast<long double>(v) * 100) / 100.0L), trenner);
 }
 
-std::string AufGanze(double v) { return FormatAllgemein(static_cast<double>(RundeGerade(v))); }
+std::string AufGanze(double v) {
+    return FormatAllgemein(static_cast<double>(RundeGerade(v)));
+}
 
 std::string InMetern(double mm, char trenner) {
     return FormatAllgemein(

@@ -90,7 +90,9 @@ void BerichtVorschau(const Druckergeometrie& geometrie, Vorschaubild& p1, Vorsch
     p3.Neuzeichnen();
 }
 
-std::string Stuecklistentitel() { return text("Druck", "Connector Schedule"); }
+std::string Stuecklistentitel() {
+    return text("Druck", "Connector Schedule");
+}
 
 bool ListeDrucken(Drucker& drucker, Berichtskontext& k) {
     const std::string titel = Stuecklistentitel();

@@ -5,8 +5,8 @@
 
 namespace vsk {
 
-void Formelzeile(Canvas& canvas, const std::string& label, const std::string& wert,
-                 int wertOffset, int symbolOffset, int y, int x, const Formelschriften& schriften,
+void Formelzeile(Canvas& canvas, const std::string& label, const std::string& wert, int wertOffset,
+                 int symbolOffset, int y, int x, const Formelschriften& schriften,
                  const Formeltexte& texte, const std::string& einheit) {
     const int w0 = canvas.TextWidth(texte.symbol);
     canvas.TextOut(x, y, label);

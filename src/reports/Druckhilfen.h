@@ -10,8 +10,8 @@ namespace vsk {
 
 struct Formeltexte {
     std::string symbol;
-    std::string index;  // lowered after the symbol
-    std::string hoch;   // raised after the symbol
+    std::string index; // lowered after the symbol
+    std::string hoch;  // raised after the symbol
     std::string zeichen = "=";
 };
 
@@ -27,8 +27,8 @@ struct Formelschriften {
 // " value unit" in Arial. Size and style stay as the caller set them; the font name is
 // left at the last one used. Sign, value and unit are drawn only when value and unit are
 // not both empty.
-void Formelzeile(Canvas& canvas, const std::string& label, const std::string& wert,
-                 int wertOffset, int symbolOffset, int y, int x, const Formelschriften& schriften,
+void Formelzeile(Canvas& canvas, const std::string& label, const std::string& wert, int wertOffset,
+                 int symbolOffset, int y, int x, const Formelschriften& schriften,
                  const Formeltexte& texte, const std::string& einheit);
 
 // A picture of the program stretched into r.

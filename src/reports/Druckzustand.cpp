@@ -34,8 +34,12 @@ Druckergeometrie StandardDruckergeometrie() {
     return g;
 }
 
-int Druckzustand::CmX(float cm) const { return CmNachPixel(resX, cm); }
-int Druckzustand::CmY(float cm) const { return CmNachPixel(resY, cm); }
+int Druckzustand::CmX(float cm) const {
+    return CmNachPixel(resX, cm);
+}
+int Druckzustand::CmY(float cm) const {
+    return CmNachPixel(resY, cm);
+}
 
 void SeiteEinrichten(Druckzustand& z, const Druckergeometrie& d) {
     // A printer that reports no resolution would divide by zero; treat it as 600 dpi.

@@ -38,14 +38,12 @@ int Eingabeblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sym
     zeile(text("Bericht", "Concrete quality"), "",
           {Tabellentext(k.texte.Betongueten, a.TBetonguete), "", "", "="}, "");
     y += L10;
-    zeile("", Tabellentext(k.texte.Betonfestigkeiten, a.TBetonguete), {"f", "ck,cyl", "", "="},
-          "");
+    zeile("", Tabellentext(k.texte.Betonfestigkeiten, a.TBetonguete), {"f", "ck,cyl", "", "="}, "");
     y += L10;
     zeile(text("Bericht", "Slab thickness"), AufGanze(g.TPlatteDicke), {"d", "", "", "="}, mm);
     if (a.TAnwendungsfall == 2) {
         y += L10;
-        zeile(text("Bericht", "Wall thickness"), AufGanze(g.TWandDicke), {"d", "w", "", "="},
-              mm);
+        zeile(text("Bericht", "Wall thickness"), AufGanze(g.TWandDicke), {"d", "w", "", "="}, mm);
     }
     y += L10;
     zeile(text("Bericht", "Concrete cover above"), AufGanze(g.TBetondeckungOben),
@@ -62,8 +60,8 @@ int Eingabeblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sym
     Formelschriften mitSymbolzeichen;
     mitSymbolzeichen.zeichen = "Symbol";
     Formelzeile(canvas, text("Bericht", "Max. joint width"),
-                FormatAllgemein(FugenbreiteMm(g.TFugenbreite), k.trenner), wertOffset,
-                symbolOffset, y, x, mitSymbolzeichen, {"f", "", "", "\u00A3"}, mm);
+                FormatAllgemein(FugenbreiteMm(g.TFugenbreite), k.trenner), wertOffset, symbolOffset,
+                y, x, mitSymbolzeichen, {"f", "", "", "\u00A3"}, mm);
     canvas.schrift.name = "Arial";
 
     y += L10;

@@ -4,6 +4,7 @@
 #include "reports/Berichtszahlen.h"
 #include "reports/Druckhilfen.h"
 #include "shell/Texte.h"
+#include "shell/Zahlen.h"
 
 #include <algorithm>
 
@@ -51,8 +52,8 @@ int Ergebnisblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sy
           {"A", "sy,req", "", "="}, mm2, arial);
     zeile(x, yl, text("Bericht", "Actual area of secondary reinf\u00B4t"), AufGanze(r.TAsxIst),
           {"A", "sx", "", "="}, mm2, arial);
-    zeile(x, yl, text("Bericht", "Req\u00B4d area of secondary reinf\u00B4t"),
-          AufGanze(r.TAsxErf), {"A", "sx,req", "", "="}, mm2, arial);
+    zeile(x, yl, text("Bericht", "Req\u00B4d area of secondary reinf\u00B4t"), AufGanze(r.TAsxErf),
+          {"A", "sx,req", "", "="}, mm2, arial);
     yl += z.L14;
     zeile(x, yl, text("Bericht", "Region of main reinf\u00B4t"),
           AufGanze(erg.AktDornDaten().BreiteBuegel), {"b", "y", "", "="}, mm, arial);
@@ -60,8 +61,7 @@ int Ergebnisblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sy
           {"b", "x", "", "="}, mm, arial);
     yl += z.L14;
     zeile(x, yl, text("Bericht", "Actual edge distance"),
-          AufGanze(std::min(r.TAbstandLinks, r.TAbstandRechts)), {"c", "act", "", "="}, mm,
-          arial);
+          AufGanze(std::min(r.TAbstandLinks, r.TAbstandRechts)), {"c", "act", "", "="}, mm, arial);
     zeile(x, yl, text("Bericht", "Minimum edge distance"), AufGanze(r.TZulMinRand),
           {"c", "min", "", "="}, mm, arial);
     yl += z.L14;
@@ -92,8 +92,8 @@ int Ergebnisblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sy
     yr += z.L14;
     zeile(xr, yr, text("Bericht", "Design resistance steel"), AufZehntel(r.TFRdStahl(), t),
           {"F", "Rd,s", "", "="}, kN, arial);
-    zeile(xr, yr, text("Bericht", "Steel capacity usage"),
-          Ausnutzung(r.TFSdIst, r.TFRdStahl(), t), {"h", "s", "", "="}, prozent, eta);
+    zeile(xr, yr, text("Bericht", "Steel capacity usage"), Ausnutzung(r.TFSdIst, r.TFRdStahl(), t),
+          {"h", "s", "", "="}, prozent, eta);
     yr += z.L14;
     zeile(xr, yr, text("Bericht", "Design resistance reinforcement"),
           AufZehntel(r.TFRdBewehrung(), t), {"F", "Rd,re", "", "="}, kN, arial);

@@ -135,7 +135,8 @@ struct Block {
     int BildBeliebigeLastZeichnen(int y) {
         const BildMass m = EigeneGroesse(BildBeliebigeLast);
         const int oben = y + L10();
-        return oben + BildSkaliert(c, k.druck, BildBeliebigeLast, {x, oben, x + m.breite, oben + m.hoehe});
+        return oben +
+               BildSkaliert(c, k.druck, BildBeliebigeLast, {x, oben, x + m.breite, oben + m.hoehe});
     }
 };
 
@@ -230,8 +231,11 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
                           .MitIndex("l", "f")
                           .Symbol(" " + Mal + " ")
                           .X();
-        const int ende =
-            Formelreihe(canvas, a, y - L10 / 2).MitIndex("q", "Ed,L").Text(" + ").MitIndex("q", "Ed,R").X();
+        const int ende = Formelreihe(canvas, a, y - L10 / 2)
+                             .MitIndex("q", "Ed,L")
+                             .Text(" + ")
+                             .MitIndex("q", "Ed,R")
+                             .X();
         canvas.MoveTo(a, y + L10 / 2);
         canvas.LineTo(ende, y + L10 / 2);
         canvas.TextOut(a + (ende - a - canvas.TextWidth("2")) / 2, y + L10 / 2, "2");

@@ -32,8 +32,12 @@ void TextRechts(Canvas& canvas, int xr, int y, const std::string& text) {
 
 } // namespace
 
-std::string Produkttitel() { return text("Druck", "Tervo - VSK / VSKQ Shear Connector"); }
-std::string Versionstext() { return text("Druck", "VSK - 2.0"); }
+std::string Produkttitel() {
+    return text("Druck", "Tervo - VSK / VSKQ Shear Connector");
+}
+std::string Versionstext() {
+    return text("Druck", "VSK - 2.0");
+}
 
 double SeitenRahmen(Canvas& canvas, Berichtskontext& k, const std::string& titel) {
     const Druckzustand& z = k.druck;

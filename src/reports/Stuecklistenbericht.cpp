@@ -27,7 +27,9 @@ void Rechtsbuendig(Canvas& c, int xr, int y, const std::string& t) {
 
 } // namespace
 
-std::string AktivText() { return text("Stueckliste", "Active"); }
+std::string AktivText() {
+    return text("Stueckliste", "Active");
+}
 
 int ListeZeichnen(Canvas& canvas, Berichtskontext& k, const std::string& titel,
                   const Seitenziel& ziel) {
@@ -57,8 +59,13 @@ int ListeZeichnen(Canvas& canvas, Berichtskontext& k, const std::string& titel,
     Punktlinie(canvas, xl, xr, y);
     y += k.druck.CmY(0.25);
     canvas.TextOut(xl, y, text("Stueckliste", "Mat.-Pos"));
-    canvas.TextOut(xl + k.druck.CmX(1.75), y, text("Stueckliste", "Quantity of parts"));
-    canvas.TextOut(xl + k.druck.CmX(3.5), y, text("Stueckliste", "Designation"));
+    const std::string menge = text("Stueckliste", "Quantity of parts");
+    canvas.TextOut(xl + k.druck.CmX(1.75), y, menge);
+    // The quantity head is wider than its column in some languages; the designation head
+    // then moves right instead of printing over it.
+    const int xBezeichnung =
+        std::max(xl + k.druck.CmX(3.5), xl + k.druck.CmX(1.75) + canvas.TextWidth(menge + " "));
+    canvas.TextOut(xBezeichnung, y, text("Stueckliste", "Designation"));
     y += k.druck.CmY(0.25) + L10;
     Punktlinie(canvas, xl, xr, y);
 

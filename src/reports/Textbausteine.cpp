@@ -24,8 +24,7 @@ int TextHoch(Canvas& canvas, int x, int y, const std::string& text) {
     return Versetzt(canvas, x, y, text, false);
 }
 
-void TextMitIndex(Canvas& canvas, int x, int y, const std::string& index,
-                  const std::string& text) {
+void TextMitIndex(Canvas& canvas, int x, int y, const std::string& index, const std::string& text) {
     canvas.TextOut(x, y, text);
     TextTief(canvas, x + canvas.TextWidth(text), y, index);
 }

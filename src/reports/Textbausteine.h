@@ -13,7 +13,6 @@ int TextTief(Canvas& canvas, int x, int y, const std::string& text);
 // Raised text at a quarter smaller size; returns x plus its width.
 int TextHoch(Canvas& canvas, int x, int y, const std::string& text);
 // Text followed by its lowered index.
-void TextMitIndex(Canvas& canvas, int x, int y, const std::string& index,
-                  const std::string& text);
+void TextMitIndex(Canvas& canvas, int x, int y, const std::string& index, const std::string& text);
 
 } // namespace vsk

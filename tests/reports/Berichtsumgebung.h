@@ -41,7 +41,9 @@ inline std::optional<Aufgezeichnet> Text(const Aufzeichnung& c, const std::strin
     return *it;
 }
 
-inline bool HatText(const Aufzeichnung& c, const std::string& t) { return Text(c, t).has_value(); }
+inline bool HatText(const Aufzeichnung& c, const std::string& t) {
+    return Text(c, t).has_value();
+}
 
 // Index of the first TextOut with text t, or -1.
 inline int TextIndex(const Aufzeichnung& c, const std::string& t) {

@@ -1,6 +1,6 @@
+#include "reports/Druckablauf.h"
 #include "Berichtsumgebung.h"
 #include "Seitenziele.h"
-#include "reports/Druckablauf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "canvas/Aufzeichnung.h"
 #include "reports/Druckzustand.h"
+#include "canvas/Aufzeichnung.h"
 
 #include <gtest/gtest.h>
 
@@ -64,8 +64,8 @@ TEST(Seitengeometrie, VorschaubildHatDieSeitengroesseAmBildschirm) {
     Druckzustand z;
     SeiteEinrichten(z, Beispieldrucker());
     const Bildgroesse b = BildGroesse(z, 96);
-    EXPECT_EQ(b.breite, 762);  // round(96 * 20.151 / 2.54) = round(761.6)
-    EXPECT_EQ(b.hoehe, 1088);  // round(96 * 28.787 / 2.54) = round(1088)
+    EXPECT_EQ(b.breite, 762); // round(96 * 20.151 / 2.54) = round(761.6)
+    EXPECT_EQ(b.hoehe, 1088); // round(96 * 28.787 / 2.54) = round(1088)
 }
 
 TEST(Zentimeter, RundenAufPixel) {

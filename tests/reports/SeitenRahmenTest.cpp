@@ -1,6 +1,6 @@
+#include "reports/SeitenRahmen.h"
 #include "Berichtsumgebung.h"
 #include "reports/Berichtsbilder.h"
-#include "reports/SeitenRahmen.h"
 
 #include <gtest/gtest.h>
 
@@ -71,8 +71,8 @@ TEST(SeitenRahmen, FehlerDesGewaehltenTypsInIhrerReihenfolge) {
 
     const int kopf =
         TextIndex(u.canvas, "The use of the connector is not possible for the following reasons:");
-    const int f7 = TextIndex(u.canvas,
-                             "Connector spacing for standard reinforcement too small for approval");
+    const int f7 =
+        TextIndex(u.canvas, "Connector spacing for standard reinforcement too small for approval");
     const int f3 = TextIndex(u.canvas, "Connector spacing is below minimum value");
     ASSERT_GE(kopf, 0);
     ASSERT_GT(f7, kopf);
@@ -111,8 +111,8 @@ TEST(SeitenRahmen, FussLaesstDieZeilenLeerAberDieSpaltenStehen) {
         }
     }
     const int xl = z.CmX(z.ml);
-    EXPECT_EQ(spalten, (std::vector<int>{xl, xl + z.CmX(2.7), xl + z.CmX(5.15),
-                                         xl + z.CmX(8.75), xl + z.CmX(11.5), xl + z.CmX(14.9)}));
+    EXPECT_EQ(spalten, (std::vector<int>{xl, xl + z.CmX(2.7), xl + z.CmX(5.15), xl + z.CmX(8.75),
+                                         xl + z.CmX(11.5), xl + z.CmX(14.9)}));
 }
 
 } // namespace

@@ -17,8 +17,8 @@ public:
 
     Druckergeometrie geometrie;
     Aufzeichnung canvas;
-    bool beginnt = true;  // BeginDoc result
-    bool endet = true;    // EndDoc result
+    bool beginnt = true; // BeginDoc result
+    bool endet = true;   // EndDoc result
     int dokumente = 0;
     int neueSeiten = 0;
     bool offen = false;

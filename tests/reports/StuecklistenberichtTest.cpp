@@ -1,8 +1,8 @@
+#include "reports/Stuecklistenbericht.h"
 #include "Berichtsumgebung.h"
 #include "Seitenziele.h"
 #include "reports/Druckablauf.h"
 #include "reports/SeitenRahmen.h"
-#include "reports/Stuecklistenbericht.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ namespace {
 TKStueckliste::Eintrag Eintrag(const std::string& position, const std::string& typ,
                                const std::string& anzahl, bool aktiv,
                                const std::string& brandschutz = "") {
-    return {position, "1", anzahl, typ, anzahl, aktiv ? "Active" : "Not active", "1",
-            brandschutz, "63.2", anzahl};
+    return {position, "1",         anzahl, typ,   anzahl, aktiv ? "Active" : "Not active",
+            "1",      brandschutz, "63.2", anzahl};
 }
 
 int Zaehle(const std::vector<std::string>& texte, const std::string& t) {
@@ -69,6 +69,13 @@ TEST(Stueckliste, PunktlinienUndDanachWiederDurchgezogen) {
         EXPECT_EQ(l.stift.art, Stiftart::Gepunktet);
     }
     EXPECT_EQ(u.canvas.stift.art, Stiftart::Durchgezogen);
+
+    // Column heads never print over each other.
+    const auto menge = *Text(u.canvas, "Quantity of parts");
+    const auto bezeichnung = *Text(u.canvas, "Designation");
+    u.canvas.schrift.groesse = 9;
+    EXPECT_GT(bezeichnung.k[0], menge.k[0] + u.canvas.TextWidth("Quantity of parts"));
+    EXPECT_GE(bezeichnung.k[0], u.k.druck.CmX(u.k.druck.ml + 3.5));
 }
 
 TEST(Stueckliste, DruckerBeginntNeueSeitenMitRahmen) {
@@ -116,7 +123,8 @@ TEST(Stueckliste, VorschauWaechstIn250PixelSchritten) {
     for (int w : bild.wachstum) {
         EXPECT_EQ(w, 250);
     }
-    EXPECT_EQ(bild.hoehe, BildGroesse(u.k.druck, 96).hoehe + 250 * static_cast<int>(bild.wachstum.size()));
+    EXPECT_EQ(bild.hoehe,
+              BildGroesse(u.k.druck, 96).hoehe + 250 * static_cast<int>(bild.wachstum.size()));
     EXPECT_TRUE(bild.sichtbar);
     EXPECT_EQ(bild.neugezeichnet, 1);
     EXPECT_EQ(Zaehle(AlleTexte(bild.canvas), "Connector Schedule"), 1); // one frame only

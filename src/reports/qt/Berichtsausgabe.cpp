@@ -1,0 +1,53 @@
+#include "reports/qt/Berichtsausgabe.h"
+
+#include "reports/Druckablauf.h"
+#include "reports/qt/BildVorschaubild.h"
+#include "reports/qt/Seitengeraete.h"
+
+namespace vsk {
+
+namespace {
+
+template <typename Pipeline>
+Ausgabeergebnis AlsPdf(const std::filesystem::path& datei, Berichtskontext& k,
+                       const Druckergeometrie& geometrie, Pipeline pipeline) {
+    PdfDrucker pdf(datei, geometrie);
+    Ausgabeergebnis e;
+    e.ok = pipeline(pdf, k);
+    e.seiten = pdf.Seiten();
+    e.fehler = pdf.Fehler();
+    return e;
+}
+
+} // namespace
+
+Ausgabeergebnis BerichtAlsPdf(const std::filesystem::path& datei, Berichtskontext& k,
+                              const Druckergeometrie& geometrie) {
+    return AlsPdf(datei, k, geometrie, BerichtDrucken);
+}
+
+Ausgabeergebnis ListeAlsPdf(const std::filesystem::path& datei, Berichtskontext& k,
+                            const Druckergeometrie& geometrie) {
+    return AlsPdf(datei, k, geometrie, ListeDrucken);
+}
+
+std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie& geometrie,
+                                     int dpi) {
+    BildVorschaubild p1(dpi), p2(dpi), p3(dpi);
+    BerichtVorschau(geometrie, p1, p2, p3, k);
+    std::vector<QImage> seiten;
+    for (BildVorschaubild* p : {&p1, &p2, &p3}) {
+        if (p->Sichtbar()) {
+            seiten.push_back(p->Bild().copy());
+        }
+    }
+    return seiten;
+}
+
+QImage ListenVorschau(Berichtskontext& k, const Druckergeometrie& geometrie, int dpi) {
+    BildVorschaubild p(dpi);
+    ListeVorschau(geometrie, p, k);
+    return p.Bild().copy();
+}
+
+} // namespace vsk

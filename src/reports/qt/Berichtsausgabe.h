@@ -1,0 +1,36 @@
+#pragma once
+// The report and the schedule as files: PDF pages and preview pictures. Used by vsk-cli and
+// by the windows' export commands.
+
+#include "reports/Berichtskontext.h"
+#include "reports/Seitenziel.h"
+
+#include <QImage>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vsk {
+
+struct Ausgabeergebnis {
+    bool ok = false;
+    int seiten = 0;
+    std::string fehler; // why it failed, for the user
+};
+
+// The calculation report of the current position as a PDF file with the geometry of the
+// given printer page.
+Ausgabeergebnis BerichtAlsPdf(const std::filesystem::path& datei, Berichtskontext& k,
+                              const Druckergeometrie& geometrie);
+// The connector schedule as a PDF file.
+Ausgabeergebnis ListeAlsPdf(const std::filesystem::path& datei, Berichtskontext& k,
+                            const Druckergeometrie& geometrie);
+
+// The preview pages of the report at the screen resolution dpi (two or three pictures).
+std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie& geometrie,
+                                     int dpi = 96);
+// The preview picture of the schedule (one picture, as tall as its content needs).
+QImage ListenVorschau(Berichtskontext& k, const Druckergeometrie& geometrie, int dpi = 96);
+
+} // namespace vsk

@@ -1,0 +1,203 @@
+#include "reports/qt/Seitengeraete.h"
+
+#include "reports/qt/Berichtsbilder.h"
+
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+
+#include <cmath>
+
+namespace vsk {
+
+namespace {
+
+int Gerundet(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+QString Tr(const char* t) {
+    return QCoreApplication::translate("Druck", t);
+}
+
+} // namespace
+
+bool DruckerVorhanden() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+Druckergeometrie AktuelleDruckergeometrie() {
+    if (!DruckerVorhanden()) {
+        return StandardDruckergeometrie();
+    }
+    return SystemDrucker().Geometrie();
+}
+
+// ---- SystemDrucker
+
+SystemDrucker::SystemDrucker() : drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+SystemDrucker::~SystemDrucker() {
+    canvas_.reset();
+    if (maler_ && maler_->isActive()) {
+        maler_->end();
+    }
+}
+
+Druckergeometrie SystemDrucker::Geometrie() const {
+    Druckergeometrie g;
+    g.dpiX = g.dpiY = drucker_->resolution();
+    const QRectF papier = drucker_->paperRect(QPrinter::DevicePixel);
+    const QRectF seite = drucker_->pageRect(QPrinter::DevicePixel);
+    g.offX = Gerundet(seite.left() - papier.left());
+    g.offY = Gerundet(seite.top() - papier.top());
+    g.breite = Gerundet(seite.width());
+    g.hoehe = Gerundet(seite.height());
+    g.papierBreite = Gerundet(papier.width());
+    g.papierHoehe = Gerundet(papier.height());
+    if (g.breite <= 0 || g.hoehe <= 0) {
+        return StandardDruckergeometrie();
+    }
+    return g;
+}
+
+bool SystemDrucker::BeginDoc(const std::string& titel) {
+    fehler_.clear();
+    if (!DruckerVorhanden()) {
+        fehler_ = Tr("No printer is installed.").toStdString();
+        return false;
+    }
+    drucker_->setDocName(QString::fromStdString(titel));
+    maler_ = std::make_unique<QPainter>();
+    if (!maler_->begin(drucker_.get())) {
+        fehler_ = Tr("The printer could not be started.").toStdString();
+        maler_.reset();
+        return false;
+    }
+    canvas_ = std::make_unique<QtCanvas>(*maler_, drucker_->resolution(), drucker_->resolution());
+    canvas_->SetzeBildQuelle(BerichtsBildQuelle());
+    return true;
+}
+
+void SystemDrucker::NewPage() {
+    if (maler_) {
+        drucker_->newPage();
+    }
+}
+
+bool SystemDrucker::EndDoc() {
+    canvas_.reset();
+    if (!maler_) {
+        return false;
+    }
+    const bool ok = maler_->end();
+    maler_.reset();
+    if (!ok) {
+        fehler_ = Tr("The document could not be printed.").toStdString();
+    }
+    return ok;
+}
+
+Canvas& SystemDrucker::Leinwand() {
+    if (canvas_) {
+        return *canvas_;
+    }
+    return ohneDokument_;
+}
+
+Rechteck SystemDrucker::SeitenClip() const {
+    const QRectF seite = drucker_->pageRect(QPrinter::DevicePixel);
+    return {0, 0, Gerundet(seite.width()), Gerundet(seite.height())};
+}
+
+// ---- PdfDrucker
+
+PdfDrucker::PdfDrucker(std::filesystem::path datei, Druckergeometrie geometrie)
+    : datei_(std::move(datei)), geometrie_(geometrie) {
+    if (geometrie_.dpiX <= 0 || geometrie_.dpiY <= 0 || geometrie_.breite <= 0 ||
+        geometrie_.hoehe <= 0) {
+        geometrie_ = StandardDruckergeometrie();
+    }
+}
+
+PdfDrucker::~PdfDrucker() {
+    canvas_.reset();
+    if (maler_ && maler_->isActive()) {
+        maler_->end();
+    }
+    // An unfinished document is not committed: QSaveFile discards it.
+}
+
+bool PdfDrucker::BeginDoc(const std::string& titel) {
+    fehler_.clear();
+    seiten_ = 0;
+    ausgabe_ = std::make_unique<QSaveFile>(QString::fromStdString(datei_.string()));
+    if (!ausgabe_->open(QIODevice::WriteOnly)) {
+        fehler_ = ausgabe_->errorString().toStdString();
+        ausgabe_.reset();
+        return false;
+    }
+    pdf_ = std::make_unique<QPdfWriter>(ausgabe_.get());
+    const Druckergeometrie& g = geometrie_;
+    pdf_->setResolution(g.dpiX);
+    pdf_->setTitle(QString::fromStdString(titel));
+    pdf_->setCreator(QStringLiteral("VSK"));
+    const double mmX = 25.4 / g.dpiX;
+    const double mmY = 25.4 / g.dpiY;
+    const QPageSize papier(QSizeF(g.papierBreite * mmX, g.papierHoehe * mmY), QPageSize::Millimeter,
+                           QString(), QPageSize::ExactMatch);
+    const QMarginsF raender(g.offX * mmX, g.offY * mmY, (g.papierBreite - g.offX - g.breite) * mmX,
+                            (g.papierHoehe - g.offY - g.hoehe) * mmY);
+    pdf_->setPageLayout(
+        QPageLayout(papier, QPageLayout::Portrait, raender, QPageLayout::Millimeter));
+    maler_ = std::make_unique<QPainter>();
+    if (!maler_->begin(pdf_.get())) {
+        fehler_ = Tr("The PDF file could not be written.").toStdString();
+        maler_.reset();
+        pdf_.reset();
+        ausgabe_->cancelWriting();
+        ausgabe_.reset();
+        return false;
+    }
+    canvas_ = std::make_unique<QtCanvas>(*maler_, g.dpiX, g.dpiY);
+    canvas_->SetzeBildQuelle(BerichtsBildQuelle());
+    seiten_ = 1;
+    return true;
+}
+
+void PdfDrucker::NewPage() {
+    if (maler_) {
+        pdf_->newPage();
+        ++seiten_;
+    }
+}
+
+bool PdfDrucker::EndDoc() {
+    canvas_.reset();
+    if (!maler_) {
+        return false;
+    }
+    bool ok = maler_->end();
+    maler_.reset();
+    pdf_.reset();
+    ok = ok && ausgabe_->commit();
+    if (!ok) {
+        fehler_ = ausgabe_->errorString().toStdString();
+    }
+    ausgabe_.reset();
+    return ok;
+}
+
+Canvas& PdfDrucker::Leinwand() {
+    if (canvas_) {
+        return *canvas_;
+    }
+    return ohneDokument_;
+}
+
+Rechteck PdfDrucker::SeitenClip() const {
+    return {0, 0, geometrie_.breite, geometrie_.hoehe};
+}
+
+} // namespace vsk
