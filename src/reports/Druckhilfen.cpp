@@ -1,7 +1,7 @@
 #include "reports/Druckhilfen.h"
 
 #include "reports/Berichtsbilder.h"
-#include "reports/Textbausteine.h"
+#include "sketches/Primitive.h"
 
 namespace vsk {
 

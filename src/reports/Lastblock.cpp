@@ -3,7 +3,7 @@
 #include "reports/Berichtsbilder.h"
 #include "reports/Berichtszahlen.h"
 #include "reports/Druckhilfen.h"
-#include "reports/Textbausteine.h"
+#include "sketches/Primitive.h"
 #include "shell/Texte.h"
 
 namespace vsk {

@@ -71,7 +71,7 @@ int ListeZeichnen(Canvas& canvas, Berichtskontext& k, const std::string& titel,
 
     const std::string aktiv = AktivText();
     int n = 0;
-    for (const TKStueckliste::Eintrag& e : liste.Eintraege) {
+    for (const TKStueckliste::Eintrag& e : liste.Eintraege()) {
         if (TextVon(e, 5) != aktiv) {
             continue;
         }

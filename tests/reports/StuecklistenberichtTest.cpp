@@ -23,9 +23,9 @@ int Zaehle(const std::vector<std::string>& texte, const std::string& t) {
 TEST(Stueckliste, InaktiveEintraegeBekommenKeineNummer) {
     Berichtsumgebung u;
     u.modell.Stueckliste.TBemerkung = {"Remark one", "Remark two"};
-    u.modell.Stueckliste.Eintraege = {Eintrag("Slab A", "VSK 7", "8", true),
-                                      Eintrag("Slab B", "VSK 3", "2", false),
-                                      Eintrag("Slab C", "VSKQ 5", "12", true, "FPS 5")};
+    u.modell.Stueckliste.AddEintrag(Eintrag("Slab A", "VSK 7", "8", true));
+    u.modell.Stueckliste.AddEintrag(Eintrag("Slab B", "VSK 3", "2", false));
+    u.modell.Stueckliste.AddEintrag(Eintrag("Slab C", "VSKQ 5", "12", true, "FPS 5"));
     ListeZeichnen(u.canvas, u.k, "Connector Schedule", {});
     const auto texte = AlleTexte(u.canvas);
 
@@ -61,7 +61,7 @@ TEST(Stueckliste, InaktiveEintraegeBekommenKeineNummer) {
 
 TEST(Stueckliste, PunktlinienUndDanachWiederDurchgezogen) {
     Berichtsumgebung u;
-    u.modell.Stueckliste.Eintraege = {Eintrag("A", "VSK 1", "1", true)};
+    u.modell.Stueckliste.AddEintrag(Eintrag("A", "VSK 1", "1", true));
     ListeZeichnen(u.canvas, u.k, "Connector Schedule", {});
     const auto linien = u.canvas.Nur(Operation::Linie);
     ASSERT_EQ(linien.size(), 3u); // above and below the column heads, after the item
@@ -83,7 +83,7 @@ TEST(Stueckliste, DruckerBeginntNeueSeitenMitRahmen) {
     u.Ergebnis().Fehler.Add(7);
     u.Ergebnis().Fehler.Add(3);
     for (int i = 0; i < 30; ++i) {
-        u.modell.Stueckliste.Eintraege.push_back(
+        u.modell.Stueckliste.AddEintrag(
             Eintrag("Slab " + std::to_string(i), "VSK 7", "8", i % 3 != 1));
     }
     TestDrucker drucker;
@@ -115,7 +115,7 @@ TEST(Stueckliste, DruckerBeginntNeueSeitenMitRahmen) {
 TEST(Stueckliste, VorschauWaechstIn250PixelSchritten) {
     Berichtsumgebung u;
     for (int i = 0; i < 12; ++i) {
-        u.modell.Stueckliste.Eintraege.push_back(Eintrag("P", "VSK 2", "4", true));
+        u.modell.Stueckliste.AddEintrag(Eintrag("P", "VSK 2", "4", true));
     }
     TestBild bild;
     ListeVorschau(StandardDruckergeometrie(), bild, u.k);

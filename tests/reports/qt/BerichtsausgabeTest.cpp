@@ -115,9 +115,8 @@ TEST(ListeAlsPdf, VieleEintraegeGebenMehrereSeiten) {
     test::TempDir tmp;
     Projekt p;
     for (int i = 0; i < 25; ++i) {
-        p.modell.Stueckliste.Eintraege.push_back({"Slab " + std::to_string(i + 1), "1", "8",
-                                                  "VSK 7", "8", "Active", "1",
-                                                  i % 4 == 0 ? "FPS 7" : "", "63.2", "8"});
+        p.modell.Stueckliste.AddEintrag({"Slab " + std::to_string(i + 1), "1", "8", "VSK 7", "8",
+                                         "Active", "1", i % 4 == 0 ? "FPS 7" : "", "63.2", "8"});
     }
     const auto datei = tmp / "liste.pdf";
     const Ausgabeergebnis e = ListeAlsPdf(datei, p.k, StandardDruckergeometrie());
