@@ -5,6 +5,7 @@
 #include "model/Modell.h"
 #include "model/Texttabellen.h"
 #include "reports/Druckzustand.h"
+#include "sketches/Farbschema.h"
 
 #include <string>
 #include <utility>
@@ -21,6 +22,7 @@ struct Berichtskontext {
     char trenner = '.';   // the user's decimal separator
     Druckzustand druck;   // valid after the set-up of a pipeline
     int linienbreite = 1; // line-width factor of the sketches: 1 screen, 2 printer
+    TKFarbe farben;       // colour scheme of the sketches
 
     const TKAnwendung& Anwendung() const { return modell.AktuelleAnwendung(); }
 };

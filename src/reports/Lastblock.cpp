@@ -3,8 +3,8 @@
 #include "reports/Berichtsbilder.h"
 #include "reports/Berichtszahlen.h"
 #include "reports/Druckhilfen.h"
-#include "sketches/Primitive.h"
 #include "shell/Texte.h"
+#include "sketches/Primitive.h"
 
 namespace vsk {
 

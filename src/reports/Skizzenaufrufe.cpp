@@ -1,40 +1,67 @@
 #include "reports/Skizzenaufrufe.h"
 
+#include "sketches/Skizzen.h"
+
 namespace vsk {
 
 namespace {
 
-// TODO(reports): call the sketch entry points once they are on main; until then the
-// place of each sketch is outlined.
-void Platzhalter(Canvas& canvas, const Rechteck& r) {
-    const Stift stift = canvas.stift;
-    const Pinsel pinsel = canvas.pinsel;
-    canvas.stift = {0xC0C0C0, 1, Stiftart::Gepunktet};
-    canvas.pinsel.art = Pinselart::Leer;
-    canvas.Rectangle(r.left, r.top, r.right, r.bottom);
-    canvas.stift = stift;
-    canvas.pinsel = pinsel;
+Zeichenkontext Kontext(Berichtskontext& k) {
+    return Zeichenkontext{k.modell, k.Anwendung(), k.farben, k.linienbreite, k.trenner};
 }
+
+int Anwendungsfall(const Berichtskontext& k) {
+    return k.Anwendung().TAnwendungsfall;
+}
+int Belastungsfall(const Berichtskontext& k) {
+    return k.Anwendung().cBelastungDesign.TBelastungsfall;
+}
+
+// The sketches change pen, brush and font; the page's texts after them start clean.
+class Zustandssicherung {
+public:
+    explicit Zustandssicherung(Canvas& c)
+        : c_(c), stift_(c.stift), pinsel_(c.pinsel), schrift_(c.schrift) {}
+    ~Zustandssicherung() {
+        c_.stift = stift_;
+        c_.pinsel = pinsel_;
+        c_.schrift = schrift_;
+    }
+    Zustandssicherung(const Zustandssicherung&) = delete;
+    Zustandssicherung& operator=(const Zustandssicherung&) = delete;
+
+private:
+    Canvas& c_;
+    Stift stift_;
+    Pinsel pinsel_;
+    Schrift schrift_;
+};
 
 } // namespace
 
-void BerichtSystemSchnitt(Canvas& canvas, Berichtskontext&, const Rechteck& r) {
-    Platzhalter(canvas, r); // ZeichneSystemSchnitt(TAnwendungsfall, TBelastungsfall)
+void BerichtSystemSchnitt(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
+    Zustandssicherung s(canvas);
+    ZeichneSystemSchnitt(canvas, r, Kontext(k), Anwendungsfall(k), Belastungsfall(k));
 }
-void BerichtSystemAnsicht(Canvas& canvas, Berichtskontext&, const Rechteck& r) {
-    Platzhalter(canvas, r); // ZeichneSystemAnsicht(TAnwendungsfall, TBelastungsfall)
+void BerichtSystemAnsicht(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
+    Zustandssicherung s(canvas);
+    ZeichneSystemAnsicht(canvas, r, Kontext(k), Anwendungsfall(k), Belastungsfall(k));
 }
-void BerichtReihenansicht(Canvas& canvas, Berichtskontext&, const Rechteck& r) {
-    Platzhalter(canvas, r); // ZeichneReihenansicht(mitLast = true)
+void BerichtReihenansicht(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
+    Zustandssicherung s(canvas);
+    ZeichneReihenansicht(canvas, r, Kontext(k), true);
 }
-void BerichtDraufsicht(Canvas& canvas, Berichtskontext&, const Rechteck& r) {
-    Platzhalter(canvas, r); // ZeichneDraufsicht
+void BerichtDraufsicht(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
+    Zustandssicherung s(canvas);
+    ZeichneDraufsicht(canvas, r, Kontext(k));
 }
-void BerichtAnsicht(Canvas& canvas, Berichtskontext&, const Rechteck& r) {
-    Platzhalter(canvas, r); // ZeichneAnsicht
+void BerichtAnsicht(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
+    Zustandssicherung s(canvas);
+    ZeichneAnsicht(canvas, r, Kontext(k));
 }
-void BerichtSchnitt(Canvas& canvas, Berichtskontext&, const Rechteck& r) {
-    Platzhalter(canvas, r); // ZeichneSchnitt
+void BerichtSchnitt(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
+    Zustandssicherung s(canvas);
+    ZeichneSchnitt(canvas, r, Kontext(k));
 }
 
 } // namespace vsk
