@@ -1,0 +1,157 @@
+// vsk-cli design: the Calculation command over the positions of a project file.
+
+#include "cli/Befehle.h"
+#include "cli/DesignJson.h"
+#include "design/Bemessung.h"
+#include "design/Katalog.h"
+#include "design/Plausibilitaet.h"
+#include "model/Objektmodell.h"
+#include "model/Projektdatei.h"
+#include "model/Texttabellen.h"
+#include "shell/Zahlen.h"
+#include "shell/qt/QtPlattform.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <iomanip>
+#include <iostream>
+#include <optional>
+#include <sstream>
+
+namespace vsk::cli {
+
+namespace {
+
+struct Optionen {
+    std::string datei;
+    std::optional<int> position;
+    bool json = false;
+    std::string speichern;
+};
+
+std::optional<Optionen> LeseOptionen(const Argumente& argumente) {
+    Optionen o;
+    for (std::size_t k = 0; k < argumente.size(); ++k) {
+        const std::string& a = argumente[k];
+        const bool mitWert = k + 1 < argumente.size();
+        if (a == "--json") {
+            o.json = true;
+        } else if (a == "--position" && mitWert) {
+            const auto n = LeseGanzzahl(argumente[++k]);
+            if (!n || *n < 1 || *n > MaxAnzAnwendung) {
+                std::cerr << "vsk-cli design: --position needs a position number\n";
+                return std::nullopt;
+            }
+            o.position = static_cast<int>(*n);
+        } else if (a == "--save" && mitWert) {
+            o.speichern = argumente[++k];
+        } else if (!a.empty() && a[0] != '-' && o.datei.empty()) {
+            o.datei = a;
+        } else {
+            std::cerr << "vsk-cli design: unexpected argument \"" << a << "\"\n";
+            return std::nullopt;
+        }
+    }
+    if (o.datei.empty()) {
+        std::cerr << "vsk-cli design: no project file given\n";
+        return std::nullopt;
+    }
+    return o;
+}
+
+std::string Spalte(const std::string& text, std::size_t breite, bool rechts) {
+    if (text.size() >= breite) {
+        return text;
+    }
+    const std::string fuell(breite - text.size(), ' ');
+    return rechts ? fuell + text : text + fuell;
+}
+
+// The results list of the main window as text.
+void Tabelle(std::ostream& aus, int nummer, const TKAnwendung& anw, bool berechnet,
+             const std::vector<std::string>& hinweise, char trenner) {
+    aus << "Position " << nummer << ": " << anw.TPosition << "\n";
+    if (!berechnet) {
+        for (const std::string& h : hinweise) {
+            aus << "  " << h << "\n";
+        }
+        aus << "\n";
+        return;
+    }
+    const TKErgebnisse& ergs = anw.cErgebnisse;
+    const auto& status = Texttabellen().StatusKurz;
+    aus << "  " << Spalte("Connector", 10, false) << Spalte("Asx", 7, true)
+        << Spalte("Asy", 7, true) << Spalte("Vsd", 9, true) << Spalte("Vsd/VRd", 9, true)
+        << Spalte("nD", 6, true) << "  Remarks\n";
+    for (int i = 0; i < AnzDornTypen; ++i) {
+        const TKDornErgebnis& e = ergs.DornErgebnis(i);
+        aus << (i == ergs.TAktDorn ? "* " : "  ") << Spalte(DornName(i), 10, false)
+            << Spalte(FormatFest(e.TAsxIst, 0, trenner), 7, true)
+            << Spalte(FormatFest(e.TAsyIst, 0, trenner), 7, true)
+            << Spalte(FormatFest(e.TFRd(), 1, trenner), 9, true)
+            << Spalte(FormatFest(e.TEtaQ, 2, trenner), 9, true)
+            << Spalte(std::to_string(ergs.TAnzDorn(i)), 6, true) << "  "
+            << status[std::min<std::size_t>(e.TStatus, status.size() - 1)] << "\n";
+    }
+    aus << "\n";
+}
+
+int Design(const Argumente& argumente) {
+    const std::optional<Optionen> o = LeseOptionen(argumente);
+    if (!o) {
+        return 2;
+    }
+    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    TKModell modell(nullptr, plattform.HeuteText());
+    if (!LoadProjekt(modell, o->datei, plattform)) {
+        return 1;
+    }
+    if (o->position && *o->position > modell.TAnzAnwendung()) {
+        std::cerr << "vsk-cli design: the project has " << modell.TAnzAnwendung()
+                  << " position(s), there is no position " << *o->position << "\n";
+        return 2;
+    }
+
+    nlohmann::ordered_json dokument;
+    dokument["file"] = o->datei;
+    dokument["positions"] = nlohmann::ordered_json::array();
+    const int von = o->position.value_or(1);
+    const int bis = o->position.value_or(modell.TAnzAnwendung());
+    for (int k = von; k <= bis; ++k) {
+        TKAnwendung& anw = modell.Anwendung(k);
+        const std::vector<std::string> hinweise = PruefeEingaben(anw);
+        const bool berechnet = hinweise.empty();
+        modell.TCalcFlag = berechnet ? 1 : 0;
+        if (berechnet) {
+            RunDesign(anw, plattform);
+        }
+        if (o->json) {
+            dokument["positions"].push_back(PositionJson(k, anw, berechnet, hinweise));
+        } else {
+            Tabelle(std::cout, k, anw, berechnet, hinweise, plattform.Dezimaltrenner());
+        }
+    }
+    if (o->json) {
+        std::cout << dokument.dump(1) << "\n";
+    }
+    std::cout.flush();
+
+    if (!o->speichern.empty() && !SaveProjekt(modell, o->speichern, plattform)) {
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+Befehl BefehlDesign() {
+    return {"design",
+            "  design FILE [--position N] [--json] [--save OUT.VSK]\n"
+            "      check and design every position of FILE (or position N) as the Calculation\n"
+            "      command does; print the results list, or one JSON document with --json;\n"
+            "      --save writes the project with the new results to OUT.VSK\n",
+            &Design};
+}
+
+} // namespace vsk::cli
