@@ -62,7 +62,8 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L,
     const LD R = last.Resultierende();
     const LD F0 = erg.TFSdIst;
 
-    if (!(F0 > 0) || OhneLastlinie(anw) || !std::isfinite(double(R))) {
+    // A negative resultant leaves no positive share to walk with.
+    if (!(F0 > 0) || OhneLastlinie(anw) || !std::isfinite(double(R)) || !(R + 0.0001L > 0)) {
         // Not usable: one connector in the middle carries everything.
         SetzeAnzahl(ergs, typ, 1);
         erg.ClearAbstaende();

@@ -87,6 +87,9 @@ bool Ablaufen(const Lastlinie& linie, double F, double grenze, bool ok, bool abb
             g = 0;
             S = C;
             C = Schnittpunkt(S, E, F);
+            if (!(C.x > S.x)) {
+                break; // the cuts no longer advance in floating point
+            }
         }
         g = Schwerpunkt(S, E, g, acc);
         acc = static_cast<double>(LD(acc) + Flaeche(S, E));

@@ -122,6 +122,10 @@ TEST(Anordnung, WithoutALoadLineOneConnectorSitsInTheMiddle) {
     TKAnwendung ohne = test::Reihe(450, 4000, 20);
     EXPECT_EQ(Anordnen(ohne, 0, p, &brauchbar).TFSdIst, 80);
     EXPECT_FALSE(brauchbar);
+    // A load line with a negative resultant has no share to walk with.
+    TKAnwendung negativ = test::Beliebig(450, 4000, {{0, -20}, {4000, -20}}, 0);
+    EXPECT_EQ(Anordnen(negativ, 100, p, &brauchbar).TFSdIst, -80);
+    EXPECT_FALSE(brauchbar);
     EXPECT_TRUE(p.meldungen.empty());
 }
 
