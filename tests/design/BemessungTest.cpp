@@ -121,6 +121,19 @@ TEST(Bemessung, AMissingLoadLineMakesEveryTypeUnusableWithoutAMessage) {
     EXPECT_TRUE(lauf.plattform.meldungen.empty());
 }
 
+TEST(Bemessung, ALoadPointBeyondTheJointIsReportedAndTheRunGoesOn) {
+    Lauf lauf;
+    // Read from a file that was not clipped to the joint length.
+    TKAnwendung a = test::Beliebig(450, 4000, {{0, 20}, {4500, 20}}, 0);
+    lauf(a);
+    ASSERT_FALSE(lauf.plattform.meldungen.empty());
+    for (const std::string& m : lauf.plattform.meldungen) {
+        EXPECT_EQ(m.rfind("SetTmpLast: Fatal error in calculating process!", 0), 0u) << m;
+    }
+    EXPECT_EQ(a.cErgebnisse.TBerechnet, 1);
+    EXPECT_GT(a.cErgebnisse.TAnzDorn(0), 1);
+}
+
 TEST(Bemessung, TheMaximumSpacingWarningBelongsToTheRunThatFoundIt) {
     Lauf lauf;
     TKAnwendung a = test::Reihe(200, 5000, 20, 0); // unlimited: one connector, 2500 > 1000
