@@ -1,0 +1,101 @@
+#include "mainwindow/ui/Ergebnisliste.h"
+
+#include "mainwindow/ui/Symbole.h"
+#include "model/Ergebnisse.h"
+#include "shell/Zahlen.h"
+
+#include <QHeaderView>
+
+namespace vsk {
+
+namespace {
+enum Spalte { SpDorn, SpAsx, SpAsy, SpVsd, SpEta, SpAnz, SpBemerkung, AnzSpalten };
+}
+
+TErgebnisliste::TErgebnisliste(QWidget* parent) : QTreeWidget(parent) {
+    setObjectName(QStringLiteral("lvLastErgebnis"));
+    setColumnCount(AnzSpalten);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    header()->setSectionsClickable(false);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(true);
+    header()->setSectionResizeMode(SpDorn, QHeaderView::Fixed);
+    header()->setSectionResizeMode(SpAnz, QHeaderView::Fixed);
+    setColumnWidth(SpDorn, 90);
+    setColumnWidth(SpAnz, 30);
+    SetzeSpalten();
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* neu) {
+        if (neu) {
+            emit zeileGewaehlt(indexOfTopLevelItem(neu));
+        }
+    });
+}
+
+void TErgebnisliste::SetzeSpalten() {
+    setHeaderLabels({tr("Connector"), tr("Asx"), tr("Asy"), tr("Vsd"), tr("Vsd/VRd"), tr("nD"),
+                     tr("Remarks")});
+    for (int s = SpAsx; s <= SpAnz; ++s) {
+        headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void TErgebnisliste::Fuelle(const TKErgebnisse& ergebnisse,
+                            const std::vector<std::string>& statusKurz, char trenner) {
+    const QSignalBlocker sperre(this);
+    clear();
+    const QIcon ok = Symbol("status_ok");
+    const QIcon fehler = Symbol("status_fehler");
+    for (int typ = 0; typ < AnzDornTypen; ++typ) {
+        const TKDornErgebnis& e = ergebnisse.DornErgebnis(typ);
+        auto* zeile = new QTreeWidgetItem(this);
+        zeile->setIcon(SpDorn, e.TStatus == 0 ? ok : fehler);
+        zeile->setText(SpDorn, QString::fromStdString(DornName(typ)));
+        zeile->setText(SpAsx, QString::fromStdString(FormatFest(e.TAsxIst, 0, trenner)));
+        zeile->setText(SpAsy, QString::fromStdString(FormatFest(e.TAsyIst, 0, trenner)));
+        zeile->setText(SpVsd, QString::fromStdString(FormatFest(e.TFRd(), 1, trenner)));
+        zeile->setText(SpEta, QString::fromStdString(FormatFest(e.TEtaQ, 2, trenner)));
+        zeile->setText(SpAnz, QString::number(ergebnisse.TAnzDorn(typ)));
+        const std::string status =
+            e.TStatus < statusKurz.size() ? statusKurz[e.TStatus] : std::string();
+        zeile->setText(SpBemerkung, QString::fromStdString(status));
+        for (int s = SpAsx; s <= SpAnz; ++s) {
+            zeile->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+}
+
+void TErgebnisliste::WaehleZeile(int typ) {
+    QTreeWidgetItem* zeile = topLevelItem(typ);
+    if (!zeile) {
+        return;
+    }
+    if (currentItem() == zeile) {
+        emit zeileGewaehlt(typ); // selecting the selected row still runs the handling
+    } else {
+        setCurrentItem(zeile);
+    }
+    scrollToItem(zeile);
+}
+
+int TErgebnisliste::GewaehlteZeile() const {
+    return currentItem() ? indexOfTopLevelItem(currentItem()) : -1;
+}
+
+void TErgebnisliste::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    // The five number columns share what the fixed columns leave; "Remarks" gets the rest.
+    const int frei = viewport()->width() - 90 - 30;
+    const int breite = std::max(48, frei / 8);
+    for (int s = SpAsx; s <= SpEta; ++s) {
+        setColumnWidth(s, breite);
+    }
+}
+
+} // namespace vsk

@@ -1,0 +1,47 @@
+#include "mainwindow/ui/SkizzenBild.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vsk {
+
+TSkizzenBild::TSkizzenBild(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("imgAnsicht"));
+    setCursor(Qt::PointingHandCursor);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    setMinimumSize(120, 90);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QImage& TSkizzenBild::Bitmap() {
+    const QSize groesse = size().expandedTo(QSize(1, 1));
+    if (bild_.size() != groesse) {
+        bild_ = QImage(groesse, QImage::Format_RGB32);
+        bild_.fill(Qt::white);
+    }
+    return bild_;
+}
+
+void TSkizzenBild::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!bild_.isNull()) {
+        p.drawImage(0, 0, bild_);
+    }
+}
+
+void TSkizzenBild::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        emit menueAngefordert(event->globalPosition().toPoint());
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TSkizzenBild::contextMenuEvent(QContextMenuEvent* event) {
+    emit menueAngefordert(event->globalPos());
+}
+
+} // namespace vsk

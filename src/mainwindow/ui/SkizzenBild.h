@@ -1,0 +1,32 @@
+#pragma once
+// The sketch image imgAnsicht: a bitmap of the widget's size into which the sketches
+// draw, shown as it is. A mouse press opens the sketch pop-up menu.
+
+#include <QImage>
+#include <QWidget>
+
+namespace vsk {
+
+class TSkizzenBild final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSkizzenBild(QWidget* parent = nullptr);
+
+    // The bitmap, resized to the widget's client size (contents kept only when the size
+    // did not change).
+    QImage& Bitmap();
+    const QImage& Bild() const { return bild_; }
+
+signals:
+    void menueAngefordert(const QPoint& global);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QImage bild_;
+};
+
+} // namespace vsk

@@ -1,0 +1,65 @@
+#include "shell/ui/DialogPlattform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vsk {
+
+namespace {
+
+// The program's texts carry Windows line breaks; a message box wants plain ones.
+QString AlsText(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+QWidget* Besitzer() { return QApplication::activeWindow(); }
+
+int Zeige(QMessageBox::Icon icon, const std::string& text, QMessageBox::StandardButtons knoepfe,
+          QMessageBox::StandardButton vorgabe) {
+    QMessageBox box(icon, AnwendungsTitel(), AlsText(text), knoepfe, Besitzer());
+    box.setDefaultButton(vorgabe);
+    return box.exec();
+}
+
+} // namespace
+
+QString AnwendungsTitel() {
+    return QApplication::translate("Programm", "Tervo - VSK / VSKQ Shear Connectros");
+}
+
+void DialogPlattform::Meldung(const std::string& text) {
+    Zeige(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void DialogPlattform::Information(const std::string& text) {
+    Zeige(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void DialogPlattform::Fehler(const std::string& text) {
+    Zeige(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool DialogPlattform::FrageJaNein(const std::string& text) {
+    return Zeige(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+Antwort DialogPlattform::FrageJaNeinAbbrechen(const std::string& text) {
+    // A question without icon; Escape and the close button answer Cancel.
+    QMessageBox box(QMessageBox::NoIcon, AnwendungsTitel(), AlsText(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Besitzer());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Antwort::Ja;
+    case QMessageBox::No:
+        return Antwort::Nein;
+    default:
+        return Antwort::Abbrechen;
+    }
+}
+
+} // namespace vsk

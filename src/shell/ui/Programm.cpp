@@ -1,0 +1,51 @@
+#include "shell/ui/Programm.h"
+
+#include <exception>
+
+namespace vsk {
+
+Programm::Programm(Plattform& plattform)
+    : plattform_(plattform),
+      einstellungen_(plattform.Einstellungsdatei(), plattform.Dezimaltrenner()) {}
+
+Programm::~Programm() {
+    // The orderly shutdown frees the model through ModellFreigeben; this only guards
+    // against an early exit, where nothing more may be written or shown.
+    aktModell_.reset();
+}
+
+void Programm::NeuesModell() {
+    // A failed write of the old factors must not leave the program without a project.
+    std::exception_ptr fehler;
+    try {
+        ModellFreigeben();
+    } catch (const SchreibFehler&) {
+        fehler = std::current_exception();
+    }
+    aktModell_ = std::make_unique<TKModell>(&einstellungen_, plattform_.HeuteText());
+    if (fehler) {
+        std::rethrow_exception(fehler);
+    }
+}
+
+void Programm::ModellFreigeben() {
+    if (!aktModell_) {
+        return;
+    }
+    std::unique_ptr<TKModell> alt = std::move(aktModell_);
+    alt->Verwerfen(); // may raise SchreibFehler; the model is gone either way
+}
+
+std::string KommandozeilenDatei(int argc, const char* const* argv) {
+    std::string datei;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            datei += ' ';
+        }
+        datei += argv[i];
+    }
+    const auto erstes = datei.find_first_not_of(' ');
+    return erstes == std::string::npos ? std::string() : datei.substr(erstes);
+}
+
+} // namespace vsk
