@@ -17,8 +17,12 @@ std::string MeldungNurZahlen() {
     return text("Eingabe", "Error during Input: Only numbers allowed!\r\n(plaease check writing "
                            "of \".\" and \",\") ");
 }
-std::string MeldungZuKlein() { return text("Eingabe", "Input value is smaller than allowed!"); }
-std::string MeldungZuGross() { return text("Eingabe", "Input value is greater than allowed!"); }
+std::string MeldungZuKlein() {
+    return text("Eingabe", "Input value is smaller than allowed!");
+}
+std::string MeldungZuGross() {
+    return text("Eingabe", "Input value is greater than allowed!");
+}
 
 std::optional<std::string> PruefeFeld(std::string_view text, const Feldgrenzen& grenzen,
                                       char trenner) {

@@ -33,26 +33,26 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
               QKeySequence(Qt::CTRL | Qt::Key_N));
     oeffnen = Neu(f, "mnuOeffnen", tr("&Open..."), "oeffnen", tr("Open|Open a project file"),
                   QKeySequence(Qt::CTRL | Qt::Key_O));
-    speichern = Neu(f, "mnuSpeichern", tr("&Save"), "speichern",
-                    tr("Save|Save the project"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    speichernUnter = Neu(f, "mnuSpeichernUnter", tr("Save &As ..."), "speichernunter",
-                         tr("Save As|Save the project under a new name"),
-                         QKeySequence(Qt::CTRL | Qt::Key_A));
+    speichern = Neu(f, "mnuSpeichern", tr("&Save"), "speichern", tr("Save|Save the project"),
+                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    speichernUnter =
+        Neu(f, "mnuSpeichernUnter", tr("Save &As ..."), "speichernunter",
+            tr("Save As|Save the project under a new name"), QKeySequence(Qt::CTRL | Qt::Key_A));
     druckereinrichtung = Neu(f, "mnuDruckereinrichtung", tr("Printer &Setup"), "drucker",
                              tr("Printer Setup|Choose and set up the printer"));
     drucken = Neu(f, "mnuDrucken", tr("&Print"), "drucken",
                   tr("Print|Print the calculation report"), QKeySequence(Qt::CTRL | Qt::Key_P));
     beenden = Neu(f, "mnuBeenden", tr("E&xit"), "beenden", tr("Exit|End the program"),
                   QKeySequence(Qt::ALT | Qt::Key_F4));
-    projektverwaltung = Neu(f, "mnuProjektverwaltung", tr("Project &Administration"),
-                            "projektverwaltung",
-                            tr("Project Administration|Browse and combine project files"),
-                            QKeySequence(Qt::CTRL | Qt::Key_V));
-    positionHinzufuegen =
-        Neu(f, "mnuPositionHinzufuegen", tr("&Add Position"), "positionneu",
-            tr("Add Position|Add a position as a copy of the current one"));
-    positionLoeschen = Neu(f, "mnuPositionLoeschen", tr("&Delete Current Position"),
-                           "positionloeschen", tr("Delete Current Position|Remove the current position"));
+    projektverwaltung =
+        Neu(f, "mnuProjektverwaltung", tr("Project &Administration"), "projektverwaltung",
+            tr("Project Administration|Browse and combine project files"),
+            QKeySequence(Qt::CTRL | Qt::Key_V));
+    positionHinzufuegen = Neu(f, "mnuPositionHinzufuegen", tr("&Add Position"), "positionneu",
+                              tr("Add Position|Add a position as a copy of the current one"));
+    positionLoeschen =
+        Neu(f, "mnuPositionLoeschen", tr("&Delete Current Position"), "positionloeschen",
+            tr("Delete Current Position|Remove the current position"));
     eingabebaum = Neu(f, "mnuEingabebaum", tr("Input &Tree"), "baum",
                       tr("Input Tree|Show or hide the input tree"));
     eingabebaum->setCheckable(true);
@@ -61,8 +61,9 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
                         tr("System Input|Return from the preview to the input"));
     projektdaten = Neu(f, "mnuProjektdaten", tr("&Project Data"), "projektdaten",
                        tr("Project Data|Edit the project description"));
-    stuecklisteAnzeigen = Neu(f, "mnuStuecklisteAnzeigen", tr("&Display Connector Schedule"),
-                              "stueckliste", tr("Display Connector Schedule|Show the connector schedule"));
+    stuecklisteAnzeigen =
+        Neu(f, "mnuStuecklisteAnzeigen", tr("&Display Connector Schedule"), "stueckliste",
+            tr("Display Connector Schedule|Show the connector schedule"));
     stuecklisteHinzufuegen =
         Neu(f, "mnuStuecklisteHinzufuegen", tr("&Add to Connector Schedule"), "stuecklisteneu",
             tr("Add to Connector Schedule|Add the selected connector to the schedule"));
@@ -101,7 +102,15 @@ void THauptAktionen::BaueMenue(QMenuBar* m) const {
     datei->addActions({druckereinrichtung, drucken});
     datei->addSeparator();
     datei->addAction(beenden);
-    m->addAction(projektverwaltung);
+    // A menu bar entry with an icon would show the icon alone: the bar gets its own
+    // text-only entry that runs the same command.
+    auto* verwaltung = m->addAction(projektverwaltung->text());
+    verwaltung->setObjectName(QStringLiteral("mnuProjektverwaltungLeiste"));
+    verwaltung->setEnabled(projektverwaltung->isEnabled());
+    QObject::connect(verwaltung, &QAction::triggered, projektverwaltung, &QAction::trigger);
+    QObject::connect(
+        projektverwaltung, &QAction::changed, verwaltung,
+        [verwaltung, quelle = projektverwaltung] { verwaltung->setEnabled(quelle->isEnabled()); });
     QMenu* projekt = m->addMenu(QMainWindow::tr("&Project"));
     projekt->addActions({positionHinzufuegen, positionLoeschen});
     QMenu* eingabe = m->addMenu(QMainWindow::tr("&Input"));

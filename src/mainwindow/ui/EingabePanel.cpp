@@ -3,6 +3,7 @@
 #include "mainwindow/ui/Hinweise.h"
 #include "mainwindow/ui/Symbole.h"
 #include "model/Modell.h"
+#include "model/Texttabellen.h"
 #include "shell/ui/Programm.h"
 
 #include <QButtonGroup>
@@ -24,8 +25,8 @@ namespace {
 constexpr int SpalteText = 0;
 constexpr int SpalteSymbol = 1;
 constexpr int SpalteFeld = 2;
-constexpr int SpalteRechts = 3;
-constexpr int SpalteEinheit = 4;
+constexpr int SpalteEinheit = 3;
+constexpr int Spalten = 4;
 
 QLabel* Symbolzeichen(const QString& zeichen, const QString& index) {
     // Italic symbol with an optional subscript, as engineers write it: d_w, c_o, l_f.
@@ -38,7 +39,9 @@ QLabel* Symbolzeichen(const QString& zeichen, const QString& index) {
     return label;
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -52,9 +55,9 @@ TEingabePanel::TEingabePanel(Programm& programm, QWidget* parent)
     : QWidget(parent), programm_(programm) {
     setObjectName(QStringLiteral("pnlEingaben"));
     auto* raster = new QGridLayout(this);
-    raster->setContentsMargins(6, 6, 6, 6);
+    raster->setContentsMargins(6, 4, 6, 4);
     raster->setHorizontalSpacing(6);
-    raster->setVerticalSpacing(3);
+    raster->setVerticalSpacing(1);
     raster->setColumnStretch(SpalteText, 1);
     int zeile = 0;
     BaueAnwendungsfaelle(raster, zeile);
@@ -62,6 +65,16 @@ TEingabePanel::TEingabePanel(Programm& programm, QWidget* parent)
     BaueGeometrie(raster, zeile);
     BaueLasten(raster, zeile);
     raster->setRowStretch(zeile, 1);
+}
+
+int TEingabePanel::FeldBreite() const {
+    return fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 12;
+}
+
+QLabel* TEingabePanel::Einheit(const QString& text) const {
+    auto* label = new QLabel(text);
+    label->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("[kN/m]")) + 4);
+    return label;
 }
 
 QLabel* TEingabePanel::Ueberschrift(const QString& text) {
@@ -75,7 +88,7 @@ QLabel* TEingabePanel::Ueberschrift(const QString& text) {
 TZahlenFeld* TEingabePanel::NeuesFeld(const QString& name, Feldgrenzen grenzen, double leer,
                                       const QString& null) {
     auto* feld = new TZahlenFeld(name, grenzen, leer, null);
-    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")));
+    feld->setFixedWidth(FeldBreite());
     connect(feld, &TZahlenFeld::verlassen, this, &TEingabePanel::FeldVerlassen);
     connect(feld, &QLineEdit::textChanged, this, [this, feld] { TextGeaendert(feld); });
     return feld;
@@ -85,7 +98,7 @@ TZahlenFeld* TEingabePanel::NeueSumme(const QString& name) {
     auto* feld = new TZahlenFeld(name, {}, 0, QStringLiteral("0"));
     feld->setReadOnly(true);
     feld->setFocusPolicy(Qt::NoFocus);
-    feld->setMinimumWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")));
+    feld->setFixedWidth(FeldBreite());
     QPalette p = feld->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     feld->setPalette(p);
@@ -93,7 +106,7 @@ TZahlenFeld* TEingabePanel::NeueSumme(const QString& name) {
 }
 
 void TEingabePanel::BaueAnwendungsfaelle(QGridLayout* raster, int& zeile) {
-    raster->addWidget(Ueberschrift(tr("Application Case")), zeile++, 0, 1, 5);
+    raster->addWidget(Ueberschrift(tr("Application Case")), zeile++, 0, 1, Spalten);
     auto* leiste = new QWidget;
     auto* reihe = new QHBoxLayout(leiste);
     reihe->setContentsMargins(0, 0, 0, 0);
@@ -114,7 +127,7 @@ void TEingabePanel::BaueAnwendungsfaelle(QGridLayout* raster, int& zeile) {
         knopf->setObjectName(QString::fromLatin1(knoepfe[i].name));
         knopf->setCheckable(true);
         knopf->setIcon(Symbol(knoepfe[i].symbol));
-        knopf->setIconSize(QSize(40, 32));
+        knopf->setIconSize(QSize(35, 28));
         knopf->setAutoRaise(false);
         SetzeHinweis(knopf, knoepfe[i].hinweis);
         anwendungsfall_->addButton(knopf, i + 1); // the tag
@@ -123,14 +136,15 @@ void TEingabePanel::BaueAnwendungsfaelle(QGridLayout* raster, int& zeile) {
     reihe->addStretch(1);
     connect(anwendungsfall_, &QButtonGroup::idClicked, this,
             &TEingabePanel::AnwendungsfallGewaehlt);
-    raster->addWidget(leiste, zeile++, 0, 1, 5);
+    raster->addWidget(leiste, zeile++, 0, 1, Spalten);
 }
 
 void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
     auto* gruppe = new QGroupBox(tr("Determination of reinforcement"));
     gruppe->setObjectName(QStringLiteral("rgBewehrungCalc"));
     auto* spalte = new QVBoxLayout(gruppe);
-    spalte->setContentsMargins(6, 2, 6, 2);
+    spalte->setContentsMargins(6, 0, 6, 0);
+    spalte->setSpacing(0);
     bewehrungCalc_ = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         bewehrungKnoepfe_[i] = new QRadioButton;
@@ -144,7 +158,7 @@ void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
             a.TBewehrungCalc = static_cast<std::uint8_t>(index);
         }
     });
-    raster->addWidget(gruppe, zeile++, 0, 1, 5);
+    raster->addWidget(gruppe, zeile++, 0, 1, Spalten);
 
     betonguete_ = new QComboBox;
     betonguete_->setObjectName(QStringLiteral("cboxBetonguete"));
@@ -153,10 +167,12 @@ void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
     raster->addWidget(new QLabel(tr("Concrete quality")), zeile, SpalteText);
     raster->addWidget(Symbolzeichen(QStringLiteral("f"), QStringLiteral("cc")), zeile,
                       SpalteSymbol);
-    raster->addWidget(betonguete_, zeile++, SpalteFeld, 1, 2);
+    raster->addWidget(betonguete_, zeile++, SpalteFeld);
     raster->addWidget(new QLabel(tr("Maximum joint width")), zeile, SpalteText);
     raster->addWidget(Symbolzeichen(QStringLiteral("f"), {}), zeile, SpalteSymbol);
-    raster->addWidget(fugenbreite_, zeile++, SpalteFeld, 1, 2);
+    raster->addWidget(fugenbreite_, zeile++, SpalteFeld);
+    betonguete_->setFixedWidth(FeldBreite());
+    fugenbreite_->setFixedWidth(FeldBreite());
     for (QComboBox* box : {betonguete_, fugenbreite_}) {
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (!aktualisiert_) {
@@ -177,7 +193,7 @@ void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
 }
 
 void TEingabePanel::BaueGeometrie(QGridLayout* raster, int& zeile) {
-    raster->addWidget(Ueberschrift(tr("Structural Geometry")), zeile++, 0, 1, 5);
+    raster->addWidget(Ueberschrift(tr("Structural Geometry")), zeile++, 0, 1, Spalten);
     struct Vorgabe {
         const char* name;
         QString text;
@@ -216,13 +232,13 @@ void TEingabePanel::BaueGeometrie(QGridLayout* raster, int& zeile) {
          &TKGeometrie::TFugenlaenge},
     }};
     for (const Vorgabe& v : vorgaben) {
-        TZahlenFeld* feld = NeuesFeld(QString::fromLatin1(v.name), v.grenzen, v.leer,
-                                      QString::fromLatin1(v.null));
+        TZahlenFeld* feld =
+            NeuesFeld(QString::fromLatin1(v.name), v.grenzen, v.leer, QString::fromLatin1(v.null));
         auto* text = new QLabel(v.text);
         text->setBuddy(feld);
         QLabel* symbol =
             Symbolzeichen(QString::fromLatin1(v.zeichen), QString::fromLatin1(v.index));
-        auto* einheit = new QLabel(QStringLiteral("[mm]"));
+        QLabel* einheit = Einheit(QStringLiteral("[mm]"));
         const Zeile teile{{text, symbol, feld, einheit}};
         geometrie_.push_back({feld, v.wert, teile});
         if (v.wert == &TKGeometrie::TNutzhoehe || v.wert == &TKGeometrie::TBetondeckungVorn) {
@@ -253,7 +269,7 @@ void TEingabePanel::BaueGeometrie(QGridLayout* raster, int& zeile) {
 void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
     lastKopf_ = Ueberschrift(tr("Distributed Load"));
     lastKopf_->setObjectName(QStringLiteral("lblLast"));
-    raster->addWidget(lastKopf_, zeile++, 0, 1, 5);
+    raster->addWidget(lastKopf_, zeile++, 0, 1, Spalten);
 
     lastfallLeiste_ = new QWidget;
     lastfallLeiste_->setObjectName(QStringLiteral("tbarLastfall"));
@@ -278,8 +294,8 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
         knopf->setObjectName(QString::fromLatin1(knoepfe[i].name));
         knopf->setText(knoepfe[i].text);
         knopf->setIcon(Symbol(knoepfe[i].symbol));
-        knopf->setIconSize(QSize(32, 20));
-        knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        knopf->setIconSize(QSize(29, 18));
+        knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         knopf->setCheckable(true);
         SetzeHinweis(knopf, knoepfe[i].hinweis);
         lastfall_->addButton(knopf, i + 1);
@@ -291,7 +307,7 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
     connect(lastfallKnoepfe_[1], &QToolButton::clicked, this, &TEingabePanel::LastfallKonstant);
     connect(lastfallKnoepfe_[2], &QToolButton::clicked, this, &TEingabePanel::LastfallLinear);
     connect(lastfallKnoepfe_[3], &QToolButton::clicked, this, &TEingabePanel::LastfallBeliebig);
-    raster->addWidget(lastfallLeiste_, zeile++, 0, 1, 5);
+    raster->addWidget(lastfallLeiste_, zeile++, 0, 1, Spalten);
 
     const std::array<QString, 6> texte{tr("Dead load"),        tr("Partial safety factor"),
                                        tr("Imposed load"),     tr("Partial safety factor"),
@@ -308,7 +324,7 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
         auto* g = new QGridLayout(teil);
         g->setContentsMargins(0, 0, 0, 0);
         g->setHorizontalSpacing(6);
-        g->setVerticalSpacing(3);
+        g->setVerticalSpacing(1);
         g->setColumnStretch(0, 1);
         int z = 0;
         const QString einheit = linien ? QStringLiteral("[kN/m]") : QStringLiteral("[kN]");
@@ -320,6 +336,8 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
             kopfRechts->setAlignment(Qt::AlignCenter);
             g->addWidget(kopfLinks, z, 1);
             g->addWidget(kopfRechts, z, 2);
+            kopfLinks->setFixedWidth(FeldBreite());
+            kopfRechts->setFixedWidth(FeldBreite());
             ++z;
         }
         std::vector<std::pair<Lastspalte*, Lastseite>> spalten;
@@ -333,14 +351,15 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
                 auto* linie = new QFrame;
                 linie->setFrameShape(QFrame::HLine);
                 linie->setFrameShadow(QFrame::Sunken);
-                g->addWidget(linie, z++, 0, 1, 4);
+                g->addWidget(linie, z++, 0, 1, 2 + static_cast<int>(spalten.size()));
             }
             g->addWidget(new QLabel(texte[r]), z, 0);
             for (std::size_t s = 0; s < spalten.size(); ++s) {
                 auto [spalte, seite] = spalten[s];
-                const QString basis = seite == Lastseite::Punkt  ? QStringLiteral("meditPunktlast")
-                                      : seite == Lastseite::Links ? QStringLiteral("meditLinienlastLinks")
-                                                                  : QStringLiteral("meditLinienlastRechts");
+                const QString basis = seite == Lastseite::Punkt ? QStringLiteral("meditPunktlast")
+                                      : seite == Lastseite::Links
+                                          ? QStringLiteral("meditLinienlastLinks")
+                                          : QStringLiteral("meditLinienlastRechts");
                 TZahlenFeld* feld;
                 if (r < 5) {
                     feld = NeuesFeld(basis + QString::fromLatin1(endungen[r]), ab0, 0,
@@ -353,32 +372,29 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
                 }
                 g->addWidget(feld, z, 1 + static_cast<int>(s));
             }
-            if (r != 1 && r != 3) {
-                g->addWidget(new QLabel(einheit), z, 3);
-            }
+            g->addWidget(Einheit(r != 1 && r != 3 ? einheit : QString()), z,
+                         1 + static_cast<int>(spalten.size()));
             ++z;
         }
         return teil;
     };
     punktlastTeil_ = baueTeil(false);
     linienlastTeil_ = baueTeil(true);
-    raster->addWidget(punktlastTeil_, zeile++, 0, 1, 5);
-    raster->addWidget(linienlastTeil_, zeile++, 0, 1, 5);
+    raster->addWidget(punktlastTeil_, zeile++, 0, 1, Spalten);
+    raster->addWidget(linienlastTeil_, zeile++, 0, 1, Spalten);
 }
 
-void TEingabePanel::FuelleListen(const std::vector<std::string>& bewehrungCalc,
-                                 const std::vector<std::string>& betongueten,
-                                 const std::vector<std::string>& fugenbreiten) {
+void TEingabePanel::FuelleListen(const TKTexttabellen& texte) {
     aktualisiert_ = true;
     for (std::size_t i = 0; i < bewehrungKnoepfe_.size(); ++i) {
-        bewehrungKnoepfe_[i]->setText(i < bewehrungCalc.size() ? Q(bewehrungCalc[i]) : QString());
+        bewehrungKnoepfe_[i]->setText(Q(texte.BewehrungCalcTexte[i]));
     }
     betonguete_->clear();
-    for (const std::string& s : betongueten) {
+    for (const std::string& s : texte.Betongueten) {
         betonguete_->addItem(Q(s));
     }
     fugenbreite_->clear();
-    for (const std::string& s : fugenbreiten) {
+    for (const std::string& s : texte.Fugenbreiten) {
         fugenbreite_->addItem(Q(s));
     }
     aktualisiert_ = false;
@@ -475,8 +491,7 @@ void TEingabePanel::Aktualisiere() {
         bewehrungKnoepfe_[a.TBewehrungCalc]->setChecked(true);
     }
     betonguete_->setCurrentIndex(a.TBetonguete < betonguete_->count() ? a.TBetonguete : -1);
-    fugenbreite_->setCurrentIndex(
-        g.TFugenbreite < fugenbreite_->count() ? g.TFugenbreite : -1);
+    fugenbreite_->setCurrentIndex(g.TFugenbreite < fugenbreite_->count() ? g.TFugenbreite : -1);
     if (QAbstractButton* k = anwendungsfall_->button(a.TAnwendungsfall + 1)) {
         k->setChecked(true);
     }
@@ -580,8 +595,8 @@ void TEingabePanel::GeometrieVerlassen(TZahlenFeld* feld) {
     }
     TKGeometrie& g = programm_.AktAnwendung().cGeometrie;
     if (Pruefe(feld)) {
-        const double wert = LeseWert(feld->text().toStdString(), feld->Leerwert(),
-                                     programm_.Trenner());
+        const double wert =
+            LeseWert(feld->text().toStdString(), feld->Leerwert(), programm_.Trenner());
         g.*(it->wert) = wert;
         if (feld == plattendicke_) {
             g.TNutzhoehe = g.TPlatteDicke - 40;
@@ -628,8 +643,8 @@ void TEingabePanel::TextGeaendert(TZahlenFeld* feld) {
     if (feld->hasFocus() && !aktualisiert_) {
         emit eingabeGeaendert();
     }
-    if (programm_.HatModell() &&
-        programm_.AktAnwendung().cBelastungDesign.TBelastungsfall == 1 && feld != rechts_.eingaben[4]) {
+    if (programm_.HatModell() && programm_.AktAnwendung().cBelastungDesign.TBelastungsfall == 1 &&
+        feld != rechts_.eingaben[4]) {
         rechts_.eingaben[4]->setText(links_.eingaben[4]->text());
     }
 }

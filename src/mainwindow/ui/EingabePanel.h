@@ -22,6 +22,7 @@ namespace vsk {
 class Programm;
 class TKGeometrie;
 class TKLast;
+struct TKTexttabellen;
 
 class TEingabePanel final : public QWidget {
     Q_OBJECT
@@ -29,9 +30,7 @@ public:
     explicit TEingabePanel(Programm& programm, QWidget* parent = nullptr);
 
     // Fills the three option lists from the text tables.
-    void FuelleListen(const std::vector<std::string>& bewehrungCalc,
-                      const std::vector<std::string>& betongueten,
-                      const std::vector<std::string>& fugenbreiten);
+    void FuelleListen(const TKTexttabellen& texte);
 
     // Shows every field of the current position (geometry, loads, selections, case and
     // load-case buttons) and lays the panel out for its case; ends in input mode.
@@ -84,6 +83,8 @@ private:
                            const QString& null);
     TZahlenFeld* NeueSumme(const QString& name);
     QLabel* Ueberschrift(const QString& text);
+    QLabel* Einheit(const QString& text) const;
+    int FeldBreite() const;
 
     TKLast& Last(Lastseite seite);
     static double LeseLastwert(const TKLast& last, Lastwert wert);
@@ -105,7 +106,7 @@ private:
     void LastfallBeliebig();
 
     Programm& programm_;
-    bool zurueck_ = false;   // the program moves the focus back into a failed field
+    bool zurueck_ = false; // the program moves the focus back into a failed field
     bool aktualisiert_ = false;
 
     QButtonGroup* anwendungsfall_ = nullptr;

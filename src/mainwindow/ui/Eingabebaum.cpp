@@ -11,11 +11,26 @@ namespace vsk {
 namespace {
 using K = TEingabebaum::Knoten;
 constexpr std::array alleKnoten{
-    K::Neu,           K::Oeffnen,       K::Speichern,         K::SpeichernUnter,
-    K::Druckereinrichtung, K::Projektverwaltung, K::PositionHinzufuegen, K::PositionLoeschen,
-    K::Systemeingabe, K::Projektdaten,  K::StuecklisteAnzeigen, K::StuecklisteHinzufuegen,
-    K::Bemessung,     K::Bildschirmfarben, K::Inhalt,          K::Suchen,
-    K::HilfeBenutzen, K::Info,          K::Handbuch,          K::Beenden,
+    K::Neu,
+    K::Oeffnen,
+    K::Speichern,
+    K::SpeichernUnter,
+    K::Druckereinrichtung,
+    K::Projektverwaltung,
+    K::PositionHinzufuegen,
+    K::PositionLoeschen,
+    K::Systemeingabe,
+    K::Projektdaten,
+    K::StuecklisteAnzeigen,
+    K::StuecklisteHinzufuegen,
+    K::Bemessung,
+    K::Bildschirmfarben,
+    K::Inhalt,
+    K::Suchen,
+    K::HilfeBenutzen,
+    K::Info,
+    K::Handbuch,
+    K::Beenden,
 };
 } // namespace
 
@@ -35,32 +50,56 @@ TEingabebaum::TEingabebaum(QWidget* parent) : QTreeWidget(parent) {
 
 QString TEingabebaum::Text(Knoten knoten) {
     switch (knoten) {
-    case K::Neu: return tr("New");
-    case K::Oeffnen: return tr("Open");
-    case K::Speichern: return tr("Save");
-    case K::SpeichernUnter: return tr("Save As ...");
-    case K::Druckereinrichtung: return tr("Printer Setup ...");
-    case K::Projektverwaltung: return tr("Project Administration");
-    case K::PositionHinzufuegen: return tr("Add Position");
-    case K::PositionLoeschen: return tr("Delete Current Position");
-    case K::Systemeingabe: return tr("System Input");
-    case K::Projektdaten: return tr("Project Data");
-    case K::StuecklisteAnzeigen: return tr("Display Connector Schedule");
-    case K::StuecklisteHinzufuegen: return tr("Add to Connector Schedule");
-    case K::Bemessung: return tr("Calculation");
-    case K::Bildschirmfarben: return tr("Screen Colours");
-    case K::Inhalt: return tr("Contents");
-    case K::Suchen: return tr("Search");
-    case K::HilfeBenutzen: return tr("About Help");
-    case K::Info: return tr("About Tervo Shear Connectors");
-    case K::Handbuch: return tr("Tervo Shear Connectors Manual");
-    case K::Beenden: return tr("End program");
+    case K::Neu:
+        return tr("New");
+    case K::Oeffnen:
+        return tr("Open");
+    case K::Speichern:
+        return tr("Save");
+    case K::SpeichernUnter:
+        return tr("Save As ...");
+    case K::Druckereinrichtung:
+        return tr("Printer Setup ...");
+    case K::Projektverwaltung:
+        return tr("Project Administration");
+    case K::PositionHinzufuegen:
+        return tr("Add Position");
+    case K::PositionLoeschen:
+        return tr("Delete Current Position");
+    case K::Systemeingabe:
+        return tr("System Input");
+    case K::Projektdaten:
+        return tr("Project Data");
+    case K::StuecklisteAnzeigen:
+        return tr("Display Connector Schedule");
+    case K::StuecklisteHinzufuegen:
+        return tr("Add to Connector Schedule");
+    case K::Bemessung:
+        return tr("Calculation");
+    case K::Bildschirmfarben:
+        return tr("Screen Colours");
+    case K::Inhalt:
+        return tr("Contents");
+    case K::Suchen:
+        return tr("Search");
+    case K::HilfeBenutzen:
+        return tr("About Help");
+    case K::Info:
+        return tr("About Tervo Shear Connectors");
+    case K::Handbuch:
+        return tr("Tervo Shear Connectors Manual");
+    case K::Beenden:
+        return tr("End program");
     }
     return {};
 }
 
-QString TEingabebaum::ProjektPraefix() { return tr("Project: "); }
-QString TEingabebaum::AktuellePositionenText() { return tr("Current Positions"); }
+QString TEingabebaum::ProjektPraefix() {
+    return tr("Project: ");
+}
+QString TEingabebaum::AktuellePositionenText() {
+    return tr("Current Positions");
+}
 
 QTreeWidgetItem* TEingabebaum::NeuerKnoten(QTreeWidgetItem* eltern, const QString& text,
                                            const char* symbol) {

@@ -38,7 +38,7 @@ public:
 
     // The node text of a leaf, in the current language.
     static QString Text(Knoten knoten);
-    static QString ProjektPraefix();  // "Project: "
+    static QString ProjektPraefix();         // "Project: "
     static QString AktuellePositionenText(); // "Current Positions"
 
     // Builds the whole tree; the project node and the "Input" node are expanded.

@@ -39,15 +39,15 @@ TErgebnisliste::TErgebnisliste(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void TErgebnisliste::SetzeSpalten() {
-    setHeaderLabels({tr("Connector"), tr("Asx"), tr("Asy"), tr("Vsd"), tr("Vsd/VRd"), tr("nD"),
-                     tr("Remarks")});
+    setHeaderLabels(
+        {tr("Connector"), tr("Asx"), tr("Asy"), tr("Vsd"), tr("Vsd/VRd"), tr("nD"), tr("Remarks")});
     for (int s = SpAsx; s <= SpAnz; ++s) {
         headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 
 void TErgebnisliste::Fuelle(const TKErgebnisse& ergebnisse,
-                            const std::vector<std::string>& statusKurz, char trenner) {
+                            const std::array<std::string, 10>& statusKurz, char trenner) {
     const QSignalBlocker sperre(this);
     clear();
     const QIcon ok = Symbol("status_ok");

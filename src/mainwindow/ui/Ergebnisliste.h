@@ -3,8 +3,8 @@
 // reinforcement, resistance, usage, number of connectors and the short status text.
 
 #include <QTreeWidget>
+#include <array>
 #include <string>
-#include <vector>
 
 namespace vsk {
 
@@ -19,7 +19,7 @@ public:
     void SetzeSpalten();
     // Replaces the rows by the results of every type; statusKurz: the short status texts
     // by status code. Selects no row.
-    void Fuelle(const TKErgebnisse& ergebnisse, const std::vector<std::string>& statusKurz,
+    void Fuelle(const TKErgebnisse& ergebnisse, const std::array<std::string, 10>& statusKurz,
                 char trenner);
     // Selects row typ and scrolls it into view; this emits zeileGewaehlt.
     void WaehleZeile(int typ);

@@ -9,7 +9,9 @@ namespace {
 constexpr int HinweisDauerMs = 5000; // a tool tip hides after five seconds
 }
 
-QString KurzerHinweis(const QString& hinweis) { return hinweis.section(QLatin1Char('|'), 0, 0); }
+QString KurzerHinweis(const QString& hinweis) {
+    return hinweis.section(QLatin1Char('|'), 0, 0);
+}
 
 QString LangerHinweis(const QString& hinweis) {
     const qsizetype p = hinweis.indexOf(QLatin1Char('|'));

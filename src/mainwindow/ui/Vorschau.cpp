@@ -67,9 +67,13 @@ void TVorschau::BlaettereHoch() {
     s->setValue(s->value() - viewport()->height() / 3 * 2);
 }
 
-void TVorschau::NachLinks() { horizontalScrollBar()->setValue(0); }
+void TVorschau::NachLinks() {
+    horizontalScrollBar()->setValue(0);
+}
 
-void TVorschau::NachRechts() { horizontalScrollBar()->setValue(viewport()->width()); }
+void TVorschau::NachRechts() {
+    horizontalScrollBar()->setValue(viewport()->width());
+}
 
 void TVorschau::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);

@@ -11,7 +11,9 @@ TZahlenFeld::TZahlenFeld(const QString& name, Feldgrenzen grenzen, double leerwe
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void TZahlenFeld::ZeigeWert(double wert, char trenner) { ZeigeWert(wert, nulltext_, trenner); }
+void TZahlenFeld::ZeigeWert(double wert, char trenner) {
+    ZeigeWert(wert, nulltext_, trenner);
+}
 
 void TZahlenFeld::ZeigeWert(double wert, const QString& nulltext, char trenner) {
     setText(QString::fromStdString(FormatWert(wert, nulltext.toStdString(), trenner)));

@@ -14,7 +14,9 @@ QString AlsText(const std::string& text) {
     return s;
 }
 
-QWidget* Besitzer() { return QApplication::activeWindow(); }
+QWidget* Besitzer() {
+    return QApplication::activeWindow();
+}
 
 int Zeige(QMessageBox::Icon icon, const std::string& text, QMessageBox::StandardButtons knoepfe,
           QMessageBox::StandardButton vorgabe) {

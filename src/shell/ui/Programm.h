@@ -3,6 +3,7 @@
 // and passed to the windows that need them. Nothing reaches them through a global.
 
 #include "model/Modell.h"
+#include "model/Texttabellen.h"
 #include "shell/Einstellungen.h"
 #include "shell/Plattform.h"
 
@@ -38,6 +39,9 @@ public:
     // A write error is raised as SchreibFehler after the project has been discarded, so
     // the caller can show it and carry on.
     void ModellFreigeben();
+
+    // The text tables of the chosen language, built when the main window is created.
+    TKTexttabellen Texte;
 
     // The last input-field check passed.
     bool EingabeOK = true;

@@ -1,0 +1,38 @@
+#pragma once
+// The command handlers of the main window: positions, calculation, results list, tree
+// leaves, the save question and the command-line project file.
+
+#include "mainwindow/ui/Eingabebaum.h"
+
+#include <QObject>
+
+namespace vsk {
+
+class Programm;
+class TfrmHauptMaske;
+
+class TBefehle final : public QObject {
+    Q_OBJECT
+public:
+    TBefehle(TfrmHauptMaske& fenster, Programm& programm);
+
+    void PositionWaehlen(int nummer);
+    void PositionHinzufuegen();
+    void PositionLoeschen();
+    void Berechnung();
+    void Systemeingabe();
+    void ErgebnisZeileGewaehlt(int typ);
+    void BaumBefehl(TEingabebaum::Knoten knoten);
+    void EingabebaumUmschalten();
+
+    // Asks whether to save the project; true when the action may go on.
+    bool FrageSpeichern();
+    // The command-line project file, on the first activation of the window.
+    void KommandozeileOeffnen();
+
+private:
+    TfrmHauptMaske& fenster_;
+    Programm& programm_;
+};
+
+} // namespace vsk

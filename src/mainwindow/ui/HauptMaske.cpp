@@ -1,0 +1,655 @@
+#include "mainwindow/ui/HauptMaske.h"
+
+#include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Befehle.h"
+#include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/Eingabebaum.h"
+#include "mainwindow/ui/Ergebnisliste.h"
+#include "mainwindow/ui/Hinweise.h"
+#include "mainwindow/ui/SkizzenBild.h"
+#include "mainwindow/ui/Symbole.h"
+#include "mainwindow/ui/Vorschau.h"
+#include "model/Texttabellen.h"
+#include "shell/ui/Programm.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace vsk {
+
+namespace {
+constexpr int NavigationBreite = 170;
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
+    : QMainWindow(parent), programm_(programm), aktionen_(std::make_unique<THauptAktionen>(this)) {
+    setObjectName(QStringLiteral("frmHauptMaske"));
+    setWindowIcon(Symbol("logo"));
+    setMinimumSize(600, 450);
+
+    aktionen_->BaueMenue(menuBar());
+    BaueWerkzeugleiste();
+
+    splVertikal_ = new QSplitter(Qt::Horizontal);
+    splVertikal_->setObjectName(QStringLiteral("splVertikal"));
+    splVertikal_->setChildrenCollapsible(false);
+    BaueNavigation(splVertikal_);
+
+    // Centre: input panel and sketch column above the results overview, or the preview.
+    auto* mitte = new QWidget;
+    auto* mitteSpalte = new QVBoxLayout(mitte);
+    mitteSpalte->setContentsMargins(0, 0, 0, 0);
+    splUebersicht_ = new QSplitter(Qt::Vertical);
+    splUebersicht_->setObjectName(QStringLiteral("splUebersicht"));
+    splUebersicht_->setChildrenCollapsible(false);
+    scBoxEingabe_ = new QWidget;
+    scBoxEingabe_->setObjectName(QStringLiteral("scBoxEingabe"));
+    auto* eingabeReihe = new QHBoxLayout(scBoxEingabe_);
+    eingabeReihe->setContentsMargins(0, 0, 0, 0);
+    eingabeReihe->setSpacing(0);
+    panel_ = new TEingabePanel(programm_);
+    auto* panelRahmen = new QScrollArea;
+    panelRahmen->setObjectName(QStringLiteral("scBoxPanel"));
+    panelRahmen->setWidget(panel_);
+    panelRahmen->setWidgetResizable(true);
+    panelRahmen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panelRahmen->setFrameShape(QFrame::NoFrame);
+    panelRahmen_ = panelRahmen;
+    panelRahmen->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    eingabeReihe->addWidget(panelRahmen);
+    eingabeReihe->addWidget(BaueSkizzenspalte(), 1);
+    splUebersicht_->addWidget(scBoxEingabe_);
+    splUebersicht_->addWidget(BaueUebersicht());
+    splUebersicht_->setStretchFactor(0, 3);
+    splUebersicht_->setStretchFactor(1, 2);
+    vorschau_ = new TVorschau;
+    mitteSpalte->addWidget(splUebersicht_);
+    mitteSpalte->addWidget(vorschau_);
+    splVertikal_->addWidget(mitte);
+    splVertikal_->setStretchFactor(1, 1);
+    splVertikal_->setSizes({NavigationBreite, 800});
+    setCentralWidget(splVertikal_);
+
+    BaueStatusleiste();
+    BaueSkizzenmenue();
+
+    // Commands whose windows come with later parts of the program stay disabled.
+    const THauptAktionen& a = *aktionen_;
+    spaeter_ = {a.neu,
+                a.oeffnen,
+                a.speichern,
+                a.speichernUnter,
+                a.druckereinrichtung,
+                a.drucken,
+                a.projektverwaltung,
+                a.projektdaten,
+                a.stuecklisteAnzeigen,
+                a.stuecklisteHinzufuegen,
+                a.vorschau,
+                a.dxfDorn,
+                a.dxfBewehrung,
+                a.exportDatei,
+                a.exportZwischenablage,
+                a.bemessung,
+                a.bildschirmfarben,
+                a.hilfeInhalt,
+                a.hilfeSuchen,
+                a.hilfeBenutzen,
+                a.info,
+                a.handbuch};
+    for (QAction* aktion : spaeter_) {
+        aktion->setEnabled(false);
+    }
+
+    befehle_ = std::make_unique<TBefehle>(*this, programm_);
+
+    connect(panel_, &TEingabePanel::eingabeGeaendert, this, [this] { SetAnzeigeModus(Eingabe); });
+    connect(panel_, &TEingabePanel::skizzeNeu, this, &TfrmHauptMaske::ZeichneSkizze);
+    connect(panel_, &TEingabePanel::groesseNeu, this, &TfrmHauptMaske::Groessenanpassung);
+    connect(panel_, &TEingabePanel::anwendungsfallGezeigt, this,
+            &TfrmHauptMaske::AnwendungsfallGezeigt);
+    connect(skizze_, &TSkizzenBild::menueAngefordert, this,
+            [this](const QPoint& p) { skizzenMenue_->popup(p); });
+    connect(splVertikal_, &QSplitter::splitterMoved, this, &TfrmHauptMaske::Groessenanpassung);
+    connect(splUebersicht_, &QSplitter::splitterMoved, this, &TfrmHauptMaske::Groessenanpassung);
+    connect(editPosition_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (programm_.HatModell()) {
+            baum_->SetzePositionText(programm_.AktModell().TAktAnwendung, text);
+        }
+    });
+    connect(editPosition_, &QLineEdit::editingFinished, this, [this] {
+        if (programm_.HatModell()) {
+            programm_.AktAnwendung().TPosition = editPosition_->text().toStdString();
+            baum_->SetzePositionText(programm_.AktModell().TAktAnwendung, editPosition_->text());
+        }
+    });
+    auto projektText = [this] {
+        if (programm_.HatModell()) {
+            programm_.AktModell().Projektbeschreibung.TBauvorhaben =
+                editBauvorhaben_->text().toStdString();
+            baum_->SetzeProjektText(editBauvorhaben_->text());
+        }
+    };
+    connect(editBauvorhaben_, &QLineEdit::textChanged, this, projektText);
+    connect(editBauvorhaben_, &QLineEdit::editingFinished, this, projektText);
+
+    qApp->installEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        if (w && w != windowHandle()) {
+            letztesFenster_ = w;
+        }
+    });
+
+    FormCreate();
+    AktualisiereEingaben();
+
+    // Initial client size 792 x 592, centred on the desktop.
+    resize(792, 592);
+    if (QScreen* schirm = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(schirm->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+TfrmHauptMaske::~TfrmHauptMaske() {
+    qApp->removeEventFilter(this);
+}
+
+// ---------------------------------------------------------------- building the window
+
+void TfrmHauptMaske::BaueWerkzeugleiste() {
+    const THauptAktionen& a = *aktionen_;
+    werkzeuge_ = addToolBar(tr("Tool bar"));
+    werkzeuge_->setObjectName(QStringLiteral("tbarMain"));
+    werkzeuge_->setMovable(false);
+    werkzeuge_->setIconSize(QSize(20, 20));
+    werkzeuge_->addActions({a.neu, a.oeffnen, a.speichern, a.speichernUnter, a.drucken});
+    werkzeuge_->addSeparator();
+    werkzeuge_->addActions({a.projektverwaltung, a.positionHinzufuegen, a.positionLoeschen});
+    auto* lfd = new QLabel(tr("lfd Nr.:"));
+    lfd->setContentsMargins(4, 0, 2, 0);
+    werkzeuge_->addWidget(lfd);
+    positionswahl_ = new QSpinBox;
+    positionswahl_->setObjectName(QStringLiteral("sEditAktAnwendung"));
+    positionswahl_->setRange(1, 1);
+    positionswahl_->setMinimumWidth(
+        positionswahl_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 28);
+    SetzeHinweis(positionswahl_, tr("Current position|Number of the position shown"));
+    werkzeuge_->addWidget(positionswahl_);
+    werkzeuge_->addSeparator();
+    werkzeuge_->addActions({a.eingabebaum, a.projektdaten, a.bildschirmfarben,
+                            a.stuecklisteAnzeigen, a.systemeingabe});
+    auto* rechnen = new QToolButton;
+    rechnen->setObjectName(QStringLiteral("tbBerechnung"));
+    rechnen->setText(tr("Calculation"));
+    rechnen->setAutoRaise(true);
+    rechnen->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    SetzeHinweis(rechnen, tr("Calculation|Design the current position"));
+    connect(rechnen, &QToolButton::clicked, a.berechnung, &QAction::trigger);
+    werkzeuge_->addWidget(rechnen);
+    werkzeuge_->addActions({a.vorschau, a.exportDatei, a.exportZwischenablage});
+    werkzeuge_->addSeparator();
+    werkzeuge_->addActions({a.hilfeInhalt, a.beenden});
+}
+
+void TfrmHauptMaske::BaueNavigation(QSplitter* teiler) {
+    navigation_ = new QWidget;
+    navigation_->setObjectName(QStringLiteral("pnlNavigation"));
+    navigation_->setMinimumWidth(120);
+    auto* spalte = new QVBoxLayout(navigation_);
+    spalte->setContentsMargins(2, 2, 2, 2);
+    spalte->setSpacing(4);
+    baum_ = new TEingabebaum;
+    spalte->addWidget(baum_, 1);
+    auto* knoepfe = new QWidget;
+    knoepfe->setObjectName(QStringLiteral("pnlBerechnung"));
+    auto* knoepfeSpalte = new QVBoxLayout(knoepfe);
+    knoepfeSpalte->setContentsMargins(0, 0, 0, 5);
+    knoepfeSpalte->setSpacing(3);
+    auto neu = [&](const char* name, const QString& text, const char* symbol) {
+        auto* k = new QPushButton(Symbol(symbol), text);
+        k->setObjectName(QString::fromLatin1(name));
+        knoepfeSpalte->addWidget(k);
+        return k;
+    };
+    knopfBerechnung_ = neu("BitBtnBerechnung", tr("&Calculation"), "berechnung");
+    knopfVorschau_ = neu("BitBtnVorschau", tr("Calculation &Preview"), "vorschau");
+    knopfZurueck_ = neu("BitBtnZurueck", tr("&Return to entry"), "systemeingabe");
+    knopfExport_ = neu("BitBtnExport", tr("&Export"), "export");
+    knopfZwischenablage_ = neu("BitBtnZwischenablage", tr("To &Clipboard"), "zwischenablage");
+    const THauptAktionen& a = *aktionen_;
+    connect(knopfBerechnung_, &QPushButton::clicked, a.berechnung, &QAction::trigger);
+    connect(knopfVorschau_, &QPushButton::clicked, a.vorschau, &QAction::trigger);
+    connect(knopfZurueck_, &QPushButton::clicked, a.systemeingabe, &QAction::trigger);
+    connect(knopfExport_, &QPushButton::clicked, a.exportDatei, &QAction::trigger);
+    connect(knopfZwischenablage_, &QPushButton::clicked, a.exportZwischenablage, &QAction::trigger);
+    spalte->addWidget(knoepfe);
+    teiler->addWidget(navigation_);
+}
+
+QWidget* TfrmHauptMaske::BaueSkizzenspalte() {
+    auto* spalte = new QWidget;
+    spalte->setObjectName(QStringLiteral("pnlSkizze"));
+    auto* v = new QVBoxLayout(spalte);
+    v->setContentsMargins(4, 4, 4, 4);
+    v->setSpacing(4);
+    auto* kopf = new QWidget;
+    kopf->setObjectName(QStringLiteral("pnlKopf"));
+    auto* raster = new QGridLayout(kopf);
+    raster->setContentsMargins(0, 0, 0, 0);
+    raster->setHorizontalSpacing(6);
+    raster->setVerticalSpacing(2);
+    auto* logo = new QLabel;
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(Symbol("logo").pixmap(32, 32));
+    logo->setFixedSize(32, 32);
+    editBauvorhaben_ = new QLineEdit;
+    editBauvorhaben_->setObjectName(QStringLiteral("EditBauvorhaben"));
+    editPosition_ = new QLineEdit;
+    editPosition_->setObjectName(QStringLiteral("EditPosition"));
+    auto* bauvorhaben = new QLabel(tr("Project:"));
+    bauvorhaben->setBuddy(editBauvorhaben_);
+    auto* position = new QLabel(tr("Position"));
+    position->setBuddy(editPosition_);
+    raster->addWidget(logo, 0, 0, 2, 1);
+    raster->addWidget(bauvorhaben, 0, 1);
+    raster->addWidget(editBauvorhaben_, 0, 2);
+    raster->addWidget(position, 1, 1);
+    raster->addWidget(editPosition_, 1, 2);
+    raster->setColumnStretch(2, 1);
+    v->addWidget(kopf);
+    skizze_ = new TSkizzenBild;
+    SetzeHinweis(skizze_, tr("Sketch|Click for the sketch menu"));
+    v->addWidget(skizze_, 1);
+    hinweise_ = new QPlainTextEdit;
+    hinweise_->setObjectName(QStringLiteral("memoHinweise"));
+    hinweise_->setReadOnly(true);
+    hinweise_->setFocusPolicy(Qt::NoFocus);
+    QPalette p = hinweise_->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
+    p.setColor(QPalette::Text, QColor(Qt::red));
+    hinweise_->setPalette(p);
+    hinweise_->setMaximumHeight(hinweise_->fontMetrics().lineSpacing() * 6 + 12);
+    hinweise_->hide();
+    v->addWidget(hinweise_);
+    return spalte;
+}
+
+QWidget* TfrmHauptMaske::BaueUebersicht() {
+    uebersicht_ = new QWidget;
+    uebersicht_->setObjectName(QStringLiteral("scBoxUebersicht"));
+    auto* v = new QVBoxLayout(uebersicht_);
+    v->setContentsMargins(4, 0, 4, 4);
+    v->setSpacing(2);
+    skizzenLeiste_ = new QToolBar;
+    skizzenLeiste_->setObjectName(QStringLiteral("tbarErgebnisse"));
+    skizzenLeiste_->setIconSize(QSize(24, 24));
+    auto* gruppe = new QActionGroup(this);
+    gruppe->setExclusive(true);
+    struct Art {
+        const char* name;
+        const char* symbol;
+        QString hinweis;
+    };
+    const std::array<Art, 4> arten{{
+        {"tbAnsicht", "ansicht", tr("View")},
+        {"tbDraufsicht", "draufsicht", tr("plan view")},
+        {"tbSchnitt", "schnitt", tr("Section")},
+        {"tbReihenAnsicht", "reihe", tr("Connector arrangement / distribution")},
+    }};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = skizzenLeiste_->addAction(Symbol(arten[i].symbol), arten[i].hinweis);
+        a->setObjectName(QString::fromLatin1(arten[i].name));
+        a->setCheckable(true);
+        SetzeHinweis(a, arten[i].hinweis);
+        gruppe->addAction(a);
+        skizzenArten_.push_back(a);
+        connect(a, &QAction::triggered, this, [this, i] { SkizzenArtGewaehlt(i); });
+    }
+    skizzenArten_[0]->setChecked(true);
+    skizzenLeiste_->addSeparator();
+    QAction* bewehrung =
+        skizzenLeiste_->addAction(Symbol("bewehrung"), tr("Fit reinforcement manually"));
+    bewehrung->setObjectName(QStringLiteral("tbBewehrung"));
+    SetzeHinweis(bewehrung, tr("Fit reinforcement manually"));
+    bewehrung->setEnabled(false); // the reinforcement window comes later
+    v->addWidget(skizzenLeiste_);
+    ergebnisliste_ = new TErgebnisliste;
+    v->addWidget(ergebnisliste_, 1);
+    return uebersicht_;
+}
+
+void TfrmHauptMaske::BaueStatusleiste() {
+    QStatusBar* sb = statusBar();
+    sb->setObjectName(QStringLiteral("sbMain"));
+    sb->setSizeGripEnabled(true);
+    for (int i = 0; i < 3; ++i) {
+        status_[i] = new QLabel;
+        status_[i]->setObjectName(QStringLiteral("sbMainPanel%1").arg(i));
+        status_[i]->setFrameShape(QFrame::StyledPanel);
+        status_[i]->setFrameShadow(QFrame::Sunken);
+        sb->addWidget(status_[i], i == 0 ? 1 : 0);
+    }
+    status_[1]->setAlignment(Qt::AlignCenter);
+    status_[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TfrmHauptMaske::BaueSkizzenmenue() {
+    skizzenMenue_ = new QMenu(this);
+    skizzenMenue_->setObjectName(QStringLiteral("popmnuSkizze"));
+    const std::array<QString, 4> texte{tr("Sketch to &Clipborad"), tr("Save sketch in file"),
+                                       tr("Represent sketch as full picture"), tr("DXF-Export")};
+    for (const QString& t : texte) {
+        skizzenMenue_->addAction(t)->setEnabled(false); // their commands come later
+    }
+}
+
+QLabel& TfrmHauptMaske::Statusfeld(int i) {
+    return *status_[static_cast<std::size_t>(i)];
+}
+
+// ---------------------------------------------------------------- creation and modes
+
+void TfrmHauptMaske::FormCreate() {
+    status_[1]->setText(tr("VSK - 2.0"));
+    status_[2]->clear();
+    programm_.NeuesModell();
+    positionswahl_->setMinimum(1);
+    QStringList namen;
+    for (const TKAnwendung& a : programm_.AktModell().Anwendungen()) {
+        namen << Q(a.TPosition);
+    }
+    baum_->BaueEingabebaum(Q(programm_.AktModell().Projektbeschreibung.TBauvorhaben), namen);
+    InitMaske();
+}
+
+void TfrmHauptMaske::InitMaske() {
+    InitTexte();
+    programm_.Texte = ErzeugeTexttabellen();
+    SetzeTitel({});
+    panel_->FuelleListen(programm_.Texte);
+    // The panel keeps its natural width; the sketch column takes what is left.
+    panelRahmen_->setFixedWidth(panel_->sizeHint().width() +
+                                panelRahmen_->verticalScrollBar()->sizeHint().width());
+    SetAnzeigeModus(Eingabe);
+    TKModell& m = programm_.AktModell();
+    baum_->SetzePositionText(m.TAktAnwendung, Q(programm_.AktAnwendung().TPosition));
+    ergebnisliste_->SetzeSpalten();
+}
+
+void TfrmHauptMaske::Freigabe(QAction* aktion, bool regel) {
+    aktion->setEnabled(regel && !spaeter_.contains(aktion));
+}
+
+void TfrmHauptMaske::SetAnzeigeModus(int modus) {
+    if (!programm_.HatModell()) {
+        return;
+    }
+    modus_ = modus;
+    const bool R = modus != Eingabe;
+    const bool P = modus == Vorschau;
+    TKModell& m = programm_.AktModell();
+    TKAnwendung& a = programm_.AktAnwendung();
+    a.cErgebnisse.TBerechnet = R ? 1 : 0;
+    const THauptAktionen& ak = *aktionen_;
+    Freigabe(ak.systemeingabe, P);
+    Freigabe(ak.stuecklisteHinzufuegen, R);
+    baum_->SetzeModus(R, P);
+    setUpdatesEnabled(false);
+    vorschau_->setVisible(P);
+    splUebersicht_->setVisible(!P);
+    Freigabe(ak.drucken, R);
+    Freigabe(ak.exportDatei, P);
+    Freigabe(ak.exportZwischenablage, P);
+    Freigabe(ak.dxfBewehrung, R);
+    Freigabe(ak.dxfDorn, R);
+    knopfExport_->setVisible(P);
+    knopfZwischenablage_->setVisible(P);
+    knopfZurueck_->setVisible(P);
+    knopfBerechnung_->setVisible(!P);
+    knopfVorschau_->setVisible(!P);
+    if (modus == Eingabe) {
+        m.TSkizzeAnzeige = 4;
+        m.AktDornDaten.Laden(m.TEingabeDorn);
+        a.cErgebnisse.TAktDorn = m.TEingabeDorn;
+    }
+    uebersicht_->setVisible(modus == Uebersicht);
+    hinweise_->hide();
+    setUpdatesEnabled(true);
+    Groessenanpassung();
+}
+
+void TfrmHauptMaske::ZeigeAnwendung() {
+    // The refresh ends in input mode, so whether the position was calculated is read first.
+    const bool berechnet = programm_.AktAnwendung().cErgebnisse.TBerechnet != 0;
+    AktualisiereEingaben();
+    if (berechnet) {
+        SetAnzeigeModus(Uebersicht);
+        programm_.AktModell().TSkizzeAnzeige = programm_.AktModell().TErgebnisAnzeige;
+        FuelleErgebnisliste();
+    } else {
+        SetAnzeigeModus(Eingabe);
+    }
+}
+
+void TfrmHauptMaske::AktualisiereEingaben() {
+    TKModell& m = programm_.AktModell();
+    {
+        const QSignalBlocker sperre(positionswahl_);
+        positionswahl_->setMaximum(m.TAnzAnwendung());
+        positionswahl_->setValue(m.TAktAnwendung);
+    }
+    editPosition_->setText(Q(programm_.AktAnwendung().TPosition));
+    editBauvorhaben_->setText(Q(m.Projektbeschreibung.TBauvorhaben));
+    panel_->Aktualisiere();
+}
+
+void TfrmHauptMaske::SetzeTitel(const QString& pfad) {
+    dateiname_ = pfad;
+    const QString name = pfad.isEmpty() ? tr("Unnamed") : pfad;
+    setWindowTitle(tr("Tervo - VSK / VSKQ Shear Connectors") + QStringLiteral(": ") + name);
+}
+
+void TfrmHauptMaske::ZeigeHinweise(const std::vector<std::string>& zeilen) {
+    hinweise_->clear();
+    for (const std::string& z : zeilen) {
+        hinweise_->appendPlainText(Q(z));
+    }
+    hinweise_->setVisible(!zeilen.empty());
+}
+
+void TfrmHauptMaske::SetzeEingabebaum(bool sichtbar) {
+    navigation_->setVisible(sichtbar);
+    aktionen_->eingabebaum->setChecked(sichtbar);
+    Groessenanpassung();
+}
+
+void TfrmHauptMaske::AnwendungsfallGezeigt(int fall) {
+    QAction* reihe = skizzenArten_[3];
+    if (fall == 0) {
+        if (reihe->isChecked()) {
+            skizzenArten_[0]->setChecked(true);
+            programm_.AktModell().TSkizzeAnzeige = 0;
+            programm_.AktModell().TErgebnisAnzeige = 0;
+        }
+        reihe->setVisible(false);
+    } else {
+        reihe->setVisible(true);
+    }
+}
+
+void TfrmHauptMaske::SkizzenArtGewaehlt(int art) {
+    TKModell& m = programm_.AktModell();
+    m.TSkizzeAnzeige = static_cast<std::uint8_t>(art);
+    m.TErgebnisAnzeige = static_cast<std::uint8_t>(art);
+    ZeichneSkizze();
+}
+
+// ---------------------------------------------------------------- drawing and sizes
+
+void TfrmHauptMaske::ZeichneSkizze() {
+    if (!programm_.HatModell() || programm_.AktModell().TSkizzeAnzeige > 4) {
+        return;
+    }
+    QImage& bild = skizze_->Bitmap();
+    bild.fill(Qt::white);
+    skizze_->update();
+}
+
+void TfrmHauptMaske::Groessenanpassung() {
+    const QFontMetrics fm = status_[1]->fontMetrics();
+    const int breite1 = fm.horizontalAdvance(status_[1]->text());
+    const int breite2 = fm.horizontalAdvance(status_[2]->text());
+    const int feld0 = std::max(40, width() - 2 * breite1 - breite2);
+    const int feld1 = fm.horizontalAdvance(status_[1]->text() + QStringLiteral("      "));
+    status_[1]->setFixedWidth(feld1);
+    status_[2]->setFixedWidth(std::max(0, width() - feld0 - feld1 - 24));
+    vorschau_->Anordnen();
+    if (!programm_.HatModell() || programm_.AktModell().TSkizzeAnzeige > 4) {
+        return;
+    }
+    ZeichneSkizze();
+}
+
+void TfrmHauptMaske::FuelleErgebnisliste() {
+    TKAnwendung& a = programm_.AktAnwendung();
+    ergebnisliste_->Fuelle(a.cErgebnisse, programm_.Texte.StatusKurz, programm_.Trenner());
+    ergebnisliste_->WaehleZeile(a.cErgebnisse.TAktDorn);
+    ZeichneSkizze();
+}
+
+// ---------------------------------------------------------------- events
+
+bool TfrmHauptMaske::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        // The long part of the hint under the mouse, after two blanks.
+        const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+        status_[0]->setText(tip.isEmpty() ? QString() : QStringLiteral("  ") + tip);
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void TfrmHauptMaske::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Aktivierung();
+    }
+}
+
+void TfrmHauptMaske::Aktivierung() {
+    if (ersteAktivierung_) {
+        ersteAktivierung_ = false;
+        if (!programm_.ParameterGeladen && !programm_.Kommandozeile.empty()) {
+            befehle_->KommandozeileOeffnen();
+            return;
+        }
+        AktualisiereEingaben();
+        return;
+    }
+    // Only a return from another non-modal window of the program refreshes the fields;
+    // closing a message box or a modal dialog, or coming back from another program, does not.
+    QWindow* vorher = letztesFenster_;
+    letztesFenster_ = nullptr;
+    if (!vorher || vorher->modality() != Qt::NonModal || vorher->type() == Qt::Popup) {
+        return;
+    }
+    const QWidgetList fenster = QApplication::topLevelWidgets();
+    for (QWidget* w : fenster) {
+        if (w != this && w->windowHandle() == vorher && !w->isModal()) {
+            AktualisiereEingaben();
+            return;
+        }
+    }
+}
+
+bool TfrmHauptMaske::eventFilter(QObject* objekt, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && objekt->isWidgetType() &&
+        static_cast<QWidget*>(objekt)->window() == this) {
+        if (Tastatur(static_cast<QKeyEvent*>(e))) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objekt, e);
+}
+
+bool TfrmHauptMaske::Tastatur(QKeyEvent* taste) {
+    const int k = taste->key();
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        const bool nurShift = (taste->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+        // After a failed check the focus moves on even with Shift, so the check runs again.
+        focusNextPrevChild(!(programm_.EingabeOK && nurShift));
+        return true; // the Enter character itself is swallowed
+    }
+    if (vorschau_->isVisible()) {
+        switch (k) {
+        case Qt::Key_PageDown:
+            vorschau_->BlaettereRunter();
+            return true;
+        case Qt::Key_PageUp:
+            vorschau_->BlaettereHoch();
+            return true;
+        case Qt::Key_Home:
+            vorschau_->NachLinks();
+            return true;
+        case Qt::Key_End:
+            vorschau_->NachRechts();
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+void TfrmHauptMaske::closeEvent(QCloseEvent* e) {
+    if (befehle_->FrageSpeichern()) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void TfrmHauptMaske::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    Groessenanpassung();
+}
+
+void TfrmHauptMaske::Freigeben() {
+    // Colours first, then the project; once a write fails nothing more is written.
+    try {
+        if (programm_.HatModell()) {
+            programm_.AktModell().TSkizzeAnzeige = 5; // nothing is drawn during teardown
+        }
+        programm_.ModellFreigeben();
+    } catch (const SchreibFehler& fehler) {
+        programm_.plattform().Fehler(fehler.what());
+    }
+}
+
+} // namespace vsk

@@ -1,0 +1,141 @@
+#pragma once
+// The main window frmHauptMaske: menu, tool bar, input tree, input panel, sketch column,
+// results overview, report preview and status bar. It wires its parts together and
+// switches the display modes; the commands are in TBefehle.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class QWindow;
+
+namespace vsk {
+
+class Programm;
+class TBefehle;
+class TEingabebaum;
+class TEingabePanel;
+class TErgebnisliste;
+class TSkizzenBild;
+class TVorschau;
+struct THauptAktionen;
+
+class TfrmHauptMaske final : public QMainWindow {
+    Q_OBJECT
+public:
+    enum Modus { Eingabe = 0, Vorschau = 1, Uebersicht = 2 };
+
+    explicit TfrmHauptMaske(Programm& programm, QWidget* parent = nullptr);
+    ~TfrmHauptMaske() override;
+
+    // Creation of the window's state: new project, tree, text tables, caption, input
+    // mode. Run by the constructor and again by New.
+    void FormCreate();
+    // The end of the run: frees the colours and the project, which write their settings.
+    // A settings write error is shown; the teardown goes on.
+    void Freigeben();
+
+    void SetAnzeigeModus(int modus);
+    int AnzeigeModus() const { return modus_; }
+    // Shows the current position: input mode, or the overview with its stored results.
+    void ZeigeAnwendung();
+    // Every field, the selector and the header fields from the current position.
+    void AktualisiereEingaben();
+    void SetzeTitel(const QString& pfad);
+    const QString& Dateiname() const { return dateiname_; }
+    void ZeichneSkizze();
+    void Groessenanpassung();
+    void FuelleErgebnisliste();
+    // The hints box with the lines of a failed plausibility check; empty hides it.
+    void ZeigeHinweise(const std::vector<std::string>& zeilen);
+    // Moves the keyboard focus to the next control, which runs a field's leave check.
+    void FokusWeiter() { focusNextPrevChild(true); }
+    // Shows or hides the navigation panel (the "Input Tree" toggle).
+    void SetzeEingabebaum(bool sichtbar);
+
+    Programm& programm() { return programm_; }
+    TEingabePanel& Panel() { return *panel_; }
+    TEingabebaum& Baum() { return *baum_; }
+    TErgebnisliste& Ergebnisse() { return *ergebnisliste_; }
+    TVorschau& VorschauBereich() { return *vorschau_; }
+    TSkizzenBild& Skizze() { return *skizze_; }
+    QSpinBox& Positionswahl() { return *positionswahl_; }
+    QLineEdit& EditPosition() { return *editPosition_; }
+    QLineEdit& EditBauvorhaben() { return *editBauvorhaben_; }
+    QPlainTextEdit& Hinweisbox() { return *hinweise_; }
+    const THauptAktionen& Aktionen() const { return *aktionen_; }
+    QLabel& Statusfeld(int i);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BaueWerkzeugleiste();
+    void BaueNavigation(QSplitter* teiler);
+    QWidget* BaueSkizzenspalte();
+    QWidget* BaueUebersicht();
+    void BaueStatusleiste();
+    void BaueSkizzenmenue();
+    void InitMaske();
+    void Aktivierung();
+    void Freigabe(QAction* aktion, bool regel);
+    bool Tastatur(QKeyEvent* taste);
+    void SkizzenArtGewaehlt(int art);
+    void AnwendungsfallGezeigt(int fall);
+
+    Programm& programm_;
+    int modus_ = Eingabe;
+    QString dateiname_;
+    bool ersteAktivierung_ = true;
+    QPointer<QWindow> letztesFenster_; // the window that was active before this one
+
+    std::unique_ptr<THauptAktionen> aktionen_;
+    std::unique_ptr<TBefehle> befehle_;
+    std::set<QAction*> spaeter_; // commands whose windows are not part of the program yet
+
+    QToolBar* werkzeuge_ = nullptr;
+    QSpinBox* positionswahl_ = nullptr;
+    QWidget* navigation_ = nullptr;
+    TEingabebaum* baum_ = nullptr;
+    QPushButton* knopfBerechnung_ = nullptr;
+    QPushButton* knopfVorschau_ = nullptr;
+    QPushButton* knopfZurueck_ = nullptr;
+    QPushButton* knopfExport_ = nullptr;
+    QPushButton* knopfZwischenablage_ = nullptr;
+    QSplitter* splVertikal_ = nullptr;
+    QSplitter* splUebersicht_ = nullptr;
+    QWidget* scBoxEingabe_ = nullptr;
+    TEingabePanel* panel_ = nullptr;
+    QScrollArea* panelRahmen_ = nullptr;
+    QLineEdit* editBauvorhaben_ = nullptr;
+    QLineEdit* editPosition_ = nullptr;
+    TSkizzenBild* skizze_ = nullptr;
+    QPlainTextEdit* hinweise_ = nullptr;
+    QWidget* uebersicht_ = nullptr;
+    QToolBar* skizzenLeiste_ = nullptr;
+    std::vector<QAction*> skizzenArten_; // tbAnsicht, tbDraufsicht, tbSchnitt, tbReihenAnsicht
+    TErgebnisliste* ergebnisliste_ = nullptr;
+    TVorschau* vorschau_ = nullptr;
+    QMenu* skizzenMenue_ = nullptr;
+    std::array<QLabel*, 3> status_{};
+};
+
+} // namespace vsk

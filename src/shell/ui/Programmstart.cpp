@@ -1,0 +1,78 @@
+#include "shell/ui/Programmstart.h"
+
+#include "mainwindow/ui/HauptMaske.h"
+#include "shell/ui/DialogPlattform.h"
+#include "shell/ui/Programm.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+#include <exception>
+#include <memory>
+
+namespace vsk {
+
+namespace {
+
+// Hints show half a second after the mouse comes to rest.
+class HinweisStil final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* antwort) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) {
+            return 500;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, antwort);
+    }
+};
+
+// An error that escapes an event handler ends that user action, not the program: it is
+// shown in the general error display and the event loop goes on.
+class Anwendung final : public QApplication {
+public:
+    Anwendung(int& argc, char** argv) : QApplication(argc, argv) {}
+    void SetzePlattform(Plattform* plattform) { plattform_ = plattform; }
+
+    bool notify(QObject* empfaenger, QEvent* e) override {
+        try {
+            return QApplication::notify(empfaenger, e);
+        } catch (const std::exception& fehler) {
+            Zeige(fehler.what());
+        } catch (...) {
+            Zeige("Unexpected error");
+        }
+        return false;
+    }
+
+private:
+    void Zeige(const char* text) {
+        if (plattform_) {
+            plattform_->Fehler(text);
+        }
+    }
+    Plattform* plattform_ = nullptr;
+};
+
+} // namespace
+
+int Programmstart(int argc, char** argv) {
+    Anwendung app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VSK"));
+    QApplication::setStyle(new HinweisStil); // the application takes ownership
+    DialogPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    app.SetzePlattform(&plattform);
+
+    Programm programm(plattform);
+    // QApplication has taken its own options out of argv.
+    programm.Kommandozeile = KommandozeilenDatei(argc, argv);
+
+    auto hauptMaske = std::make_unique<TfrmHauptMaske>(programm);
+    hauptMaske->show();
+    QApplication::exec();
+
+    hauptMaske->Freigeben();
+    hauptMaske.reset();
+    app.SetzePlattform(nullptr);
+    return 0;
+}
+
+} // namespace vsk

@@ -1,0 +1,433 @@
+// The main window driven as a user would: type, leave fields, press buttons, and check
+// the model and what the window shows.
+
+#include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/Eingabebaum.h"
+#include "mainwindow/ui/Ergebnisliste.h"
+#include "mainwindow/ui/Vorschau.h"
+#include "mainwindow/ui/ZahlenFeld.h"
+#include "shell/ui/Programm.h"
+#include "support/PlattformDouble.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+using namespace vsk;
+
+class HauptMaskeTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> verzeichnis;
+    std::unique_ptr<test::PlattformDouble> plattform;
+    std::unique_ptr<Programm> programm;
+    std::unique_ptr<TfrmHauptMaske> fenster;
+
+    void Starte(char trenner = '.') {
+        plattform = std::make_unique<test::PlattformDouble>();
+        plattform->trenner = trenner;
+        verzeichnis = std::make_unique<test::TempDir>();
+        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
+        programm = std::make_unique<Programm>(*plattform);
+        fenster = std::make_unique<TfrmHauptMaske>(*programm);
+        fenster->show();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+    }
+
+    TZahlenFeld* Feld(const char* name) {
+        TZahlenFeld* f = fenster->Panel().Feld(QString::fromLatin1(name));
+        if (!f) {
+            qFatal("no field %s", name);
+        }
+        return f;
+    }
+    TKAnwendung& Akt() { return programm->AktAnwendung(); }
+    TKModell& Modell() { return programm->AktModell(); }
+
+    // Replaces the field's text by typing, as a user does.
+    void Tippe(QLineEdit* feld, const QString& text) {
+        feld->setFocus(Qt::MouseFocusReason);
+        feld->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(feld, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(feld, text);
+        }
+    }
+    // Leaves the focused control with Tab.
+    void Verlasse() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+    void Eingabe(const char* feld, const QString& text) {
+        Tippe(Feld(feld), text);
+        Verlasse();
+    }
+    void Klicke(const char* knopf) {
+        auto* k = fenster->findChild<QToolButton*>(QString::fromLatin1(knopf));
+        QVERIFY(k);
+        QTest::mouseClick(k, Qt::LeftButton);
+    }
+    QStringList Positionsknoten() {
+        QStringList texte;
+        QTreeWidgetItem* p = fenster->Baum().AktuellePositionen();
+        for (int i = 0; p && i < p->childCount(); ++i) {
+            texte << p->child(i)->text(0);
+        }
+        return texte;
+    }
+
+private slots:
+    void init() { Starte(); }
+    void cleanup() {
+        if (fenster) {
+            fenster->Freigeben();
+        }
+        fenster.reset();
+        programm.reset();
+        plattform.reset();
+        verzeichnis.reset();
+    }
+
+    void neuesProjektZeigtEinePosition() {
+        QCOMPARE(Positionsknoten(), QStringList{"1"});
+        TEingabebaum& baum = fenster->Baum();
+        QVERIFY(baum.ProjektKnoten());
+        QCOMPARE(baum.ProjektKnoten()->text(0), QStringLiteral("Project: "));
+        QVERIFY(baum.ProjektKnoten()->isExpanded());
+        QVERIFY(baum.FindeWurzel("Input")->isExpanded());
+        QVERIFY(!baum.FindeWurzel("File")->isExpanded());
+        // Input mode: no "Add to Connector Schedule", no "System Input".
+        QCOMPARE(baum.FindeWurzel("Connector Schedule")->childCount(), 1);
+        QCOMPARE(baum.FindeWurzel("Input")->child(0)->text(0), QStringLiteral("Project Data"));
+        QCOMPARE(fenster->EditPosition().text(), QStringLiteral("1"));
+        QCOMPARE(fenster->windowTitle(),
+                 QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: Unnamed"));
+        QCOMPARE(fenster->Statusfeld(1).text(), QStringLiteral("VSK - 2.0"));
+        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("450"));
+        QCOMPARE(Feld("meditFugenlaenge")->text(), QStringLiteral("2000"));
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+        QCOMPARE(int(Modell().TSkizzeAnzeige), 4);
+    }
+
+    void vorschauModusZeigtSystemeingabeImBaum() {
+        fenster->SetAnzeigeModus(TfrmHauptMaske::Vorschau);
+        TEingabebaum& baum = fenster->Baum();
+        QCOMPARE(baum.FindeWurzel("Input")->child(0)->text(0), QStringLiteral("System Input"));
+        QCOMPARE(baum.FindeWurzel("Connector Schedule")->child(1)->text(0),
+                 QStringLiteral("Add to Connector Schedule"));
+        fenster->SetAnzeigeModus(TfrmHauptMaske::Eingabe);
+        QCOMPARE(baum.FindeWurzel("Input")->childCount(), 1);
+        QCOMPARE(baum.FindeWurzel("Connector Schedule")->childCount(), 1);
+    }
+
+    void positionHinzufuegenKopiertDieAktuelle() {
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        QCOMPARE(Modell().TAnzAnwendung(), 3);
+        fenster->Positionswahl().setValue(2);
+        QCOMPARE(int(Modell().TAktAnwendung), 2);
+        Eingabe("meditPlatteDicke", "300");
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 300.0);
+
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        QCOMPARE(Modell().TAnzAnwendung(), 4);
+        QCOMPARE(int(Modell().TAktAnwendung), 4);
+        QCOMPARE(Akt().TPosition, std::string("4"));
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 300.0);
+        QCOMPARE(Modell().Anwendung(3).cGeometrie.TPlatteDicke, 450.0);
+        QCOMPARE(Positionsknoten(), (QStringList{"1", "2", "3", "4"}));
+        QCOMPARE(fenster->Positionswahl().value(), 4);
+        QCOMPARE(fenster->Positionswahl().maximum(), 4);
+        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("300"));
+        QCOMPARE(QApplication::focusWidget(), &fenster->EditPosition());
+    }
+
+    void positionLoeschenRuecktNachfolgerNach() {
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        Eingabe("meditPlatteDicke", "222");
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        Eingabe("meditPlatteDicke", "333");
+        fenster->Positionswahl().setValue(2);
+        fenster->Aktionen().positionLoeschen->trigger();
+        QCOMPARE(Modell().TAnzAnwendung(), 2);
+        QCOMPARE(int(Modell().TAktAnwendung), 2);
+        QCOMPARE(Akt().TPosition, std::string("3"));
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 333.0);
+        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("333"));
+        QCOMPARE(Positionsknoten(), (QStringList{"1", "3"}));
+        QCOMPARE(fenster->Positionswahl().maximum(), 2);
+    }
+
+    void letztePositionLoeschenMachtDieVorletzteAktuell() {
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        QCOMPARE(int(Modell().TAktAnwendung), 3);
+        fenster->Aktionen().positionLoeschen->trigger();
+        QCOMPARE(Modell().TAnzAnwendung(), 2);
+        QCOMPARE(int(Modell().TAktAnwendung), 2);
+        QCOMPARE(fenster->Positionswahl().value(), 2);
+        QCOMPARE(Positionsknoten(), (QStringList{"1", "2"}));
+    }
+
+    void einzigePositionBleibt() {
+        fenster->Aktionen().positionLoeschen->trigger();
+        QCOMPARE(Modell().TAnzAnwendung(), 1);
+        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+        QCOMPARE(plattform->meldungen[0],
+                 std::string("It is only a position in the existing project.\r\n\r\nThe last "
+                             "position cannot be removed!"));
+    }
+
+    void umbenennenImBaumBuchstabeFuerBuchstabe() {
+        QLineEdit& pos = fenster->EditPosition();
+        pos.setFocus(Qt::MouseFocusReason);
+        pos.end(false);
+        QTest::keyClicks(&pos, "A");
+        QCOMPARE(Positionsknoten(), QStringList{"1A"});
+        QCOMPARE(Akt().TPosition, std::string("1"));
+        QTest::keyClicks(&pos, "B");
+        QCOMPARE(Positionsknoten(), QStringList{"1AB"});
+        QCOMPARE(Akt().TPosition, std::string("1"));
+        Verlasse();
+        QCOMPARE(Akt().TPosition, std::string("1AB"));
+        QCOMPARE(Positionsknoten(), QStringList{"1AB"});
+    }
+
+    void projekttextGehtSofortInsModell() {
+        Tippe(&fenster->EditBauvorhaben(), "Bridge A");
+        QCOMPARE(Modell().Projektbeschreibung.TBauvorhaben, std::string("Bridge A"));
+        QCOMPARE(fenster->Baum().ProjektKnoten()->text(0), QStringLiteral("Project: Bridge A"));
+    }
+
+    void plattendickeSetztNutzhoehe() {
+        Eingabe("meditPlatteDicke", "200");
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 200.0);
+        QCOMPARE(Akt().cGeometrie.TNutzhoehe, 160.0);
+        QCOMPARE(Feld("meditNutzhoehe")->text(), QStringLiteral("160"));
+        QVERIFY(programm->EingabeOK);
+        QVERIFY(plattform->meldungen.empty());
+    }
+
+    void zuDuenneplatteBleibtImFeld() {
+        TZahlenFeld* dicke = Feld("meditPlatteDicke");
+        Eingabe("meditPlatteDicke", "150");
+        QCOMPARE(plattform->meldungen,
+                 std::vector<std::string>{"Input value is smaller than allowed!"});
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 450.0);
+        QCOMPARE(Akt().cGeometrie.TNutzhoehe, 400.0);
+        QCOMPARE(QApplication::focusWidget(), dicke);
+        QCOMPARE(dicke->text(), QStringLiteral("150"));
+        QVERIFY(!programm->EingabeOK);
+        // Clicking into another field leaves again: one more message, no loop, model kept.
+        TZahlenFeld* deckung = Feld("meditBetondeckungOben");
+        QTest::mouseClick(deckung, Qt::LeftButton);
+        QCOMPARE(plattform->meldungen.size(), std::size_t(2));
+        QCOMPARE(QApplication::focusWidget(), dicke);
+        QCOMPARE(Akt().cGeometrie.TBetondeckungOben, 30.0);
+        // Calculation does nothing while the field is wrong.
+        fenster->Aktionen().berechnung->trigger();
+        QCOMPARE(plattform->meldungen.size(), std::size_t(3));
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+        Tippe(dicke, "160");
+        Verlasse();
+        QVERIFY(programm->EingabeOK);
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 160.0);
+    }
+
+    void fugenlaengeGrenzen() {
+        Eingabe("meditFugenlaenge", "300");
+        QCOMPARE(Akt().cGeometrie.TFugenlaenge, 300.0);
+        QCOMPARE(Akt().cBelastungDesign.TLastLaenge(), 300.0);
+        Eingabe("meditFugenlaenge", "30000");
+        QCOMPARE(Akt().cGeometrie.TFugenlaenge, 30000.0);
+        QVERIFY(plattform->meldungen.empty());
+        Eingabe("meditFugenlaenge", "299");
+        QCOMPARE(plattform->meldungen.back(), std::string("Input value is smaller than allowed!"));
+        Tippe(Feld("meditFugenlaenge"), "30001");
+        Verlasse();
+        QCOMPARE(plattform->meldungen.back(), std::string("Input value is greater than allowed!"));
+        QCOMPARE(plattform->meldungen.size(), std::size_t(2));
+        QCOMPARE(Akt().cGeometrie.TFugenlaenge, 30000.0);
+    }
+
+    void dezimalpunktUnterDezimalkomma() {
+        cleanup();
+        Starte(',');
+        Klicke("tbEinzel");
+        QCOMPARE(Feld("meditPunktlastgg")->text(), QStringLiteral("1,35"));
+        Eingabe("meditPunktlastgg", "1.35");
+        QCOMPARE(plattform->meldungen,
+                 std::vector<std::string>{"Error during Input: Only numbers allowed!\r\n(plaease "
+                                          "check writing of \".\" and \",\") "});
+        Tippe(Feld("meditPunktlastgg"), "1,5");
+        Verlasse();
+        QCOMPARE(Akt().cBelastungDesign.cPunktlast.Tgg(), 1.5);
+    }
+
+    void leererRandabstandSpeichertEinHalb() {
+        cleanup();
+        Starte(',');
+        Klicke("tbEinzel");
+        QVERIFY(Feld("meditBauteilrandLinks")->isVisible());
+        QVERIFY(!Feld("meditFugenlaenge")->isVisible());
+        Eingabe("meditBauteilrandLinks", "");
+        QVERIFY(plattform->meldungen.empty());
+        QCOMPARE(Akt().cGeometrie.TBauteilRandLinks, 0.5);
+        fenster->AktualisiereEingaben();
+        QCOMPARE(Feld("meditBauteilrandLinks")->text(), QStringLiteral("0,5"));
+    }
+
+    void punktlastSumme() {
+        Klicke("tbEinzel");
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 0);
+        Eingabe("meditPunktlastg", "10");
+        Eingabe("meditPunktlastgg", "1.35");
+        Eingabe("meditPunktlastq", "5");
+        Eingabe("meditPunktlastgq", "1.5");
+        Eingabe("meditPunktlast", "2");
+        QCOMPARE(Akt().cBelastungDesign.cPunktlast.TFd(), 23.0);
+        QCOMPARE(Feld("meditPunktlasttot")->text(), QStringLiteral("23"));
+    }
+
+    void konstanteLastSpiegelt() {
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 1);
+        TZahlenFeld* links = Feld("meditLinienlastLinks");
+        TZahlenFeld* rechts = Feld("meditLinienlastRechts");
+        QVERIFY(!rechts->isEnabled());
+        links->setFocus(Qt::MouseFocusReason);
+        links->selectAll();
+        QTest::keyClick(links, Qt::Key_4);
+        QCOMPARE(rechts->text(), QStringLiteral("4"));
+        QTest::keyClick(links, Qt::Key_2);
+        QCOMPARE(rechts->text(), QStringLiteral("42"));
+        Verlasse();
+        Eingabe("meditLinienlastLinksg", "10");
+        const TKBelastung& b = Akt().cBelastungDesign;
+        QCOMPARE(b.cLinienLastLinks.TGk(), 10.0);
+        QCOMPARE(b.cLinienLastRechts.TGk(), 10.0);
+        QCOMPARE(b.cLinienLastRechts.TFd(), 10 * 1.35 + 42.0);
+        QCOMPARE(Feld("meditLinienlastRechtstot")->text(), QStringLiteral("55.5"));
+        QCOMPARE(int(b.TLinienLast), 1);
+    }
+
+    void tippenMachtErgebnisseUngueltig() {
+        fenster->SetAnzeigeModus(TfrmHauptMaske::Uebersicht);
+        QCOMPARE(int(Akt().cErgebnisse.TBerechnet), 1);
+        TZahlenFeld* dicke = Feld("meditPlatteDicke");
+        dicke->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(dicke, Qt::Key_0);
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+        QCOMPARE(int(Akt().cErgebnisse.TBerechnet), 0);
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 450.0); // typing alone stores nothing
+    }
+
+    void einzelnerDornZurReiheWaehltLinearLast() {
+        Klicke("tbEinzel");
+        QCOMPARE(int(Akt().TAnwendungsfall), 0);
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 0);
+        QCOMPARE(int(Akt().cGeometrie.TRandLinks), 1);
+        auto* reihe = fenster->findChild<QAction*>("tbReihenAnsicht");
+        QVERIFY(reihe && !reihe->isVisible());
+        Klicke("tbReihePlatte");
+        QCOMPARE(int(Akt().TAnwendungsfall), 1);
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 2);
+        QVERIFY(fenster->findChild<QToolButton*>("tbLinienlast")->isChecked());
+        QCOMPARE(int(Akt().cGeometrie.TRandLinks), 0);
+        QVERIFY(reihe->isVisible());
+        QVERIFY(Feld("meditLinienlastRechts")->isEnabled());
+        QVERIFY(!Feld("meditWanddicke")->isVisible());
+        Klicke("tbReiheWand");
+        QVERIFY(Feld("meditWanddicke")->isVisible());
+    }
+
+    void enterNachFehlerGehtVorwaerts() {
+        TZahlenFeld* dicke = Feld("meditPlatteDicke");
+        TZahlenFeld* oben = Feld("meditBetondeckungOben");
+        TZahlenFeld* unten = Feld("meditBetondeckungUnten");
+        Tippe(oben, "5");
+        QTest::keyClick(oben, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), oben);
+        QVERIFY(!programm->EingabeOK);
+        Tippe(oben, "12");
+        QTest::keyClick(oben, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), unten); // forward, despite Shift
+        QCOMPARE(Akt().cGeometrie.TBetondeckungOben, 12.0);
+        QTest::keyClick(unten, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), oben); // with the check passed, Shift goes back
+        Q_UNUSED(dicke);
+    }
+
+    void vorschauBleibtZentriert() {
+        fenster->SetAnzeigeModus(TfrmHauptMaske::Vorschau);
+        QImage seite(300, 400, QImage::Format_RGB32);
+        seite.fill(Qt::white);
+        TVorschau& v = fenster->VorschauBereich();
+        v.SetzeSeite(TVorschau::Ergebnisseite, seite);
+        for (int breite : {900, 1100, 700}) {
+            fenster->resize(breite, 600);
+            QApplication::processEvents();
+            QLabel* bild = v.SeitenBild(TVorschau::Ergebnisseite);
+            QCOMPARE(bild->x(), (v.viewport()->width() - 300) / 2);
+        }
+    }
+
+    void schliessenFragtUndAbbrechenHaeltOffen() {
+        plattform->antworten = {Antwort::Abbrechen};
+        QVERIFY(!fenster->close());
+        QCOMPARE(plattform->fragen,
+                 std::vector<std::string>{"Do you want to save current calculation?"});
+        QVERIFY(fenster->isVisible());
+        plattform->antworten = {Antwort::Nein};
+        QVERIFY(fenster->close());
+    }
+
+    void beendenSchreibtLastfaktorenDerErstenPosition() {
+        Eingabe("meditLinienlastLinksgg", "1.5");
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        Eingabe("meditLinienlastLinksgg", "1.2");
+        fenster->Freigeben();
+        Einstellungen e(plattform->einstellungsdatei, '.');
+        QCOMPARE(e.ReadFloat("Anwenderdaten", "LinienlastLinks_Tgg", 0), 1.5);
+        QVERIFY(plattform->fehler.empty());
+    }
+
+    void schreibfehlerBeimBeendenWirdGezeigt() {
+        // A directory in place of the settings file cannot be written.
+        std::filesystem::create_directory(plattform->einstellungsdatei);
+        fenster->Freigeben();
+        QCOMPARE(plattform->fehler.size(), std::size_t(1));
+        QVERIFY(plattform->fehler[0].starts_with("Not able to write to file"));
+        fenster.reset();
+        std::filesystem::remove(plattform->einstellungsdatei);
+    }
+
+    // With VSK_BILDER set to a directory, saves pictures of the window for a look.
+    void bildschirmfotos() {
+        const QByteArray ziel = qgetenv("VSK_BILDER");
+        if (ziel.isEmpty()) {
+            QSKIP("VSK_BILDER not set");
+        }
+        fenster->resize(792, 592);
+        const std::array<const char*, 3> faelle{"tbEinzel", "tbReihePlatte", "tbReiheWand"};
+        for (const char* fall : faelle) {
+            Klicke(fall);
+            QApplication::processEvents();
+            fenster->grab().save(QString::fromLocal8Bit(ziel) + "/eingabe_" + fall + ".png");
+        }
+        fenster->Aktionen().berechnung->trigger();
+        QTest::qWait(50);
+        fenster->grab().save(QString::fromLocal8Bit(ziel) + "/uebersicht.png");
+    }
+};
+
+QTEST_MAIN(HauptMaskeTest)
+#include "HauptMaskeTest.moc"
