@@ -1,10 +1,7 @@
 #include "mainwindow/ui/Befehle.h"
 
-#if __has_include("design/Bemessung.h")
 #include "design/Bemessung.h"
 #include "design/Plausibilitaet.h"
-#define VSK_HAT_BEMESSUNG 1
-#endif
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Ergebnisliste.h"
@@ -114,20 +111,13 @@ void TBefehle::Berechnung() {
     }
     TKModell& m = programm_.AktModell();
     TKAnwendung& a = programm_.AktAnwendung();
-#ifdef VSK_HAT_BEMESSUNG
     const std::vector<std::string> hinweise = PruefeEingaben(a);
-#else
-    const std::vector<std::string> hinweise;
-    (void)a;
-#endif
     m.TCalcFlag = hinweise.empty() ? 1 : 0;
     if (m.TCalcFlag) {
         fenster_.ZeigeHinweise({});
         fenster_.SetAnzeigeModus(TfrmHauptMaske::Uebersicht);
         m.TSkizzeAnzeige = m.TErgebnisAnzeige;
-#ifdef VSK_HAT_BEMESSUNG
         RunDesign(a, programm_.plattform());
-#endif
         fenster_.FuelleErgebnisliste();
         fenster_.Groessenanpassung();
     } else {

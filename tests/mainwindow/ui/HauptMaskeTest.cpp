@@ -2,12 +2,14 @@
 // the model and what the window shows.
 
 #include "mainwindow/ui/HauptMaske.h"
+#include "design/Bemessung.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Eingabebaum.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
+#include "shell/Zahlen.h"
 #include "shell/ui/Programm.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
@@ -408,6 +410,95 @@ private slots:
         QVERIFY(plattform->fehler[0].starts_with("Not able to write to file"));
         fenster.reset();
         std::filesystem::remove(plattform->einstellungsdatei);
+    }
+
+    void plausibilitaetNutzhoeheAusDatei() {
+        // An effective depth that only a project file can bring.
+        TKGeometrie& g = Akt().cGeometrie;
+        g.TPlatteDicke = 200;
+        g.TBetondeckungUnten = 30;
+        g.TNutzhoehe = 180;
+        fenster->Aktionen().berechnung->trigger();
+        QCOMPARE(fenster->Hinweisbox().toPlainText(),
+                 QStringLiteral("The thickness of the concrete slab to be connected is less than "
+                                "the structural effective height!"));
+        QVERIFY(!fenster->Hinweisbox().isHidden());
+        QCOMPARE(int(Modell().TCalcFlag), 0);
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+        QCOMPARE(int(Akt().cErgebnisse.TBerechnet), 0);
+    }
+
+    void plausibilitaetDeckungssumme() {
+        Eingabe("meditPlatteDicke", "200");
+        Eingabe("meditBetondeckungOben", "170");
+        Eingabe("meditBetondeckungUnten", "40");
+        fenster->Aktionen().berechnung->trigger();
+        QCOMPARE(fenster->Hinweisbox().toPlainText(),
+                 QStringLiteral("The sum of the concrete cover is greater than the thickness of "
+                                "the concrete slab to be connected!"));
+        QVERIFY(!fenster->Hinweisbox().isHidden());
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+        // Fixed: the next calculation hides the hints and shows results.
+        Eingabe("meditBetondeckungOben", "30");
+        fenster->Aktionen().berechnung->trigger();
+        QVERIFY(fenster->Hinweisbox().isHidden());
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Uebersicht));
+    }
+
+    void berechnungFuelltNeunzehnZeilen() {
+        Eingabe("meditLinienlastLinks", "50");
+        Klicke("tbBerechnung");
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Uebersicht));
+        QCOMPARE(int(Akt().cErgebnisse.TBerechnet), 1);
+        TErgebnisliste& liste = fenster->Ergebnisse();
+        QCOMPARE(liste.topLevelItemCount(), 19);
+        QCOMPARE(liste.topLevelItem(0)->text(0), QStringLiteral("VSK 1"));
+        QCOMPARE(liste.topLevelItem(18)->text(0), QStringLiteral("VSKQ 10"));
+        const int empfohlen = EmpfohlenerDorn(Akt());
+        QCOMPARE(int(Akt().cErgebnisse.TAktDorn), empfohlen);
+        QCOMPARE(liste.GewaehlteZeile(), empfohlen);
+        QCOMPARE(int(Modell().AktDornDaten.Typ), empfohlen);
+        const TKDornErgebnis& e = Akt().cErgebnisse.DornErgebnis(empfohlen);
+        QTreeWidgetItem* zeile = liste.topLevelItem(empfohlen);
+        QCOMPARE(zeile->text(3).toStdString(), FormatFest(e.TFRd(), 1, '.'));
+        QCOMPARE(zeile->text(4).toStdString(), FormatFest(e.TEtaQ, 2, '.'));
+        QCOMPARE(zeile->text(5), QString::number(Akt().cErgebnisse.TAnzDorn(empfohlen)));
+        QCOMPARE(zeile->text(6), QStringLiteral("OK"));
+        QVERIFY(liste.isVisible());
+        // Another row makes that type the selected one.
+        liste.setCurrentItem(liste.topLevelItem(3));
+        QCOMPARE(int(Akt().cErgebnisse.TAktDorn), 3);
+        QCOMPARE(int(Modell().AktDornDaten.Typ), 3);
+        // Typing returns to input mode and hides the results.
+        Tippe(Feld("meditPlatteDicke"), "4");
+        QVERIFY(!liste.isVisible());
+        QCOMPARE(int(Akt().cErgebnisse.TBerechnet), 0);
+    }
+
+    void abstandswarnungErscheintEinmal() {
+        fenster->SetAnzeigeModus(TfrmHauptMaske::Uebersicht);
+        Akt().cErgebnisse.DornErgebnis(2).TAbstandMeldung = 1;
+        fenster->FuelleErgebnisliste();
+        fenster->Ergebnisse().WaehleZeile(2);
+        fenster->Ergebnisse().WaehleZeile(5);
+        fenster->Ergebnisse().WaehleZeile(2);
+        QCOMPARE(plattform->meldungen,
+                 std::vector<std::string>{"The maximum spacings of the dowels is larger than 5 * "
+                                          "slab thickness. Please check dowel alignment!"});
+    }
+
+    void positionWechselZeigtGespeicherteErgebnisse() {
+        Eingabe("meditLinienlastLinks", "50");
+        fenster->Aktionen().berechnung->trigger();
+        fenster->Aktionen().positionHinzufuegen->trigger(); // a copy, with its results
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Uebersicht));
+        Eingabe("meditPlatteDicke", "300"); // position 2 back to input
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+        fenster->Positionswahl().setValue(1);
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Uebersicht));
+        QCOMPARE(fenster->Ergebnisse().topLevelItemCount(), 19);
+        fenster->Positionswahl().setValue(2);
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the window for a look.
