@@ -9,7 +9,9 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
+#include "canvas/qt/QtCanvas.h"
 #include "model/Texttabellen.h"
+#include "sketches/Skizzen.h"
 #include "shell/ui/Programm.h"
 
 #include <QActionGroup>
@@ -385,6 +387,7 @@ void TfrmHauptMaske::FormCreate() {
         namen << Q(a.TPosition);
     }
     baum_->BaueEingabebaum(Q(programm_.AktModell().Projektbeschreibung.TBauvorhaben), namen);
+    programm_.FarbenLaden();
     InitMaske();
 }
 
@@ -513,11 +516,19 @@ void TfrmHauptMaske::SkizzenArtGewaehlt(int art) {
 // ---------------------------------------------------------------- drawing and sizes
 
 void TfrmHauptMaske::ZeichneSkizze() {
-    if (!programm_.HatModell() || programm_.AktModell().TSkizzeAnzeige > 4) {
+    if (!programm_.HatModell() || !programm_.HatFarben() ||
+        programm_.AktModell().TSkizzeAnzeige > 4) {
         return;
     }
     QImage& bild = skizze_->Bitmap();
-    bild.fill(Qt::white);
+    {
+        QtCanvas canvas(bild);
+        const Zeichenkontext kontext{programm_.AktModell(), programm_.AktAnwendung(),
+                                     programm_.Farben(), programm_.Linienbreite,
+                                     programm_.Trenner()};
+        vsk::ZeichneSkizze(canvas, Rechteck{0, 0, bild.width(), bild.height()}, kontext,
+                           programm_.AktModell().TSkizzeAnzeige);
+    }
     skizze_->update();
 }
 
@@ -627,6 +638,10 @@ bool TfrmHauptMaske::Tastatur(QKeyEvent* taste) {
     return false;
 }
 
+bool TfrmHauptMaske::OeffneProjekt(const QString& pfad) { return befehle_->OeffneProjekt(pfad); }
+
+bool TfrmHauptMaske::FrageSpeichern() { return befehle_->FrageSpeichern(); }
+
 void TfrmHauptMaske::closeEvent(QCloseEvent* e) {
     if (befehle_->FrageSpeichern()) {
         e->accept();
@@ -643,11 +658,13 @@ void TfrmHauptMaske::resizeEvent(QResizeEvent* e) {
 void TfrmHauptMaske::Freigeben() {
     // Colours first, then the project; once a write fails nothing more is written.
     try {
+        programm_.FarbenFreigeben();
         if (programm_.HatModell()) {
             programm_.AktModell().TSkizzeAnzeige = 5; // nothing is drawn during teardown
         }
         programm_.ModellFreigeben();
     } catch (const SchreibFehler& fehler) {
+        programm_.ModellVerwerfen();
         programm_.plattform().Fehler(fehler.what());
     }
 }

@@ -67,6 +67,10 @@ public:
     // Shows or hides the navigation panel (the "Input Tree" toggle).
     void SetzeEingabebaum(bool sichtbar);
 
+    // For the other windows: open a project, ask whether to save.
+    bool OeffneProjekt(const QString& pfad);
+    bool FrageSpeichern();
+
     Programm& programm() { return programm_; }
     TEingabePanel& Panel() { return *panel_; }
     TEingabebaum& Baum() { return *baum_; }

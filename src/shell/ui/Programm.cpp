@@ -12,6 +12,7 @@ Programm::~Programm() {
     // The orderly shutdown frees the model through ModellFreigeben; this only guards
     // against an early exit, where nothing more may be written or shown.
     aktModell_.reset();
+    farben_.reset();
 }
 
 void Programm::NeuesModell() {
@@ -34,6 +35,20 @@ void Programm::ModellFreigeben() {
     }
     std::unique_ptr<TKModell> alt = std::move(aktModell_);
     alt->Verwerfen(); // may raise SchreibFehler; the model is gone either way
+}
+
+void Programm::FarbenLaden() {
+    if (!farben_) {
+        farben_ = std::make_unique<TKFarbe>(einstellungen_);
+    }
+}
+
+void Programm::FarbenFreigeben() {
+    if (!farben_) {
+        return;
+    }
+    std::unique_ptr<TKFarbe> alt = std::move(farben_);
+    alt->Speichern(einstellungen_);
 }
 
 std::string KommandozeilenDatei(int argc, const char* const* argv) {

@@ -5,6 +5,7 @@
 #include "model/Modell.h"
 #include "model/Texttabellen.h"
 #include "shell/Einstellungen.h"
+#include "sketches/Farbschema.h"
 #include "shell/Plattform.h"
 
 #include <memory>
@@ -43,6 +44,21 @@ public:
     // The text tables of the chosen language, built when the main window is created.
     TKTexttabellen Texte;
 
+    // Discards a project without writing anything: one whose reading failed.
+    void ModellVerwerfen() { aktModell_.reset(); }
+
+    // The colour scheme of the sketches; it exists from the main window's creation to its
+    // destruction. FarbenLaden reads it from the settings file (only when there is none yet,
+    // so New keeps colours changed during the run); FarbenFreigeben writes it back and
+    // discards it, raising SchreibFehler after discarding when the write fails.
+    TKFarbe& Farben() { return *farben_; }
+    bool HatFarben() const { return farben_ != nullptr; }
+    void FarbenLaden();
+    void FarbenFreigeben();
+
+    // Line width of dimension lines and arrows on the screen (the sketches may change it).
+    int Linienbreite = 1;
+
     // The last input-field check passed.
     bool EingabeOK = true;
     // The command-line project file has been handled.
@@ -54,6 +70,7 @@ private:
     Plattform& plattform_;
     Einstellungen einstellungen_;
     std::unique_ptr<TKModell> aktModell_;
+    std::unique_ptr<TKFarbe> farben_;
 };
 
 // The project file named by the command line: the arguments after the program name
