@@ -5,6 +5,7 @@ namespace vsk::cli {
 Befehl BefehlDesign();
 Befehl BefehlDxf();               // cli/BefehlDxf.cpp
 Befehl BefehlConnectorDrawings(); // cli/BefehlDxf.cpp
+Befehl BefehlReport();
 
 // Add a command here: its entry and the file that implements it (cli/Befehl<Name>.cpp).
 const std::vector<Befehl>& AlleBefehle() {
@@ -12,6 +13,7 @@ const std::vector<Befehl>& AlleBefehle() {
         BefehlDesign(),
         BefehlDxf(),
         BefehlConnectorDrawings(),
+        BefehlReport(),
     };
     return befehle;
 }

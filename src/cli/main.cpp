@@ -2,7 +2,7 @@
 
 #include "cli/Befehle.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <iostream>
 #include <string>
 
@@ -21,10 +21,23 @@ void Hilfe(std::ostream& aus) {
            "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
 }
 
+// The offscreen platform complains about a missing runtime directory it never uses.
+QtMessageHandler standardAusgabe = nullptr;
+void Meldungsfilter(QtMsgType typ, const QMessageLogContext& kontext, const QString& text) {
+    if (!text.startsWith(QStringLiteral("QStandardPaths: ")) && standardAusgabe) {
+        standardAusgabe(typ, kontext, text);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Pictures and reports need fonts, hence a GUI application; it never needs a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    standardAusgabe = qInstallMessageHandler(Meldungsfilter);
+    QGuiApplication app(argc, argv);
     if (argc < 2) {
         Hilfe(std::cerr);
         return 2;

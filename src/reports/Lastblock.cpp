@@ -199,7 +199,9 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
         bl.Zeile(y, x, "", AufZehntel(l.TFd(), t), {"q", "Ed", "", "="}, kNm);
         y += 2 * L10;
         bl.Dornbruch(y, x + symbolOffset, true);
-        y += L10;
+        // Half a line more than a plain line step: the fraction's denominator above
+        // reaches below the next line's top.
+        y += L10 + L10 / 2;
         Formelreihe(canvas, x + symbolOffset, y)
             .MitIndex(text("Bericht", "with F"), "Sd,tot")
             .Text("  =  ")
@@ -224,7 +226,8 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
         bl.Zeile(y, xr, "", AufZehntel(r.TFd(), t), {"q", "Ed,R", "", "="}, kNm);
         y += 2 * L10;
         bl.Dornbruch(y, x + symbolOffset, true);
-        y += L10 + L10 / 2;
+        // Two lines: the raised numerator below must clear the denominator above.
+        y += 2 * L10;
         const int a = Formelreihe(canvas, x + symbolOffset, y)
                           .MitIndex("F", "Sd,tot")
                           .Text("  =  ")

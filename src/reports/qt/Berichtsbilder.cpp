@@ -17,8 +17,10 @@ namespace {
 constexpr int Ueberabtastung = 7;
 
 QImage Leer(const BildMass& m) {
-    QImage bild(m.breite * Ueberabtastung, m.hoehe * Ueberabtastung, QImage::Format_ARGB32);
-    bild.fill(Qt::white);
+    // Transparent, so that a scaled picture shows no edge against the page.
+    QImage bild(m.breite * Ueberabtastung, m.hoehe * Ueberabtastung,
+                QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::transparent);
     return bild;
 }
 

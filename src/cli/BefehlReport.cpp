@@ -1,0 +1,193 @@
+// vsk-cli report: the calculation report of a position as PDF pages or preview pictures.
+
+#include "cli/Befehle.h"
+#include "design/Bemessung.h"
+#include "design/Katalog.h"
+#include "design/Plausibilitaet.h"
+#include "model/Objektmodell.h"
+#include "model/Projektdatei.h"
+#include "model/Texttabellen.h"
+#include "reports/Berichtskontext.h"
+#include "reports/qt/Berichtsausgabe.h"
+#include "reports/qt/Seitengeraete.h"
+#include "shell/Zahlen.h"
+#include "shell/qt/QtPlattform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace vsk::cli {
+
+namespace {
+
+struct Optionen {
+    std::string datei;
+    std::optional<int> position;
+    std::optional<int> typ;
+    std::string pdf;
+    std::string pngVerzeichnis;
+};
+
+std::string Klein(std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return t;
+}
+
+// A type index 0 to 18 or a display name such as "VSK 7".
+std::optional<int> LeseTyp(const std::string& text) {
+    if (const auto n = LeseGanzzahl(text)) {
+        if (*n >= 0 && *n < AnzDornTypen) {
+            return static_cast<int>(*n);
+        }
+        return std::nullopt;
+    }
+    for (int i = 0; i < AnzDornTypen; ++i) {
+        if (Klein(DornName(i)) == Klein(text)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// An empty text on success, else the usage error.
+std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& a = argumente[i];
+        auto wert = [&]() -> std::optional<std::string> {
+            if (i + 1 >= argumente.size()) {
+                return std::nullopt;
+            }
+            return argumente[++i];
+        };
+        if (a == "--position") {
+            const auto w = wert();
+            const auto n = w ? LeseGanzzahl(*w) : std::nullopt;
+            if (!n || *n < 1 || *n > 65535) {
+                return "--position needs a position number from 1";
+            }
+            o.position = static_cast<int>(*n);
+        } else if (a == "--type") {
+            const auto w = wert();
+            o.typ = w ? LeseTyp(*w) : std::nullopt;
+            if (!o.typ) {
+                return "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
+            }
+        } else if (a == "--pdf") {
+            const auto w = wert();
+            if (!w || w->empty()) {
+                return "--pdf needs a file name";
+            }
+            o.pdf = *w;
+        } else if (a == "--png") {
+            const auto w = wert();
+            if (!w || w->empty()) {
+                return "--png needs a directory";
+            }
+            o.pngVerzeichnis = *w;
+        } else if (o.datei.empty() && !a.empty() && a[0] != '-') {
+            o.datei = a;
+        } else {
+            return "unexpected argument \"" + a + "\"";
+        }
+    }
+    if (o.datei.empty()) {
+        return "a project file is needed";
+    }
+    if (o.pdf.empty() && o.pngVerzeichnis.empty()) {
+        return "--pdf OUT.pdf or --png DIR is needed";
+    }
+    return {};
+}
+
+int Report(const Argumente& argumente) {
+    Optionen o;
+    if (const std::string fehler = LeseOptionen(argumente, o); !fehler.empty()) {
+        std::cerr << "vsk-cli report: " << fehler << "\n";
+        return 2;
+    }
+    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    TKModell modell(nullptr, plattform.HeuteText());
+    if (!LoadProjekt(modell, o.datei, plattform)) {
+        return 1;
+    }
+    const int nummer = o.position.value_or(modell.TAktAnwendung);
+    if (nummer > modell.TAnzAnwendung()) {
+        std::cerr << "vsk-cli report: the project has " << modell.TAnzAnwendung()
+                  << " position(s), there is no position " << nummer << "\n";
+        return 2;
+    }
+    modell.TAktAnwendung = static_cast<std::uint16_t>(nummer);
+    TKAnwendung& position = modell.Anwendung(nummer);
+
+    // As the Calculation command: the plausibility check, then the design.
+    const std::vector<std::string> hinweise = PruefeEingaben(position);
+    if (!hinweise.empty()) {
+        std::cerr << "vsk-cli report: position " << nummer << " cannot be calculated:\n";
+        for (const auto& h : hinweise) {
+            std::cerr << "  " << h << "\n";
+        }
+        return 1;
+    }
+    RunDesign(position, plattform);
+    if (o.typ) {
+        // As selecting a row of the results list: the designed record stays.
+        position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(*o.typ);
+    }
+    modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
+
+    Berichtskontext k(modell, Texttabellen(), plattform.HeuteText(), plattform.Dezimaltrenner());
+    const Druckergeometrie geometrie = AktuelleDruckergeometrie();
+    const std::string beschreibung =
+        DornName(position.cErgebnisse.TAktDorn) + ", position " + std::to_string(nummer);
+
+    if (!o.pdf.empty()) {
+        const Ausgabeergebnis e = BerichtAlsPdf(o.pdf, k, geometrie);
+        if (!e.ok) {
+            std::cerr << "vsk-cli report: cannot write \"" << o.pdf << "\": " << e.fehler << "\n";
+            return 1;
+        }
+        std::cout << o.pdf << ": " << e.seiten << " pages, " << beschreibung << "\n";
+    }
+    if (!o.pngVerzeichnis.empty()) {
+        const QString verzeichnis = QString::fromStdString(o.pngVerzeichnis);
+        if (!QDir().mkpath(verzeichnis)) {
+            std::cerr << "vsk-cli report: cannot create the directory \"" << o.pngVerzeichnis
+                      << "\"\n";
+            return 1;
+        }
+        const std::vector<QImage> seiten = BerichtsVorschau(k, geometrie, 96);
+        for (std::size_t i = 0; i < seiten.size(); ++i) {
+            const QString name =
+                QDir(verzeichnis).filePath(QStringLiteral("page-%1.png").arg(i + 1));
+            if (!seiten[i].save(name, "PNG")) {
+                std::cerr << "vsk-cli report: cannot write \"" << name.toStdString() << "\"\n";
+                return 1;
+            }
+            std::cout << name.toStdString() << ": " << beschreibung << "\n";
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+Befehl BefehlReport() {
+    return {"report",
+            "  report FILE [--position N] [--type I] [--pdf OUT.pdf] [--png DIR]\n"
+            "      designs the position (the current one unless given) as the Calculation\n"
+            "      command does and writes its calculation report: --pdf as A4 PDF pages,\n"
+            "      --png as the preview pages (page-1.png ...) at 96 pixels per inch;\n"
+            "      --type reports another connector type than the recommended one\n",
+            Report};
+}
+
+} // namespace vsk::cli
