@@ -6,6 +6,7 @@ Befehl BefehlDesign();
 Befehl BefehlDxf();               // cli/BefehlDxf.cpp
 Befehl BefehlConnectorDrawings(); // cli/BefehlDxf.cpp
 Befehl BefehlReport();
+Befehl BefehlSketch();
 
 // Add a command here: its entry and the file that implements it (cli/Befehl<Name>.cpp).
 const std::vector<Befehl>& AlleBefehle() {
@@ -14,6 +15,7 @@ const std::vector<Befehl>& AlleBefehle() {
         BefehlDxf(),
         BefehlConnectorDrawings(),
         BefehlReport(),
+        BefehlSketch(),
     };
     return befehle;
 }

@@ -1,0 +1,267 @@
+// vsk-cli sketch: one sketch of a position, designed first as the Calculation command
+// does, drawn into a PNG or SVG picture.
+
+#include "canvas/qt/QtCanvas.h"
+#include "cli/Befehle.h"
+#include "design/Bemessung.h"
+#include "design/Katalog.h"
+#include "design/Plausibilitaet.h"
+#include "model/Objektmodell.h"
+#include "model/Projektdatei.h"
+#include "shell/Zahlen.h"
+#include "shell/qt/QtPlattform.h"
+#include "sketches/Skizzen.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace vsk::cli {
+
+namespace {
+
+constexpr int kLastbild = 100; // the load diagram alone, no sketch kind of the model
+
+struct Optionen {
+    std::string datei;
+    std::optional<int> position;
+    std::optional<int> typ;
+    int art = -1;
+    int breite = 800;
+    int hoehe = 600;
+    std::string ausgabe;
+};
+
+std::optional<int> LeseTyp(const std::string& text) {
+    if (auto zahl = LeseGanzzahl(text)) {
+        if (*zahl >= 0 && *zahl < AnzDornTypen) {
+            return static_cast<int>(*zahl);
+        }
+        return std::nullopt;
+    }
+    for (int typ = 0; typ < AnzDornTypen; ++typ) {
+        if (text == DornName(typ) || text == DornKennung(typ)) {
+            return typ;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> LeseArt(const std::string& text) {
+    if (text == "view") {
+        return SkizzeAnsicht;
+    }
+    if (text == "plan") {
+        return SkizzeDraufsicht;
+    }
+    if (text == "section") {
+        return SkizzeSchnitt;
+    }
+    if (text == "row") {
+        return SkizzeReihe;
+    }
+    if (text == "system") {
+        return SkizzeSystem;
+    }
+    if (text == "load") {
+        return kLastbild;
+    }
+    return std::nullopt;
+}
+
+// "WxH", each 16 to 10000 pixels.
+bool LeseGroesse(const std::string& text, int& breite, int& hoehe) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) {
+        return false;
+    }
+    const auto b = LeseGanzzahl(text.substr(0, x));
+    const auto h = LeseGanzzahl(text.substr(x + 1));
+    if (!b || !h || *b < 16 || *b > 10000 || *h < 16 || *h > 10000) {
+        return false;
+    }
+    breite = static_cast<int>(*b);
+    hoehe = static_cast<int>(*h);
+    return true;
+}
+
+std::string Endung(const std::string& pfad) {
+    std::string e = std::filesystem::path(pfad).extension().string();
+    std::transform(e.begin(), e.end(), e.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return e;
+}
+
+// An empty text on success, else the usage error.
+std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& a = argumente[i];
+        auto wert = [&]() -> std::optional<std::string> {
+            if (i + 1 >= argumente.size()) {
+                return std::nullopt;
+            }
+            return argumente[++i];
+        };
+        if (a == "--position") {
+            auto w = wert();
+            auto n = w ? LeseGanzzahl(*w) : std::nullopt;
+            if (!n || *n < 1 || *n > 65535) {
+                return "--position needs a position number from 1";
+            }
+            o.position = static_cast<int>(*n);
+        } else if (a == "--type") {
+            auto w = wert();
+            o.typ = w ? LeseTyp(*w) : std::nullopt;
+            if (!o.typ) {
+                return "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
+            }
+        } else if (a == "--kind") {
+            auto w = wert();
+            auto art = w ? LeseArt(*w) : std::nullopt;
+            if (!art) {
+                return "--kind needs one of view, plan, section, row, system, load";
+            }
+            o.art = *art;
+        } else if (a == "--size") {
+            auto w = wert();
+            if (!w || !LeseGroesse(*w, o.breite, o.hoehe)) {
+                return "--size needs WIDTHxHEIGHT, each 16 to 10000 pixels";
+            }
+        } else if (a == "-o" || a == "--output") {
+            auto w = wert();
+            if (!w || w->empty()) {
+                return "-o needs a file name";
+            }
+            o.ausgabe = *w;
+        } else if (o.datei.empty() && !a.empty() && a[0] != '-') {
+            o.datei = a;
+        } else {
+            return "unexpected argument \"" + a + "\"";
+        }
+    }
+    if (o.datei.empty()) {
+        return "a project file is needed";
+    }
+    if (o.art < 0) {
+        return "--kind is needed";
+    }
+    if (o.ausgabe.empty()) {
+        return "-o OUT.png or -o OUT.svg is needed";
+    }
+    if (Endung(o.ausgabe) != ".png" && Endung(o.ausgabe) != ".svg") {
+        return "the output file must end in .png or .svg";
+    }
+    return {};
+}
+
+void Zeichne(Canvas& c, const Optionen& o, const Zeichenkontext& k) {
+    const Rechteck r{0, 0, o.breite, o.hoehe};
+    if (o.art == kLastbild) {
+        ZeichneLastbild(c, r, k);
+    } else {
+        ZeichneSkizze(c, r, k, o.art);
+    }
+}
+
+bool Schreibe(const Optionen& o, const Zeichenkontext& k) {
+    if (Endung(o.ausgabe) == ".svg") {
+        QSvgGenerator svg;
+        svg.setFileName(QString::fromStdString(o.ausgabe));
+        svg.setSize(QSize(o.breite, o.hoehe));
+        svg.setViewBox(QRect(0, 0, o.breite, o.hoehe));
+        svg.setResolution(96);
+        svg.setTitle(QStringLiteral("VSK sketch"));
+        {
+            QtCanvas c(svg, 96, 96);
+            if (!c.Maler().isActive()) {
+                return false;
+            }
+            Zeichne(c, o, k);
+        }
+        return std::filesystem::exists(o.ausgabe);
+    }
+    QImage bild(o.breite, o.hoehe, QImage::Format_RGB32);
+    bild.setDotsPerMeterX(3780); // 96 dpi
+    bild.setDotsPerMeterY(3780);
+    bild.fill(Qt::white);
+    {
+        QtCanvas c(bild, 96, 96);
+        Zeichne(c, o, k);
+    }
+    return bild.save(QString::fromStdString(o.ausgabe), "PNG");
+}
+
+int Sketch(const Argumente& argumente) {
+    Optionen o;
+    if (std::string fehler = LeseOptionen(argumente, o); !fehler.empty()) {
+        std::cerr << "vsk-cli sketch: " << fehler << "\n";
+        return 2;
+    }
+    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    TKModell modell(nullptr, plattform.HeuteText());
+    if (!LoadProjekt(modell, o.datei, plattform)) {
+        return 1;
+    }
+    const int nummer = o.position.value_or(modell.TAktAnwendung);
+    if (nummer > modell.TAnzAnwendung()) {
+        std::cerr << "vsk-cli sketch: the project has " << modell.TAnzAnwendung()
+                  << " position(s), there is no position " << nummer << "\n";
+        return 2;
+    }
+    modell.TAktAnwendung = static_cast<std::uint16_t>(nummer);
+    TKAnwendung& position = modell.Anwendung(nummer);
+
+    if (o.art == SkizzeSystem) {
+        // Input mode: the system sketch of the input connector type.
+        const int typ = o.typ.value_or(modell.TEingabeDorn);
+        modell.AktDornDaten.Laden(typ);
+        position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(typ);
+    } else {
+        const std::vector<std::string> hinweise = PruefeEingaben(position);
+        if (!hinweise.empty()) {
+            std::cerr << "vsk-cli sketch: position " << nummer << " cannot be calculated:\n";
+            for (const auto& h : hinweise) {
+                std::cerr << "  " << h << "\n";
+            }
+            return 1;
+        }
+        RunDesign(position, plattform);
+        if (o.typ) {
+            // As selecting a row of the results list: the designed record stays.
+            position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(*o.typ);
+        }
+        modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
+    }
+
+    const TKFarbe farben;
+    int linienbreite = 1;
+    const Zeichenkontext k{modell, position, farben, linienbreite, plattform.Dezimaltrenner()};
+    if (!Schreibe(o, k)) {
+        std::cerr << "vsk-cli sketch: cannot write \"" << o.ausgabe << "\"\n";
+        return 1;
+    }
+    std::cout << o.ausgabe << ": " << DornName(position.cErgebnisse.TAktDorn) << ", position "
+              << nummer << "\n";
+    return 0;
+}
+
+} // namespace
+
+Befehl BefehlSketch() {
+    return {"sketch",
+            "  sketch FILE [--position N] [--type I] --kind view|plan|section|row|system|load\n"
+            "         [--size WxH] -o OUT.png|OUT.svg\n"
+            "      design the position (default: the project's current one) and draw one sketch\n"
+            "      of the recommended type, or of type I (0-18 or a name), 800x600 unless given;\n"
+            "      system is the input system sketch of the project's input type\n",
+            Sketch};
+}
+
+} // namespace vsk::cli
