@@ -69,6 +69,22 @@ TEST_F(SkizzenTest, ZuKleinesRechteckZeichntNurDenHintergrund) {
     ZeichneReihenansicht(c, {0, 0, 800, 600}, Kontext(), true); // no division by zero
 }
 
+TEST_F(SkizzenTest, DoppeltGrossGleicheGeometrieGleicheSchrift) {
+    // 500 and 1000 square: every length scales, every font size stays.
+    ZeichneSchnitt(c, {0, 0, 500, 500}, Kontext());
+    const auto klein = c.ops;
+    c.Leeren();
+    ZeichneSchnitt(c, {0, 0, 1000, 1000}, Kontext());
+    ASSERT_EQ(klein.size(), c.ops.size());
+    for (std::size_t i = 0; i < klein.size(); ++i) {
+        EXPECT_EQ(klein[i].op, c.ops[i].op) << i;
+        EXPECT_EQ(klein[i].schrift.groesse, c.ops[i].schrift.groesse) << i;
+    }
+    const TrDaten a = DatenBerechnen(c, {0, 0, 500, 500}, SkizzeSchnitt, Kontext());
+    const TrDaten b = DatenBerechnen(c, {0, 0, 1000, 1000}, SkizzeSchnitt, Kontext());
+    EXPECT_GT(b.Massstab, 2.0 * a.Massstab); // the text margins do not grow
+}
+
 TEST_F(SkizzenTest, UBuegelInAnsichtUndDraufsicht) {
     ZeichneAnsicht(c, r, Kontext());
     EXPECT_EQ(UBuegel(), 8u);

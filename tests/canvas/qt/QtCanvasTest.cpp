@@ -181,6 +181,26 @@ TEST(QtCanvas, VektorGeraete) {
     EXPECT_TRUE(pdf.startsWith("%PDF"));
 }
 
+TEST(QtCanvas, HoheAufloesungZeichnetInLogischenPixeln) {
+    QImage normal = Weiss(100, 100);
+    QImage scharf = Weiss(200, 200);
+    scharf.setDevicePixelRatio(2.0);
+    int hNormal = 0;
+    {
+        QtCanvas c(normal);
+        c.schrift.groesse = 12;
+        hNormal = c.TextHeight("W");
+    }
+    {
+        QtCanvas c(scharf);
+        c.schrift.groesse = 12;
+        EXPECT_EQ(c.TextHeight("W"), hNormal); // same layout, twice the pixels
+        c.pinsel = {RGB(255, 0, 0), Pinselart::Voll};
+        c.FillRect({10, 10, 20, 20});
+    }
+    EXPECT_EQ(Zaehle(scharf, 0xFF0000), 400); // 10 x 10 logical pixels
+}
+
 // Writes a sample of every operation into the working directory, to look at.
 TEST(QtCanvas, Musterbild) {
     QImage bild = Weiss(300, 200);
