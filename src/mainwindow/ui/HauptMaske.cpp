@@ -1,5 +1,6 @@
 #include "mainwindow/ui/HauptMaske.h"
 
+#include "canvas/qt/QtCanvas.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Befehle.h"
 #include "mainwindow/ui/EingabePanel.h"
@@ -9,10 +10,9 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
-#include "canvas/qt/QtCanvas.h"
 #include "model/Texttabellen.h"
-#include "sketches/Skizzen.h"
 #include "shell/ui/Programm.h"
+#include "sketches/Skizzen.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -136,6 +136,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
             &TfrmHauptMaske::AnwendungsfallGezeigt);
     connect(skizze_, &TSkizzenBild::menueAngefordert, this,
             [this](const QPoint& p) { skizzenMenue_->popup(p); });
+    connect(skizze_, &TSkizzenBild::groesseGeaendert, this, &TfrmHauptMaske::Groessenanpassung);
     connect(splVertikal_, &QSplitter::splitterMoved, this, &TfrmHauptMaske::Groessenanpassung);
     connect(splUebersicht_, &QSplitter::splitterMoved, this, &TfrmHauptMaske::Groessenanpassung);
     connect(editPosition_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -638,9 +639,13 @@ bool TfrmHauptMaske::Tastatur(QKeyEvent* taste) {
     return false;
 }
 
-bool TfrmHauptMaske::OeffneProjekt(const QString& pfad) { return befehle_->OeffneProjekt(pfad); }
+bool TfrmHauptMaske::OeffneProjekt(const QString& pfad) {
+    return befehle_->OeffneProjekt(pfad);
+}
 
-bool TfrmHauptMaske::FrageSpeichern() { return befehle_->FrageSpeichern(); }
+bool TfrmHauptMaske::FrageSpeichern() {
+    return befehle_->FrageSpeichern();
+}
 
 void TfrmHauptMaske::closeEvent(QCloseEvent* e) {
     if (befehle_->FrageSpeichern()) {

@@ -45,3 +45,12 @@ void TSkizzenBild::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 } // namespace vsk
+
+namespace vsk {
+
+void TSkizzenBild::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit groesseGeaendert();
+}
+
+} // namespace vsk

@@ -19,11 +19,14 @@ public:
 
 signals:
     void menueAngefordert(const QPoint& global);
+    // The widget's size changed: the sketch has to be drawn anew at the new size.
+    void groesseGeaendert();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QImage bild_;

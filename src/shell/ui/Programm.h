@@ -5,8 +5,8 @@
 #include "model/Modell.h"
 #include "model/Texttabellen.h"
 #include "shell/Einstellungen.h"
-#include "sketches/Farbschema.h"
 #include "shell/Plattform.h"
+#include "sketches/Farbschema.h"
 
 #include <memory>
 #include <string>

@@ -9,6 +9,7 @@
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
+#include "model/Projektdatei.h"
 #include "shell/Zahlen.h"
 #include "shell/ui/Programm.h"
 #include "support/PlattformDouble.h"
@@ -20,8 +21,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
+#include <fstream>
 #include <memory>
 
 using namespace vsk;
@@ -501,6 +504,132 @@ private slots:
         QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
     }
 
+    void baumKlickFuehrtBefehlAus() {
+        TEingabebaum& baum = fenster->Baum();
+        QTreeWidgetItem* hinzu = baum.ProjektKnoten()->child(0);
+        QCOMPARE(hinzu->text(0), QStringLiteral("Add Position"));
+        QTest::mouseClick(baum.viewport(), Qt::LeftButton, {}, baum.visualItemRect(hinzu).center());
+        QCOMPARE(Modell().TAnzAnwendung(), 2);
+        QCOMPARE(Positionsknoten(), (QStringList{"1", "2"}));
+        // A child of "Current Positions" selects that position.
+        QTreeWidgetItem* erste = baum.AktuellePositionen()->child(0);
+        QTest::mouseClick(baum.viewport(), Qt::LeftButton, {}, baum.visualItemRect(erste).center());
+        QCOMPARE(int(Modell().TAktAnwendung), 1);
+        QCOMPARE(fenster->Positionswahl().value(), 1);
+        // A group node does nothing; "End program" closes after the question.
+        QTest::mouseClick(baum.viewport(), Qt::LeftButton, {},
+                          baum.visualItemRect(baum.FindeWurzel("File")).center());
+        QVERIFY(plattform->fragen.empty());
+        plattform->antworten = {Antwort::Abbrechen};
+        QTreeWidgetItem* ende = baum.FindeWurzel("End program");
+        QTest::mouseClick(baum.viewport(), Qt::LeftButton, {}, baum.visualItemRect(ende).center());
+        QCOMPARE(plattform->fragen.size(), std::size_t(1));
+        QVERIFY(fenster->isVisible());
+    }
+
+    void eingabebaumUmschalten() {
+        QAction* schalter = fenster->Aktionen().eingabebaum;
+        QWidget* navigation = fenster->findChild<QWidget*>("pnlNavigation");
+        QVERIFY(navigation->isVisible());
+        schalter->trigger();
+        QVERIFY(!navigation->isVisible());
+        QVERIFY(!schalter->isChecked());
+        schalter->trigger();
+        QVERIFY(navigation->isVisible());
+        QVERIFY(schalter->isChecked());
+    }
+
+    void hinweisInDerStatusleiste() {
+        QStatusTipEvent tip(QStringLiteral("Design the current position"));
+        QApplication::sendEvent(fenster.get(), &tip);
+        QCOMPARE(fenster->Statusfeld(0).text(), QStringLiteral("  Design the current position"));
+    }
+
+    void rueckkehrAusNichtmodalemFensterAktualisiert() {
+        Akt().cGeometrie.TPlatteDicke = 333; // as a non-modal window might change it
+        QWidget anderes;
+        anderes.show();
+        anderes.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&anderes));
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("333"));
+    }
+
+    void meldungBeimStartOhneDatei() {
+        cleanup();
+        plattform = std::make_unique<test::PlattformDouble>();
+        verzeichnis = std::make_unique<test::TempDir>();
+        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
+        programm = std::make_unique<Programm>(*plattform);
+        const char* argv[] = {"vsk", "/no/such", "file.VSK"};
+        programm->Kommandozeile = KommandozeilenDatei(3, argv);
+        QCOMPARE(programm->Kommandozeile, std::string("/no/such file.VSK"));
+        fenster = std::make_unique<TfrmHauptMaske>(*programm);
+        fenster->show();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QCOMPARE(plattform->meldungen, std::vector<std::string>{"Cannot open file!"});
+        QVERIFY(programm->ParameterGeladen);
+        QWidget anderes;
+        anderes.show();
+        anderes.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&anderes));
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+        QCOMPARE(Modell().TAnzAnwendung(), 1);
+    }
+
+    void projektdateiVonDerKommandozeile() {
+        // A project of two positions, saved and opened again at start-up.
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        Eingabe("meditPlatteDicke", "280");
+        Tippe(&fenster->EditBauvorhaben(), "Bridge A");
+        const std::filesystem::path datei = *verzeichnis / "Bridge A.VSK";
+        QVERIFY(SaveProjekt(Modell(), datei, *plattform));
+        fenster->Freigeben();
+        fenster.reset();
+        programm = std::make_unique<Programm>(*plattform);
+        programm->Kommandozeile = datei.string();
+        fenster = std::make_unique<TfrmHauptMaske>(*programm);
+        fenster->show();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QVERIFY(plattform->meldungen.empty());
+        QCOMPARE(Modell().TAnzAnwendung(), 2);
+        QCOMPARE(Positionsknoten(), (QStringList{"1", "2"}));
+        QCOMPARE(fenster->Baum().ProjektKnoten()->text(0), QStringLiteral("Project: Bridge A"));
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: ") +
+                                             QString::fromStdString(datei.string()));
+        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("280"));
+        // Yes to the save question writes to the current file.
+        std::filesystem::remove(datei);
+        plattform->antworten = {Antwort::Ja};
+        QVERIFY(fenster->close());
+        QVERIFY(std::filesystem::exists(datei));
+    }
+
+    void unlesbareProjektdateiGibtNeuesProjekt() {
+        const std::filesystem::path datei = *verzeichnis / "kaputt.VSK";
+        std::ofstream(datei) << "<not a project";
+        Eingabe("meditPlatteDicke", "280");
+        QVERIFY(!fenster->OeffneProjekt(QString::fromStdString(datei.string())));
+        QVERIFY(!plattform->meldungen.empty());
+        QCOMPARE(Modell().TAnzAnwendung(), 1);
+        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("450"));
+        QCOMPARE(fenster->windowTitle(),
+                 QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: Unnamed"));
+    }
+
+    void farbenWerdenBeimBeendenGeschrieben() {
+        programm->Farben().Hintergrund = 0x00F0F0F0;
+        fenster->Freigeben();
+        Einstellungen e(plattform->einstellungsdatei, '.');
+        QCOMPARE(e.ReadInteger("Farbeinstellung", "Hintergrund", 0), 0x00F0F0F0);
+        QCOMPARE(e.ReadInteger("Farbeinstellung", "DornBrush", 0), 16776960);
+    }
+
     // With VSK_BILDER set to a directory, saves pictures of the window for a look.
     void bildschirmfotos() {
         const QByteArray ziel = qgetenv("VSK_BILDER");
@@ -514,6 +643,9 @@ private slots:
             QApplication::processEvents();
             fenster->grab().save(QString::fromLocal8Bit(ziel) + "/eingabe_" + fall + ".png");
         }
+        Klicke("tbReihePlatte");
+        Eingabe("meditLinienlastLinks", "50");
+        Eingabe("meditLinienlastRechts", "80");
         fenster->Aktionen().berechnung->trigger();
         QTest::qWait(50);
         fenster->grab().save(QString::fromLocal8Bit(ziel) + "/uebersicht.png");
