@@ -7,6 +7,9 @@ Befehl BefehlDxf();               // cli/BefehlDxf.cpp
 Befehl BefehlConnectorDrawings(); // cli/BefehlDxf.cpp
 Befehl BefehlReport();
 Befehl BefehlSketch();
+Befehl BefehlInfo();              // cli/BefehlInfo.cpp
+Befehl BefehlSchedule();          // cli/BefehlSchedule.cpp
+Befehl BefehlCheck();             // cli/BefehlCheck.cpp
 
 // Add a command here: its entry and the file that implements it (cli/Befehl<Name>.cpp).
 const std::vector<Befehl>& AlleBefehle() {
@@ -16,6 +19,9 @@ const std::vector<Befehl>& AlleBefehle() {
         BefehlConnectorDrawings(),
         BefehlReport(),
         BefehlSketch(),
+        BefehlInfo(),
+        BefehlSchedule(),
+        BefehlCheck(),
     };
     return befehle;
 }
