@@ -55,8 +55,7 @@ Lastlinie LinieAus(const TKBelastung& last) {
 
 // Distributes the load over connectors of share F each and joins the two walks into the
 // spacing list. Returns false when there is nothing to distribute.
-bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L,
-                Plattform& plattform) {
+bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Meldeweg& meldeweg) {
     TKErgebnisse& ergs = anw.cErgebnisse;
     TKDornErgebnis& erg = ergs.DornErgebnis(typ);
     const LD R = last.Resultierende();
@@ -92,15 +91,20 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L,
         const bool letzter = grenze <= 0 || unerreichbar || n >= MaxDornAnzahl;
         aufteilung.ReiheLeeren(0);
         aufteilung.ReiheLeeren(1);
-        aufteilung.SetTmpLast(linie, L, plattform);
-        bool ok = Ablaufen(linie, F, grenze, true, !letzter, aufteilung.Reihe(0));
-        SetzeAnzahl(ergs, typ, aufteilung.Reihe(0).size() - 1);
-        ok = Ablaufen(aufteilung.GespiegelteLast(), F, grenze, ok, !letzter, aufteilung.Reihe(1));
-        if (ok || letzter) {
+        aufteilung.SetTmpLast(linie, L, meldeweg);
+        if (letzter) {
+            const bool ok = Ablaufen(linie, F, grenze, true, false, aufteilung.Reihe(0));
+            Ablaufen(aufteilung.GespiegelteLast(), F, grenze, ok, false, aufteilung.Reihe(1));
+            break;
+        }
+        // Both walks complete when they pass, so their rows are the arrangement.
+        if (BeideZulaessig(linie, aufteilung.GespiegelteLast(), F, grenze, aufteilung.Reihe(0),
+                           aufteilung.Reihe(1))) {
             break;
         }
         n += 1;
     }
+    SetzeAnzahl(ergs, typ, aufteilung.Reihe(0).size() - 1);
 
     erg.ClearAbstaende();
     for (double a : aufteilung.Zusammenfuegen(L)) {
@@ -109,7 +113,7 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L,
     return true;
 }
 
-bool DornReihe(TKAnwendung& anw, int typ, Plattform& plattform) {
+bool DornReihe(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
     TKErgebnisse& ergs = anw.cErgebnisse;
     TKDornErgebnis& erg = ergs.DornErgebnis(typ);
     const double L = anw.cGeometrie.WirksameFugenlaenge();
@@ -122,7 +126,7 @@ bool DornReihe(TKAnwendung& anw, int typ, Plattform& plattform) {
         last.AddPunkt(0, last.cLinienLastLinks.TFd());
         last.AddPunkt(L, last.cLinienLastRechts.TFd());
     }
-    const bool brauchbar = Verteilung(anw, typ, last, L, plattform);
+    const bool brauchbar = Verteilung(anw, typ, last, L, meldeweg);
 
     const int n = ergs.TAnzDorn(typ);
     erg.TAbstandLinks = erg.GetAbstand(0);
@@ -152,12 +156,12 @@ bool OhneLastlinie(const TKAnwendung& anw) {
     return last.TBelastungsfall == 0 || last.PunktCount() < 2;
 }
 
-bool DornAnordnung(TKAnwendung& anw, int typ, Plattform& plattform) {
+bool DornAnordnung(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
     if (anw.TAnwendungsfall == 0) {
         EinzelDorn(anw, typ);
         return true;
     }
-    return DornReihe(anw, typ, plattform);
+    return DornReihe(anw, typ, meldeweg);
 }
 
 } // namespace vsk

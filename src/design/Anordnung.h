@@ -5,7 +5,7 @@
 namespace vsk {
 
 class TKAnwendung;
-class Plattform;
+struct Meldeweg;
 
 // Most connectors the count reaches while it grows to keep the spacing limit.
 inline constexpr int MaxDornAnzahl = 500;
@@ -16,7 +16,7 @@ inline constexpr int MaxDornAnzahl = 500;
 // the row case reloads the type's catalogue record. Returns false when the type cannot
 // carry the load at all (no positive capacity, or no load line along the joint): it then
 // has one connector in the middle carrying the whole load.
-bool DornAnordnung(TKAnwendung& anwendung, int typ, Plattform& plattform);
+bool DornAnordnung(TKAnwendung& anwendung, int typ, Meldeweg& meldeweg);
 
 // Whether a row of this position has no load line to distribute (a point load, or fewer
 // than two points).

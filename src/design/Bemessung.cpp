@@ -2,6 +2,7 @@
 
 #include "design/Anordnung.h"
 #include "design/Bewehrung.h"
+#include "design/DornAufteilung.h"
 #include "design/Katalog.h"
 #include "design/Widerstand.h"
 #include "model/Objektmodell.h"
@@ -122,7 +123,7 @@ int EmpfohlenerDorn(const TKAnwendung& anw) {
     return gewaehlt;
 }
 
-bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ) {
+bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
     TKErgebnisse& ergs = anw.cErgebnisse;
     ergs.SelectDorn(typ);
     TKDornErgebnis& erg = ergs.DornErgebnis(typ);
@@ -139,7 +140,7 @@ bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ) {
     erg.setTFRdBewehrung(std::min(erg.TFRdStahl(), erg.TFRdBeton()));
     erg.TFSdIst = erg.TFRd();
 
-    const bool brauchbar = DornAnordnung(anw, typ, plattform_);
+    const bool brauchbar = DornAnordnung(anw, typ, meldeweg);
     BewehrungPositionB(anw, typ);
     BewehrungPositionD(anw, typ);
     VorhandeneBewehrung(anw, typ);
@@ -158,6 +159,7 @@ bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ) {
 
 void TKVSKBemessung::Bemessen(TKAnwendung& anw) {
     TKErgebnisse& ergs = anw.cErgebnisse;
+    Meldeweg meldeweg{plattform_};
     ergs.TBerechnet = 1;
     for (int i = 0; i < AnzDornTypen; ++i) {
         ergs.cGeometrie = anw.cGeometrie;
@@ -165,7 +167,7 @@ void TKVSKBemessung::Bemessen(TKAnwendung& anw) {
         erg.TStatusd = 1;
         erg.TStatus = Status::AbstandUnterMin;
         while (Wiederholen(erg.TStatus)) {
-            if (!Durchgang(anw, i)) {
+            if (!Durchgang(anw, i, meldeweg)) {
                 break;
             }
         }

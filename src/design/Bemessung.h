@@ -6,6 +6,7 @@ namespace vsk {
 
 class TKAnwendung;
 class Plattform;
+struct Meldeweg;
 
 class TKVSKBemessung {
 public:
@@ -25,7 +26,7 @@ public:
 private:
     // One design pass of type typ at the working thickness; false when the pass ends the
     // thickness iteration.
-    bool Durchgang(TKAnwendung& anwendung, int typ);
+    bool Durchgang(TKAnwendung& anwendung, int typ, Meldeweg& meldeweg);
 
     Plattform& plattform_;
 };

@@ -37,14 +37,16 @@ std::vector<double>& TKTmpDornAufteilung::Reihe(int reihe) {
     return reihen_[Index(reihe)];
 }
 
-void TKTmpDornAufteilung::SetTmpLast(const Lastlinie& linie, double laenge, Plattform& plattform) {
+void TKTmpDornAufteilung::SetTmpLast(const Lastlinie& linie, double laenge, Meldeweg& meldeweg) {
     gespiegelt_.resize(linie.size());
     const std::size_t m = linie.size();
+    bool gemeldet = false;
     for (std::size_t k = 0; k < m; ++k) {
         const LastPunkt& p = linie[m - 1 - k];
         gespiegelt_[k] = {static_cast<double>(LD(laenge) - p.x), p.q};
-        if (gespiegelt_[k].x < 0) {
-            plattform.Meldung(
+        if (gespiegelt_[k].x < 0 && !meldeweg.gezeigt) {
+            gemeldet = true;
+            meldeweg.plattform.Meldung(
                 "SetTmpLast: " +
                 text("Bemessung", "Fatal error in calculating process! The result of the "
                                   "calculation is invalid!") +
@@ -54,6 +56,7 @@ void TKTmpDornAufteilung::SetTmpLast(const Lastlinie& linie, double laenge, Plat
                      "producer."));
         }
     }
+    meldeweg.gezeigt = meldeweg.gezeigt || gemeldet;
 }
 
 std::vector<double> TKTmpDornAufteilung::Zusammenfuegen(double laenge) const {

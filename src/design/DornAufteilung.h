@@ -11,6 +11,14 @@ namespace vsk {
 
 class Plattform;
 
+// Where an arrangement reports a load point beyond the joint. A design run arranges the
+// same loading for every type and thickness pass, so the points are shown once per run
+// (one message per point), not once per arrangement.
+struct Meldeweg {
+    Plattform& plattform;
+    bool gezeigt = false;
+};
+
 class TKTmpDornAufteilung {
 public:
     void ReiheLeeren(int reihe);
@@ -19,9 +27,9 @@ public:
     std::vector<double>& Reihe(int reihe);
 
     // The load line seen from the end of the joint of length laenge. A point beyond the
-    // joint length gives a negative x, reported once per point through the platform;
-    // the walk goes on with it.
-    void SetTmpLast(const Lastlinie& linie, double laenge, Plattform& plattform);
+    // joint length gives a negative x, reported once per point unless the run has shown
+    // them already; the walk goes on with it.
+    void SetTmpLast(const Lastlinie& linie, double laenge, Meldeweg& meldeweg);
     const Lastlinie& GespiegelteLast() const { return gespiegelt_; }
 
     // Joins the rows into one spacing list (left edge, spacings, right edge) where they

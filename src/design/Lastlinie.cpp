@@ -58,46 +58,80 @@ bool AbstandZulaessig(double grenze, double d) {
     return grenze <= 0 || std::fabs(d) < grenze;
 }
 
+TKLauf::TKLauf(const Lastlinie& linie, double F, double grenze, bool ok, std::vector<double>& reihe)
+    : linie_(linie), F_(F), grenze_(grenze), ok_(ok), reihe_(reihe) {}
+
+void TKLauf::Setze(double c) {
+    const double d = static_cast<double>(LD(c) - prev_);
+    reihe_.push_back(d);
+    if (ok_) {
+        ok_ = AbstandZulaessig(grenze_, d);
+    }
+    ++gesetzt_;
+}
+
+bool TKLauf::Weiter() {
+    while (!fertig_) {
+        if (!imSegment_) {
+            if (k_ >= linie_.size()) {
+                // The rest of the load forms the last connector; its end distance is unchecked.
+                Setze(g_);
+                const double ende = linie_.empty() ? 0.0 : linie_.back().x;
+                reihe_.push_back(static_cast<double>(LD(ende) - g_));
+                fertig_ = true;
+                return true;
+            }
+            S_ = linie_[k_ - 1];
+            E_ = linie_[k_];
+            C_ = Schnittpunkt(S_, E_, static_cast<double>(LD(F_) - acc_));
+            stockt_ = false;
+            imSegment_ = true;
+        }
+        if (C_.x <= E_.x && !stockt_ && gesetzt_ < MaxDornProLauf) {
+            const double c = Schwerpunkt(S_, C_, g_, acc_);
+            Setze(c);
+            prev_ = c;
+            acc_ = 0;
+            g_ = 0;
+            S_ = C_;
+            C_ = Schnittpunkt(S_, E_, F_);
+            stockt_ = !(C_.x > S_.x); // the cuts no longer advance in floating point
+            return true;
+        }
+        g_ = Schwerpunkt(S_, E_, g_, acc_);
+        acc_ = static_cast<double>(LD(acc_) + Flaeche(S_, E_));
+        imSegment_ = false;
+        ++k_;
+    }
+    return false;
+}
+
 bool Ablaufen(const Lastlinie& linie, double F, double grenze, bool ok, bool abbrechen,
               std::vector<double>& reihe) {
-    double acc = 0;  // force collected since the last connector
-    double g = 0;    // its centroid
-    double prev = 0; // previous connector; the walk starts at 0
-    std::size_t gesetzt = 0;
-    const auto setze = [&](double c) {
-        const double d = static_cast<double>(LD(c) - prev);
-        reihe.push_back(d);
-        if (ok) {
-            ok = AbstandZulaessig(grenze, d);
+    TKLauf lauf(linie, F, grenze, ok, reihe);
+    while (lauf.Weiter()) {
+        if (abbrechen && !lauf.Ok()) {
+            break;
         }
-        ++gesetzt;
-    };
-    for (std::size_t k = 1; k < linie.size(); ++k) {
-        LastPunkt S = linie[k - 1];
-        const LastPunkt E = linie[k];
-        LastPunkt C = Schnittpunkt(S, E, static_cast<double>(LD(F) - acc));
-        while (C.x <= E.x && gesetzt < MaxDornProLauf) {
-            const double c = Schwerpunkt(S, C, g, acc);
-            setze(c);
-            if (!ok && abbrechen) {
-                return ok;
-            }
-            prev = c;
-            acc = 0;
-            g = 0;
-            S = C;
-            C = Schnittpunkt(S, E, F);
-            if (!(C.x > S.x)) {
-                break; // the cuts no longer advance in floating point
-            }
-        }
-        g = Schwerpunkt(S, E, g, acc);
-        acc = static_cast<double>(LD(acc) + Flaeche(S, E));
     }
-    setze(g);
-    const double ende = linie.empty() ? 0.0 : linie.back().x;
-    reihe.push_back(static_cast<double>(LD(ende) - g));
-    return ok;
+    return lauf.Ok();
+}
+
+bool BeideZulaessig(const Lastlinie& linie0, const Lastlinie& linie1, double F, double grenze,
+                    std::vector<double>& reihe0, std::vector<double>& reihe1) {
+    TKLauf lauf0(linie0, F, grenze, true, reihe0);
+    TKLauf lauf1(linie1, F, grenze, true, reihe1);
+    bool weiter0 = true;
+    bool weiter1 = true;
+    while ((weiter0 || weiter1) && lauf0.Ok() && lauf1.Ok()) {
+        if (weiter0) {
+            weiter0 = lauf0.Weiter();
+        }
+        if (weiter1) {
+            weiter1 = lauf1.Weiter();
+        }
+    }
+    return lauf0.Ok() && lauf1.Ok();
 }
 
 bool GrenzeUnerreichbar(const Lastlinie& linie, double laenge, double grenze) {

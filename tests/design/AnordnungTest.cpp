@@ -1,5 +1,7 @@
 #include "design/Anordnung.h"
 
+#include "design/DornAufteilung.h"
+
 #include "Positionen.h"
 #include "support/PlattformDouble.h"
 
@@ -18,7 +20,8 @@ TKDornErgebnis& Anordnen(TKAnwendung& a, double F0, test::PlattformDouble& platt
     erg.TZulMinRand = 0.75 * a.cGeometrie.TPlatteDicke;
     erg.ClearAbstaende();
     erg.TFSdIst = F0;
-    const bool ok = DornAnordnung(a, Typ, plattform);
+    Meldeweg meldeweg{plattform};
+    const bool ok = DornAnordnung(a, Typ, meldeweg);
     if (brauchbar != nullptr) {
         *brauchbar = ok;
     }
@@ -148,7 +151,8 @@ TEST(Anordnung, SingleConnectorBetweenTheMemberEdges) {
     TKDornErgebnis& erg = a.cErgebnisse.DornErgebnis(Typ);
     erg.TZulMinRand = 150;
     erg.TIstMinAchs = 1234; // left over from an earlier run
-    DornAnordnung(a, Typ, p);
+    Meldeweg meldeweg{p};
+    DornAnordnung(a, Typ, meldeweg);
     EXPECT_EQ(erg.TAbstandLinks, 300);
     EXPECT_EQ(erg.TAbstandRechts, 150);
     ErwarteAbstaende(erg, {300, 500}, 0);

@@ -49,10 +49,11 @@ TEST(Zusammenfuegen, RowsThatDoNotMatchKeepRowZero) {
     EXPECT_TRUE(TKTmpDornAufteilung().Zusammenfuegen(1000).empty());
 }
 
-TEST(SetTmpLast, MirrorsTheLoadLineAndReportsPointsBeyondTheJoint) {
+TEST(SetTmpLast, MirrorsTheLoadLineAndReportsPointsBeyondTheJointOncePerRun) {
     test::PlattformDouble plattform;
+    Meldeweg meldeweg{plattform};
     TKTmpDornAufteilung a;
-    a.SetTmpLast({{0, 1}, {1000, 2}, {5000, 3}}, 5000, plattform);
+    a.SetTmpLast({{0, 1}, {1000, 2}, {5000, 3}}, 5000, meldeweg);
     ASSERT_EQ(a.GespiegelteLast().size(), 3u);
     EXPECT_EQ(a.GespiegelteLast()[0].x, 0);
     EXPECT_EQ(a.GespiegelteLast()[0].q, 3);
@@ -60,13 +61,18 @@ TEST(SetTmpLast, MirrorsTheLoadLineAndReportsPointsBeyondTheJoint) {
     EXPECT_EQ(a.GespiegelteLast()[2].x, 5000);
     EXPECT_TRUE(plattform.meldungen.empty());
 
-    a.SetTmpLast({{0, 1}, {5500, 2}, {6000, 3}}, 5000, plattform);
+    // One message per point beyond the joint; the walk goes on with the negative x.
+    a.SetTmpLast({{0, 1}, {5500, 2}, {6000, 3}}, 5000, meldeweg);
     ASSERT_EQ(plattform.meldungen.size(), 2u);
     EXPECT_EQ(plattform.meldungen[0],
               "SetTmpLast: Fatal error in calculating process! The result of the calculation is "
               "invalid!\n\rTry the calculation with new input data and refer to the programme "
               "producer.");
     EXPECT_EQ(a.GespiegelteLast()[0].x, -1000);
+    // The next arrangement of the same run stays silent.
+    a.SetTmpLast({{0, 1}, {5500, 2}, {6000, 3}}, 5000, meldeweg);
+    EXPECT_EQ(plattform.meldungen.size(), 2u);
+    EXPECT_EQ(a.GespiegelteLast()[1].x, -500);
 }
 
 } // namespace

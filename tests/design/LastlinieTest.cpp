@@ -68,6 +68,24 @@ TEST(Ablaufen, TheLimitChecksEveryDistanceButTheLast) {
     EXPECT_EQ(reihe.size(), 2u);
 }
 
+TEST(BeideZulaessig, IsTheVerdictOfBothFullWalks) {
+    // Loaded at the start only: from the start every distance passes, from the end the
+    // first connector is 3000 mm away.
+    const Lastlinie linie = {{0, 20}, {2000, 20}, {2000, 0}, {5000, 0}};
+    const Lastlinie gespiegelt = {{0, 0}, {3000, 0}, {3000, 20}, {5000, 20}};
+    std::vector<double> r0, r1;
+    EXPECT_FALSE(BeideZulaessig(linie, gespiegelt, 10.0001, 2000, r0, r1));
+    EXPECT_FALSE(BeideZulaessig(gespiegelt, linie, 10.0001, 2000, r0, r1));
+
+    const Lastlinie konstant = {{0, 20}, {5000, 20}};
+    std::vector<double> v0, v1, w0, w1;
+    ASSERT_TRUE(BeideZulaessig(konstant, konstant, 25.0001, 1300, v0, v1));
+    EXPECT_TRUE(Ablaufen(konstant, 25.0001, 1300, true, false, w0));
+    EXPECT_TRUE(Ablaufen(konstant, 25.0001, 1300, true, false, w1));
+    EXPECT_EQ(v0, w0);
+    EXPECT_EQ(v1, w1);
+}
+
 TEST(GrenzeUnerreichbar, OnlyStretchesNoCountCanBridge) {
     // Unloaded start of the limit or more.
     EXPECT_TRUE(GrenzeUnerreichbar({{0, 0}, {1000, 0}, {1000, 10}, {5000, 10}}, 5000, 1000));
