@@ -575,8 +575,8 @@ bool TEingabePanel::Pruefe(TZahlenFeld* feld) {
 }
 
 void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
-    if (zurueck_) {
-        return;
+    if (zurueck_ || !programm_.HatModell()) {
+        return; // the program moves the focus back, or the window is going away
     }
     for (const Lastfeld& lf : lastfelder_) {
         if (lf.feld == feld) {

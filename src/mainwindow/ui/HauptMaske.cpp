@@ -381,7 +381,13 @@ QLabel& TfrmHauptMaske::Statusfeld(int i) {
 void TfrmHauptMaske::FormCreate() {
     status_[1]->setText(tr("VSK - 2.0"));
     status_[2]->clear();
-    programm_.NeuesModell();
+    try {
+        programm_.NeuesModell();
+    } catch (const SchreibFehler& fehler) {
+        // The old project could not write its load factors; the new one exists anyway.
+        programm_.plattform().Fehler(fehler.what());
+    }
+    programm_.EingabeOK = true;
     positionswahl_->setMinimum(1);
     QStringList namen;
     for (const TKAnwendung& a : programm_.AktModell().Anwendungen()) {

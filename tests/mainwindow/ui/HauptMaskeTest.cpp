@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -628,6 +629,37 @@ private slots:
         Einstellungen e(plattform->einstellungsdatei, '.');
         QCOMPARE(e.ReadInteger("Farbeinstellung", "Hintergrund", 0), 0x00F0F0F0);
         QCOMPARE(e.ReadInteger("Farbeinstellung", "DornBrush", 0), 16776960);
+    }
+
+    void blaetternInDerVorschau() {
+        fenster->SetAnzeigeModus(TfrmHauptMaske::Vorschau);
+        QImage seite(300, 3000, QImage::Format_RGB32);
+        seite.fill(Qt::white);
+        TVorschau& v = fenster->VorschauBereich();
+        v.SetzeSeite(TVorschau::Ergebnisseite, seite);
+        v.setFocus();
+        const int schritt = v.viewport()->height() / 3 * 2;
+        QTest::keyClick(&v, Qt::Key_PageDown);
+        QTest::keyClick(&v, Qt::Key_PageDown);
+        QCOMPARE(v.verticalScrollBar()->value(), 2 * schritt);
+        QTest::keyClick(&v, Qt::Key_PageUp);
+        QCOMPARE(v.verticalScrollBar()->value(), schritt);
+    }
+
+    void loeschenMitSchreibfehlerLaesstPositionenStehen() {
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        Eingabe("meditPlatteDicke", "222");
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        Eingabe("meditPlatteDicke", "333");
+        fenster->Positionswahl().setValue(2);
+        std::filesystem::create_directory(plattform->einstellungsdatei);
+        fenster->Aktionen().positionLoeschen->trigger();
+        QCOMPARE(plattform->fehler.size(), std::size_t(1));
+        QCOMPARE(Modell().TAnzAnwendung(), 3);
+        QCOMPARE(Modell().Anwendung(2).cGeometrie.TPlatteDicke, 222.0);
+        QCOMPARE(Modell().Anwendung(2).TPosition, std::string("2"));
+        QCOMPARE(Modell().Anwendung(3).cGeometrie.TPlatteDicke, 333.0);
+        std::filesystem::remove(plattform->einstellungsdatei);
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the window for a look.
