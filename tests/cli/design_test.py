@@ -152,7 +152,13 @@ class Errors(unittest.TestCase):
             bad = os.path.join(tmp, "bad.VSK")
             with open(bad, "w", encoding="utf-8") as f:
                 f.write("not a project")
-            for path in (bad, os.path.join(tmp, "none.VSK")):
+            # A project file with one element missing is not designed half.
+            with open(os.path.join(DATA, "case17_row1_load1.VSK"), encoding="utf-8") as f:
+                text = f.read()
+            incomplete = os.path.join(tmp, "incomplete.VSK")
+            with open(incomplete, "w", encoding="utf-8") as f:
+                f.write(text.replace("<TWandDicke>400</TWandDicke>", "", 2))
+            for path in (bad, os.path.join(tmp, "none.VSK"), incomplete):
                 with self.subTest(path=path):
                     result = run(path, "--json")
                     self.assertEqual(result.returncode, 1)
