@@ -21,7 +21,8 @@ LastPunkt Schnittpunkt(LastPunkt p1, LastPunkt p2, double F) {
     const LD A = (q1 + dq / 2) * dx / 1000;
     // The exact cut of a constant segment; at an end value of 0 its limit is the end.
     const auto konstant = [&]() -> LD { return q2 != 0 ? x1 + 1000 * LD(F) / q2 : x2; };
-    if (A < F) {
+    // A segment of no length holds nothing to cut (also with a negative share left).
+    if (A < F || !(dx > 0)) {
         return {static_cast<double>(x2 + 1), p2.q};
     }
     if (q2 > q1) {
