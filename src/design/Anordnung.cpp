@@ -61,9 +61,9 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Me
     const LD R = last.Resultierende();
     const LD F0 = erg.TFSdIst;
 
-    // A negative resultant leaves no positive share to walk with.
+    // Not usable (no capacity to count with, no load line, or a negative resultant that
+    // leaves no positive share to walk with): one connector in the middle carries it all.
     if (!(F0 > 0) || OhneLastlinie(anw) || !std::isfinite(double(R)) || !(R + 0.0001L > 0)) {
-        // Not usable: one connector in the middle carries everything.
         SetzeAnzahl(ergs, typ, 1);
         erg.ClearAbstaende();
         erg.AddAbstand(static_cast<double>(LD(L) / 2));
