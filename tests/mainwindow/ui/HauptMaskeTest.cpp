@@ -19,16 +19,33 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <fstream>
 #include <memory>
 
 using namespace vsk;
+
+namespace {
+// Shows each message in a real modal message box that closes itself, so that the focus
+// and activation changes of a real box happen.
+class EchteMeldungen final : public test::PlattformDouble {
+public:
+    void Meldung(const std::string& text) override {
+        meldungen.push_back(text);
+        QMessageBox box(QMessageBox::NoIcon, "VSK", QString::fromStdString(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        QTimer::singleShot(50, &box, &QMessageBox::accept);
+        box.exec();
+    }
+};
+} // namespace
 
 class HauptMaskeTest : public QObject {
     Q_OBJECT
@@ -247,6 +264,29 @@ private slots:
         Verlasse();
         QVERIFY(programm->EingabeOK);
         QCOMPARE(Akt().cGeometrie.TPlatteDicke, 160.0);
+    }
+
+    void echteMeldungsboxFuehrtNichtZurSchleife() {
+        cleanup();
+        plattform = std::make_unique<EchteMeldungen>();
+        verzeichnis = std::make_unique<test::TempDir>();
+        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
+        programm = std::make_unique<Programm>(*plattform);
+        fenster = std::make_unique<TfrmHauptMaske>(*programm);
+        fenster->show();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        TZahlenFeld* dicke = Feld("meditPlatteDicke");
+        Tippe(dicke, "150");
+        QTest::mouseClick(Feld("meditBetondeckungOben"), Qt::LeftButton);
+        // The window becomes active again as it does when a box closes on a desktop.
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+        QCOMPARE(QApplication::focusWidget(), dicke);
+        QCOMPARE(dicke->text(), QStringLiteral("150")); // no refresh after the box
+        QCOMPARE(Akt().cGeometrie.TPlatteDicke, 450.0);
+        QCOMPARE(Akt().cGeometrie.TBetondeckungOben, 30.0);
     }
 
     void fugenlaengeGrenzen() {
