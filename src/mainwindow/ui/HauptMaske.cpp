@@ -33,6 +33,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -577,6 +578,19 @@ void TfrmHauptMaske::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) {
         Aktivierung();
+    }
+}
+
+void TfrmHauptMaske::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    // Without a window manager, or with focus-stealing prevention, the window may never
+    // become active; the first activation's work then runs once the window is shown.
+    if (ersteAktivierung_) {
+        QTimer::singleShot(0, this, [this] {
+            if (ersteAktivierung_) {
+                Aktivierung();
+            }
+        });
     }
 }
 
