@@ -312,4 +312,14 @@ void ZeichneBewehrung(DXF_Object& objekt, const BewehrungsAngaben& angaben, char
     Zeichnung(objekt, angaben, trenner).Alles();
 }
 
+void ExportiereBewehrung(const TKAnwendung& position, char trenner, DxfExportModus modus,
+                         DxfAnzeige& anzeige) {
+    ZeichneBewehrung(anzeige.Zeichnung(), BewehrungsAngabenVon(position), trenner);
+    if (modus == DxfExportModus::Zeigen) {
+        anzeige.Zeigen();
+    } else {
+        anzeige.Speichern();
+    }
+}
+
 } // namespace vsk

@@ -199,5 +199,27 @@ TEST(BewehrungsZeichnung, ReadsTheSelectedTypeOfThePosition) {
     EXPECT_EQ(a.Dorn.AnzB, 4);
 }
 
+struct AnzeigeDouble : DxfAnzeige {
+    DXF_Object objekt;
+    std::vector<std::string> aufrufe;
+    DXF_Object& Zeichnung() override { return objekt; }
+    void Zeigen() override { aufrufe.push_back("zeigen " + std::to_string(Linien())); }
+    void Speichern() override { aufrufe.push_back("speichern " + std::to_string(Linien())); }
+    std::size_t Linien() const { return AnzahlEntities(objekt, "Line_"); }
+};
+
+TEST(BewehrungsZeichnung, ExportFillsTheWindowsDrawingBeforeShowingOrSaving) {
+    TKAnwendung position;
+    AnzeigeDouble zeigen;
+    ExportiereBewehrung(position, '.', DxfExportModus::Zeigen, zeigen);
+    ASSERT_EQ(zeigen.aufrufe.size(), 1u);
+    EXPECT_EQ(zeigen.aufrufe[0], "zeigen " + std::to_string(zeigen.Linien()));
+    EXPECT_GT(zeigen.Linien(), 0u);
+    AnzeigeDouble speichern;
+    ExportiereBewehrung(position, '.', DxfExportModus::Speichern, speichern);
+    EXPECT_EQ(speichern.aufrufe,
+              std::vector<std::string>{"speichern " + std::to_string(zeigen.Linien())});
+}
+
 } // namespace
 } // namespace vsk
