@@ -9,7 +9,7 @@ packages=(
     libxml2-dev libxml2-utils nlohmann-json3-dev libemf-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth
-    python3 python3-ezdxf poppler-utils
+    python3 python3-ezdxf poppler-utils dime
 )
 
 missing=()

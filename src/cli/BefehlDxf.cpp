@@ -105,6 +105,8 @@ int Dxf(const Argumente& argumente) {
     QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
     TKModell modell;
     if (!LoadProjekt(modell, o.datei, plattform)) {
+        // The reader does not report every incomplete file itself; never draw half a file.
+        std::cerr << "vsk-cli dxf: \"" << o.datei << "\" could not be read completely\n";
         return 1;
     }
     int nummer = o.position.value_or(modell.TAktAnwendung);

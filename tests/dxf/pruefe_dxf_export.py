@@ -117,6 +117,9 @@ def main():
         assert not os.path.exists(os.path.join(tmp, "fehlt"))
         r = cli("dxf", os.path.join(DATEN, "projekt", "kein_xml.VSK"), "-o", ziel("n.dxf"))
         assert r.returncode == 1 and not os.path.exists(ziel("n.dxf")), r
+        r = cli("dxf", os.path.join(DATEN, "projekt", "abgebrochen.VSK"), "-o", ziel("n.dxf"))
+        assert r.returncode == 1 and "could not be read" in r.stderr, r
+        assert not os.path.exists(ziel("n.dxf"))
         r = cli("dxf", PROJEKT, "--position", "9", "-o", ziel("n.dxf"))
         assert r.returncode == 2 and not os.path.exists(ziel("n.dxf")), r
         assert cli("dxf", PROJEKT).returncode == 2
