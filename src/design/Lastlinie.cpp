@@ -153,8 +153,7 @@ bool GrenzeUnerreichbar(const Lastlinie& linie, double laenge, double grenze) {
         const LD null = dq != 0 ? LD(a.x) + (LD(b.x) - a.x) * (-LD(a.q)) / dq : LD(a.x);
         const LD ersteBelastet = a.q > 0 ? LD(a.x) : null;
         const LD letzteBelastet = b.q > 0 ? LD(b.x) : null;
-        const LD lauf = ersteBelastet - laufBeginn;
-        if (lauf >= (amAnfang ? LD(grenze) : 2 * LD(grenze))) {
+        if (ersteBelastet - laufBeginn >= LD(grenze)) {
             return true;
         }
         amAnfang = false;

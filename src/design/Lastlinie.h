@@ -73,10 +73,9 @@ bool Ablaufen(const Lastlinie& linie, double F, double grenze, bool ok, bool abb
 bool BeideZulaessig(const Lastlinie& linie0, const Lastlinie& linie1, double F, double grenze,
                     std::vector<double>& reihe0, std::vector<double>& reihe1);
 
-// True when no number of connectors can keep every checked distance below the limit:
-// an unloaded stretch of at least the limit at the start (from x = 0) or at the end (up
-// to x = laenge), or one of at least twice the limit inside (a connector may sit at the
-// centroid of a share that spans the stretch, so shorter inner stretches can still pass).
+// True when the load line has an unloaded stretch of at least the limit: at the start
+// (from x = 0), inside, or at the end (up to x = laenge). Such a line counts as one that
+// no number of connectors can satisfy, and the count stops growing at once.
 bool GrenzeUnerreichbar(const Lastlinie& linie, double laenge, double grenze);
 
 } // namespace vsk

@@ -97,11 +97,11 @@ TEST(GrenzeUnerreichbar, OnlyStretchesNoCountCanBridge) {
     EXPECT_TRUE(GrenzeUnerreichbar({{0, 10}, {3000, 10}, {4000, 0}, {5000, 0}}, 5000, 1000));
     // A ramp down to zero is loaded up to its end.
     EXPECT_FALSE(GrenzeUnerreichbar({{0, 10}, {4500, 0}}, 5000, 1000));
-    // Inside, a share may span the stretch: only twice the limit is hopeless.
+    // Inside, the same length counts.
     EXPECT_FALSE(GrenzeUnerreichbar(
-        {{0, 10}, {1000, 10}, {1000, 0}, {2900, 0}, {2900, 10}, {5000, 10}}, 5000, 1000));
+        {{0, 10}, {1000, 10}, {1000, 0}, {1999, 0}, {1999, 10}, {5000, 10}}, 5000, 1000));
     EXPECT_TRUE(GrenzeUnerreichbar(
-        {{0, 10}, {1000, 10}, {1000, 0}, {3000, 0}, {3000, 10}, {5000, 10}}, 5000, 1000));
+        {{0, 10}, {1000, 10}, {1000, 0}, {2000, 0}, {2000, 10}, {5000, 10}}, 5000, 1000));
     // Without a limit nothing is hopeless; an unloaded joint passes with any count.
     EXPECT_FALSE(GrenzeUnerreichbar({{0, 0}, {9000, 0}}, 9000, 0));
     EXPECT_FALSE(GrenzeUnerreichbar({{0, 0}, {9000, 0}}, 9000, 1000));
