@@ -13,3 +13,12 @@ ctest --preset release -j2
 cmake --preset core-sanitize
 cmake --build --preset core-sanitize
 ctest --preset core-sanitize -j2
+
+# The fuzz target of the project file reader, when clang is installed: built, and every
+# test file run through it once (a real fuzzing run is described in the README).
+if command -v clang++ >/dev/null 2>&1; then
+    cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVSK_FUZZ=ON \
+          -DVSK_CORE_ONLY=ON -DVSK_BUILD_TESTS=OFF -DVSK_BUILD_BENCH=OFF
+    cmake --build build/fuzz -j2 --target fuzz_projektdatei
+    build/fuzz/fuzz/fuzz_projektdatei -runs=0 tests/data/projekt
+fi

@@ -12,14 +12,24 @@ namespace vsk {
 
 const std::vector<TKExplorer::Zeile>& TKExplorer::ReadProjektFile(const std::filesystem::path& pfad,
                                                                   Plattform& plattform) {
-    GepruefteDatei datei = PruefeDatei(pfad, plattform);
+    Liste(PruefeDatei(pfad, plattform), plattform.Dezimaltrenner());
+    return zeilen_;
+}
+
+const std::vector<TKExplorer::Zeile>& TKExplorer::ReadProjektText(std::string_view inhalt,
+                                                                  Plattform& plattform) {
+    Liste(PruefeDokument(xml::LeseText(inhalt), plattform), plattform.Dezimaltrenner());
+    return zeilen_;
+}
+
+void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
     if (datei.ergebnis != Pruefung::Gueltig) {
-        return zeilen_;
+        return;
     }
     const xmlNode* projekt = datei.projekt;
     std::int64_t anzahl = 0;
     if (!LeseInteger(projekt, "TAnzAnwendung", anzahl)) {
-        return zeilen_;
+        return;
     }
     // Positions the file does not hold are listed with placeholders; a count beyond the
     // elements the file has cannot be meant and is cut there.
@@ -32,7 +42,6 @@ const std::vector<TKExplorer::Zeile>& TKExplorer::ReadProjektFile(const std::fil
     LeseText(beschreibung, "TBauvorhaben", bauvorhaben);
     LeseText(beschreibung, "TDatum", datum);
     const std::string programm(xml::Name(xml::Wurzel(datei.dokument.get())));
-    const char trenner = plattform.Dezimaltrenner();
 
     for (std::int64_t k = 1; k <= anzahl; ++k) {
         const xmlNode* position = index.Finde("Position_" + std::to_string(k));
@@ -40,18 +49,17 @@ const std::vector<TKExplorer::Zeile>& TKExplorer::ReadProjektFile(const std::fil
         std::string name = "#NV";
         double laenge = 0;
         if (!LeseInteger(position, "TAnwendungsfall", fall)) {
-            return zeilen_;
+            return;
         }
         LeseText(position, "TPosition", name);
         if (!LeseReal(xml::Kind(position, "cGeometrie"), "TFugenlaenge", laenge)) {
-            return zeilen_;
+            return;
         }
         const int fallIndex = (fall >= 0 && fall <= 2) ? static_cast<int>(fall) : -1;
         zeilen_.push_back({programm, bauvorhaben, name,
                            Tabellentext(Texttabellen().AnwendungsfallKurz, fallIndex),
                            FormatFest(laenge / 10, 1, trenner) + " cm", datum});
     }
-    return zeilen_;
 }
 
 } // namespace vsk

@@ -3,11 +3,13 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vsk {
 
 class Plattform;
+struct GepruefteDatei;
 
 class TKExplorer {
 public:
@@ -20,9 +22,13 @@ public:
     // silently, keeping the rows built so far.
     const std::vector<Zeile>& ReadProjektFile(const std::filesystem::path& pfad,
                                               Plattform& plattform);
+    // The same for a file's content already in memory.
+    const std::vector<Zeile>& ReadProjektText(std::string_view inhalt, Plattform& plattform);
     const std::vector<Zeile>& Zeilen() const { return zeilen_; }
 
 private:
+    void Liste(const GepruefteDatei& datei, char trenner);
+
     std::vector<Zeile> zeilen_;
 };
 

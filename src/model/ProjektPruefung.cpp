@@ -7,8 +7,12 @@
 namespace vsk {
 
 GepruefteDatei PruefeDatei(const std::filesystem::path& pfad, Plattform& plattform) {
+    return PruefeDokument(xml::LeseDatei(pfad), plattform);
+}
+
+GepruefteDatei PruefeDokument(xml::Dokument dokument, Plattform& plattform) {
     GepruefteDatei datei;
-    datei.dokument = xml::LeseDatei(pfad);
+    datei.dokument = std::move(dokument);
     const xmlNode* wurzel = xml::Wurzel(datei.dokument.get());
     const xmlNode* kopf = xml::KindElementNr(wurzel, 1);
     if (!kopf) {

@@ -26,5 +26,7 @@ struct GepruefteDatei {
 // "The file is not a valid Tervo - VSK File" for a foreign header and the old-version
 // message for another version; an unreadable file is left to the caller to report.
 GepruefteDatei PruefeDatei(const std::filesystem::path& pfad, Plattform& plattform);
+// The same for a document already parsed (null: unreadable).
+GepruefteDatei PruefeDokument(xml::Dokument dokument, Plattform& plattform);
 
 } // namespace vsk

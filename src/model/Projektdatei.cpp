@@ -45,6 +45,8 @@ bool LeseProjektwerte(const xmlNode* projekt, TKModell& m, std::int64_t& anzahl)
 
 } // namespace
 
+static bool LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattform& plattform);
+
 std::string TextSpeicherFehler() {
     return text("Projektdatei", "Error during saving the data - unable to save the project");
 }
@@ -83,7 +85,14 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
 
 bool LoadProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform) {
     modell.FileName = pfad.string();
-    GepruefteDatei datei = PruefeDatei(pfad, plattform);
+    return LadeGeprueft(modell, PruefeDatei(pfad, plattform), plattform);
+}
+
+bool LoadProjektText(TKModell& modell, std::string_view inhalt, Plattform& plattform) {
+    return LadeGeprueft(modell, PruefeDokument(xml::LeseText(inhalt), plattform), plattform);
+}
+
+static bool LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattform& plattform) {
     if (datei.ergebnis == Pruefung::Unlesbar) {
         plattform.Information(TextLeseFehler());
         return false;

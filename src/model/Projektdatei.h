@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace vsk {
 
@@ -23,6 +24,8 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
 // model). Shows the header messages and, for an unreadable file, "Error during opening
 // the data file - unable to read project data".
 bool LoadProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform);
+// The same for a file's content already in memory; FileName is left alone.
+bool LoadProjektText(TKModell& modell, std::string_view inhalt, Plattform& plattform);
 
 // Appends position zeile + 1 of the file (zeile: row index of the listing, from 0) as the
 // new last position. FileName is left alone. When the position cannot be read completely

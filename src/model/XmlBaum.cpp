@@ -1,5 +1,6 @@
 #include "model/XmlBaum.h"
 
+#include <libxml/dict.h>
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
 
@@ -14,7 +15,10 @@ namespace {
 // No network, no DTD loading, no entity substitution (XML_PARSE_NOENT and
 // XML_PARSE_DTDLOAD stay off), no messages on stderr; the parser's own size and depth
 // limits stay in force (no XML_PARSE_HUGE).
-constexpr int kLeseOptionen = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+// Blank text between elements is dropped (the text of an element that holds only blanks
+// is kept); short texts are stored inside their nodes. Both halve the work on big files.
+constexpr int kLeseOptionen = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+                              XML_PARSE_NOBLANKS | XML_PARSE_COMPACT;
 
 const char* AlsZeichen(const xmlChar* s) {
     return reinterpret_cast<const char*>(s);
@@ -63,6 +67,16 @@ std::size_t GueltigeSequenz(std::string_view s, std::size_t i) {
         return 0;
     }
     return laenge;
+}
+
+// Printable ASCII only: nothing to replace (numbers, most names).
+bool IstEinfach(std::string_view s) {
+    for (char c : s) {
+        if (c < 0x20 || c > 0x7E) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool IstUtf8(std::string_view s) {
@@ -251,6 +265,11 @@ Dokument NeuesDokument(const char* wurzelName) {
     if (!dokument) {
         return nullptr;
     }
+    // Element names come from a dictionary: the same few dozen names, stored once.
+    dokument->dict = xmlDictCreate();
+    if (!dokument->dict) {
+        return nullptr;
+    }
     xmlNode* wurzel = xmlNewDocNode(dokument.get(), nullptr, AlsXml(wurzelName), nullptr);
     if (!wurzel) {
         return nullptr;
@@ -270,8 +289,16 @@ xmlNode* NeuesTextKind(xmlNode* eltern, const std::string& name, const std::stri
     if (text.empty()) {
         return NeuesKind(eltern, name); // written as an empty element, "<TFirma/>"
     }
-    std::string sicher = XmlSicher(text);
-    return xmlNewTextChild(eltern, nullptr, AlsXml(name.c_str()), AlsXml(sicher.c_str()));
+    // The text is kept raw; the writer escapes "&", "<" and ">" on output.
+    const bool sicher = IstEinfach(text);
+    const std::string ersatz = sicher ? std::string() : XmlSicher(text);
+    xmlNode* knoten = xmlNewDocRawNode(eltern->doc, nullptr, AlsXml(name.c_str()),
+                                       AlsXml(sicher ? text.c_str() : ersatz.c_str()));
+    if (knoten && !xmlAddChild(eltern, knoten)) {
+        xmlFreeNode(knoten);
+        return nullptr;
+    }
+    return knoten;
 }
 
 void SetzeAttribut(xmlNode* knoten, const char* name, const std::string& wert) {

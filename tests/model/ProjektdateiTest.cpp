@@ -5,7 +5,7 @@
 #include "model/Modell.h"
 
 #include "ModellText.h"
-#include "VollesModell.h"
+#include "support/VollesModell.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 

@@ -21,9 +21,10 @@ inline TKModell VollesModell(int positionen = 3) {
     m.TErgebnisAnzeige = 3;
     m.Projektbeschreibung.TBauvorhaben = "Überbauung <Nord> & \"Süd\"";
     m.Projektbeschreibung.TFirma = {"Ingenieurbüro Müller", "Hauptstraße 5", "8000 Zürich"};
-    m.Projektbeschreibung.TBearbeiter = "J. Groß";
+    m.Projektbeschreibung.TBearbeiter = "  "; // blanks only: kept as they are
     m.Projektbeschreibung.TDatum = "01.02.2026";
-    m.Stueckliste.TBemerkung = {"Bemerkung 1", "", "  eingerückt; 'Zeile' 3  "};
+    m.Stueckliste.TBemerkung = {"Bemerkung 1", "", "  eingerückt; 'Zeile' 3  ", "   ",
+                                "Tab\tund\r\nZeilenende"};
     m.EingabeGeometrie.TPlatteDicke = 321.5;
     m.EingabeGeometrie.TRandLinks = 1;
 
