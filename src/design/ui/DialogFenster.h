@@ -1,0 +1,46 @@
+#pragma once
+// What the program's modal input windows share: a status line that shows the long part
+// of the hint under the mouse, hints split into tool tip and status text, Enter moving
+// the focus like Tab, and the hook through which the help button asks for its topic.
+
+#include <QDialog>
+#include <QString>
+
+class QStatusBar;
+
+namespace vsk {
+
+class TDialogFenster : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDialogFenster(QWidget* parent = nullptr);
+
+    // "short|long": the short part is the tool tip, the long part the status text; a hint
+    // without "|" is used whole for both.
+    static void SetzeHinweis(QWidget* widget, const QString& hinweis);
+    static QString KurzerHinweis(const QString& hinweis);
+    static QString LangerHinweis(const QString& hinweis);
+
+    QStatusBar* Statuszeile() const { return statuszeile_; }
+
+signals:
+    // The help button was pressed; the program shows the topic once a help viewer exists.
+    void hilfeAngefordert(const QString& thema);
+
+protected:
+    // Enter and Shift+Enter move the focus to the next or previous control and are not
+    // passed on (no default button fires).
+    void EnterAlsTab(bool an) { enterAlsTab_ = an; }
+    // Places the window in the middle of the screen it is on.
+    void AufBildschirmMitte();
+
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QStatusBar* statuszeile_;
+    bool enterAlsTab_ = false;
+};
+
+} // namespace vsk
