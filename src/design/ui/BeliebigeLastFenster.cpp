@@ -1,0 +1,416 @@
+#include "design/ui/BeliebigeLastFenster.h"
+
+#include "canvas/qt/QtCanvas.h"
+#include "model/Modell.h"
+#include "shell/Feldpruefung.h"
+#include "shell/Plattform.h"
+#include "shell/Zahlen.h"
+#include "sketches/Farbschema.h"
+#if __has_include("sketches/Skizzen.h")
+#include "sketches/Skizzen.h"
+#define VSK_HAT_LASTBILD 1
+#endif
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace vsk {
+
+namespace {
+constexpr int BildBreite = 560;
+constexpr int BildHoehe = 190;
+constexpr int SpalteX = 78;
+constexpr int SpalteQ = 80;
+constexpr int SpalteLeer = 104;
+
+QLineEdit* Zahlenfeld(const char* name) {
+    auto* feld = new QLineEdit;
+    feld->setObjectName(QString::fromLatin1(name));
+    feld->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    feld->setFixedWidth(80);
+    return feld;
+}
+
+QString Getrimmt(const QString& s) {
+    return s.trimmed();
+}
+} // namespace
+
+TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben, QWidget* parent)
+    : TDialogFenster(parent), imgLastbild(new QLabel), sgPunkte(new QTableWidget(1, 3)),
+      meditX(Zahlenfeld("meditX")), meditQ(Zahlenfeld("meditQ")),
+      BitBtnHinzufuegen(new QPushButton(tr("&Add"))), BitBtnAendern(new QPushButton(tr("C&hange"))),
+      BitBtnLoeschen(new QPushButton(tr("&Delete"))), BitBtnOK(new QPushButton(tr("&OK"))),
+      BitBtnAbbrechen(new QPushButton(tr("&Cancel"))), BitBtnHilfe(new QPushButton(tr("&Help"))),
+      plattform_(plattform), farben_(farben) {
+    setObjectName(QStringLiteral("frmbeliebigeLast"));
+    setWindowTitle(tr("Entry of arbitrary transverse force distribution"));
+    EnterAlsTab(true);
+
+    imgLastbild->setObjectName(QStringLiteral("imgLastbild"));
+    imgLastbild->setFixedSize(BildBreite, BildHoehe);
+    imgLastbild->setFrameShape(QFrame::StyledPanel);
+
+    // The table with its header drawn above it.
+    sgPunkte->setObjectName(QStringLiteral("sgPunkte"));
+    sgPunkte->horizontalHeader()->hide();
+    sgPunkte->verticalHeader()->hide();
+    sgPunkte->setColumnWidth(0, SpalteX);
+    sgPunkte->setColumnWidth(1, SpalteQ);
+    sgPunkte->setColumnWidth(2, SpalteLeer);
+    sgPunkte->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgPunkte->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgPunkte->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgPunkte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    sgPunkte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sgPunkte->verticalHeader()->setDefaultSectionSize(20);
+    sgPunkte->setFixedWidth(SpalteX + SpalteQ + SpalteLeer + 2 * sgPunkte->frameWidth() +
+                            sgPunkte->verticalScrollBar()->sizeHint().width());
+    auto* kopfX = new QLabel(tr("x [mm]"));
+    kopfX->setFixedWidth(SpalteX);
+    auto* kopfQ = new QLabel(tr("q<span style=\"vertical-align:sub\">Ed</span>(x) [kN/m]"));
+    kopfQ->setTextFormat(Qt::RichText);
+    kopfQ->setFixedWidth(SpalteQ + SpalteLeer);
+    auto* kopf = new QHBoxLayout;
+    kopf->setContentsMargins(sgPunkte->frameWidth() + 3, 0, 0, 0);
+    kopf->setSpacing(0);
+    kopf->addWidget(kopfX);
+    kopf->addWidget(kopfQ);
+    kopf->addStretch();
+    auto* tabelle = new QVBoxLayout;
+    tabelle->setSpacing(2);
+    tabelle->addLayout(kopf);
+    tabelle->addWidget(sgPunkte);
+
+    // The entry panel.
+    auto* eingabe = new QGroupBox;
+    eingabe->setObjectName(QStringLiteral("pnlEingabe"));
+    SetzeHinweis(eingabe, tr("pair of values for linear load"));
+    SetzeHinweis(meditX, tr("Coordinates for entered load measured form the left"));
+    SetzeHinweis(meditQ, tr("Value of loading at the position of the coordinate x"));
+    auto* felder = new QGridLayout(eingabe);
+    felder->addWidget(new QLabel(tr("x =")), 0, 0);
+    felder->addWidget(meditX, 0, 1);
+    felder->addWidget(new QLabel(tr("mm")), 0, 2);
+    auto* qLabel = new QLabel(tr("q<sub>Ed</sub> ="));
+    qLabel->setTextFormat(Qt::RichText);
+    felder->addWidget(qLabel, 1, 0);
+    felder->addWidget(meditQ, 1, 1);
+    felder->addWidget(new QLabel(tr("kN/m")), 1, 2);
+    BitBtnHinzufuegen->setObjectName(QStringLiteral("BitBtnHinzufuegen"));
+    BitBtnAendern->setObjectName(QStringLiteral("BitBtnAendern"));
+    BitBtnLoeschen->setObjectName(QStringLiteral("BitBtnLoeschen"));
+    SetzeHinweis(BitBtnHinzufuegen, tr("Place pair of values|Pair of values (x,q) add to list"));
+    SetzeHinweis(BitBtnAendern, tr("Transfer changes in the list|Transfer changes in the pairs "
+                                   "of values (x,q) in the list"));
+    SetzeHinweis(BitBtnLoeschen, tr("delete current pair of values|delete current pair of "
+                                    "values (x,q) from the list"));
+    felder->addWidget(BitBtnHinzufuegen, 2, 0, 1, 3);
+    felder->addWidget(BitBtnAendern, 3, 0, 1, 3);
+    felder->addWidget(BitBtnLoeschen, 4, 0, 1, 3);
+    felder->setRowStretch(5, 1);
+
+    auto* mitte = new QHBoxLayout;
+    mitte->addLayout(tabelle);
+    mitte->addWidget(eingabe, 1);
+
+    BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
+    BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
+    BitBtnHilfe->setObjectName(QStringLiteral("BitBtnHilfe"));
+    SetzeHinweis(BitBtnOK, tr("Undertake entry and close window"));
+    SetzeHinweis(BitBtnAbbrechen, tr("Discard entry and close window"));
+    SetzeHinweis(BitBtnHilfe, tr("Help in the input window|Help in the input in the mask"));
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    for (QPushButton* b : {BitBtnOK, BitBtnAbbrechen, BitBtnHilfe}) {
+        knoepfe->addWidget(b);
+    }
+    for (QPushButton* b : {BitBtnHinzufuegen, BitBtnAendern, BitBtnLoeschen, BitBtnOK,
+                           BitBtnAbbrechen, BitBtnHilfe}) {
+        b->setAutoDefault(false);
+    }
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(imgLastbild);
+    spalte->addLayout(mitte);
+    spalte->addLayout(knoepfe);
+    spalte->addWidget(Statuszeile());
+    spalte->setSizeConstraint(QLayout::SetFixedSize);
+
+    meditX->installEventFilter(this);
+    meditQ->installEventFilter(this);
+    connect(BitBtnHinzufuegen, &QPushButton::clicked, this,
+            &TfrmbeliebigeLast::BitBtnHinzufuegenClick);
+    connect(BitBtnAendern, &QPushButton::clicked, this, &TfrmbeliebigeLast::BitBtnAendernClick);
+    connect(BitBtnLoeschen, &QPushButton::clicked, this, &TfrmbeliebigeLast::BitBtnLoeschenClick);
+    connect(BitBtnOK, &QPushButton::clicked, this, &TfrmbeliebigeLast::accept);
+    connect(BitBtnAbbrechen, &QPushButton::clicked, this, &TfrmbeliebigeLast::reject);
+    connect(BitBtnHilfe, &QPushButton::clicked, this,
+            [this] { emit hilfeAngefordert(QStringLiteral("MaskeQuerkraft")); });
+    connect(sgPunkte, &QTableWidget::cellClicked, this,
+            [this](int zeile, int) { sgPunkteClick(zeile); });
+    connect(sgPunkte, &QTableWidget::currentCellChanged, this,
+            [this](int zeile, int, int alteZeile, int) {
+                if (zeile >= 0 && zeile != alteZeile) {
+                    sgPunkteClick(zeile);
+                }
+            });
+}
+
+TKAnwendung& TfrmbeliebigeLast::Anwendung() const {
+    return modell_->AktuelleAnwendung();
+}
+
+int TfrmbeliebigeLast::Zeige(TKModell& modell) {
+    Aktivieren(modell);
+    AufBildschirmMitte();
+    return exec();
+}
+
+void TfrmbeliebigeLast::Aktivieren(TKModell& modell) {
+    modell_ = &modell;
+    const TKBelastung& last = Anwendung().cBelastungDesign;
+    kopie_ = last;
+    const char t = plattform_.Dezimaltrenner();
+    const int n = last.PunktCount();
+    sgPunkte->clearContents();
+    sgPunkte->setRowCount(std::max(n, 1));
+    SetzeZeile(0, QString(), QString());
+    for (int k = 0; k < n; ++k) {
+        const TPunkt p = last.GetPunkt(k);
+        // Plain general format: the start point x = 0 must show "0", never an empty text,
+        // or the rebuild would take the table for empty.
+        SetzeZeile(k, QString::fromStdString(FormatAllgemein(p.x, t)),
+                   QString::fromStdString(FormatAllgemein(p.y, t)));
+    }
+    meditX->clear();
+    meditQ->clear();
+    pruefungAusstehend_ = false;
+    Statuszeile()->clearMessage();
+    sgPunkte->setCurrentCell(-1, -1);
+    NeuAufbauen();
+    meditX->setFocus();
+}
+
+QString TfrmbeliebigeLast::ZellText(int zeile, int spalte) const {
+    const QTableWidgetItem* item = sgPunkte->item(zeile, spalte);
+    return item != nullptr ? item->text() : QString();
+}
+
+int TfrmbeliebigeLast::Datenzeilen() const {
+    return sgPunkte->rowCount();
+}
+
+void TfrmbeliebigeLast::SetzeZeile(int zeile, const QString& x, const QString& q) {
+    for (int spalte = 0; spalte < 2; ++spalte) {
+        QTableWidgetItem* item = sgPunkte->item(zeile, spalte);
+        if (item == nullptr) {
+            item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            sgPunkte->setItem(zeile, spalte, item);
+        }
+        item->setText(spalte == 0 ? x : q);
+    }
+}
+
+std::optional<std::string> TfrmbeliebigeLast::Pruefe(const QLineEdit* feld) const {
+    Feldgrenzen grenzen{Pruefmodus::NurUnten, 0, 0};
+    if (feld == meditX) {
+        grenzen = {Pruefmodus::Beide, 0, Anwendung().cGeometrie.WirksameFugenlaenge()};
+    }
+    return PruefeFeld(feld->text().toStdString(), grenzen, plattform_.Dezimaltrenner());
+}
+
+bool TfrmbeliebigeLast::eventFilter(QObject* objekt, QEvent* e) {
+    if (e->type() == QEvent::FocusOut && (objekt == meditX || objekt == meditQ)) {
+        // A message box or another window taking the focus is no leave.
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason &&
+            grund != Qt::MenuBarFocusReason) {
+            FeldVerlassen(static_cast<QLineEdit*>(objekt));
+        }
+    }
+    return TDialogFenster::eventFilter(objekt, e);
+}
+
+void TfrmbeliebigeLast::FeldVerlassen(QLineEdit* feld) {
+    // Checked once the focus change is complete: a message box in the middle of a mouse
+    // press would swallow the click that moved the focus.
+    pruefungAusstehend_ = true;
+    QTimer::singleShot(0, this, [this, feld] {
+        if (isVisible() && modell_ != nullptr) {
+            if (const auto meldung = Pruefe(feld)) {
+                plattform_.Meldung(*meldung);
+                feld->setFocus();
+                feld->selectAll();
+            }
+        }
+        pruefungAusstehend_ = false;
+    });
+}
+
+bool TfrmbeliebigeLast::FelderGueltig() {
+    for (QLineEdit* feld : {meditX, meditQ}) {
+        if (const auto meldung = Pruefe(feld)) {
+            if (!pruefungAusstehend_) {
+                plattform_.Meldung(*meldung);
+                feld->setFocus();
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
+QString TfrmbeliebigeLast::LastText() const {
+    // An empty load stands for the field's empty value.
+    return Getrimmt(meditQ->text()).isEmpty() ? QStringLiteral("0") : meditQ->text();
+}
+
+void TfrmbeliebigeLast::BitBtnHinzufuegenClick() {
+    const QString x = meditX->text();
+    if (Getrimmt(x).isEmpty() || !FelderGueltig()) {
+        return;
+    }
+    int gefunden = -1;
+    for (int z = 0; z < Datenzeilen(); ++z) {
+        if (ZellText(z, 0) == x) {
+            gefunden = z;
+            break;
+        }
+    }
+    if (gefunden < 0) {
+        if (!ZellText(0, 0).isEmpty()) {
+            sgPunkte->setRowCount(Datenzeilen() + 1);
+        }
+        SetzeZeile(Datenzeilen() - 1, x, LastText());
+    } else {
+        const std::string frage =
+            tr("A value for the entered coordinate already exists!").toStdString() + "\n\n" +
+            tr(" Should this be overwritten?").toStdString();
+        if (!plattform_.FrageJaNein(frage)) {
+            return;
+        }
+        SetzeZeile(gefunden, x, LastText());
+    }
+    NeuAufbauen();
+}
+
+void TfrmbeliebigeLast::BitBtnAendernClick() {
+    const int zeile = sgPunkte->currentRow();
+    if (zeile < 0 || Getrimmt(meditX->text()).isEmpty() || !FelderGueltig()) {
+        return;
+    }
+    SetzeZeile(zeile, meditX->text(), LastText());
+    NeuAufbauen();
+}
+
+void TfrmbeliebigeLast::BitBtnLoeschenClick() {
+    int zeile = sgPunkte->currentRow();
+    if (Datenzeilen() <= 1) {
+        SetzeZeile(0, QString(), QString());
+        zeile = 0;
+    } else if (zeile >= 0) {
+        sgPunkte->removeRow(zeile);
+        zeile = std::min(zeile, Datenzeilen() - 1);
+        sgPunkte->setCurrentCell(zeile, 0);
+    }
+    if (zeile >= 0) {
+        sgPunkteClick(zeile);
+    }
+    NeuAufbauen();
+}
+
+void TfrmbeliebigeLast::sgPunkteClick(int zeile) {
+    if (zeile < 0 || zeile >= Datenzeilen()) {
+        return;
+    }
+    meditX->setText(ZellText(zeile, 0));
+    meditQ->setText(ZellText(zeile, 1));
+}
+
+bool TfrmbeliebigeLast::NeuAufbauen() {
+    TKBelastung& last = Anwendung().cBelastungDesign;
+    const char t = plattform_.Dezimaltrenner();
+    std::vector<TPunkt> punkte;
+    if (!Getrimmt(ZellText(0, 0)).isEmpty()) {
+        for (int z = 0; z < Datenzeilen(); ++z) {
+            TPunkt p;
+            for (int spalte = 0; spalte < 2; ++spalte) {
+                const QString s = ZellText(z, spalte);
+                const auto wert = LeseZahl(s.toStdString(), t);
+                if (!wert) {
+                    // Half a table would be a wrong load: keep the points as they were.
+                    plattform_.Fehler(
+                        tr("'%1' is not a valid floating point value").arg(s).toStdString());
+                    Zeichnen();
+                    return false;
+                }
+                (spalte == 0 ? p.x : p.y) = *wert;
+            }
+            punkte.push_back(p);
+        }
+    }
+    last.ClearPunkte();
+    for (const TPunkt& p : punkte) {
+        last.AddPunkt(p.x, p.y);
+    }
+    if (punkte.empty()) {
+        // Emptying keeps the old resultant; without points it is 0.
+        last.SetLastLaenge(last.TLastLaenge());
+    }
+    Zeichnen();
+    return true;
+}
+
+void TfrmbeliebigeLast::Zeichnen() {
+    QImage bild(imgLastbild->size(), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    {
+        QtCanvas c(bild);
+        const Rechteck r{0, 0, bild.width(), bild.height()};
+#ifdef VSK_HAT_LASTBILD
+        Zeichenkontext k{*modell_, Anwendung(), farben_, linienbreite_,
+                         plattform_.Dezimaltrenner()};
+        ZeichneLastbild(c, r, k);
+#else
+        // The load diagram of the sketches goes here once they are built.
+        c.pinsel = {farben_.Hintergrund, Pinselart::Voll};
+        c.FillRect(r);
+#endif
+    }
+    imgLastbild->setPixmap(QPixmap::fromImage(bild));
+}
+
+void TfrmbeliebigeLast::accept() {
+    kopie_.reset();
+    modell_ = nullptr;
+    TDialogFenster::accept();
+}
+
+void TfrmbeliebigeLast::reject() {
+    if (kopie_ && modell_ != nullptr) {
+        Anwendung().cBelastungDesign = *kopie_;
+    }
+    kopie_.reset();
+    modell_ = nullptr;
+    TDialogFenster::reject();
+}
+
+} // namespace vsk

@@ -1,0 +1,86 @@
+#pragma once
+// The arbitrary-load window: the transverse-force distribution along the joint as a
+// table of points (x in mm from the start of the joint, q in kN/m). Every change of the
+// table rebuilds the points of the current position at once and redraws the load
+// diagram; Cancel puts the loading back as it was when the window opened.
+
+#include "design/ui/DialogFenster.h"
+#include "model/Belastung.h"
+
+#include <optional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace vsk {
+
+class Plattform;
+class TKAnwendung;
+class TKFarbe;
+class TKModell;
+
+class TfrmbeliebigeLast final : public TDialogFenster {
+    Q_OBJECT
+public:
+    // farben: the program's colour scheme (not owned, lives for the whole run).
+    TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben, QWidget* parent = nullptr);
+
+    // Edits the points of the current position of modell modally.
+    int Zeige(TKModell& modell);
+
+    // On activation: keeps a copy of the loading, fills the table, rebuilds and redraws.
+    void Aktivieren(TKModell& modell);
+
+    void BitBtnHinzufuegenClick();
+    void BitBtnAendernClick();
+    void BitBtnLoeschenClick();
+    void sgPunkteClick(int zeile);
+
+    // Table texts of a data row (from 0).
+    QString ZellText(int zeile, int spalte) const;
+    int Datenzeilen() const;
+
+    void accept() override;
+    void reject() override;
+
+    QLabel* imgLastbild;
+    QTableWidget* sgPunkte;
+    QLineEdit* meditX;
+    QLineEdit* meditQ;
+    QPushButton* BitBtnHinzufuegen;
+    QPushButton* BitBtnAendern;
+    QPushButton* BitBtnLoeschen;
+    QPushButton* BitBtnOK;
+    QPushButton* BitBtnAbbrechen;
+    QPushButton* BitBtnHilfe;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+private:
+    TKAnwendung& Anwendung() const;
+    // The message of the field's check, empty when the text passes.
+    std::optional<std::string> Pruefe(const QLineEdit* feld) const;
+    void FeldVerlassen(QLineEdit* feld);
+    // Both fields pass; otherwise the failure is shown (unless a leave check is about to
+    // show it) and the focus goes back to the field.
+    bool FelderGueltig();
+    void SetzeZeile(int zeile, const QString& x, const QString& q);
+    QString LastText() const;
+    // Rebuilds the points from the table; a text that is not a number leaves the points as
+    // they were and says so.
+    bool NeuAufbauen();
+    void Zeichnen();
+
+    Plattform& plattform_;
+    const TKFarbe& farben_;
+    TKModell* modell_ = nullptr; // while the window is open
+    std::optional<TKBelastung> kopie_;
+    bool pruefungAusstehend_ = false;
+    int linienbreite_ = 1;
+};
+
+} // namespace vsk
