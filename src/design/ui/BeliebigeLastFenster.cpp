@@ -201,7 +201,8 @@ void TfrmbeliebigeLast::Aktivieren(TKModell& modell) {
     }
     meditX->clear();
     meditQ->clear();
-    pruefungAusstehend_ = false;
+    ausstehendX_ = false;
+    ausstehendQ_ = false;
     Statuszeile()->clearMessage();
     sgPunkte->setCurrentCell(-1, -1);
     NeuAufbauen();
@@ -252,7 +253,7 @@ bool TfrmbeliebigeLast::eventFilter(QObject* objekt, QEvent* e) {
 void TfrmbeliebigeLast::FeldVerlassen(QLineEdit* feld) {
     // Checked once the focus change is complete: a message box in the middle of a mouse
     // press would swallow the click that moved the focus.
-    pruefungAusstehend_ = true;
+    Ausstehend(feld) = true;
     QTimer::singleShot(0, this, [this, feld] {
         if (isVisible() && modell_ != nullptr) {
             if (const auto meldung = Pruefe(feld)) {
@@ -261,14 +262,18 @@ void TfrmbeliebigeLast::FeldVerlassen(QLineEdit* feld) {
                 feld->selectAll();
             }
         }
-        pruefungAusstehend_ = false;
+        Ausstehend(feld) = false;
     });
+}
+
+bool& TfrmbeliebigeLast::Ausstehend(const QLineEdit* feld) {
+    return feld == meditX ? ausstehendX_ : ausstehendQ_;
 }
 
 bool TfrmbeliebigeLast::FelderGueltig() {
     for (QLineEdit* feld : {meditX, meditQ}) {
         if (const auto meldung = Pruefe(feld)) {
-            if (!pruefungAusstehend_) {
+            if (!Ausstehend(feld)) {
                 plattform_.Meldung(*meldung);
                 feld->setFocus();
             }

@@ -65,6 +65,7 @@ private:
     // The message of the field's check, empty when the text passes.
     std::optional<std::string> Pruefe(const QLineEdit* feld) const;
     void FeldVerlassen(QLineEdit* feld);
+    bool& Ausstehend(const QLineEdit* feld);
     // Both fields pass; otherwise the failure is shown (unless a leave check is about to
     // show it) and the focus goes back to the field.
     bool FelderGueltig();
@@ -79,7 +80,8 @@ private:
     const TKFarbe& farben_;
     TKModell* modell_ = nullptr; // while the window is open
     std::optional<TKBelastung> kopie_;
-    bool pruefungAusstehend_ = false;
+    bool ausstehendX_ = false; // a leave check of the field is queued
+    bool ausstehendQ_ = false;
     int linienbreite_ = 1;
 };
 
