@@ -6,10 +6,7 @@
 #include "shell/Plattform.h"
 #include "shell/Zahlen.h"
 #include "sketches/Farbschema.h"
-#if __has_include("sketches/Skizzen.h")
 #include "sketches/Skizzen.h"
-#define VSK_HAT_LASTBILD 1
-#endif
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -390,15 +387,9 @@ void TfrmbeliebigeLast::Zeichnen() {
     {
         QtCanvas c(bild);
         const Rechteck r{0, 0, bild.width(), bild.height()};
-#ifdef VSK_HAT_LASTBILD
-        Zeichenkontext k{*modell_, Anwendung(), farben_, linienbreite_,
-                         plattform_.Dezimaltrenner()};
+        const Zeichenkontext k{*modell_, Anwendung(), farben_, linienbreite_,
+                               plattform_.Dezimaltrenner()};
         ZeichneLastbild(c, r, k);
-#else
-        // The load diagram of the sketches goes here once they are built.
-        c.pinsel = {farben_.Hintergrund, Pinselart::Voll};
-        c.FillRect(r);
-#endif
     }
     imgLastbild->setPixmap(QPixmap::fromImage(bild));
 }

@@ -2,6 +2,7 @@
 #include "BeliebigeLastFensterTest.h"
 #include "BemessungFensterTest.h"
 #include "BewehrungFensterTest.h"
+#include "FensterbilderTest.h"
 
 #include <QApplication>
 #include <QTest>
@@ -12,8 +13,10 @@ int main(int argc, char** argv) {
     vsk::test::BemessungFensterTest bemessung;
     vsk::test::BeliebigeLastFensterTest last;
     vsk::test::BewehrungFensterTest bewehrung;
+    vsk::test::FensterbilderTest bilder;
     int fehler = 0;
-    for (QObject* t : std::initializer_list<QObject*>{&stepper, &bemessung, &last, &bewehrung}) {
+    for (QObject* t :
+         std::initializer_list<QObject*>{&stepper, &bemessung, &last, &bewehrung, &bilder}) {
         fehler += QTest::qExec(t, argc, argv) != 0 ? 1 : 0;
     }
     return fehler;

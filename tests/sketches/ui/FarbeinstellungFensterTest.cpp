@@ -3,6 +3,9 @@
 #include "sketches/Farbschema.h"
 #include "support/TempDir.h"
 
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -124,6 +127,22 @@ private slots:
                  QStringLiteral("Set back colour to standard value"));
         QCOMPARE(f.Felder[Bemassung]->toolTip(),
                  QStringLiteral("Colour representation of the dimensioning (Lines + Text)"));
+    }
+
+    // With VSK_FENSTERBILDER set to a directory the window is written there as PNG.
+    void Fensterbild() {
+        TKFarbe farben;
+        TfrmFarbeinstellung f(farben);
+        f.Aktivieren();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QImage bild = f.grab().toImage();
+        QVERIFY(bild.width() > 200);
+        const QString ziel = qEnvironmentVariable("VSK_FENSTERBILDER");
+        if (!ziel.isEmpty()) {
+            QDir().mkpath(ziel);
+            QVERIFY(bild.save(QDir(ziel).filePath(QStringLiteral("Farbeinstellung.png"))));
+        }
     }
 };
 
