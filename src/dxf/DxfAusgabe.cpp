@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -44,7 +45,68 @@ bool NurNullen(const std::string& s) {
     return true;
 }
 
+// Windows-1252 bytes 0x80..0x9F and the characters they stand for (0: unassigned).
+constexpr char32_t kCp1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// Next code point of UTF-8 text; an invalid byte stands for itself (text that came in
+// the old code page already).
+char32_t NaechstesZeichen(std::string_view s, std::size_t& i) {
+    auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    unsigned char c = b(i);
+    int laenge = c < 0x80           ? 1
+                 : (c >> 5) == 0x6  ? 2
+                 : (c >> 4) == 0xE  ? 3
+                 : (c >> 3) == 0x1E ? 4
+                                    : 0;
+    if (laenge > 1 && i + static_cast<std::size_t>(laenge) <= s.size()) {
+        char32_t z = c & (0x7F >> laenge);
+        bool gueltig = true;
+        for (int k = 1; k < laenge; ++k) {
+            unsigned char f = b(i + static_cast<std::size_t>(k));
+            gueltig = gueltig && (f & 0xC0) == 0x80;
+            z = (z << 6) | (f & 0x3F);
+        }
+        if (gueltig && z >= 0x80) {
+            i += static_cast<std::size_t>(laenge);
+            return z;
+        }
+    }
+    ++i;
+    return c;
+}
+
 } // namespace
+
+std::string DxfZeichenkette(std::string_view utf8) {
+    std::string aus;
+    aus.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t z = NaechstesZeichen(utf8, i);
+        if (z == '\r' || z == '\n') {
+            aus += ' ';
+        } else if (z < 0x80 || (z >= 0xA0 && z <= 0xFF)) {
+            aus += static_cast<char>(z);
+        } else {
+            bool gefunden = false;
+            for (int k = 0; k < 32 && !gefunden; ++k) {
+                if (kCp1252[k] != 0 && kCp1252[k] == z) {
+                    aus += static_cast<char>(0x80 + k);
+                    gefunden = true;
+                }
+            }
+            if (!gefunden) {
+                char puffer[16];
+                std::snprintf(puffer, sizeof puffer, "\\U+%04X", static_cast<unsigned>(z));
+                aus += puffer;
+            }
+        }
+    }
+    return aus;
+}
 
 std::string FormatDxfReal(double wert) {
     if (!std::isfinite(wert)) {
@@ -104,7 +166,7 @@ void DxfAusgabe::Code(int code) {
 
 void DxfAusgabe::Text(int code, std::string_view wert) {
     Code(code);
-    Zeile(wert);
+    Zeile(DxfZeichenkette(wert));
 }
 
 void DxfAusgabe::Ganzzahl(int code, int wert) {

@@ -17,6 +17,11 @@ std::string FormatDxfReal(double wert);
 // four exponent digits (" 3.50000000000000E-0001").
 std::string FormatDxfStilReal(double wert);
 
+// A text value as the file holds it: the program's UTF-8 converted to the Windows-1252
+// code page that CAD programs assume for a file without a code page, characters beyond
+// it as \U+XXXX; line breaks, which would split the group, become blanks.
+std::string DxfZeichenkette(std::string_view utf8);
+
 class DxfAusgabe {
 public:
     explicit DxfAusgabe(std::ostream& aus) : aus_(aus) {}

@@ -47,6 +47,19 @@ TEST(DxfAusgabe, GroupCodesAndIntegersAreRightAligned) {
               "  0\r\nLINE\r\n 70\r\n    64\r\n 10\r\n2.50000\r\n999\r\nx\r\n 62\r\n    -7\r\n");
 }
 
+TEST(DxfAusgabe, TextsAreWrittenInTheWindowsCodePage) {
+    EXPECT_EQ(DxfZeichenkette("Plan view"), "Plan view");
+    EXPECT_EQ(DxfZeichenkette("B\xC3\xBCgel \xC2\xB0"), "B\xFCgel \xB0"); // ü, °
+    EXPECT_EQ(DxfZeichenkette("\xE2\x82\xAC \xE2\x80\x93"), "\x80 \x96"); // euro, en dash
+    EXPECT_EQ(DxfZeichenkette("\xD1\x88"), "\\U+0448");                   // Cyrillic
+    EXPECT_EQ(DxfZeichenkette("\xF0\x9F\x98\x80"), "\\U+1F600");
+    EXPECT_EQ(DxfZeichenkette("a\xFC"
+                              "b"),
+              "a\xFC"
+              "b"); // a stray old code page byte stays
+    EXPECT_EQ(DxfZeichenkette("zwei\r\nZeilen"), "zwei  Zeilen");
+}
+
 struct KommaPunkt : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }
 };

@@ -25,7 +25,7 @@ def zeilen_pruefen(pfad):
     daten = open(pfad, "rb").read()
     if b"\n" in daten.replace(b"\r\n", b""):
         raise Fehler(f"{pfad}: a line ends without CR LF")
-    zeilen = daten.decode("utf-8").split("\r\n")
+    zeilen = daten.decode("cp1252").split("\r\n")  # the code page of the file
     if zeilen[-1] != "":
         raise Fehler(f"{pfad}: last line without CR LF")
     zeilen.pop()
