@@ -1,0 +1,80 @@
+// The calculation report: a full report as a PDF file and the preview pages, for a designed
+// row with an arbitrary load (three pages).
+
+#include "design/Bemessung.h"
+#include "model/Modell.h"
+#include "model/Projektdatei.h"
+#include "model/Texttabellen.h"
+#include "reports/Berichtskontext.h"
+#include "reports/qt/Berichtsausgabe.h"
+#include "shell/Plattform.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+class StillePlattform final : public vsk::Plattform {
+public:
+    char Dezimaltrenner() const override { return '.'; }
+    std::string HeuteText() const override { return "09.12.2026"; }
+    int SystemSprachID() const override { return 2057; }
+    std::filesystem::path Einstellungsdatei() const override { return "VSK.INI"; }
+    void Meldung(const std::string&) override {}
+    void Information(const std::string&) override {}
+    void Fehler(const std::string&) override {}
+    bool FrageJaNein(const std::string&) override { return false; }
+    vsk::Antwort FrageJaNeinAbbrechen(const std::string&) override { return vsk::Antwort::Nein; }
+};
+
+struct Projekt {
+    StillePlattform plattform;
+    vsk::TKModell modell{nullptr, "09.12.2026"};
+
+    Projekt() {
+        const auto datei = std::filesystem::path(VSK_BENCH_DATA) / "reports" / "bericht.VSK";
+        if (!vsk::LoadProjekt(modell, datei, plattform)) {
+            throw std::runtime_error("cannot read " + datei.string());
+        }
+        modell.TAktAnwendung = 3; // row in a wall with an arbitrary load
+        vsk::RunDesign(modell.AktuelleAnwendung(), plattform);
+    }
+};
+
+void BerichtPdf(benchmark::State& state) {
+    Projekt p;
+    const auto datei = std::filesystem::temp_directory_path() / "vsk-bench-bericht.pdf";
+    for (auto _ : state) {
+        vsk::Berichtskontext k(p.modell, vsk::Texttabellen(), "09.12.2026", '.');
+        const auto e = vsk::BerichtAlsPdf(datei, k, vsk::StandardDruckergeometrie());
+        if (!e.ok || e.seiten != 3) {
+            state.SkipWithError("PDF not written");
+        }
+    }
+    std::filesystem::remove(datei);
+}
+BENCHMARK(BerichtPdf)->Unit(benchmark::kMillisecond);
+
+void BerichtVorschau(benchmark::State& state) {
+    Projekt p;
+    for (auto _ : state) {
+        vsk::Berichtskontext k(p.modell, vsk::Texttabellen(), "09.12.2026", '.');
+        const auto seiten = vsk::BerichtsVorschau(k, vsk::StandardDruckergeometrie(), 96);
+        benchmark::DoNotOptimize(seiten.data());
+    }
+}
+BENCHMARK(BerichtVorschau)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
