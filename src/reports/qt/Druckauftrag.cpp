@@ -1,0 +1,54 @@
+#include "reports/qt/Druckauftrag.h"
+
+#include "reports/Druckablauf.h"
+#include "reports/qt/Berichtsausgabe.h"
+#include "reports/qt/Seitengeraete.h"
+
+#include <QCoreApplication>
+
+namespace vsk {
+
+namespace {
+
+std::string Tr(const char* quelle) {
+    return QCoreApplication::translate("Druck", quelle).toStdString();
+}
+
+} // namespace
+
+std::string TextKeinDrucker() {
+    return Tr("No printer is installed. The pages can be saved as a PDF file instead.");
+}
+
+bool AlsPdfSpeichern(Druckart art, const std::filesystem::path& datei, Berichtskontext& k,
+                     Plattform& plattform) {
+    const Druckergeometrie geometrie = AktuelleDruckergeometrie();
+    const Ausgabeergebnis e = art == Druckart::Bericht ? BerichtAlsPdf(datei, k, geometrie)
+                                                       : ListeAlsPdf(datei, k, geometrie);
+    if (!e.ok) {
+        plattform.Meldung(Tr("The PDF file could not be written:") + "\n" + datei.string() +
+                          (e.fehler.empty() ? "" : "\n" + e.fehler));
+    }
+    return e.ok;
+}
+
+bool Drucken(Druckart art, Berichtskontext& k, Plattform& plattform, const PdfDateiwahl& waehle) {
+    if (!DruckerVorhanden()) {
+        plattform.Information(TextKeinDrucker());
+        const std::optional<std::filesystem::path> datei = waehle ? waehle() : std::nullopt;
+        if (!datei) {
+            return false;
+        }
+        return AlsPdfSpeichern(art, *datei, k, plattform);
+    }
+    SystemDrucker drucker;
+    const bool ok =
+        art == Druckart::Bericht ? BerichtDrucken(drucker, k) : ListeDrucken(drucker, k);
+    if (!ok) {
+        plattform.Fehler(drucker.Fehler().empty() ? Tr("The document could not be printed.")
+                                                  : drucker.Fehler());
+    }
+    return ok;
+}
+
+} // namespace vsk
