@@ -1,0 +1,70 @@
+#include "dxf/ui/DxfBefehle.h"
+
+#include "design/Katalog.h"
+#include "dxf/BewehrungsZeichnung.h"
+#include "dxf/DornZeichnungen.h"
+#include "model/Anwendung.h"
+#include "shell/Plattform.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+
+namespace vsk {
+
+namespace {
+
+std::optional<DornDateiWahl> DornSpeicherDialog(QWidget* eltern, const QString& vorschlag) {
+    const QStringList filter = {QCoreApplication::translate("DxfBefehle", "DXF databases (*.dxf)"),
+                                QCoreApplication::translate("DxfBefehle", "DWG database (*.dwg)")};
+    QFileDialog dialog(eltern);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filter);
+    dialog.setDefaultSuffix(QStringLiteral("dxf"));
+    dialog.selectFile(vorschlag);
+    // The suffix follows the file type, so that the overwrite question is about the
+    // name that is really used.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filter](const QString& gewaehlt) {
+                         dialog.setDefaultSuffix(gewaehlt == filter.at(1) ? QStringLiteral("dwg")
+                                                                          : QStringLiteral("dxf"));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return DornDateiWahl{dialog.selectedFiles().constFirst(),
+                         dialog.selectedNameFilter() == filter.at(1) ? 1 : 0};
+}
+
+} // namespace
+
+bool ExportiereBewehrung(Plattform& plattform, const TKAnwendung& position, DxfExportArt art,
+                         QWidget* eltern, TDXF_Anzeige_Form::DateiWahl wahl) {
+    TDXF_Anzeige_Form fenster(plattform, eltern);
+    if (wahl) {
+        fenster.SetzeDateiWahl(std::move(wahl));
+    }
+    ZeichneBewehrung(fenster.Objekt(), BewehrungsAngabenVon(position), plattform.Dezimaltrenner());
+    if (art == DxfExportArt::Anzeigen) {
+        fenster.Anzeigen();
+        return true;
+    }
+    return fenster.BitBtnSpeichernClick();
+}
+
+void ExportiereDornZeichnungen(Plattform& plattform, const std::filesystem::path& programmOrdner,
+                               int typ, QWidget* eltern, DornDateiDialog dialog) {
+    if (!dialog) {
+        dialog = DornSpeicherDialog;
+    }
+    const std::optional<DornDateiWahl> wahl =
+        dialog(eltern, QString::fromStdString(DornName(KlemmeDornTyp(typ))));
+    if (!wahl || wahl->name.isEmpty()) {
+        return;
+    }
+    const std::string ziel =
+        DornZielMitEndung(QFile::encodeName(wahl->name).toStdString(), wahl->filter);
+    KopiereDornZeichnungen(plattform, programmOrdner, KlemmeDornTyp(typ), ziel);
+}
+
+} // namespace vsk
