@@ -1,0 +1,166 @@
+#include "sketches/ui/ZoomFenster.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace vsk {
+
+namespace {
+
+// Rows of the picture that hold a pixel of the colour, as first and last row.
+std::pair<int, int> Zeilen(const QImage& bild, QColor farbe) {
+    int erste = -1;
+    int letzte = -1;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixelColor(x, y) == farbe) {
+                erste = erste < 0 ? y : erste;
+                letzte = y;
+                break;
+            }
+        }
+    }
+    return {erste, letzte};
+}
+
+} // namespace
+
+class ZoomFensterTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TfrmZoom> fenster_;
+    std::vector<Rechteck> gezeichnet_;
+    int aktivierungen_ = 0;
+
+    template <typename T> T* Element(const char* name) {
+        T* e = fenster_->findChild<T*>(QString::fromLatin1(name));
+        if (e == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return e;
+    }
+
+    // Like a sketch: a frame that follows the rectangle, a text of fixed point size.
+    void Zeichne(Canvas& c, const Rechteck& r) {
+        gezeichnet_.push_back(r);
+        c.stift = {RGB(0, 0, 255), 1, Stiftart::Durchgezogen};
+        c.pinsel.art = Pinselart::Leer;
+        c.Rectangle(r.left + 10, r.top + 10, r.right - 10, r.bottom - 10);
+        c.schrift.name = "Arial";
+        c.schrift.groesse = 12;
+        c.schrift.farbe = RGB(255, 0, 0);
+        c.TextOut(20, 20, "Hy 250");
+    }
+
+private slots:
+    void init() {
+        gezeichnet_.clear();
+        aktivierungen_ = 0;
+        fenster_ = std::make_unique<TfrmZoom>();
+        fenster_->SetzeZeichner([this](Canvas& c, const Rechteck& r) { Zeichne(c, r); });
+        fenster_->SetzeAktivierung([this] { ++aktivierungen_; });
+    }
+    void cleanup() { fenster_.reset(); }
+
+    void AufbauUndSchliessen() {
+        QCOMPARE(fenster_->windowTitle(), QStringLiteral("Zoom"));
+        QCOMPARE(fenster_->size(), QSize(439, 378));
+        QCOMPARE(Element<QPushButton>("BitBtnKopieren")->text(), QStringLiteral("&Copy"));
+        QCOMPARE(Element<QPushButton>("BitBtnExport")->text(), QStringLiteral("&Export"));
+        QCOMPARE(Element<QPushButton>("BitBtnSchliessen")->toolTip(),
+                 QStringLiteral("Close window"));
+        QStringList menue;
+        for (QAction* a : Element<QMenu>("popmnuZoom")->actions()) {
+            menue << a->text();
+        }
+        QCOMPARE(menue,
+                 (QStringList{"Sketch to &Clipborad", "Save sketch in file", "&Close window"}));
+        QVERIFY(gezeichnet_.empty()); // nothing is drawn while hidden
+        fenster_->ZeigeBei(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
+        QTest::mouseClick(Element<QPushButton>("BitBtnSchliessen"), Qt::LeftButton);
+        QVERIFY(!fenster_->isVisible());
+    }
+
+    void AktivierungZeichnetNeu() {
+        fenster_->ZeigeBei(nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        QTRY_VERIFY(aktivierungen_ >= 1);
+        const QWidget& bild = fenster_->imgZoom();
+        QVERIFY(!gezeichnet_.empty());
+        QCOMPARE(gezeichnet_.back(), (Rechteck{0, 0, bild.width(), bild.height()}));
+        QCOMPARE(fenster_->Bild().size(), bild.size());
+    }
+
+    // The geometry follows the window, the text keeps its size.
+    void GroesseAendernZeichntMitGleicherSchrift() {
+        fenster_->ZeigeBei(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
+        const QImage vorher = fenster_->Bild();
+        const auto textVorher = Zeilen(vorher, Qt::red);
+        const auto rahmenVorher = Zeilen(vorher, Qt::blue);
+
+        fenster_->resize(700, 560);
+        QTRY_COMPARE(fenster_->Bild().size(), fenster_->imgZoom().size());
+        const QImage nachher = fenster_->Bild();
+        QVERIFY(nachher.height() > vorher.height() + 150);
+        QCOMPARE(gezeichnet_.back().bottom, nachher.height());
+        const auto rahmenNachher = Zeilen(nachher, Qt::blue);
+        QCOMPARE(rahmenNachher.second - rahmenVorher.second, nachher.height() - vorher.height());
+        const auto textNachher = Zeilen(nachher, Qt::red);
+        QVERIFY(textVorher.first >= 0);
+        QCOMPARE(textNachher.second - textNachher.first, textVorher.second - textVorher.first);
+
+        // Shown on the screen, not only in the bitmap.
+        const QImage schirm = fenster_->imgZoom().grab().toImage();
+        QCOMPARE(Zeilen(schirm, Qt::blue), rahmenNachher);
+    }
+
+    void KopierenUndExportierenUeberDieBildbefehle() {
+        fenster_->ZeigeBei(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
+        QVERIFY(!Element<QPushButton>("BitBtnExport")->isEnabled());
+
+        // Without the main window's command the bitmap goes to the clipboard.
+        QTest::mouseClick(Element<QPushButton>("BitBtnKopieren"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->image().size(), fenster_->Bild().size());
+
+        int kopiert = 0;
+        int exportiert = 0;
+        fenster_->SetzeKopieren([&kopiert](TfrmZoom& f) { kopiert += f.Bild().isNull() ? 0 : 1; });
+        fenster_->SetzeExportieren(
+            [&exportiert](TfrmZoom& f) { exportiert += f.Zeichner() ? 1 : 0; });
+        QTest::mouseClick(Element<QPushButton>("BitBtnKopieren"), Qt::LeftButton);
+        QTest::mouseClick(Element<QPushButton>("BitBtnExport"), Qt::LeftButton);
+        Element<QAction>("popmnuSpeichern")->trigger();
+        Element<QAction>("popmnuKopieren")->trigger();
+        QCOMPARE(kopiert, 2);
+        QCOMPARE(exportiert, 2);
+        Element<QAction>("popmnuSchliessen")->trigger();
+        QVERIFY(!fenster_->isVisible());
+    }
+
+    void ZentriertAufDemHauptfenster() {
+        QWidget haupt;
+        haupt.setGeometry(100, 80, 900, 700);
+        haupt.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
+        fenster_->ZeigeBei(&haupt);
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
+        const QPoint abstand = fenster_->frameGeometry().center() - haupt.frameGeometry().center();
+        QVERIFY(abstand.manhattanLength() <= 4); // centres of odd sizes round
+        QVERIFY(!fenster_->isModal());
+    }
+};
+
+} // namespace vsk
+
+QTEST_MAIN(vsk::ZoomFensterTest)
+#include "ZoomFensterTest.moc"
