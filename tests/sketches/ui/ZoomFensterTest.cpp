@@ -1,12 +1,20 @@
 #include "sketches/ui/ZoomFenster.h"
 
+#include "canvas/Aufzeichnung.h"
+#include "design/Bemessung.h"
+#include "model/Objektmodell.h"
+#include "sketches/Skizzen.h"
+#include "support/PlattformDouble.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace vsk {
@@ -157,6 +165,60 @@ private slots:
         const QPoint abstand = fenster_->frameGeometry().center() - haupt.frameGeometry().center();
         QVERIFY(abstand.manhattanLength() <= 4); // centres of odd sizes round
         QVERIFY(!fenster_->isModal());
+    }
+
+    // A real sketch of a designed position: after a resize the geometry grows with the
+    // picture while every text keeps its font size.
+    void SkizzeFolgtDerFenstergroesse() {
+        test::PlattformDouble plattform;
+        TKModell modell;
+        TKAnwendung& a = modell.AktuelleAnwendung();
+        a.TAnwendungsfall = 1;
+        a.cGeometrie.TPlatteDicke = 250;
+        a.cGeometrie.TNutzhoehe = 210;
+        a.cGeometrie.TFugenlaenge = 5000;
+        a.cBelastungDesign.TBelastungsfall = 1;
+        a.cBelastungDesign.cLinienLastLinks.SetFdDirekt(60);
+        a.cBelastungDesign.cLinienLastRechts.SetFdDirekt(60);
+        a.cBelastungDesign.SetLastLaenge(5000);
+        RunDesign(a, plattform);
+        modell.TSkizzeAnzeige = 2;
+        TKFarbe farben;
+        int linienbreite = 1;
+        const Zeichenkontext k{modell, modell.AktuelleAnwendung(), farben, linienbreite};
+
+        std::set<int> schriften;
+        int rechtsAussen = 0;
+        fenster_->SetzeZeichner([&](Canvas& c, const Rechteck& r) {
+            ZeichneSkizze(c, r, k, modell.TSkizzeAnzeige);
+            Aufzeichnung aufzeichnung(c.PixelsPerInchX());
+            ZeichneSkizze(aufzeichnung, r, k, modell.TSkizzeAnzeige);
+            schriften.clear();
+            rechtsAussen = 0;
+            for (const Aufgezeichnet& op : aufzeichnung.ops) {
+                if (op.op == Operation::TextOut) {
+                    schriften.insert(op.schrift.groesse);
+                } else if (op.op == Operation::Linie) {
+                    rechtsAussen = std::max({rechtsAussen, op.k[0], op.k[2]});
+                }
+            }
+        });
+        fenster_->SetzeAktivierung([&modell] { modell.TTempFlag = 0; });
+        fenster_->ZeigeBei(nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        QCOMPARE(modell.TTempFlag, std::uint8_t(0));
+        QVERIFY(!schriften.empty());
+        const std::set<int> schriftenVorher = schriften;
+        const int rechtsVorher = rechtsAussen;
+        QVERIFY(fenster_->grab().save(QStringLiteral(VSK_BILDER "/zoomfenster-klein.png")));
+
+        fenster_->resize(900, 640);
+        QTRY_COMPARE(fenster_->Bild().size(), fenster_->imgZoom().size());
+        QCOMPARE(schriften, schriftenVorher);
+        QVERIFY(rechtsAussen > rechtsVorher * 13 / 10); // the picture grew by 1.7 in height
+        const QString datei = QStringLiteral(VSK_BILDER "/zoomfenster.png");
+        QVERIFY(fenster_->grab().save(datei));
+        qInfo("screenshot: %s", qPrintable(datei));
     }
 };
 
