@@ -3,6 +3,7 @@
 // drawing's extents and saves it as a DXF file. The reinforcement export fills the
 // drawing and then shows the window or runs its save command directly.
 
+#include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DxfObjekt.h"
 #include "dxf/Point3D.h"
 
@@ -19,7 +20,7 @@ namespace vsk {
 class Plattform;
 class Zoom_panel;
 
-class TDXF_Anzeige_Form final : public QDialog {
+class TDXF_Anzeige_Form final : public QDialog, public DxfAnzeige {
     Q_OBJECT
 
 public:
@@ -37,6 +38,13 @@ public:
 
     // Shows the window maximized and modally.
     void Anzeigen();
+
+    // What the reinforcement export uses: the drawing, show, and the save command.
+    DXF_Object& Zeichnung() override { return objekt_; }
+    void Zeigen() override { Anzeigen(); }
+    void Speichern() override { gespeichert_ = BitBtnSpeichernClick(); }
+    // Whether the last save wrote the file.
+    bool Gespeichert() const { return gespeichert_; }
 
     // "&Save as DXF": asks for the file, appends ".dxf" unless the name ends in it (in
     // any case) and writes the drawing. False when cancelled or when writing failed
@@ -58,6 +66,7 @@ private:
     QPushButton* BitBtnSpeichern_ = nullptr;
     QPushButton* BitBtnZurueck_ = nullptr;
     DateiWahl dateiWahl_;
+    bool gespeichert_ = false;
 };
 
 } // namespace vsk

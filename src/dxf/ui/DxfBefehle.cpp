@@ -38,22 +38,18 @@ std::optional<DornDateiWahl> DornSpeicherDialog(QWidget* eltern, const QString& 
 
 } // namespace
 
-bool ExportiereBewehrung(Plattform& plattform, const TKAnwendung& position, DxfExportArt art,
-                         QWidget* eltern, TDXF_Anzeige_Form::DateiWahl wahl) {
+bool BefehlDxfBewehrung(Plattform& plattform, const TKAnwendung& position, DxfExportModus modus,
+                        QWidget* eltern, TDXF_Anzeige_Form::DateiWahl wahl) {
     TDXF_Anzeige_Form fenster(plattform, eltern);
     if (wahl) {
         fenster.SetzeDateiWahl(std::move(wahl));
     }
-    ZeichneBewehrung(fenster.Objekt(), BewehrungsAngabenVon(position), plattform.Dezimaltrenner());
-    if (art == DxfExportArt::Anzeigen) {
-        fenster.Anzeigen();
-        return true;
-    }
-    return fenster.BitBtnSpeichernClick();
+    ExportiereBewehrung(position, plattform.Dezimaltrenner(), modus, fenster);
+    return modus == DxfExportModus::Zeigen || fenster.Gespeichert();
 }
 
-void ExportiereDornZeichnungen(Plattform& plattform, const std::filesystem::path& programmOrdner,
-                               int typ, QWidget* eltern, DornDateiDialog dialog) {
+void BefehlDxfDorn(Plattform& plattform, const std::filesystem::path& programmOrdner, int typ,
+                   QWidget* eltern, DornDateiDialog dialog) {
     if (!dialog) {
         dialog = DornSpeicherDialog;
     }

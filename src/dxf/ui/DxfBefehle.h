@@ -18,14 +18,12 @@ namespace vsk {
 class Plattform;
 class TKAnwendung;
 
-enum class DxfExportArt { Anzeigen, Speichern };
-
-// Builds the drawing of the position's selected type TAktDorn into a fresh display
-// window, then shows the window modally (Anzeigen) or runs its save command
-// (Speichern). wahl replaces the save dialog when given. False when a save was
-// cancelled or failed.
-bool ExportiereBewehrung(Plattform& plattform, const TKAnwendung& position, DxfExportArt art,
-                         QWidget* eltern, TDXF_Anzeige_Form::DateiWahl wahl = {});
+// "DXF Export - &Reinforcement" (modus Speichern) and the sketch pop-up "DXF-Export"
+// (modus Zeigen): the drawing of the position's selected type TAktDorn in a fresh display
+// window, which is shown modally or whose save command runs at once. wahl replaces the
+// save dialog when given. False when a save was cancelled or failed.
+bool BefehlDxfBewehrung(Plattform& plattform, const TKAnwendung& position, DxfExportModus modus,
+                        QWidget* eltern, TDXF_Anzeige_Form::DateiWahl wahl = {});
 
 // The chosen file and the file type (0 DXF, 1 DWG) of the save dialog.
 struct DornDateiWahl {
@@ -38,7 +36,7 @@ using DornDateiDialog =
 // "DXF Export - &Connector": asks for the target (the type designation proposed), then
 // copies the type's three drawings from the "CAD files" folder of the program folder;
 // missing drawings are reported once. dialog replaces the save dialog when given.
-void ExportiereDornZeichnungen(Plattform& plattform, const std::filesystem::path& programmOrdner,
-                               int typ, QWidget* eltern, DornDateiDialog dialog = {});
+void BefehlDxfDorn(Plattform& plattform, const std::filesystem::path& programmOrdner, int typ,
+                   QWidget* eltern, DornDateiDialog dialog = {});
 
 } // namespace vsk

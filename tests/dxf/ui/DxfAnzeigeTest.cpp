@@ -257,7 +257,7 @@ private slots:
         const auto wahl = [&ordner](QWidget&) -> std::optional<QString> {
             return QString::fromStdString((ordner / "bewehrung").string());
         };
-        QVERIFY(ExportiereBewehrung(plattform_, position, DxfExportArt::Speichern, nullptr, wahl));
+        QVERIFY(BefehlDxfBewehrung(plattform_, position, DxfExportModus::Speichern, nullptr, wahl));
         const std::string text = Inhalt(ordner / "bewehrung.dxf");
         QVERIFY(text.find("Reinforcement for Tervo shear connector in the building") !=
                 std::string::npos);
@@ -274,7 +274,7 @@ private slots:
             gesehen = true;
             QTest::mouseClick(Element<QPushButton>(*f, "BitBtnZurueck"), Qt::LeftButton);
         });
-        QVERIFY(ExportiereBewehrung(plattform_, position, DxfExportArt::Anzeigen, nullptr));
+        QVERIFY(BefehlDxfBewehrung(plattform_, position, DxfExportModus::Zeigen, nullptr));
         QVERIFY(gesehen);
     }
 
@@ -292,14 +292,14 @@ private slots:
                                      filter};
             };
         };
-        ExportiereDornZeichnungen(plattform_, programm.pfad(), 6, nullptr, dialog("Plan", 0));
+        BefehlDxfDorn(plattform_, programm.pfad(), 6, nullptr, dialog("Plan", 0));
         QVERIFY(fs::exists(ziel / "Plan Plan View Block.dxf"));
         QVERIFY(fs::exists(ziel / "Plan Side View Block.dxf"));
         QVERIFY(fs::exists(ziel / "Plan End View Block.dxf"));
         QVERIFY(plattform_.meldungen.empty());
 
         // No DWG drawings in the folder: each part is missing, reported once.
-        ExportiereDornZeichnungen(plattform_, programm.pfad(), 6, nullptr, dialog("Plan.DWG", 1));
+        BefehlDxfDorn(plattform_, programm.pfad(), 6, nullptr, dialog("Plan.DWG", 1));
         QCOMPARE(plattform_.meldungen, std::vector<std::string>{"Cannot open file!"});
     }
 };
