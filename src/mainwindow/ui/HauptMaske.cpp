@@ -1,6 +1,9 @@
 #include "mainwindow/ui/HauptMaske.h"
 
 #include "canvas/qt/QtCanvas.h"
+#include "design/ui/BeliebigeLastFenster.h"
+#include "design/ui/BemessungFenster.h"
+#include "design/ui/BewehrungFenster.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Befehle.h"
 #include "mainwindow/ui/EingabePanel.h"
@@ -13,6 +16,7 @@
 #include "model/Texttabellen.h"
 #include "shell/ui/Programm.h"
 #include "sketches/Skizzen.h"
+#include "sketches/ui/FarbeinstellungFenster.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -117,8 +121,6 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
                 a.dxfBewehrung,
                 a.exportDatei,
                 a.exportZwischenablage,
-                a.bemessung,
-                a.bildschirmfarben,
                 a.hilfeInhalt,
                 a.hilfeSuchen,
                 a.hilfeBenutzen,
@@ -170,6 +172,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
 
     FormCreate();
     AktualisiereEingaben();
+    BaueDialoge();
 
     // Initial client size 792 x 592, centred on the desktop.
     resize(792, 592);
@@ -337,11 +340,10 @@ QWidget* TfrmHauptMaske::BaueUebersicht() {
     }
     skizzenArten_[0]->setChecked(true);
     skizzenLeiste_->addSeparator();
-    QAction* bewehrung =
-        skizzenLeiste_->addAction(Symbol("bewehrung"), tr("Fit reinforcement manually"));
-    bewehrung->setObjectName(QStringLiteral("tbBewehrung"));
-    SetzeHinweis(bewehrung, tr("Fit reinforcement manually"));
-    bewehrung->setEnabled(false); // the reinforcement window comes later
+    tbBewehrung_ = skizzenLeiste_->addAction(Symbol("bewehrung"), tr("Fit reinforcement manually"));
+    tbBewehrung_->setObjectName(QStringLiteral("tbBewehrung"));
+    SetzeHinweis(tbBewehrung_, tr("Fit reinforcement manually"));
+    tbBewehrung_->setEnabled(false); // only for calculated results
     v->addWidget(skizzenLeiste_);
     ergebnisliste_ = new TErgebnisliste;
     v->addWidget(ergebnisliste_, 1);
@@ -439,6 +441,7 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
     Freigabe(ak.exportZwischenablage, P);
     Freigabe(ak.dxfBewehrung, R);
     Freigabe(ak.dxfDorn, R);
+    tbBewehrung_->setEnabled(R);
     knopfExport_->setVisible(P);
     knopfZwischenablage_->setVisible(P);
     knopfZurueck_->setVisible(P);
@@ -559,6 +562,61 @@ void TfrmHauptMaske::FuelleErgebnisliste() {
     TKAnwendung& a = programm_.AktAnwendung();
     ergebnisliste_->Fuelle(a.cErgebnisse, programm_.Texte.StatusKurz, programm_.Trenner());
     ergebnisliste_->WaehleZeile(a.cErgebnisse.TAktDorn);
+    ZeichneSkizze();
+}
+
+// ---------------------------------------------------------------- dialog windows
+
+void TfrmHauptMaske::BaueDialoge() {
+    // Created once, in the program's window order, and kept for the whole run.
+    frmFarbeinstellung_ = new TfrmFarbeinstellung(programm_.Farben(), {}, this);
+    frmBewehrung_ = new TfrmBewehrung(programm_.plattform(), this);
+    frmbeliebigeLast_ = new TfrmbeliebigeLast(programm_.plattform(), programm_.Farben(), this);
+    frmBemessung_ = new TfrmBemessung(programm_.einstellungen(), programm_.plattform(),
+                                      programm_.Texte.MaxDornabstandTexte, this);
+
+    const THauptAktionen& a = *aktionen_;
+    connect(a.bildschirmfarben, &QAction::triggered, this, [this] {
+        if (frmFarbeinstellung_->Zeige() == QDialog::Accepted) {
+            Groessenanpassung(); // redraws in the new colours
+        }
+    });
+    connect(a.bemessung, &QAction::triggered, this, [this] {
+        TKAnwendung& anw = programm_.AktAnwendung();
+        const auto abstand = anw.TMaxDornabstand;
+        const auto guete = anw.TStahlguete;
+        frmBemessung_->Zeige(anw);
+        // Results of other settings than the shown ones are no longer valid.
+        if (anw.TMaxDornabstand != abstand || anw.TStahlguete != guete) {
+            SetAnzeigeModus(Eingabe);
+        }
+    });
+    connect(tbBewehrung_, &QAction::triggered, this, [this] {
+        frmBewehrung_->Zeige(programm_.AktAnwendung());
+        ErgebnisseNeuZeigen();
+    });
+    connect(frmBewehrung_, &TfrmBewehrung::ergebnisseGeaendert, this,
+            &TfrmHauptMaske::ErgebnisseNeuZeigen);
+    connect(panel_, &TEingabePanel::beliebigeLastBearbeiten, this, [this] {
+        frmbeliebigeLast_->Zeige(programm_.AktModell());
+        TKBelastung& b = programm_.AktAnwendung().cBelastungDesign;
+        if (b.PunktCount() > 0) { // without points the end loads stay as they were
+            b.cLinienLastLinks.SetFdDirekt(b.GetPunkt(0).y);
+            b.cLinienLastRechts.SetFdDirekt(b.GetPunkt(b.PunktCount() - 1).y);
+        }
+        AktualisiereEingaben();
+    });
+}
+
+void TfrmHauptMaske::ErgebnisseNeuZeigen() {
+    // As FuelleErgebnisliste, but re-selecting the row must not run the row handling: it
+    // would repeat the spacing warning at every step of the reinforcement window.
+    TKAnwendung& a = programm_.AktAnwendung();
+    ergebnisliste_->Fuelle(a.cErgebnisse, programm_.Texte.StatusKurz, programm_.Trenner());
+    {
+        const QSignalBlocker sperre(ergebnisliste_);
+        ergebnisliste_->WaehleZeile(a.cErgebnisse.TAktDorn);
+    }
     ZeichneSkizze();
 }
 

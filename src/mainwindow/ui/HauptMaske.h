@@ -30,6 +30,10 @@ class TBefehle;
 class TEingabebaum;
 class TEingabePanel;
 class TErgebnisliste;
+class TfrmBemessung;
+class TfrmBewehrung;
+class TfrmFarbeinstellung;
+class TfrmbeliebigeLast;
 class TSkizzenBild;
 class TVorschau;
 struct THauptAktionen;
@@ -60,6 +64,8 @@ public:
     void ZeichneSkizze();
     void Groessenanpassung();
     void FuelleErgebnisliste();
+    // The results list and sketch after the reinforcement window changed a type.
+    void ErgebnisseNeuZeigen();
     // The hints box with the lines of a failed plausibility check; empty hides it.
     void ZeigeHinweise(const std::vector<std::string>& zeilen);
     // Moves the keyboard focus to the next control, which runs a field's leave check.
@@ -99,6 +105,7 @@ private:
     QWidget* BaueUebersicht();
     void BaueStatusleiste();
     void BaueSkizzenmenue();
+    void BaueDialoge();
     void InitMaske();
     void Aktivierung();
     void Freigabe(QAction* aktion, bool regel);
@@ -141,6 +148,13 @@ private:
     TVorschau* vorschau_ = nullptr;
     QMenu* skizzenMenue_ = nullptr;
     std::array<QLabel*, 3> status_{};
+    QAction* tbBewehrung_ = nullptr;
+
+    // The dialog windows (children of this window).
+    TfrmFarbeinstellung* frmFarbeinstellung_ = nullptr;
+    TfrmBewehrung* frmBewehrung_ = nullptr;
+    TfrmbeliebigeLast* frmbeliebigeLast_ = nullptr;
+    TfrmBemessung* frmBemessung_ = nullptr;
 };
 
 } // namespace vsk
