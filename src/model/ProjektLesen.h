@@ -27,7 +27,7 @@ class TKMeldungen;
 class TKProjektdaten;
 class TKStueckliste;
 
-inline constexpr std::size_t MaxLastpunkte = 10000;
+inline constexpr std::size_t MaxLastpunkte = 2000;
 inline constexpr std::size_t MaxMeldungen = 1000;
 
 // Reading primitives. When the parent has no child elements the value stays as it is and

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace vsk {
 namespace {
 
@@ -184,6 +187,71 @@ TEST(ProjektLesen, EntitiesAreNeitherFetchedNorExpanded) {
     auto g = Lade("extern.VSK");
     EXPECT_TRUE(g->ok);
     EXPECT_EQ(g->modell.Projektbeschreibung.TBauvorhaben, "AB&ä");
+}
+
+} // namespace
+} // namespace vsk
+
+namespace vsk {
+namespace {
+
+std::string Referenz() {
+    std::ifstream datei(kDaten / "referenz_einzeln.VSK", std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << datei.rdbuf();
+    return inhalt.str();
+}
+
+std::string Ersetze(std::string text, const std::string& alt, const std::string& neu) {
+    auto p = text.find(alt);
+    EXPECT_NE(p, std::string::npos) << alt;
+    return p == std::string::npos ? text : text.replace(p, alt.size(), neu);
+}
+
+TEST(ProjektLesen, ListsWhoseInsertionGrowsWithTheirLengthAreBounded) {
+    const std::string punkte = "<TbeliebigeLast_0_x>0</TbeliebigeLast_0_x>";
+    auto mitPunkten = [&](int n) {
+        std::string viele;
+        for (int j = 0; j < n; ++j) {
+            const std::string s = std::to_string(j);
+            viele += "<TbeliebigeLast_" + s + "_x>" + s + "</TbeliebigeLast_" + s + "_x>";
+            viele += "<TbeliebigeLast_" + s + "_y>1</TbeliebigeLast_" + s + "_y>";
+        }
+        std::string t = Ersetze(Referenz(), "<TbeliebigeLast_1_x>2000</TbeliebigeLast_1_x>", "");
+        t = Ersetze(t, "<TbeliebigeLast_1_y>0</TbeliebigeLast_1_y>", "");
+        t = Ersetze(t, "<TbeliebigeLast_0_y>0</TbeliebigeLast_0_y>", "");
+        return Ersetze(t, punkte, viele);
+    };
+    PlattformDouble p;
+    TKModell grenze;
+    EXPECT_TRUE(LoadProjektText(grenze, mitPunkten(2000), p));
+    EXPECT_EQ(grenze.Anwendung(1).cBelastungDesign.PunktCount(), 2000);
+    TKModell zuviel;
+    EXPECT_FALSE(LoadProjektText(zuviel, mitPunkten(2001), p));
+
+    std::string codes;
+    for (int k = 1; k <= 1001; ++k) {
+        codes += "<TMeldungen_" + std::to_string(k) + ">" + std::to_string(k % 7) +
+                 "</TMeldungen_" + std::to_string(k) + ">";
+    }
+    TKModell meldungen;
+    EXPECT_FALSE(LoadProjektText(
+        meldungen, Ersetze(Referenz(), "<Fehler/>", "<Fehler>" + codes + "</Fehler>"), p));
+    EXPECT_TRUE(p.meldungen.empty());
+}
+
+TEST(ProjektLesen, MessageCodesKeepTheirOrderWithoutDuplicates) {
+    PlattformDouble p;
+    TKModell m;
+    const std::string liste = "<Fehler><TMeldungen_2>5</TMeldungen_2><TMeldungen_1>3</TMeldungen_1>"
+                              "<TMeldungen_3>3</TMeldungen_3></Fehler>";
+    ASSERT_TRUE(LoadProjektText(m, Ersetze(Referenz(), "<Fehler/>", liste), p));
+    EXPECT_EQ(m.Anwendung(1).cErgebnisse.DornErgebnis(0).Fehler.Codes(),
+              (std::vector<std::uint16_t>{3, 5}));
+    TKModell kaputt;
+    EXPECT_FALSE(LoadProjektText(
+        kaputt, Ersetze(Referenz(), "<Fehler/>", "<Fehler><TMeldungen_1>x</TMeldungen_1></Fehler>"),
+        p));
 }
 
 } // namespace
