@@ -1,8 +1,12 @@
-// vsk-cli schedule FILE --txt OUT: the connector schedule of a project as text.
+// vsk-cli schedule FILE [--txt OUT] [--pdf OUT.pdf]: the connector schedule of a project as
+// text and as printed pages.
 
 #include "cli/Befehle.h"
 #include "cli/ProjektLaden.h"
+#include "model/Texttabellen.h"
 #include "reports/ListeExport.h"
+#include "reports/qt/Berichtsausgabe.h"
+#include "reports/qt/Seitengeraete.h"
 
 #include <QCoreApplication>
 #include <iostream>
@@ -17,10 +21,13 @@ int Ausfuehren(const Argumente& argumente) {
     };
     std::string datei;
     std::string txt;
+    std::string pdf;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
         if (a == "--txt" && i + 1 < argumente.size() && txt.empty()) {
             txt = argumente[++i];
+        } else if (a == "--pdf" && i + 1 < argumente.size() && pdf.empty()) {
+            pdf = argumente[++i];
         } else if (!a.empty() && a[0] != '-' && datei.empty()) {
             datei = a;
         } else {
@@ -29,24 +36,40 @@ int Ausfuehren(const Argumente& argumente) {
             return 2;
         }
     }
-    if (datei.empty() || txt.empty()) {
-        std::cerr << "vsk-cli schedule: " << text("expects a project file and --txt OUT") << '\n';
+    if (datei.empty() || (txt.empty() && pdf.empty())) {
+        std::cerr << "vsk-cli schedule: "
+                  << text("expects a project file and --txt OUT or --pdf OUT.pdf") << '\n';
         return 2;
     }
     auto projekt = LadeProjekt(datei);
     if (!projekt) {
         return 1;
     }
-    return ListeExportieren(projekt->modell, txt, KonsolenPlattform()) ? 0 : 1;
+    if (!txt.empty() && !ListeExportieren(projekt->modell, txt, KonsolenPlattform())) {
+        return 1;
+    }
+    if (!pdf.empty()) {
+        Plattform& plattform = KonsolenPlattform();
+        Berichtskontext k(projekt->modell, Texttabellen(), plattform.HeuteText(),
+                          plattform.Dezimaltrenner());
+        const Ausgabeergebnis e = ListeAlsPdf(pdf, k, AktuelleDruckergeometrie());
+        if (!e.ok) {
+            std::cerr << "vsk-cli schedule: " << text("cannot write") << " \"" << pdf
+                      << "\": " << e.fehler << '\n';
+            return 1;
+        }
+        std::cout << pdf << ": " << e.seiten << " pages\n";
+    }
+    return 0;
 }
 
 } // namespace
 
 Befehl BefehlSchedule() {
     return {"schedule",
-            "  schedule FILE --txt OUT\n"
+            "  schedule FILE [--txt OUT] [--pdf OUT.pdf]\n"
             "      writes the connector schedule of the project as fixed-width text (UTF-8,\n"
-            "      CR LF line ends)\n",
+            "      CR LF line ends) and/or as printed A4 pages\n",
             Ausfuehren};
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""vsk-cli report: PDF pages of a single connector and of rows with constant, linear and
+"""vsk-cli report and schedule --pdf: PDF pages of a single connector and of rows with constant, linear and
 arbitrary loads, read back with pdfinfo and pdftotext; the preview pages as PNG; the type
 option; usage and file errors."""
 
@@ -148,6 +148,29 @@ r = lauf(aus / "missing.VSK", "--pdf", aus / "x.pdf")
 pruefe(r.returncode == 1, f"missing project: exit {r.returncode}")
 r = lauf(projekt, "--pdf", aus / "no-such-dir" / "x.pdf")
 pruefe(r.returncode == 1 and "cannot write" in r.stderr, f"unwritable: {r.returncode} {r.stderr}")
+
+# vsk-cli schedule --pdf: 22 entries, 4 of them inactive, on several pages each with its frame.
+liste = aus / "schedule.pdf"
+r = subprocess.run([cli, "schedule", str(projekt), "--pdf", str(liste)], capture_output=True,
+                   text=True)
+pruefe(r.returncode == 0, f"schedule: exit {r.returncode} {r.stderr}")
+n, info = seiten(liste)
+pruefe(n > 1 and r.stdout.strip() == f"{liste}: {n} pages", f"schedule: {n} pages {r.stdout!r}")
+pruefe("(A4)" in info, "schedule: A4")
+t = text(liste)
+pruefe(t.count("Connector Schedule") == n, "schedule: a frame on every page")
+pruefe(t.count("Material: stainless steel 1.4462") == 18, "schedule: 18 active items")
+for k in range(1, 23):
+    aktiv = k % 5 != 3
+    pruefe((f"Position(s): Slab {k}\n" in t) == aktiv, f"schedule: Slab {k} active={aktiv}")
+pruefe(re.search(r"^ *18 +Shear connectors supply", t, re.M) is not None, "schedule: item 18")
+pruefe(re.search(r"^ *19 +Shear connectors supply", t, re.M) is None, "schedule: no item 19")
+enthaelt(t, ["Deliver in two lots.", "Mat.-Pos", "Quantity of parts", "Designation",
+             "and fire protection sleeve", "Type: FPS 7",
+             "max. design Resistance FRd: 63.2 kN"], "schedule")
+r = subprocess.run([cli, "schedule", str(projekt), "--pdf", str(aus / "no-such-dir" / "l.pdf")],
+                   capture_output=True, text=True)
+pruefe(r.returncode == 1, f"schedule unwritable: exit {r.returncode}")
 
 if fehler:
     print("\n".join(fehler))
