@@ -433,7 +433,6 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
     Freigabe(ak.systemeingabe, P);
     Freigabe(ak.stuecklisteHinzufuegen, R);
     baum_->SetzeModus(R, P);
-    setUpdatesEnabled(false);
     vorschau_->setVisible(P);
     splUebersicht_->setVisible(!P);
     Freigabe(ak.drucken, R);
@@ -454,7 +453,6 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
     }
     uebersicht_->setVisible(modus == Uebersicht);
     hinweise_->hide();
-    setUpdatesEnabled(true);
     Groessenanpassung();
 }
 
