@@ -601,6 +601,7 @@ void TfrmHauptMaske::BaueDialoge() {
         if (b.PunktCount() > 0) { // without points the end loads stay as they were
             b.cLinienLastLinks.SetFdDirekt(b.GetPunkt(0).y);
             b.cLinienLastRechts.SetFdDirekt(b.GetPunkt(b.PunktCount() - 1).y);
+            b.ClassifyLinienLast();
         }
         AktualisiereEingaben();
     });
