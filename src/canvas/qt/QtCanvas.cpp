@@ -177,14 +177,27 @@ void QtCanvas::Linie(Punkt von, Punkt bis) {
     maler_->drawLine(QPoint(von.x, von.y), QPoint(bis.x, bis.y));
 }
 
-QFont QtCanvas::AktuelleSchrift() const {
-    QFont f(QtSchriftname(schrift.name));
-    f.setPixelSize(std::max(1, SchriftPixel(std::abs(schrift.groesse), dpiY_)));
-    f.setBold((schrift.stil & Fett) != 0);
-    f.setItalic((schrift.stil & Kursiv) != 0);
-    f.setUnderline((schrift.stil & Unterstrichen) != 0);
-    f.setKerning(false);
-    return f;
+const QFont& QtCanvas::AktuelleSchrift() {
+    if (!cache_.metrik || cache_.name != schrift.name || cache_.groesse != schrift.groesse ||
+        cache_.stil != schrift.stil) {
+        QFont f(QtSchriftname(schrift.name));
+        f.setPixelSize(std::max(1, SchriftPixel(std::abs(schrift.groesse), dpiY_)));
+        f.setBold((schrift.stil & Fett) != 0);
+        f.setItalic((schrift.stil & Kursiv) != 0);
+        f.setUnderline((schrift.stil & Unterstrichen) != 0);
+        f.setKerning(false);
+        cache_.name = schrift.name;
+        cache_.groesse = schrift.groesse;
+        cache_.stil = schrift.stil;
+        cache_.font = f;
+        cache_.metrik.emplace(f, maler_->device());
+    }
+    return cache_.font;
+}
+
+const QFontMetrics& QtCanvas::Metrik() {
+    AktuelleSchrift();
+    return *cache_.metrik;
 }
 
 QString QtCanvas::DarzustellenderText(const std::string& text) const {
@@ -198,9 +211,9 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
     if (text.empty()) {
         return;
     }
-    const QFont f = AktuelleSchrift();
+    const QFont& f = AktuelleSchrift();
+    const QFontMetrics& fm = Metrik();
     const QString t = DarzustellenderText(text);
-    const QFontMetrics fm(f, maler_->device());
     maler_->save();
     maler_->translate(x, y);
     if (schrift.winkel != 0) {
@@ -216,13 +229,11 @@ void QtCanvas::TextOut(int x, int y, const std::string& text) {
 }
 
 int QtCanvas::TextWidth(const std::string& text) {
-    const QFontMetrics fm(AktuelleSchrift(), maler_->device());
-    return fm.horizontalAdvance(DarzustellenderText(text));
+    return Metrik().horizontalAdvance(DarzustellenderText(text));
 }
 
 int QtCanvas::TextHeight(const std::string&) {
-    const QFontMetrics fm(AktuelleSchrift(), maler_->device());
-    return fm.height();
+    return Metrik().height();
 }
 
 void QtCanvas::StretchDraw(const Rechteck& r, const std::string& bildname) {

@@ -10,11 +10,14 @@
 
 #include "canvas/Canvas.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QPaintDevice;
@@ -59,7 +62,10 @@ private:
     void Init(int dpiX, int dpiY);
     void SetzeStift(bool mitStift);
     void SetzePinsel(bool mitPinsel);
-    QFont AktuelleSchrift() const;
+    // The Qt font and metrics of the current font; rebuilt only when name, size or style
+    // changed since the last call.
+    const QFont& AktuelleSchrift();
+    const QFontMetrics& Metrik();
     QString DarzustellenderText(const std::string& text) const;
 
     std::unique_ptr<QPainter> eigener_;
@@ -67,6 +73,13 @@ private:
     int dpiX_ = 96;
     int dpiY_ = 96;
     BildQuelle bilder_;
+    struct Schriftcache {
+        std::string name;
+        int groesse = 0;
+        int stil = -1;
+        QFont font;
+        std::optional<QFontMetrics> metrik;
+    } cache_;
 };
 
 // The installed font that stands for a font name of the drawing code.
