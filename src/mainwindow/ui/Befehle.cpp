@@ -2,6 +2,7 @@
 
 #include "design/Bemessung.h"
 #include "design/Plausibilitaet.h"
+#include "dxf/ui/DxfBefehle.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Ergebnisliste.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -28,6 +30,8 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
     connect(a.eingabebaum, &QAction::triggered, this, &TBefehle::EingabebaumUmschalten);
     connect(a.berechnung, &QAction::triggered, this, &TBefehle::Berechnung);
     connect(a.systemeingabe, &QAction::triggered, this, &TBefehle::Systemeingabe);
+    connect(a.dxfBewehrung, &QAction::triggered, this, [this] { DxfBewehrung(false); });
+    connect(a.dxfDorn, &QAction::triggered, this, &TBefehle::DxfDorn);
     connect(&fenster.Positionswahl(), &QSpinBox::valueChanged, this, &TBefehle::PositionWaehlen);
     connect(&fenster.Baum(), &TEingabebaum::befehl, this, &TBefehle::BaumBefehl);
     connect(&fenster.Baum(), &TEingabebaum::positionGewaehlt, this,
@@ -302,6 +306,21 @@ void TBefehle::KommandozeileOeffnen() {
         return;
     }
     OeffneProjekt(QString::fromStdString(programm_.Kommandozeile));
+}
+
+// ---------------------------------------------------------------- DXF export
+
+void TBefehle::DxfBewehrung(bool zeigen) {
+    BefehlDxfBewehrung(programm_.plattform(), programm_.AktAnwendung(),
+                       zeigen ? DxfExportModus::Zeigen : DxfExportModus::Speichern, &fenster_);
+}
+
+void TBefehle::DxfDorn() {
+    // The prepared drawings lie in "CAD files" beside the program.
+    const std::filesystem::path ordner =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    BefehlDxfDorn(programm_.plattform(), ordner, programm_.AktAnwendung().cErgebnisse.TAktDorn,
+                  &fenster_);
 }
 
 } // namespace vsk

@@ -32,6 +32,10 @@ public:
     bool OeffneProjekt(const QString& pfad);
     // The command-line project file, on the first activation of the window.
     void KommandozeileOeffnen();
+    // "DXF Export - &Reinforcement" (zeigen false) and the sketch pop-up "DXF-Export"
+    // (zeigen true); "DXF Export - &Connector".
+    void DxfBewehrung(bool zeigen);
+    void DxfDorn();
 
 private:
     TfrmHauptMaske& fenster_;

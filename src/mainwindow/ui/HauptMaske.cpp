@@ -17,6 +17,7 @@
 #include "shell/ui/Programm.h"
 #include "sketches/Skizzen.h"
 #include "sketches/ui/FarbeinstellungFenster.h"
+#include "sketches/ui/ZoomFenster.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -102,6 +103,13 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     setCentralWidget(splVertikal_);
 
     BaueStatusleiste();
+    zoom_ = new TfrmZoom(this);
+    zoom_->SetzeZeichner([this](Canvas& c, const Rechteck& r) { ZeichneAktuelleSkizze(c, r); });
+    zoom_->SetzeAktivierung([this] {
+        if (programm_.HatModell()) {
+            programm_.AktModell().TTempFlag = 0;
+        }
+    });
     BaueSkizzenmenue();
 
     // Commands whose windows come with later parts of the program stay disabled.
@@ -117,8 +125,6 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
                 a.stuecklisteAnzeigen,
                 a.stuecklisteHinzufuegen,
                 a.vorschau,
-                a.dxfDorn,
-                a.dxfBewehrung,
                 a.exportDatei,
                 a.exportZwischenablage,
                 a.hilfeInhalt,
@@ -370,9 +376,17 @@ void TfrmHauptMaske::BaueSkizzenmenue() {
     skizzenMenue_->setObjectName(QStringLiteral("popmnuSkizze"));
     const std::array<QString, 4> texte{tr("Sketch to &Clipborad"), tr("Save sketch in file"),
                                        tr("Represent sketch as full picture"), tr("DXF-Export")};
-    for (const QString& t : texte) {
-        skizzenMenue_->addAction(t)->setEnabled(false); // their commands come later
+    std::array<QAction*, 4> eintraege{};
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        eintraege[i] = skizzenMenue_->addAction(texte[i]);
+        eintraege[i]->setEnabled(false); // the picture commands come later
     }
+    eintraege[2]->setObjectName(QStringLiteral("popmnuVollbild"));
+    eintraege[2]->setEnabled(true);
+    connect(eintraege[2], &QAction::triggered, this, [this] { zoom_->ZeigeBei(this); });
+    popmnuDxf_ = eintraege[3];
+    popmnuDxf_->setObjectName(QStringLiteral("popmnuDXF"));
+    connect(popmnuDxf_, &QAction::triggered, this, [this] { befehle_->DxfBewehrung(true); });
 }
 
 QLabel& TfrmHauptMaske::Statusfeld(int i) {
@@ -441,6 +455,7 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
     Freigabe(ak.dxfBewehrung, R);
     Freigabe(ak.dxfDorn, R);
     tbBewehrung_->setEnabled(R);
+    Freigabe(popmnuDxf_, R);
     knopfExport_->setVisible(P);
     knopfZwischenablage_->setVisible(P);
     knopfZurueck_->setVisible(P);
@@ -532,13 +547,22 @@ void TfrmHauptMaske::ZeichneSkizze() {
     QImage& bild = skizze_->Bitmap();
     {
         QtCanvas canvas(bild);
-        const Zeichenkontext kontext{programm_.AktModell(), programm_.AktAnwendung(),
-                                     programm_.Farben(), programm_.Linienbreite,
-                                     programm_.Trenner()};
-        vsk::ZeichneSkizze(canvas, Rechteck{0, 0, bild.width(), bild.height()}, kontext,
-                           programm_.AktModell().TSkizzeAnzeige);
+        ZeichneAktuelleSkizze(canvas, Rechteck{0, 0, bild.width(), bild.height()});
     }
     skizze_->update();
+    // The enlarged copy follows every redraw (it draws only while shown).
+    if (zoom_ != nullptr) {
+        zoom_->Neuzeichnen();
+    }
+}
+
+void TfrmHauptMaske::ZeichneAktuelleSkizze(Canvas& canvas, const Rechteck& rechteck) {
+    if (!programm_.HatModell() || !programm_.HatFarben()) {
+        return;
+    }
+    const Zeichenkontext kontext{programm_.AktModell(), programm_.AktAnwendung(),
+                                 programm_.Farben(), programm_.Linienbreite, programm_.Trenner()};
+    vsk::ZeichneSkizze(canvas, rechteck, kontext, programm_.AktModell().TSkizzeAnzeige);
 }
 
 void TfrmHauptMaske::Groessenanpassung() {

@@ -25,7 +25,10 @@ class QWindow;
 
 namespace vsk {
 
+class Canvas;
+struct Rechteck;
 class Programm;
+class TfrmZoom;
 class TBefehle;
 class TEingabebaum;
 class TEingabePanel;
@@ -89,6 +92,8 @@ public:
     QPlainTextEdit& Hinweisbox() { return *hinweise_; }
     const THauptAktionen& Aktionen() const { return *aktionen_; }
     QLabel& Statusfeld(int i);
+    // The zoom window frmZoom (non-modal, created with the main window).
+    TfrmZoom& Zoomfenster() { return *zoom_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -111,6 +116,8 @@ private:
     void Freigabe(QAction* aktion, bool regel);
     bool Tastatur(QKeyEvent* taste);
     void SkizzenArtGewaehlt(int art);
+    // The current sketch into the rectangle: the sketch image and the zoom window.
+    void ZeichneAktuelleSkizze(Canvas& canvas, const Rechteck& rechteck);
     void AnwendungsfallGezeigt(int fall);
 
     Programm& programm_;
@@ -147,6 +154,8 @@ private:
     TErgebnisliste* ergebnisliste_ = nullptr;
     TVorschau* vorschau_ = nullptr;
     QMenu* skizzenMenue_ = nullptr;
+    QAction* popmnuDxf_ = nullptr;
+    TfrmZoom* zoom_ = nullptr;
     std::array<QLabel*, 3> status_{};
     QAction* tbBewehrung_ = nullptr;
 
