@@ -1,5 +1,7 @@
 #include "model/ProjektLesen.h"
 
+#include <limits>
+
 #include "design/Katalog.h"
 #include "model/Anwendung.h"
 #include "model/Belastung.h"
@@ -12,6 +14,8 @@
 #include "model/Stueckliste.h"
 #include "model/XmlBaum.h"
 #include "shell/Zahlen.h"
+
+#include <limits>
 
 namespace vsk {
 
@@ -39,6 +43,13 @@ bool LeseIntegerText(const std::string& text, std::int64_t& wert) {
 bool LeseRealText(const std::string& text, double& wert) {
     auto zahl = LeseZahlBeliebigerTrenner(text);
     if (!zahl) {
+        // The writer spells values that are not finite like this; a saved file must open.
+        if (text == "INF" || text == "-INF" || text == "NAN") {
+            wert = text == "NAN"   ? std::numeric_limits<double>::quiet_NaN()
+                   : text == "INF" ? std::numeric_limits<double>::infinity()
+                                   : -std::numeric_limits<double>::infinity();
+            return true;
+        }
         return false;
     }
     wert = *zahl;

@@ -5,9 +5,9 @@
 #include "model/Modell.h"
 
 #include "ModellText.h"
-#include "support/VollesModell.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
+#include "support/VollesModell.h"
 
 #include <gtest/gtest.h>
 
@@ -145,6 +145,21 @@ TEST(Projektdatei, FileWrittenWithCommaOpensWithPointAndViceVersa) {
     TKModell zurueck;
     ASSERT_TRUE(LoadProjekt(zurueck, dir / "punkt.VSK", komma));
     EXPECT_TRUE(test::GleicheFelder(zurueck, original));
+}
+
+TEST(Projektdatei, ValuesThatAreNotFiniteStillOpen) {
+    TempDir dir;
+    TKModell original = test::VollesModell(1);
+    original.Anwendung(1).TGammaMs = std::numeric_limits<double>::infinity();
+    original.Anwendung(1).cGeometrie.TWandDicke = -std::numeric_limits<double>::infinity();
+    original.Anwendung(1).cGeometrie.TNutzhoehe = std::numeric_limits<double>::quiet_NaN();
+    PlattformDouble p;
+    ASSERT_TRUE(SaveProjekt(original, dir / "x.VSK", p));
+    TKModell gelesen;
+    ASSERT_TRUE(LoadProjekt(gelesen, dir / "x.VSK", p));
+    EXPECT_EQ(gelesen.Anwendung(1).TGammaMs, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(gelesen.Anwendung(1).cGeometrie.TWandDicke, -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(gelesen.Anwendung(1).cGeometrie.TNutzhoehe));
 }
 
 TEST(Projektdatei, SavingChangesOnlyTheFileName) {
