@@ -271,6 +271,17 @@ private slots:
             const QString datei = QStringLiteral(VSK_BILDER "/dxf-anzeige.png");
             QVERIFY(f->grab().save(datei));
             qInfo("screenshot: %s", qPrintable(datei));
+            // Closer: the section, zoomed in around its centre.
+            Zoom_panel& z = f->ZoomBox();
+            const ZoomAbbildung& a = z.Abbildung();
+            QTest::mouseClick(&z.Malflaeche(), Qt::LeftButton, {},
+                              QPoint(a.BildX(350), a.BildY(-400)));
+            QTest::mouseDClick(&z.Malflaeche(), Qt::LeftButton, {},
+                               QPoint(a.BildX(350), a.BildY(-400)));
+            for (int i = 0; i < 6; ++i) {
+                z.ZoomIn();
+            }
+            QVERIFY(f->grab().save(QStringLiteral(VSK_BILDER "/dxf-anzeige-zoom.png")));
             gesehen = true;
             QTest::mouseClick(Element<QPushButton>(*f, "BitBtnZurueck"), Qt::LeftButton);
         });
