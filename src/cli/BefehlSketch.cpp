@@ -1,7 +1,7 @@
 // vsk-cli sketch: one sketch of a position, designed first as the Calculation command
-// does, drawn into a PNG or SVG picture.
+// does, written as a picture file by the same code as the windows' picture export.
 
-#include "canvas/qt/QtCanvas.h"
+#include "canvas/qt/Bilddatei.h"
 #include "cli/Befehle.h"
 #include "design/Bemessung.h"
 #include "design/Katalog.h"
@@ -11,13 +11,11 @@
 #include "shell/Zahlen.h"
 #include "shell/qt/QtPlattform.h"
 #include "sketches/Skizzen.h"
+#include "sketches/qt/Exportbilder.h"
 
 #include <QCoreApplication>
 #include <QImage>
-#include <QSvgGenerator>
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -36,7 +34,9 @@ struct Optionen {
     int art = -1;
     int breite = 800;
     int hoehe = 600;
+    bool quadranten = false;
     std::string ausgabe;
+    Bildtyp format = Bildtyp::Png;
 };
 
 std::optional<int> LeseTyp(const std::string& text) {
@@ -92,13 +92,6 @@ bool LeseGroesse(const std::string& text, int& breite, int& hoehe) {
     return true;
 }
 
-std::string Endung(const std::string& pfad) {
-    std::string e = std::filesystem::path(pfad).extension().string();
-    std::transform(e.begin(), e.end(), e.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return e;
-}
-
 // An empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
     for (std::size_t i = 0; i < argumente.size(); ++i) {
@@ -134,6 +127,8 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
             if (!w || !LeseGroesse(*w, o.breite, o.hoehe)) {
                 return "--size needs WIDTHxHEIGHT, each 16 to 10000 pixels";
             }
+        } else if (a == "--quadrants") {
+            o.quadranten = true;
         } else if (a == "-o" || a == "--output") {
             auto w = wert();
             if (!w || w->empty()) {
@@ -149,53 +144,42 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
     if (o.datei.empty()) {
         return "a project file is needed";
     }
+    if (o.quadranten && o.art < 0) {
+        o.art = SkizzeAnsicht;
+    }
     if (o.art < 0) {
         return "--kind is needed";
     }
+    if (o.quadranten && (o.art < SkizzeAnsicht || o.art > SkizzeReihe)) {
+        return "--quadrants needs a result sketch (view, plan, section or row)";
+    }
     if (o.ausgabe.empty()) {
-        return "-o OUT.png or -o OUT.svg is needed";
+        return "-o OUT.emf|.bmp|.jpg|.png|.svg is needed";
     }
-    if (Endung(o.ausgabe) != ".png" && Endung(o.ausgabe) != ".svg") {
-        return "the output file must end in .png or .svg";
+    const auto typ = BildtypZurEndung(
+        QString::fromStdString(std::filesystem::path(o.ausgabe).extension().string()));
+    if (!typ) {
+        return "the output file must end in .emf, .bmp, .jpg, .png or .svg";
     }
+    o.format = *typ;
     return {};
 }
 
-void Zeichne(Canvas& c, const Optionen& o, const Zeichenkontext& k) {
-    const Rechteck r{0, 0, o.breite, o.hoehe};
-    if (o.art == kLastbild) {
-        ZeichneLastbild(c, r, k);
-    } else {
-        ZeichneSkizze(c, r, k, o.art);
+// The sketch as the main window shows it, or the four-quadrant picture of its export.
+Vektorzeichnung Zeichnung(const Optionen& o, const Zeichenkontext& k) {
+    if (o.quadranten) {
+        return SkizzenVektorbild(k, o.art, o.breite, o.hoehe);
     }
-}
-
-bool Schreibe(const Optionen& o, const Zeichenkontext& k) {
-    if (Endung(o.ausgabe) == ".svg") {
-        QSvgGenerator svg;
-        svg.setFileName(QString::fromStdString(o.ausgabe));
-        svg.setSize(QSize(o.breite, o.hoehe));
-        svg.setViewBox(QRect(0, 0, o.breite, o.hoehe));
-        svg.setResolution(96);
-        svg.setTitle(QStringLiteral("VSK sketch"));
-        {
-            QtCanvas c(svg, 96, 96);
-            if (!c.Maler().isActive()) {
-                return false;
-            }
-            Zeichne(c, o, k);
-        }
-        return std::filesystem::exists(o.ausgabe);
-    }
-    QImage bild(o.breite, o.hoehe, QImage::Format_RGB32);
-    bild.setDotsPerMeterX(3780); // 96 dpi
-    bild.setDotsPerMeterY(3780);
-    bild.fill(Qt::white);
-    {
-        QtCanvas c(bild, 96, 96);
-        Zeichne(c, o, k);
-    }
-    return bild.save(QString::fromStdString(o.ausgabe), "PNG");
+    return {o.breite, o.hoehe,
+            [&o, &k](Canvas& c) {
+                const Rechteck r{0, 0, o.breite, o.hoehe};
+                if (o.art == kLastbild) {
+                    ZeichneLastbild(c, r, k);
+                } else {
+                    ZeichneSkizze(c, r, k, o.art);
+                }
+            },
+            {}};
 }
 
 int Sketch(const Argumente& argumente) {
@@ -243,8 +227,12 @@ int Sketch(const Argumente& argumente) {
     const TKFarbe farben;
     int linienbreite = 1;
     const Zeichenkontext k{modell, position, farben, linienbreite, plattform.Dezimaltrenner()};
-    if (!Schreibe(o, k)) {
-        std::cerr << "vsk-cli sketch: cannot write \"" << o.ausgabe << "\"\n";
+    const Vektorzeichnung zeichnung = Zeichnung(o, k);
+    const bool bitmap = o.format == Bildtyp::Bmp || o.format == Bildtyp::Jpeg || o.format == Bildtyp::Png;
+    const Bildergebnis e =
+        BildSpeichern(bitmap ? AlsBitmap(zeichnung) : QImage(), zeichnung, o.ausgabe, o.format);
+    if (!e.ok) {
+        std::cerr << "vsk-cli sketch: " << e.fehler.toStdString() << "\n";
         return 1;
     }
     std::cout << o.ausgabe << ": " << DornName(position.cErgebnisse.TAktDorn) << ", position "
@@ -257,10 +245,12 @@ int Sketch(const Argumente& argumente) {
 Befehl BefehlSketch() {
     return {"sketch",
             "  sketch FILE [--position N] [--type I] --kind view|plan|section|row|system|load\n"
-            "         [--size WxH] -o OUT.png|OUT.svg\n"
+            "         [--size WxH] [--quadrants] -o OUT.emf|.bmp|.jpg|.png|.svg\n"
             "      design the position (default: the project's current one) and draw one sketch\n"
             "      of the recommended type, or of type I (0-18 or a name), 800x600 unless given;\n"
-            "      system is the input system sketch of the project's input type\n",
+            "      system is the input system sketch of the project's input type;\n"
+            "      --quadrants: the 1000x1000 picture of the window's vector export (view,\n"
+            "      section, plan view, and the row unless the load is a point load)\n",
             Sketch};
 }
 

@@ -53,7 +53,8 @@ pruefe("Top: " in svg and 'width="800' in svg, "svg: labels and size")
 
 # Usage errors: exit 2, nothing written.
 for argumente in (["--kind", "views", "-o", aus / "x.png"],
-                  ["--kind", "view", "-o", aus / "x.jpg"],
+                  ["--kind", "view", "-o", aus / "x.gif"],
+                  ["--kind", "system", "--quadrants", "-o", aus / "x.png"],
                   ["--kind", "view", "--size", "10x10", "-o", aus / "x.png"],
                   ["--kind", "view", "--type", "19", "-o", aus / "x.png"],
                   ["--kind", "view", "--position", 4, "-o", aus / "x.png"],
@@ -62,13 +63,26 @@ for argumente in (["--kind", "views", "-o", aus / "x.png"],
     r = lauf(referenz, *argumente)
     pruefe(r.returncode == 2 and r.stderr.startswith("vsk-cli sketch: "),
            f"usage {argumente}: {r.returncode} {r.stderr}")
-pruefe(not (aus / "x.png").exists() and not (aus / "x.jpg").exists(), "usage: nothing written")
+pruefe(not (aus / "x.png").exists() and not (aus / "x.gif").exists(), "usage: nothing written")
+
+# Every picture type of the window's export; the quadrant picture is 1000 x 1000.
+koepfe = {"emf": b"\x01\x00\x00\x00", "bmp": b"BM", "jpg": b"\xff\xd8\xff", "png": b"\x89PNG",
+          "svg": b"<?xml"}
+for endung, kopf in koepfe.items():
+    ziel = aus / f"quadranten.{endung}"
+    r = lauf(referenz, "--position", 3, "--kind", "plan", "--quadrants", "-o", ziel)
+    pruefe(r.returncode == 0 and ziel.read_bytes().startswith(kopf), f"{endung}: {r.stderr}")
+pruefe(png_groesse(aus / "quadranten.png") == (1000, 1000), "quadrants: 1000x1000")
+emf = (aus / "quadranten.emf").read_bytes()
+# The frame (0.01 mm) is the picture at 96 dpi: 1000 px = 264.58 mm.
+pruefe(emf[40:44] == b" EMF" and int.from_bytes(emf[32:36], "little") == 26458,
+       "emf: header, frame 1000 px wide")
 
 # A file that cannot be read, an output that cannot be written: exit 1.
 r = lauf(aus / "fehlt.VSK", "--kind", "view", "-o", aus / "y.png")
 pruefe(r.returncode == 1, f"missing file: {r.returncode}")
 r = lauf(referenz, "--kind", "view", "-o", aus / "kein" / "ordner" / "y.png")
-pruefe(r.returncode == 1 and "cannot write" in r.stderr, f"unwritable: {r.returncode} {r.stderr}")
+pruefe(r.returncode == 1 and "cannot be written" in r.stderr, f"unwritable: {r.returncode} {r.stderr}")
 
 for f in fehler:
     print("FAIL", f)

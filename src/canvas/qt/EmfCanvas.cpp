@@ -1,0 +1,343 @@
+#include "canvas/qt/EmfCanvas.h"
+
+#include "canvas/Symbolschrift.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <vector>
+
+// The writer's headers bring Windows-style macros; they must not touch the names above.
+#include <libEMF/emf.h>
+#undef min
+#undef max
+#undef TextOut
+#undef CreateFont
+
+namespace vsk {
+
+namespace {
+
+// The writer's reference device: 1024 x 768 pixels on 320 x 240 mm.
+constexpr double kReferenzPixelProMm = 1024.0 / 320.0;
+
+int Gerundet(double wert) {
+    return static_cast<int>(std::lround(wert));
+}
+
+bool IstSymbol(const std::string& name) {
+    return QString::fromStdString(name).compare(QLatin1String("Symbol"), Qt::CaseInsensitive) ==
+           0;
+}
+
+// Text in the font's own code: Symbol text keeps its code page bytes (the reader maps
+// the font), every other text is UTF-8.
+std::vector<WCHAR> Zeichen(const std::string& text, bool symbol) {
+    std::vector<WCHAR> z;
+    if (symbol) {
+        for (const unsigned char ch : text) {
+            z.push_back(static_cast<WCHAR>(ch));
+        }
+    } else {
+        const QString q = QString::fromStdString(text);
+        for (const QChar ch : q) {
+            z.push_back(static_cast<WCHAR>(ch.unicode()));
+        }
+    }
+    return z;
+}
+
+} // namespace
+
+struct EmfCanvas::Datei {
+    QTemporaryDir ordner;
+    QString pfad;
+    HDC dc = 0;
+    HPEN stift = 0;
+    std::optional<Stift> stiftWert;
+    HBRUSH pinsel = 0;
+    std::optional<Farbe> pinselFarbe;
+    HFONT schrift = 0;
+    std::optional<Schrift> schriftWert;
+};
+
+EmfCanvas::EmfCanvas(int breite, int hoehe, int dpi)
+    : breite_(std::max(1, breite)), hoehe_(std::max(1, hoehe)), dpi_(dpi > 0 ? dpi : 96),
+      datei_(std::make_unique<Datei>()) {
+    if (!datei_->ordner.isValid()) {
+        return;
+    }
+    datei_->pfad = datei_->ordner.filePath(QStringLiteral("bild.emf"));
+    const double mmB = breite_ * 25.4 / dpi_;
+    const double mmH = hoehe_ * 25.4 / dpi_;
+    // Frame in 0.01 mm: the whole picture, else readers clip it to the reference device.
+    const RECT rahmen{0, 0, Gerundet(mmB * 100.0), Gerundet(mmH * 100.0)};
+    const QByteArray name = QFile::encodeName(datei_->pfad);
+    datei_->dc = CreateEnhMetaFileA(0, name.constData(), &rahmen, "VSK\0picture\0");
+    if (datei_->dc == 0) {
+        return;
+    }
+    SetMapMode(datei_->dc, MM_ANISOTROPIC);
+    SetWindowOrgEx(datei_->dc, 0, 0, nullptr);
+    SetWindowExtEx(datei_->dc, breite_, hoehe_, nullptr);
+    SetViewportOrgEx(datei_->dc, 0, 0, nullptr);
+    SetViewportExtEx(datei_->dc, Gerundet(mmB * kReferenzPixelProMm),
+                     Gerundet(mmH * kReferenzPixelProMm), nullptr);
+    SetBkMode(datei_->dc, TRANSPARENT);
+    SetTextAlign(datei_->dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+}
+
+EmfCanvas::~EmfCanvas() {
+    if (Offen()) {
+        const HENHMETAFILE mf = CloseEnhMetaFile(datei_->dc);
+        if (mf != 0) {
+            DeleteEnhMetaFile(mf);
+        }
+    }
+}
+
+bool EmfCanvas::Offen() const {
+    return datei_->dc != 0;
+}
+
+std::optional<QByteArray> EmfCanvas::Abschliessen() {
+    if (!Offen()) {
+        return std::nullopt;
+    }
+    Datei& d = *datei_;
+    SelectObject(d.dc, GetStockObject(BLACK_PEN));
+    SelectObject(d.dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(d.dc, GetStockObject(SYSTEM_FONT));
+    for (HGDIOBJ h : {static_cast<HGDIOBJ>(d.stift), static_cast<HGDIOBJ>(d.pinsel),
+                      static_cast<HGDIOBJ>(d.schrift)}) {
+        if (h != 0) {
+            DeleteObject(h);
+        }
+    }
+    const HENHMETAFILE mf = CloseEnhMetaFile(d.dc);
+    d.dc = 0;
+    if (mf == 0) {
+        return std::nullopt;
+    }
+    DeleteEnhMetaFile(mf);
+    QFile f(d.pfad);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray daten = f.readAll();
+    // An EMF starts with its header record (type 1) and has " EMF" at offset 40.
+    if (daten.size() < 88 || daten.mid(40, 4) != QByteArray(" EMF")) {
+        return std::nullopt;
+    }
+    return daten;
+}
+
+void EmfCanvas::StiftWaehlen(bool mitStift) {
+    Datei& d = *datei_;
+    if (!mitStift) {
+        SelectObject(d.dc, GetStockObject(NULL_PEN));
+        d.stiftWert.reset();
+        return;
+    }
+    if (d.stiftWert == stift) {
+        return;
+    }
+    const int breite = std::max(1, std::abs(stift.breite));
+    const int art = stift.art == Stiftart::Gepunktet && breite == 1 ? PS_DOT : PS_SOLID;
+    const HPEN neu = CreatePen(art, breite, stift.farbe);
+    SelectObject(d.dc, neu);
+    if (d.stift != 0) {
+        DeleteObject(d.stift);
+    }
+    d.stift = neu;
+    d.stiftWert = stift;
+}
+
+void EmfCanvas::PinselWaehlen(bool mitPinsel) {
+    Datei& d = *datei_;
+    if (!mitPinsel || pinsel.art == Pinselart::Leer) {
+        SelectObject(d.dc, GetStockObject(NULL_BRUSH));
+        d.pinselFarbe.reset();
+        return;
+    }
+    if (d.pinselFarbe == pinsel.farbe) {
+        return;
+    }
+    const HBRUSH neu = CreateSolidBrush(pinsel.farbe);
+    SelectObject(d.dc, neu);
+    if (d.pinsel != 0) {
+        DeleteObject(d.pinsel);
+    }
+    d.pinsel = neu;
+    d.pinselFarbe = pinsel.farbe;
+}
+
+void EmfCanvas::FillRect(const Rechteck& r) {
+    if (!Offen() || pinsel.art == Pinselart::Leer || r.left == r.right || r.top == r.bottom) {
+        return;
+    }
+    StiftWaehlen(false);
+    PinselWaehlen(true);
+    ::Rectangle(datei_->dc, std::min(r.left, r.right), std::min(r.top, r.bottom),
+                std::max(r.left, r.right), std::max(r.top, r.bottom));
+}
+
+void EmfCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (!Offen() || x1 == x2 || y1 == y2) {
+        return;
+    }
+    StiftWaehlen(true);
+    PinselWaehlen(true);
+    ::Rectangle(datei_->dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
+                std::max(y1, y2));
+}
+
+void EmfCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (!Offen() || x1 == x2 || y1 == y2) {
+        return;
+    }
+    StiftWaehlen(true);
+    PinselWaehlen(true);
+    ::Ellipse(datei_->dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
+              std::max(y1, y2));
+}
+
+void EmfCanvas::RoundRect(int x1, int y1, int x2, int y2, int ew, int eh) {
+    if (!Offen() || x1 == x2 || y1 == y2) {
+        return;
+    }
+    // The writer has no rounded rectangle: a polygon with quarter-ellipse corners.
+    const double l = std::min(x1, x2), t = std::min(y1, y2);
+    const double r = std::max(x1, x2) - 1, b = std::max(y1, y2) - 1;
+    const double rx = std::min(std::abs(ew) / 2.0, (r - l) / 2.0);
+    const double ry = std::min(std::abs(eh) / 2.0, (b - t) / 2.0);
+    constexpr int kSchritte = 8;
+    std::vector<POINT> punkte;
+    const double mitte[4][2] = {{r - rx, t + ry}, {l + rx, t + ry}, {l + rx, b - ry}, {r - rx, b - ry}};
+    for (int ecke = 0; ecke < 4; ++ecke) {
+        for (int i = 0; i <= kSchritte; ++i) {
+            const double w = (ecke * 90.0 + i * 90.0 / kSchritte) * std::numbers::pi / 180.0;
+            punkte.push_back({Gerundet(mitte[ecke][0] + rx * std::cos(w)),
+                              Gerundet(mitte[ecke][1] - ry * std::sin(w))});
+        }
+    }
+    StiftWaehlen(true);
+    PinselWaehlen(true);
+    ::Polygon(datei_->dc, punkte.data(), static_cast<INT>(punkte.size()));
+}
+
+void EmfCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    if (!Offen() || x1 == x2 || y1 == y2) {
+        return;
+    }
+    StiftWaehlen(true);
+    ::Arc(datei_->dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), x3,
+          y3, x4, y4);
+}
+
+void EmfCanvas::Linie(Punkt von, Punkt bis) {
+    if (!Offen()) {
+        return;
+    }
+    StiftWaehlen(true);
+    ::MoveToEx(datei_->dc, von.x, von.y, nullptr);
+    ::LineTo(datei_->dc, bis.x, bis.y);
+}
+
+QFont EmfCanvas::Messschrift() const {
+    QFont f(QtSchriftname(schrift.name));
+    f.setPixelSize(std::max(1, SchriftPixel(std::abs(schrift.groesse), dpi_)));
+    f.setBold((schrift.stil & Fett) != 0);
+    f.setItalic((schrift.stil & Kursiv) != 0);
+    f.setUnderline((schrift.stil & Unterstrichen) != 0);
+    f.setKerning(false);
+    return f;
+}
+
+void EmfCanvas::TextOut(int x, int y, const std::string& text) {
+    if (!Offen() || text.empty()) {
+        return;
+    }
+    Datei& d = *datei_;
+    const bool symbol = IstSymbol(schrift.name);
+    if (d.schriftWert != schrift) {
+        std::vector<WCHAR> name = Zeichen(symbol ? "Symbol" : schrift.name, false);
+        name.resize(std::min<std::size_t>(name.size(), LF_FACESIZE - 1));
+        name.push_back(0);
+        const HFONT neu = ::CreateFontW(
+            -std::max(1, SchriftPixel(std::abs(schrift.groesse), dpi_)), 0, schrift.winkel,
+            schrift.winkel, (schrift.stil & Fett) != 0 ? FW_BOLD : FW_NORMAL,
+            (schrift.stil & Kursiv) != 0, (schrift.stil & Unterstrichen) != 0, 0,
+            symbol ? SYMBOL_CHARSET : ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, name.data());
+        SelectObject(d.dc, neu);
+        if (d.schrift != 0) {
+            DeleteObject(d.schrift);
+        }
+        d.schrift = neu;
+        d.schriftWert = schrift;
+    }
+    SetTextColor(d.dc, schrift.farbe);
+    if (pinsel.art == Pinselart::Voll) {
+        SetBkMode(d.dc, OPAQUE);
+        SetBkColor(d.dc, pinsel.farbe);
+    } else {
+        SetBkMode(d.dc, TRANSPARENT);
+    }
+    // The advance of every character as the screen canvas measures it, so readers with
+    // other font metrics still place the text as laid out.
+    const QFontMetrics fm(Messschrift());
+    const QString angezeigt =
+        QString::fromStdString(symbol ? SymbolNachUnicode(text) : text);
+    std::vector<WCHAR> zeichen = Zeichen(text, symbol);
+    std::vector<INT> abstaende;
+    if (static_cast<std::size_t>(angezeigt.size()) == zeichen.size()) {
+        for (const QChar ch : angezeigt) {
+            abstaende.push_back(fm.horizontalAdvance(ch));
+        }
+    }
+    ExtTextOutW(d.dc, x, y, 0, nullptr, zeichen.data(), static_cast<UINT>(zeichen.size()),
+                abstaende.empty() ? nullptr : abstaende.data());
+}
+
+int EmfCanvas::TextWidth(const std::string& text) {
+    const QFontMetrics fm(Messschrift());
+    return fm.horizontalAdvance(
+        QString::fromStdString(IstSymbol(schrift.name) ? SymbolNachUnicode(text) : text));
+}
+
+int EmfCanvas::TextHeight(const std::string&) {
+    const QFontMetrics fm(Messschrift());
+    return fm.height();
+}
+
+void EmfCanvas::StretchDraw(const Rechteck& r, const std::string& bildname) {
+    if (!Offen() || !bilder_) {
+        return;
+    }
+    const QImage quelle = bilder_(bildname);
+    if (quelle.isNull() || r.left == r.right || r.top == r.bottom) {
+        return;
+    }
+    // A bottom-up 32-bit DIB, the layout every reader knows.
+    const QImage bild = quelle.convertToFormat(QImage::Format_RGB32).mirrored();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = bild.width();
+    info.bmiHeader.biHeight = bild.height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(bild.sizeInBytes());
+    StretchDIBits(datei_->dc, std::min(r.left, r.right), std::min(r.top, r.bottom),
+                  std::abs(r.right - r.left), std::abs(r.bottom - r.top), 0, 0, bild.width(),
+                  bild.height(), bild.constBits(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+} // namespace vsk
