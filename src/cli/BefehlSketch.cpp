@@ -170,7 +170,8 @@ Vektorzeichnung Zeichnung(const Optionen& o, const Zeichenkontext& k) {
     if (o.quadranten) {
         return SkizzenVektorbild(k, o.art, o.breite, o.hoehe);
     }
-    return {o.breite, o.hoehe,
+    return {o.breite,
+            o.hoehe,
             [&o, &k](Canvas& c) {
                 const Rechteck r{0, 0, o.breite, o.hoehe};
                 if (o.art == kLastbild) {
@@ -228,7 +229,8 @@ int Sketch(const Argumente& argumente) {
     int linienbreite = 1;
     const Zeichenkontext k{modell, position, farben, linienbreite, plattform.Dezimaltrenner()};
     const Vektorzeichnung zeichnung = Zeichnung(o, k);
-    const bool bitmap = o.format == Bildtyp::Bmp || o.format == Bildtyp::Jpeg || o.format == Bildtyp::Png;
+    const bool bitmap =
+        o.format == Bildtyp::Bmp || o.format == Bildtyp::Jpeg || o.format == Bildtyp::Png;
     const Bildergebnis e =
         BildSpeichern(bitmap ? AlsBitmap(zeichnung) : QImage(), zeichnung, o.ausgabe, o.format);
     if (!e.ok) {

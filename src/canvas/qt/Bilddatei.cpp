@@ -37,8 +37,8 @@ std::optional<QByteArray> Kodiert(const QImage& bitmap, const char* format) {
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
     // JPEG with the writer's default quality; BMP without an alpha channel.
-    const QImage bild = bitmap.hasAlphaChannel() ? bitmap.convertToFormat(QImage::Format_RGB32)
-                                                 : bitmap;
+    const QImage bild =
+        bitmap.hasAlphaChannel() ? bitmap.convertToFormat(QImage::Format_RGB32) : bitmap;
     if (!bild.save(&puffer, format)) {
         return std::nullopt;
     }
@@ -48,7 +48,12 @@ std::optional<QByteArray> Kodiert(const QImage& bitmap, const char* format) {
 QString Schreiben(const std::filesystem::path& datei, const QByteArray& daten) {
     const QString name = QString::fromStdString(datei.string());
     const QFileInfo info(name);
-    if (info.exists() && !info.isWritable()) {
+    // The permission bits, not access(): a write-protected file stays so even for root.
+    std::error_code fehler;
+    const auto rechte = std::filesystem::status(datei, fehler).permissions();
+    const bool geschuetzt =
+        !fehler && (rechte & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+    if (info.exists() && (!info.isWritable() || geschuetzt)) {
         return Tr("The file \"%1\" is write-protected.").arg(name);
     }
     QSaveFile f(name);

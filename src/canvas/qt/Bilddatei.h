@@ -68,8 +68,7 @@ QByteArray AlsSvg(const Vektorzeichnung& vektor);
 QImage AlsBitmap(const Vektorzeichnung& vektor);
 
 // The clipboard content: the bitmap, and the drawing as "image/svg+xml" beside it.
-std::unique_ptr<QMimeData> Zwischenablagedaten(const QImage& bitmap,
-                                               const Vektorzeichnung& vektor);
+std::unique_ptr<QMimeData> Zwischenablagedaten(const QImage& bitmap, const Vektorzeichnung& vektor);
 // Replaces the clipboard's content (needs a QGuiApplication).
 void BildInZwischenablage(const QImage& bitmap, const Vektorzeichnung& vektor);
 

@@ -32,23 +32,19 @@ int Gerundet(double wert) {
 }
 
 bool IstSymbol(const std::string& name) {
-    return QString::fromStdString(name).compare(QLatin1String("Symbol"), Qt::CaseInsensitive) ==
-           0;
+    return QString::fromStdString(name).compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
 }
 
-// Text in the font's own code: Symbol text keeps its code page bytes (the reader maps
-// the font), every other text is UTF-8.
-std::vector<WCHAR> Zeichen(const std::string& text, bool symbol) {
+// The text's UTF-16 code units. Symbol text keeps its code page (a "\xA3" byte and a
+// UTF-8 "£" are both code 0xA3); the reader maps the font.
+std::vector<WCHAR> Zeichen(const std::string& text) {
+    QString q = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (q.contains(QChar::ReplacementCharacter)) {
+        q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
     std::vector<WCHAR> z;
-    if (symbol) {
-        for (const unsigned char ch : text) {
-            z.push_back(static_cast<WCHAR>(ch));
-        }
-    } else {
-        const QString q = QString::fromStdString(text);
-        for (const QChar ch : q) {
-            z.push_back(static_cast<WCHAR>(ch.unicode()));
-        }
+    for (const QChar ch : q) {
+        z.push_back(static_cast<WCHAR>(ch.unicode()));
     }
     return z;
 }
@@ -194,8 +190,7 @@ void EmfCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     }
     StiftWaehlen(true);
     PinselWaehlen(true);
-    ::Rectangle(datei_->dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
-                std::max(y1, y2));
+    ::Rectangle(datei_->dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
 }
 
 void EmfCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -204,8 +199,7 @@ void EmfCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     }
     StiftWaehlen(true);
     PinselWaehlen(true);
-    ::Ellipse(datei_->dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2),
-              std::max(y1, y2));
+    ::Ellipse(datei_->dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
 }
 
 void EmfCanvas::RoundRect(int x1, int y1, int x2, int y2, int ew, int eh) {
@@ -219,7 +213,8 @@ void EmfCanvas::RoundRect(int x1, int y1, int x2, int y2, int ew, int eh) {
     const double ry = std::min(std::abs(eh) / 2.0, (b - t) / 2.0);
     constexpr int kSchritte = 8;
     std::vector<POINT> punkte;
-    const double mitte[4][2] = {{r - rx, t + ry}, {l + rx, t + ry}, {l + rx, b - ry}, {r - rx, b - ry}};
+    const double mitte[4][2] = {
+        {r - rx, t + ry}, {l + rx, t + ry}, {l + rx, b - ry}, {r - rx, b - ry}};
     for (int ecke = 0; ecke < 4; ++ecke) {
         for (int i = 0; i <= kSchritte; ++i) {
             const double w = (ecke * 90.0 + i * 90.0 / kSchritte) * std::numbers::pi / 180.0;
@@ -267,7 +262,7 @@ void EmfCanvas::TextOut(int x, int y, const std::string& text) {
     Datei& d = *datei_;
     const bool symbol = IstSymbol(schrift.name);
     if (d.schriftWert != schrift) {
-        std::vector<WCHAR> name = Zeichen(symbol ? "Symbol" : schrift.name, false);
+        std::vector<WCHAR> name = Zeichen(symbol ? "Symbol" : schrift.name);
         name.resize(std::min<std::size_t>(name.size(), LF_FACESIZE - 1));
         name.push_back(0);
         const HFONT neu = ::CreateFontW(
@@ -293,9 +288,8 @@ void EmfCanvas::TextOut(int x, int y, const std::string& text) {
     // The advance of every character as the screen canvas measures it, so readers with
     // other font metrics still place the text as laid out.
     const QFontMetrics fm(Messschrift());
-    const QString angezeigt =
-        QString::fromStdString(symbol ? SymbolNachUnicode(text) : text);
-    std::vector<WCHAR> zeichen = Zeichen(text, symbol);
+    const QString angezeigt = QString::fromStdString(symbol ? SymbolNachUnicode(text) : text);
+    std::vector<WCHAR> zeichen = Zeichen(text);
     std::vector<INT> abstaende;
     if (static_cast<std::size_t>(angezeigt.size()) == zeichen.size()) {
         for (const QChar ch : angezeigt) {

@@ -21,15 +21,17 @@ void WeissFuellen(Canvas& c, int breite, int hoehe) {
 
 Vektorzeichnung SkizzenVektorbild(const Zeichenkontext& k, int art, int breite, int hoehe) {
     if (art == SkizzeSystem) {
-        return {breite, hoehe, [&k, breite, hoehe](Canvas& c) {
-                    ZeichneSystemskizze(c, {0, 0, breite, hoehe}, k,
-                                        k.anwendung.TAnwendungsfall,
+        return {breite,
+                hoehe,
+                [&k, breite, hoehe](Canvas& c) {
+                    ZeichneSystemskizze(c, {0, 0, breite, hoehe}, k, k.anwendung.TAnwendungsfall,
                                         k.anwendung.cBelastungDesign.TBelastungsfall);
                 },
                 {}};
     }
     if (art >= SkizzeAnsicht && art <= SkizzeReihe) {
-        return {QuadrantenbildGroesse, QuadrantenbildGroesse,
+        return {QuadrantenbildGroesse,
+                QuadrantenbildGroesse,
                 [&k](Canvas& c) { ZeichneQuadrantenbild(c, k); },
                 {}};
     }
@@ -37,7 +39,8 @@ Vektorzeichnung SkizzenVektorbild(const Zeichenkontext& k, int art, int breite, 
 }
 
 Vektorzeichnung VorschauseitenVektorbild(Berichtskontext& k, int breite, int hoehe) {
-    return {breite, hoehe, [&k, breite, hoehe](Canvas& c) {
+    return {breite, hoehe,
+            [&k, breite, hoehe](Canvas& c) {
                 WeissFuellen(c, breite, hoehe);
                 SeitenRahmen(c, k, text("Druck", "Calculation for "));
                 Ergebnisseite(c, k);
