@@ -5,11 +5,15 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <numbers>
 #include <vector>
 
@@ -26,6 +30,75 @@ namespace {
 
 // The writer's reference device: 1024 x 768 pixels on 320 x 240 mm.
 constexpr double kReferenzPixelProMm = 1024.0 / 320.0;
+
+// The writer records no bitmaps: StretchDraw leaves a pixel record with these marks, and
+// Abschliessen puts the bitmap record in its place.
+constexpr int kMarkeX = -30001;
+constexpr COLORREF kMarkeFarbe = 0x00A1B2C3;
+constexpr std::uint32_t kEmrSetPixelV = 15;
+constexpr std::uint32_t kEmrStretchDiBits = 81;
+
+void Schreibe32(QByteArray& b, qsizetype an, std::uint32_t wert) {
+    for (int i = 0; i < 4; ++i) {
+        b[an + i] = static_cast<char>((wert >> (8 * i)) & 0xFF);
+    }
+}
+
+std::uint32_t Lies32(const QByteArray& b, qsizetype an) {
+    std::uint32_t wert = 0;
+    for (int i = 0; i < 4; ++i) {
+        wert |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[an + i])) << (8 * i);
+    }
+    return wert;
+}
+
+// EMR_STRETCHDIBITS with a bottom-up 32-bit DIB of the picture, stretched into the box.
+QByteArray DibRecord(const QImage& quelle, int l, int t, int w, int h) {
+    // Transparent parts on white paper, as the page shows them.
+    QImage weiss(quelle.size(), QImage::Format_RGB32);
+    weiss.fill(Qt::white);
+    {
+        QPainter maler(&weiss);
+        maler.drawImage(0, 0, quelle);
+    }
+    const QImage bild = weiss.mirrored();
+    const auto bits = static_cast<std::uint32_t>(bild.width() * bild.height() * 4);
+    QByteArray r(static_cast<qsizetype>(120 + bits), '\0');
+    const auto u = [](int v) { return static_cast<std::uint32_t>(v); };
+    const std::uint32_t felder[] = {kEmrStretchDiBits,
+                                    u(120) + bits,
+                                    u(l),
+                                    u(t),
+                                    u(l + w - 1),
+                                    u(t + h - 1),
+                                    u(l),
+                                    u(t),
+                                    0,
+                                    0,
+                                    u(bild.width()),
+                                    u(bild.height()),
+                                    80,
+                                    40,
+                                    120,
+                                    bits,
+                                    0,
+                                    0x00CC0020,
+                                    u(w),
+                                    u(h),
+                                    40,
+                                    u(bild.width()),
+                                    u(bild.height())};
+    for (std::size_t i = 0; i < std::size(felder); ++i) {
+        Schreibe32(r, static_cast<qsizetype>(4 * i), felder[i]);
+    }
+    Schreibe32(r, 92, 1 | (32u << 16)); // planes, bits per pixel
+    Schreibe32(r, 100, bits);
+    for (int y = 0; y < bild.height(); ++y) {
+        std::memcpy(r.data() + 120 + static_cast<qsizetype>(y) * bild.width() * 4,
+                    bild.constScanLine(y), static_cast<std::size_t>(bild.width()) * 4);
+    }
+    return r;
+}
 
 int Gerundet(double wert) {
     return static_cast<int>(std::lround(wert));
@@ -61,6 +134,7 @@ struct EmfCanvas::Datei {
     std::optional<Farbe> pinselFarbe;
     HFONT schrift = 0;
     std::optional<Schrift> schriftWert;
+    std::vector<QByteArray> bilder; // bitmap records in the order of their marks
 };
 
 EmfCanvas::EmfCanvas(int breite, int hoehe, int dpi)
@@ -126,12 +200,34 @@ std::optional<QByteArray> EmfCanvas::Abschliessen() {
     if (!f.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    QByteArray daten = f.readAll();
+    const QByteArray daten = f.readAll();
     // An EMF starts with its header record (type 1) and has " EMF" at offset 40.
     if (daten.size() < 88 || daten.mid(40, 4) != QByteArray(" EMF")) {
         return std::nullopt;
     }
-    return daten;
+    if (d.bilder.empty()) {
+        return daten;
+    }
+    QByteArray ergebnis;
+    qsizetype an = 0;
+    while (an + 8 <= daten.size()) {
+        const std::uint32_t typ = Lies32(daten, an);
+        const std::uint32_t groesse = Lies32(daten, an + 4);
+        if (groesse < 8 || an + groesse > daten.size()) {
+            return std::nullopt;
+        }
+        const std::uint32_t nummer = typ == kEmrSetPixelV ? Lies32(daten, an + 12) : 0;
+        if (typ == kEmrSetPixelV && groesse >= 20 &&
+            static_cast<int>(Lies32(daten, an + 8)) == kMarkeX &&
+            Lies32(daten, an + 16) == kMarkeFarbe && nummer < d.bilder.size()) {
+            ergebnis += d.bilder[nummer];
+        } else {
+            ergebnis += daten.mid(an, groesse);
+        }
+        an += groesse;
+    }
+    Schreibe32(ergebnis, 48, static_cast<std::uint32_t>(ergebnis.size()));
+    return ergebnis;
 }
 
 void EmfCanvas::StiftWaehlen(bool mitStift) {
@@ -319,19 +415,16 @@ void EmfCanvas::StretchDraw(const Rechteck& r, const std::string& bildname) {
     if (quelle.isNull() || r.left == r.right || r.top == r.bottom) {
         return;
     }
-    // A bottom-up 32-bit DIB, the layout every reader knows.
-    const QImage bild = quelle.convertToFormat(QImage::Format_RGB32).mirrored();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = bild.width();
-    info.bmiHeader.biHeight = bild.height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(bild.sizeInBytes());
-    StretchDIBits(datei_->dc, std::min(r.left, r.right), std::min(r.top, r.bottom),
-                  std::abs(r.right - r.left), std::abs(r.bottom - r.top), 0, 0, bild.width(),
-                  bild.height(), bild.constBits(), &info, DIB_RGB_COLORS, SRCCOPY);
+    // Bitmaps beyond twice the size drawn only make the file larger.
+    const int w = std::abs(r.right - r.left);
+    const int h = std::abs(r.bottom - r.top);
+    QImage bild = quelle;
+    if (bild.width() > 2 * w || bild.height() > 2 * h) {
+        bild = quelle.scaled(2 * w, 2 * h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    Datei& d = *datei_;
+    d.bilder.push_back(DibRecord(bild, std::min(r.left, r.right), std::min(r.top, r.bottom), w, h));
+    SetPixel(d.dc, kMarkeX, static_cast<INT>(d.bilder.size() - 1), kMarkeFarbe);
 }
 
 } // namespace vsk
