@@ -87,7 +87,10 @@ void QtCanvas::SetzeStift(bool mitStift) {
     p.setJoinStyle(breite > 1 ? Qt::RoundJoin : Qt::MiterJoin);
     p.setCapStyle(breite > 1 ? Qt::RoundCap : Qt::FlatCap);
     if (stift.art == Stiftart::Gepunktet) {
-        p.setDashPattern({3.0, 3.0});
+        // Dots of about 3 screen pixels on every device: on a 600 dpi page, dots of
+        // 3 device pixels would print as a solid line.
+        const qreal punkt = 3.0 * std::max(1.0, dpiX_ / 96.0);
+        p.setDashPattern({punkt, punkt});
     }
     maler_->setPen(p);
 }
