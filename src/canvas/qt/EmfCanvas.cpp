@@ -160,7 +160,8 @@ EmfCanvas::EmfCanvas(int breite, int hoehe, int dpi)
     SetViewportExtEx(datei_->dc, Gerundet(mmB * kReferenzPixelProMm),
                      Gerundet(mmH * kReferenzPixelProMm), nullptr);
     SetBkMode(datei_->dc, TRANSPARENT);
-    SetTextAlign(datei_->dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    // Text is placed by its baseline: readers differ in where they put the top of a cell.
+    SetTextAlign(datei_->dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
 }
 
 EmfCanvas::~EmfCanvas() {
@@ -392,7 +393,12 @@ void EmfCanvas::TextOut(int x, int y, const std::string& text) {
             abstaende.push_back(fm.horizontalAdvance(ch));
         }
     }
-    ExtTextOutW(d.dc, x, y, 0, nullptr, zeichen.data(), static_cast<UINT>(zeichen.size()),
+    // The cell's top-left corner is (x, y); the baseline lies ascent below it, turned
+    // with the text.
+    const double winkel = schrift.winkel / 10.0 * std::numbers::pi / 180.0;
+    const int bx = x + Gerundet(fm.ascent() * std::sin(winkel));
+    const int by = y + Gerundet(fm.ascent() * std::cos(winkel));
+    ExtTextOutW(d.dc, bx, by, 0, nullptr, zeichen.data(), static_cast<UINT>(zeichen.size()),
                 abstaende.empty() ? nullptr : abstaende.data());
 }
 
