@@ -14,6 +14,9 @@
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "model/Texttabellen.h"
+#include "model/ui/ProjektdatenFenster.h"
+#include "model/ui/ProjektverwaltungFenster.h"
+#include "model/ui/StuecklisteFenster.h"
 #include "shell/ui/Programm.h"
 #include "sketches/Skizzen.h"
 #include "sketches/ui/FarbeinstellungFenster.h"
@@ -120,9 +123,6 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
                 a.speichernUnter,
                 a.druckereinrichtung,
                 a.drucken,
-                a.projektverwaltung,
-                a.projektdaten,
-                a.stuecklisteAnzeigen,
                 a.stuecklisteHinzufuegen,
                 a.vorschau,
                 a.exportDatei,
@@ -597,7 +597,37 @@ void TfrmHauptMaske::BaueDialoge() {
     frmBemessung_ = new TfrmBemessung(programm_.einstellungen(), programm_.plattform(),
                                       programm_.Texte.MaxDornabstandTexte, this);
 
+    frmStueckliste_ = new TfrmStueckliste(programm_.plattform(), programm_.Texte, this);
+    frmProjektverwaltung_ =
+        new TfrmProjektverwaltung(programm_.einstellungen(), programm_.plattform(),
+                                  {[this] { return FrageSpeichern(); },
+                                   [this](const QString& pfad) { return OeffneProjekt(pfad); }},
+                                  this);
+    frmProjektdaten_ = new TfrmProjektdaten(programm_.plattform(), this);
+
     const THauptAktionen& a = *aktionen_;
+    connect(a.stuecklisteAnzeigen, &QAction::triggered, this,
+            [this] { frmStueckliste_->Zeige(programm_.AktModell()); });
+    connect(a.projektdaten, &QAction::triggered, this, [this] {
+        if (frmProjektdaten_->Zeige(programm_.AktModell().Projektbeschreibung) ==
+            QDialog::Accepted) {
+            AktualisiereEingaben();
+        }
+    });
+    connect(a.projektverwaltung, &QAction::triggered, this, [this] {
+        if (frmProjektverwaltung_->Zeige(programm_.AktModell()) != QDialog::Accepted) {
+            return;
+        }
+        // The imported position is the last one; it becomes the current position.
+        TKModell& m = programm_.AktModell();
+        m.TAktAnwendung = m.TAnzAnwendung();
+        QStringList namen;
+        for (const TKAnwendung& anw : m.Anwendungen()) {
+            namen << Q(anw.TPosition);
+        }
+        baum_->BaueAktuellePositionen(namen);
+        ZeigeAnwendung();
+    });
     connect(a.bildschirmfarben, &QAction::triggered, this, [this] {
         if (frmFarbeinstellung_->Zeige() == QDialog::Accepted) {
             Groessenanpassung(); // redraws in the new colours

@@ -36,6 +36,9 @@ class TErgebnisliste;
 class TfrmBemessung;
 class TfrmBewehrung;
 class TfrmFarbeinstellung;
+class TfrmProjektdaten;
+class TfrmProjektverwaltung;
+class TfrmStueckliste;
 class TfrmbeliebigeLast;
 class TSkizzenBild;
 class TVorschau;
@@ -164,6 +167,9 @@ private:
     TfrmBewehrung* frmBewehrung_ = nullptr;
     TfrmbeliebigeLast* frmbeliebigeLast_ = nullptr;
     TfrmBemessung* frmBemessung_ = nullptr;
+    TfrmStueckliste* frmStueckliste_ = nullptr;
+    TfrmProjektverwaltung* frmProjektverwaltung_ = nullptr;
+    TfrmProjektdaten* frmProjektdaten_ = nullptr;
 };
 
 } // namespace vsk
