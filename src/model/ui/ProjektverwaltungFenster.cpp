@@ -139,12 +139,17 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Einstellungen& einstellungen, Platt
 
     const QString gespeichert = QString::fromStdString(
         einstellungen_.ReadString(Sektion, Schluessel, QDir::currentPath().toStdString()));
-    if (!SetzeVerzeichnis(gespeichert)) {
-        SetzeVerzeichnis(QDir::currentPath());
+    // Showing the stored directory is no change of it: nothing is written at start-up.
+    if (!ZeigeVerzeichnis(gespeichert, false)) {
+        ZeigeVerzeichnis(QDir::currentPath(), false);
     }
 }
 
 bool TfrmProjektverwaltung::SetzeVerzeichnis(const QString& verzeichnis) {
+    return ZeigeVerzeichnis(verzeichnis, true);
+}
+
+bool TfrmProjektverwaltung::ZeigeVerzeichnis(const QString& verzeichnis, bool merken) {
     const QDir d(verzeichnis);
     if (verzeichnis.isEmpty() || !d.exists()) {
         return false;
@@ -152,7 +157,9 @@ bool TfrmProjektverwaltung::SetzeVerzeichnis(const QString& verzeichnis) {
     verzeichnis_ = d.canonicalPath();
     lblPfad->setText(QDir::toNativeSeparators(verzeichnis_));
     try {
-        einstellungen_.WriteString(Sektion, Schluessel, verzeichnis_.toStdString());
+        if (merken) {
+            einstellungen_.WriteString(Sektion, Schluessel, verzeichnis_.toStdString());
+        }
     } catch (const SchreibFehler& fehler) {
         plattform_.Meldung(fehler.what());
     }

@@ -53,6 +53,8 @@ public:
     QPushButton* BitBtnUebernehmen;
 
 private:
+    // merken: store the directory under "Version".
+    bool ZeigeVerzeichnis(const QString& verzeichnis, bool merken);
     void FuelleVerzeichnis();
     void DateiGewaehlt();
     void lbVerzeichnisDoppelklick(QListWidgetItem* zeile);
