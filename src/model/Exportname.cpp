@@ -4,7 +4,9 @@ namespace vsk {
 
 std::string ExportEndung(ListeExportArt art) {
     switch (art) {
-    case ListeExportArt::Vektor:
+    case ListeExportArt::Metafile:
+        return "emf";
+    case ListeExportArt::Svg:
         return "svg";
     case ListeExportArt::Bitmap:
         return "bmp";

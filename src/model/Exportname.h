@@ -7,10 +7,10 @@
 namespace vsk {
 
 // Picture export types of the schedule, in the order of the export dialog's type list.
-// Vektor is a vector picture (SVG on this platform).
-enum class ListeExportArt { Vektor = 0, Bitmap = 1, Jpeg = 2, Text = 3, Pdf = 4 };
+// Metafile and Svg are vector pictures.
+enum class ListeExportArt { Metafile = 0, Bitmap = 1, Jpeg = 2, Text = 3, Pdf = 4, Svg = 5 };
 
-// "svg", "bmp", "jpg", "txt", "pdf"
+// "emf", "bmp", "jpg", "txt", "pdf", "svg"
 std::string ExportEndung(ListeExportArt art);
 
 // name with its extension replaced by the type's, or the type's appended when it has none

@@ -3,6 +3,7 @@
 #include "model/Modell.h"
 #include "model/SicheresSchreiben.h"
 #include "model/Texttabellen.h"
+#include "model/ui/EmfListenbild.h"
 #include "model/ui/SvgListenbild.h"
 #include "reports/Druckablauf.h"
 #include "reports/ListeExport.h"
@@ -421,10 +422,11 @@ void TfrmStueckliste::SetzeModus(bool vorschau) {
 }
 
 void TfrmStueckliste::BitBtnExportClick() {
-    const std::array<QString, 5> typen{
-        tr("Export in SVG Format (*.svg)"), tr("Export in Bitmap Format (*.bmp)"),
-        tr("Export in JPeg Format (*.jpg)"), tr("Export in Text Format (*.txt)"),
-        tr("Export in PDF Format (*.pdf)")};
+    // In the order of ListeExportArt.
+    const std::array<QString, 6> typen{
+        tr("Export in Metafile Format (*.emf)"), tr("Export in Bitmap Format (*.bmp)"),
+        tr("Export in JPeg Format (*.jpg)"),     tr("Export in Text Format (*.txt)"),
+        tr("Export in PDF Format (*.pdf)"),      tr("Export in SVG Format (*.svg)")};
     QFileDialog dialog(this, tr("Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QStringList(typen.begin(), typen.end()));
@@ -462,8 +464,10 @@ bool TfrmStueckliste::Exportieren(const QString& name, ListeExportArt art) {
         return BildSpeichern(pfad, "JPG");
     case ListeExportArt::Pdf:
         return PdfSpeichern(pfad);
-    case ListeExportArt::Vektor:
-        return VektorSpeichern(pfad);
+    case ListeExportArt::Metafile:
+        return EmfSpeichern(pfad);
+    case ListeExportArt::Svg:
+        return SvgSpeichern(pfad);
     }
     return false;
 }
@@ -491,7 +495,31 @@ bool TfrmStueckliste::BildSpeichern(const QString& pfad, const char* format) {
     return ok;
 }
 
-bool TfrmStueckliste::VektorSpeichern(const QString& pfad) {
+bool TfrmStueckliste::EmfSpeichern(const QString& pfad) {
+    Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
+    const int dpi = logicalDpiX();
+    // Drawn at the size the screen preview has, like the picture the user looks at.
+    const QImage probe =
+        bild_.isNull() ? ListenVorschau(k, AktuelleDruckergeometrie(), dpi) : bild_;
+    std::optional<QByteArray> daten;
+    {
+        EmfListenbild emf(probe.width(), probe.height(), dpi);
+        if (emf.Offen()) {
+            ListeVorschau(AktuelleDruckergeometrie(), emf, k);
+            daten = emf.Fertig();
+        }
+    }
+    const bool ok = daten && !daten->isEmpty() &&
+                    SchreibeDateiSicher(pfad.toStdString(),
+                                        std::string_view(daten->constData(),
+                                                         static_cast<std::size_t>(daten->size())));
+    if (!ok) {
+        plattform_.Meldung(ExportFehlerText());
+    }
+    return ok;
+}
+
+bool TfrmStueckliste::SvgSpeichern(const QString& pfad) {
     Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
     const int dpi = logicalDpiX();
     // Drawn at the size the screen preview has, like the picture the user looks at.

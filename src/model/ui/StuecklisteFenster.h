@@ -84,7 +84,8 @@ private:
     void SpalteVeraendert(int spalte, int alt, int neu);
     bool BildSpeichern(const QString& pfad, const char* format);
     bool PdfSpeichern(const QString& pfad);
-    bool VektorSpeichern(const QString& pfad);
+    bool SvgSpeichern(const QString& pfad);
+    bool EmfSpeichern(const QString& pfad);
 
     Plattform& plattform_;
     const TKTexttabellen& texte_;
@@ -92,7 +93,7 @@ private:
     TKStueckliste arbeit_;
     bool vorschau_ = false;
     QImage bild_;
-    ListeExportArt exportArt_ = ListeExportArt::Vektor;
+    ListeExportArt exportArt_ = ListeExportArt::Metafile;
     // The check column and the ten column heads; kept while the program runs.
     std::array<int, 11> breiten_{};
     std::array<int, 11> minimum_{};

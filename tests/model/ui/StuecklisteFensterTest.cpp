@@ -169,15 +169,19 @@ void StuecklisteFensterTest::VorschauUebernimmtUndExportiert() {
         QVERIFY(f.Vorschaubild().width() > 300 && f.Vorschaubild().height() > 200);
 
         QVERIFY(f.Exportieren(basis + QStringLiteral(".emf"), ListeExportArt::Text));
+        QVERIFY(std::filesystem::exists(dir / "liste.txt"));
+        QVERIFY(!std::filesystem::exists(dir / "liste.emf"));
         QVERIFY(f.Exportieren(basis + QStringLiteral(".txt"), ListeExportArt::Bitmap));
         QVERIFY(f.Exportieren(basis, ListeExportArt::Jpeg));
-        QVERIFY(f.Exportieren(basis, ListeExportArt::Vektor));
+        QVERIFY(f.Exportieren(basis, ListeExportArt::Svg));
+        QVERIFY(f.Exportieren(basis + QStringLiteral(".bmp"), ListeExportArt::Metafile));
         QVERIFY(f.Exportieren(basis, ListeExportArt::Pdf));
         // A directory that does not exist: the message, and no file left behind.
         const QString fehlt = QString::fromStdString((dir / "fehlt" / "liste").string());
         QVERIFY(!f.Exportieren(fehlt, ListeExportArt::Bitmap));
         QCOMPARE(p.meldungen.size(), std::size_t{1});
-        QVERIFY(!f.Exportieren(fehlt, ListeExportArt::Vektor));
+        QVERIFY(!f.Exportieren(fehlt, ListeExportArt::Svg));
+        QVERIFY(!f.Exportieren(fehlt, ListeExportArt::Metafile));
 
         f.BitBtnListe->click();
         QVERIFY(!f.Vorschaumodus() && f.lvListe->isVisibleTo(&f));
@@ -185,7 +189,11 @@ void StuecklisteFensterTest::VorschauUebernimmtUndExportiert() {
     });
     // The preview committed the edit although the window was then closed.
     QCOMPARE(m.Stueckliste.GetEintrag(2)[StuecklisteSpalte::SummeDorne], std::string("20"));
-    QVERIFY(!std::filesystem::exists(dir / "liste.emf"));
+    // The metafile's header record: type 1, the signature " EMF" at byte 40.
+    std::ifstream emf(dir / "liste.emf", std::ios::binary);
+    const std::string kopf((std::istreambuf_iterator<char>(emf)), {});
+    QVERIFY(kopf.size() > 100);
+    QCOMPARE(kopf.substr(40, 4), std::string(" EMF"));
     std::ifstream text(dir / "liste.txt");
     const std::string inhalt((std::istreambuf_iterator<char>(text)), {});
     QVERIFY(inhalt.find("Wall B") != std::string::npos);
