@@ -5,6 +5,7 @@
 
 #include "canvas/qt/EmfCanvas.h"
 #include "reports/Seitenziel.h"
+#include "reports/qt/Berichtsbilder.h"
 
 #include <QByteArray>
 
@@ -15,7 +16,9 @@ namespace vsk {
 class EmfListenbild final : public Vorschaubild {
 public:
     EmfListenbild(int breite, int hoehe, int dpi)
-        : dpi_(dpi), breite_(breite), hoehe_(hoehe), canvas_(breite, hoehe, dpi) {}
+        : dpi_(dpi), breite_(breite), hoehe_(hoehe), canvas_(breite, hoehe, dpi) {
+        canvas_.SetzeBildQuelle(BerichtsBildQuelle()); // the logo of the page header
+    }
 
     bool Offen() const { return canvas_.Offen(); }
     // Ends the drawing and returns the metafile; nothing on failure.

@@ -1,5 +1,7 @@
 #include "model/ui/SvgListenbild.h"
 
+#include "reports/qt/Berichtsbilder.h"
+
 namespace vsk {
 
 SvgListenbild::SvgListenbild(int breite, int hoehe, int dpi)
@@ -11,6 +13,7 @@ SvgListenbild::SvgListenbild(int breite, int hoehe, int dpi)
     svg_.setResolution(dpi);
     maler_.begin(&svg_);
     canvas_ = std::make_unique<QtCanvas>(maler_, dpi, dpi);
+    canvas_->SetzeBildQuelle(BerichtsBildQuelle()); // the logo of the page header
 }
 
 SvgListenbild::~SvgListenbild() {

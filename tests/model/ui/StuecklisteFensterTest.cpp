@@ -226,6 +226,8 @@ void StuecklisteFensterTest::FenstersBild() {
             QDir().mkpath(ziel);
             liste.save(QDir(ziel).filePath(QStringLiteral("stueckliste.png")));
             vorschau.save(QDir(ziel).filePath(QStringLiteral("stueckliste_vorschau.png")));
+            QVERIFY(f.Exportieren(QDir(ziel).filePath(QStringLiteral("stueckliste")),
+                                  ListeExportArt::Metafile));
         }
         f.close();
     });
