@@ -42,6 +42,8 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
                              tr("Printer Setup|Choose and set up the printer"));
     drucken = Neu(f, "mnuDrucken", tr("&Print"), "drucken",
                   tr("Print|Print the calculation report"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    pdfExport = Neu(f, "mnuPdfExport", tr("Export Report as P&DF..."), "drucken",
+                    tr("Export Report as PDF|Save the calculation report as a PDF file"));
     beenden = Neu(f, "mnuBeenden", tr("E&xit"), "beenden", tr("Exit|End the program"),
                   QKeySequence(Qt::ALT | Qt::Key_F4));
     projektverwaltung =
@@ -95,11 +97,11 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
                    tr("Manual|Open the manual"));
 }
 
-void THauptAktionen::BaueMenue(QMenuBar* m) const {
+QMenu* THauptAktionen::BaueMenue(QMenuBar* m) const {
     QMenu* datei = m->addMenu(QMainWindow::tr("&File"));
     datei->addActions({neu, oeffnen, speichern, speichernUnter});
     datei->addSeparator();
-    datei->addActions({druckereinrichtung, drucken});
+    datei->addActions({druckereinrichtung, drucken, pdfExport});
     datei->addSeparator();
     datei->addAction(beenden);
     // A menu bar entry with an icon would show the icon alone: the bar gets its own
@@ -128,6 +130,7 @@ void THauptAktionen::BaueMenue(QMenuBar* m) const {
     hilfe->addActions({hilfeInhalt, hilfeSuchen, hilfeBenutzen});
     hilfe->addSeparator();
     hilfe->addActions({info, handbuch});
+    return datei;
 }
 
 } // namespace vsk

@@ -7,6 +7,7 @@
 
 class QAction;
 class QMainWindow;
+class QMenu;
 class QMenuBar;
 class QToolBar;
 
@@ -16,7 +17,8 @@ struct THauptAktionen {
     // Creates every action as a child of fenster.
     explicit THauptAktionen(QMainWindow* fenster);
 
-    void BaueMenue(QMenuBar* menue) const;
+    // Returns the File menu.
+    QMenu* BaueMenue(QMenuBar* menue) const;
 
     QAction* neu;
     QAction* oeffnen;
@@ -24,6 +26,7 @@ struct THauptAktionen {
     QAction* speichernUnter;
     QAction* druckereinrichtung;
     QAction* drucken;
+    QAction* pdfExport;
     QAction* beenden;
     QAction* projektverwaltung;
     QAction* positionHinzufuegen;

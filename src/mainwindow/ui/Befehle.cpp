@@ -7,7 +7,6 @@
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/HauptMaske.h"
-#include "model/Projektdatei.h"
 #include "shell/Texte.h"
 #include "shell/ui/Programm.h"
 
@@ -228,73 +227,7 @@ void TBefehle::EingabebaumUmschalten() {
     fenster_.SetzeEingabebaum(fenster_.Aktionen().eingabebaum->isChecked());
 }
 
-// ---------------------------------------------------------------- save question, command line
-
-bool TBefehle::FrageSpeichern() {
-    const Antwort antwort = programm_.plattform().FrageJaNeinAbbrechen(
-        text("Eingabe", "Do you want to save current calculation?"));
-    switch (antwort) {
-    case Antwort::Nein:
-        return true;
-    case Antwort::Abbrechen:
-        return false;
-    case Antwort::Ja:
-        break;
-    }
-    // The caption and the current file name stay as they are here.
-    TKModell& m = programm_.AktModell();
-    if (!fenster_.Dateiname().isEmpty()) {
-        return SaveProjekt(m, fenster_.Dateiname().toStdString(), programm_.plattform());
-    }
-    QFileDialog dialog(&fenster_, tr("Tervo - VSK / VSKQ Shear Connectors"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(tr("Tervo - VSK / VSKQ Shear Connectors (*.VSK)"));
-    dialog.setDefaultSuffix(QStringLiteral("VSK"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    const QString projekt = QString::fromStdString(m.Projektbeschreibung.TBauvorhaben);
-    if (!projekt.trimmed().isEmpty()) {
-        dialog.selectFile(projekt + QStringLiteral(".VSK"));
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return false;
-    }
-    return SaveProjekt(m, dialog.selectedFiles().first().toStdString(), programm_.plattform());
-}
-
-bool TBefehle::OeffneProjekt(const QString& pfad) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        programm_.NeuesModell(); // the old project writes its load factors
-    } catch (const SchreibFehler& fehler) {
-        programm_.plattform().Fehler(fehler.what());
-    }
-    const bool ok = LoadProjekt(programm_.AktModell(), pfad.toStdString(), programm_.plattform());
-    programm_.EingabeOK = true;
-    if (ok) {
-        TKModell& m = programm_.AktModell();
-        fenster_.SetzeTitel(pfad);
-        QSpinBox& wahl = fenster_.Positionswahl();
-        {
-            const QSignalBlocker sperre(&wahl);
-            wahl.setMaximum(m.TAnzAnwendung());
-            wahl.setValue(m.TAktAnwendung);
-        }
-        QStringList namen;
-        for (const TKAnwendung& a : m.Anwendungen()) {
-            namen << QString::fromStdString(a.TPosition);
-        }
-        fenster_.Baum().BaueAktuellePositionen(namen);
-        fenster_.ZeigeAnwendung();
-    } else {
-        // The reader has shown its messages; a half-read project is dropped without
-        // touching the settings, and a fresh one takes its place as after New.
-        programm_.ModellVerwerfen();
-        fenster_.FormCreate();
-        fenster_.AktualisiereEingaben();
-    }
-    QApplication::restoreOverrideCursor();
-    return ok;
-}
+// ---------------------------------------------------------------- command line
 
 void TBefehle::KommandozeileOeffnen() {
     programm_.ParameterGeladen = true;
@@ -305,7 +238,7 @@ void TBefehle::KommandozeileOeffnen() {
         fenster_.AktualisiereEingaben();
         return;
     }
-    OeffneProjekt(QString::fromStdString(programm_.Kommandozeile));
+    fenster_.OeffneProjekt(QString::fromStdString(programm_.Kommandozeile));
 }
 
 // ---------------------------------------------------------------- DXF export

@@ -25,11 +25,6 @@ public:
     void BaumBefehl(TEingabebaum::Knoten knoten);
     void EingabebaumUmschalten();
 
-    // Asks whether to save the project; true when the action may go on.
-    bool FrageSpeichern();
-    // Opens a project file in place of the current project; on failure a fresh project
-    // takes its place.
-    bool OeffneProjekt(const QString& pfad);
     // The command-line project file, on the first activation of the window.
     void KommandozeileOeffnen();
     // "DXF Export - &Reinforcement" (zeigen false) and the sketch pop-up "DXF-Export"

@@ -6,6 +6,9 @@
 #include "design/ui/BewehrungFenster.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Befehle.h"
+#include "mainwindow/ui/Berichtbefehle.h"
+#include "mainwindow/ui/Dateibefehle.h"
+#include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Eingabebaum.h"
 #include "mainwindow/ui/Ergebnisliste.h"
@@ -17,6 +20,7 @@
 #include "model/ui/ProjektdatenFenster.h"
 #include "model/ui/ProjektverwaltungFenster.h"
 #include "model/ui/StuecklisteFenster.h"
+#include "shell/Texte.h"
 #include "shell/ui/Programm.h"
 #include "sketches/Skizzen.h"
 #include "sketches/ui/FarbeinstellungFenster.h"
@@ -62,7 +66,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     setWindowIcon(Symbol("logo"));
     setMinimumSize(600, 450);
 
-    aktionen_->BaueMenue(menuBar());
+    dateiMenue_ = aktionen_->BaueMenue(menuBar());
     BaueWerkzeugleiste();
 
     splVertikal_ = new QSplitter(Qt::Horizontal);
@@ -117,15 +121,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
 
     // Commands whose windows come with later parts of the program stay disabled.
     const THauptAktionen& a = *aktionen_;
-    spaeter_ = {a.neu,
-                a.oeffnen,
-                a.speichern,
-                a.speichernUnter,
-                a.druckereinrichtung,
-                a.drucken,
-                a.stuecklisteHinzufuegen,
-                a.vorschau,
-                a.exportDatei,
+    spaeter_ = {a.exportDatei,
                 a.exportZwischenablage,
                 a.hilfeInhalt,
                 a.hilfeSuchen,
@@ -137,6 +133,8 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     }
 
     befehle_ = std::make_unique<TBefehle>(*this, programm_);
+    dateien_ = std::make_unique<TDateibefehle>(*this, programm_, *dateiMenue_);
+    berichte_ = std::make_unique<TBerichtbefehle>(*this, programm_, *dateien_);
 
     connect(panel_, &TEingabePanel::eingabeGeaendert, this, [this] { SetAnzeigeModus(Eingabe); });
     connect(panel_, &TEingabePanel::skizzeNeu, this, &TfrmHauptMaske::ZeichneSkizze);
@@ -345,6 +343,14 @@ QWidget* TfrmHauptMaske::BaueUebersicht() {
         connect(a, &QAction::triggered, this, [this, i] { SkizzenArtGewaehlt(i); });
     }
     skizzenArten_[0]->setChecked(true);
+    // The connector drawing is not part of the program: its button is never shown.
+    QAction* dorn = skizzenLeiste_->addAction(tr("Drawing of connector"));
+    dorn->setObjectName(QStringLiteral("tbDorn"));
+    dorn->setVisible(false);
+    connect(dorn, &QAction::triggered, this, [this] {
+        programm_.plattform().Meldung(
+            text("Eingabe", "Die Dateilanzeige zum Dorn ist noch nicht aktiviert"));
+    });
     skizzenLeiste_->addSeparator();
     tbBewehrung_ = skizzenLeiste_->addAction(Symbol("bewehrung"), tr("Fit reinforcement manually"));
     tbBewehrung_->setObjectName(QStringLiteral("tbBewehrung"));
@@ -450,6 +456,7 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
     vorschau_->setVisible(P);
     splUebersicht_->setVisible(!P);
     Freigabe(ak.drucken, R);
+    Freigabe(ak.pdfExport, R);
     Freigabe(ak.exportDatei, P);
     Freigabe(ak.exportZwischenablage, P);
     Freigabe(ak.dxfBewehrung, R);
@@ -771,15 +778,19 @@ bool TfrmHauptMaske::Tastatur(QKeyEvent* taste) {
 }
 
 bool TfrmHauptMaske::OeffneProjekt(const QString& pfad) {
-    return befehle_->OeffneProjekt(pfad);
+    return dateien_->OeffneProjekt(pfad);
 }
 
 bool TfrmHauptMaske::FrageSpeichern() {
-    return befehle_->FrageSpeichern();
+    return dateien_->FrageSpeichern();
+}
+
+void TfrmHauptMaske::SetzeDateidialoge(std::unique_ptr<TDateidialoge> dialoge) {
+    dateien_->SetzeDialoge(std::move(dialoge));
 }
 
 void TfrmHauptMaske::closeEvent(QCloseEvent* e) {
-    if (befehle_->FrageSpeichern()) {
+    if (dateien_->FrageSpeichern()) {
         e->accept();
     } else {
         e->ignore();

@@ -30,6 +30,9 @@ struct Rechteck;
 class Programm;
 class TfrmZoom;
 class TBefehle;
+class TBerichtbefehle;
+class TDateibefehle;
+class TDateidialoge;
 class TEingabebaum;
 class TEingabePanel;
 class TErgebnisliste;
@@ -82,6 +85,9 @@ public:
     // For the other windows: open a project, ask whether to save.
     bool OeffneProjekt(const QString& pfad);
     bool FrageSpeichern();
+    // The file dialogs of the commands (tests put their own in place of Qt's).
+    void SetzeDateidialoge(std::unique_ptr<TDateidialoge> dialoge);
+    TDateibefehle& Dateibefehle() { return *dateien_; }
 
     Programm& programm() { return programm_; }
     TEingabePanel& Panel() { return *panel_; }
@@ -131,6 +137,9 @@ private:
 
     std::unique_ptr<THauptAktionen> aktionen_;
     std::unique_ptr<TBefehle> befehle_;
+    std::unique_ptr<TDateibefehle> dateien_;
+    std::unique_ptr<TBerichtbefehle> berichte_;
+    QMenu* dateiMenue_ = nullptr;
     std::set<QAction*> spaeter_; // commands whose windows are not part of the program yet
 
     QToolBar* werkzeuge_ = nullptr;

@@ -1,0 +1,136 @@
+#include "mainwindow/ui/Berichtbefehle.h"
+
+#include "design/Bemessung.h"
+#include "design/Plausibilitaet.h"
+#include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Dateibefehle.h"
+#include "mainwindow/ui/Dateidialoge.h"
+#include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/Vorschau.h"
+#include "model/StuecklisteAufnahme.h"
+#include "reports/Berichtskontext.h"
+#include "reports/Druckablauf.h"
+#include "reports/qt/BildVorschaubild.h"
+#include "reports/qt/Druckauftrag.h"
+#include "reports/qt/Seitengeraete.h"
+#include "shell/ui/Programm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSpinBox>
+
+namespace vsk {
+
+TBerichtbefehle::TBerichtbefehle(TfrmHauptMaske& fenster, Programm& programm,
+                                 TDateibefehle& dateien)
+    : QObject(&fenster), fenster_(fenster), programm_(programm), dateien_(dateien) {
+    const THauptAktionen& a = fenster.Aktionen();
+    connect(a.vorschau, &QAction::triggered, this, &TBerichtbefehle::Vorschau);
+    connect(a.drucken, &QAction::triggered, this, &TBerichtbefehle::Drucken);
+    connect(a.druckereinrichtung, &QAction::triggered, this, &TBerichtbefehle::Druckereinrichtung);
+    connect(a.pdfExport, &QAction::triggered, this, &TBerichtbefehle::PdfExport);
+    connect(a.stuecklisteHinzufuegen, &QAction::triggered, this,
+            &TBerichtbefehle::StuecklisteHinzufuegen);
+}
+
+Berichtskontext TBerichtbefehle::Kontext() {
+    Berichtskontext k(programm_.AktModell(), programm_.Texte, programm_.plattform().HeuteText(),
+                      programm_.Trenner());
+    if (programm_.HatFarben()) {
+        k.farben = programm_.Farben();
+    }
+    return k;
+}
+
+void TBerichtbefehle::Vorschau() {
+    // Moving the focus on runs the leave check of the field being edited.
+    if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == &fenster_) {
+        fenster_.FokusWeiter();
+    }
+    if (!programm_.EingabeOK) {
+        return;
+    }
+    TKModell& m = programm_.AktModell();
+    TKAnwendung& a = programm_.AktAnwendung();
+    const std::vector<std::string> hinweise = PruefeEingaben(a);
+    m.TCalcFlag = hinweise.empty() ? 1 : 0;
+    if (!m.TCalcFlag) {
+        fenster_.ZeigeHinweise(hinweise);
+        fenster_.Groessenanpassung();
+        return;
+    }
+    fenster_.ZeigeHinweise({});
+    // The overview shows valid results (a changed input leaves it); anywhere else the
+    // position is designed again.
+    if (fenster_.AnzeigeModus() != TfrmHauptMaske::Uebersicht) {
+        RunDesign(a, programm_.plattform());
+        m.TSkizzeAnzeige = m.TErgebnisAnzeige;
+    }
+    fenster_.SetAnzeigeModus(TfrmHauptMaske::Vorschau);
+    m.AktDornDaten.Laden(a.cErgebnisse.TAktDorn);
+
+    TVorschau& bereich = fenster_.VorschauBereich();
+    const int dpi = bereich.logicalDpiX() > 0 ? bereich.logicalDpiX() : 96;
+    const int breite = bereich.viewport()->width();
+    BildVorschaubild p1(dpi, breite), p2(dpi, breite), p3(dpi, breite);
+    Berichtskontext k = Kontext();
+    BerichtVorschau(AktuelleDruckergeometrie(), p1, p2, p3, k);
+    const std::array<BildVorschaubild*, 3> bilder{&p1, &p2, &p3};
+    for (int i = 0; i < 3; ++i) {
+        BildVorschaubild& p = *bilder[static_cast<std::size_t>(i)];
+        bereich.SetzeSeite(static_cast<TVorschau::Seite>(i), p.Sichtbar() ? p.Bild() : QImage());
+    }
+    bereich.setFocus(Qt::OtherFocusReason);
+}
+
+void TBerichtbefehle::Drucken() {
+    Berichtskontext k = Kontext();
+    vsk::Drucken(Druckart::Bericht, k, programm_.plattform(),
+                 [this]() -> std::optional<std::filesystem::path> {
+                     const QString datei = dateien_.Dialoge().PdfDatei(&fenster_, PdfVorschlag());
+                     if (datei.isEmpty()) {
+                         return std::nullopt;
+                     }
+                     return std::filesystem::path(datei.toStdString());
+                 });
+}
+
+void TBerichtbefehle::Druckereinrichtung() {
+    QPrinter drucker;
+    QPrintDialog dialog(&drucker, &fenster_);
+    dialog.setWindowTitle(tr("Printer Setup"));
+    dialog.exec();
+}
+
+void TBerichtbefehle::PdfExport() {
+    const QString datei = dateien_.Dialoge().PdfDatei(&fenster_, PdfVorschlag());
+    if (datei.isEmpty()) {
+        return;
+    }
+    Berichtskontext k = Kontext();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    AlsPdfSpeichern(Druckart::Bericht, datei.toStdString(), k, programm_.plattform());
+    QApplication::restoreOverrideCursor();
+}
+
+QString TBerichtbefehle::PdfVorschlag() const {
+    // Beside the project file, named like it; else after the project text.
+    const QString projekt = fenster_.Dateiname();
+    if (!projekt.isEmpty()) {
+        const QFileInfo info(projekt);
+        return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    const QString text =
+        QString::fromStdString(programm_.AktModell().Projektbeschreibung.TBauvorhaben).trimmed();
+    return (text.isEmpty() ? tr("Report") : text) + QStringLiteral(".pdf");
+}
+
+void TBerichtbefehle::StuecklisteHinzufuegen() {
+    AddAktAnwendung(programm_.AktModell(), fenster_.Positionswahl().text().toStdString(),
+                    programm_.plattform());
+}
+
+} // namespace vsk

@@ -1,0 +1,241 @@
+#include "mainwindow/ui/Dateibefehle.h"
+
+#include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Dateidialoge.h"
+#include "mainwindow/ui/Eingabebaum.h"
+#include "mainwindow/ui/HauptMaske.h"
+#include "model/Projektdatei.h"
+#include "shell/Texte.h"
+#include "shell/ui/Programm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSpinBox>
+
+namespace vsk {
+
+namespace {
+
+constexpr const char* Sektion = "ZuletztGeoeffnet";
+
+std::string Schluessel(int i) {
+    return "Datei" + std::to_string(i + 1);
+}
+
+// The busy cursor for the lifetime of the object.
+struct Sanduhr {
+    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
+    Sanduhr(const Sanduhr&) = delete;
+    Sanduhr& operator=(const Sanduhr&) = delete;
+};
+
+} // namespace
+
+TDateibefehle::TDateibefehle(TfrmHauptMaske& fenster, Programm& programm, QMenu& dateiMenue)
+    : QObject(&fenster), fenster_(fenster), programm_(programm), dateiMenue_(dateiMenue),
+      dialoge_(QtDateidialoge()) {
+    const THauptAktionen& a = fenster.Aktionen();
+    trenner_ = dateiMenue_.insertSeparator(a.beenden);
+    connect(a.neu, &QAction::triggered, this, &TDateibefehle::Neu);
+    connect(a.oeffnen, &QAction::triggered, this, &TDateibefehle::Oeffnen);
+    connect(a.speichern, &QAction::triggered, this, &TDateibefehle::Speichern);
+    connect(a.speichernUnter, &QAction::triggered, this, &TDateibefehle::SpeichernUnter);
+    LeseZuletzt();
+    BaueZuletztMenue();
+}
+
+TDateibefehle::~TDateibefehle() = default;
+
+void TDateibefehle::SetzeDialoge(std::unique_ptr<TDateidialoge> dialoge) {
+    dialoge_ = std::move(dialoge);
+}
+
+// ---------------------------------------------------------------- commands
+
+void TDateibefehle::Neu() {
+    if (!FrageSpeichern()) {
+        return;
+    }
+    fenster_.FormCreate();
+    fenster_.AktualisiereEingaben();
+}
+
+void TDateibefehle::Oeffnen() {
+    if (!FrageSpeichern()) {
+        return;
+    }
+    const QString pfad = dialoge_->Oeffnen(&fenster_);
+    if (!pfad.isEmpty()) {
+        OeffneProjekt(pfad);
+    }
+}
+
+bool TDateibefehle::Speichern() {
+    if (fenster_.Dateiname().isEmpty()) {
+        return SpeichernUnter();
+    }
+    return SpeichereNach(fenster_.Dateiname());
+}
+
+bool TDateibefehle::SpeichernUnter() {
+    const QString pfad = dialoge_->SpeichernUnter(&fenster_, Vorschlag());
+    return !pfad.isEmpty() && SpeichereNach(pfad);
+}
+
+bool TDateibefehle::SpeichereNach(const QString& pfad) {
+    bool ok = false;
+    {
+        const Sanduhr sanduhr;
+        ok = SaveProjekt(programm_.AktModell(), pfad.toStdString(), programm_.plattform());
+    }
+    if (ok) {
+        fenster_.SetzeTitel(pfad);
+        Merke(pfad);
+    }
+    return ok;
+}
+
+QString TDateibefehle::Vorschlag() const {
+    const QString projekt =
+        QString::fromStdString(programm_.AktModell().Projektbeschreibung.TBauvorhaben);
+    return projekt.trimmed().isEmpty() ? QString() : projekt + QStringLiteral(".VSK");
+}
+
+bool TDateibefehle::FrageSpeichern() {
+    const Antwort antwort = programm_.plattform().FrageJaNeinAbbrechen(
+        text("Eingabe", "Do you want to save current calculation?"));
+    switch (antwort) {
+    case Antwort::Nein:
+        return true;
+    case Antwort::Abbrechen:
+        return false;
+    case Antwort::Ja:
+        break;
+    }
+    // The caption and the current file name stay as they are here.
+    TKModell& m = programm_.AktModell();
+    QString pfad = fenster_.Dateiname();
+    if (pfad.isEmpty()) {
+        pfad = dialoge_->SpeichernUnter(&fenster_, Vorschlag());
+        if (pfad.isEmpty()) {
+            return false;
+        }
+    }
+    const Sanduhr sanduhr;
+    return SaveProjekt(m, pfad.toStdString(), programm_.plattform());
+}
+
+bool TDateibefehle::OeffneProjekt(const QString& pfad) {
+    const Sanduhr sanduhr;
+    try {
+        programm_.NeuesModell(); // the old project writes its load factors
+    } catch (const SchreibFehler& fehler) {
+        programm_.plattform().Fehler(fehler.what());
+    }
+    const bool ok = LoadProjekt(programm_.AktModell(), pfad.toStdString(), programm_.plattform());
+    programm_.EingabeOK = true;
+    if (ok) {
+        TKModell& m = programm_.AktModell();
+        fenster_.SetzeTitel(pfad);
+        QSpinBox& wahl = fenster_.Positionswahl();
+        {
+            const QSignalBlocker sperre(&wahl);
+            wahl.setMaximum(m.TAnzAnwendung());
+            wahl.setValue(m.TAktAnwendung);
+        }
+        QStringList namen;
+        for (const TKAnwendung& a : m.Anwendungen()) {
+            namen << QString::fromStdString(a.TPosition);
+        }
+        fenster_.Baum().BaueAktuellePositionen(namen);
+        fenster_.ZeigeAnwendung();
+        Merke(pfad);
+    } else {
+        // The reader has shown its messages; a half-read project is dropped without
+        // touching the settings, and a fresh one takes its place as after New.
+        programm_.ModellVerwerfen();
+        fenster_.FormCreate();
+        fenster_.AktualisiereEingaben();
+    }
+    return ok;
+}
+
+// ---------------------------------------------------------------- recent files
+
+void TDateibefehle::LeseZuletzt() {
+    zuletzt_.clear();
+    for (int i = 0; i < MaxZuletzt; ++i) {
+        const QString pfad = QString::fromStdString(
+            programm_.einstellungen().ReadString(Sektion, Schluessel(i), {}));
+        if (!pfad.trimmed().isEmpty() && !zuletzt_.contains(pfad)) {
+            zuletzt_ << pfad;
+        }
+    }
+}
+
+void TDateibefehle::SchreibeZuletzt() {
+    try {
+        for (int i = 0; i < MaxZuletzt; ++i) {
+            const QString pfad = i < zuletzt_.size() ? zuletzt_[i] : QString();
+            programm_.einstellungen().WriteString(Sektion, Schluessel(i), pfad.toStdString());
+        }
+    } catch (const SchreibFehler& fehler) {
+        // The list is a convenience: it stays in the menu for this run, and the user
+        // hears once that it cannot be kept.
+        if (!zuletztFehlerGezeigt_) {
+            zuletztFehlerGezeigt_ = true;
+            programm_.plattform().Fehler(fehler.what());
+        }
+    }
+}
+
+void TDateibefehle::Merke(const QString& pfad) {
+    const QString absolut = QFileInfo(pfad).absoluteFilePath();
+    zuletzt_.removeAll(absolut);
+    zuletzt_.prepend(absolut);
+    while (zuletzt_.size() > MaxZuletzt) {
+        zuletzt_.removeLast();
+    }
+    SchreibeZuletzt();
+    BaueZuletztMenue();
+}
+
+void TDateibefehle::ZuletztOeffnen(const QString& pfad) {
+    if (!QFileInfo(pfad).isFile()) {
+        programm_.plattform().Meldung(text("Eingabe", "Cannot open file!"));
+        zuletzt_.removeAll(pfad);
+        SchreibeZuletzt();
+        BaueZuletztMenue();
+        return;
+    }
+    if (FrageSpeichern()) {
+        OeffneProjekt(pfad);
+    }
+}
+
+void TDateibefehle::BaueZuletztMenue() {
+    for (QAction* eintrag : zuletztEintraege_) {
+        dateiMenue_.removeAction(eintrag);
+        eintrag->deleteLater();
+    }
+    zuletztEintraege_.clear();
+    for (int i = 0; i < zuletzt_.size(); ++i) {
+        const QString pfad = zuletzt_[i];
+        // An ampersand in the path is shown, not taken as the accelerator.
+        QString anzeige = QDir::toNativeSeparators(pfad);
+        anzeige.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* eintrag = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(anzeige), this);
+        eintrag->setObjectName(QStringLiteral("mnuZuletzt%1").arg(i + 1));
+        eintrag->setStatusTip(pfad);
+        connect(eintrag, &QAction::triggered, this, [this, pfad] { ZuletztOeffnen(pfad); });
+        dateiMenue_.insertAction(trenner_, eintrag);
+        zuletztEintraege_.push_back(eintrag);
+    }
+    trenner_->setVisible(!zuletzt_.isEmpty());
+}
+
+} // namespace vsk

@@ -1,0 +1,64 @@
+#include "mainwindow/ui/Dateidialoge.h"
+
+#include "reports/ui/Druckdialoge.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+
+namespace vsk {
+
+namespace {
+
+QString Tr(const char* t) {
+    return QCoreApplication::translate("Dateidialoge", t);
+}
+
+QString Titel() {
+    return Tr("Tervo - VSK / VSKQ Shear Connectors");
+}
+
+class QtDialoge final : public TDateidialoge {
+public:
+    QString Oeffnen(QWidget* eltern) override {
+        QFileDialog dialog(eltern, Titel());
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters(
+            {Tr("Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)"), Tr("All files (*)")});
+        dialog.setDefaultSuffix(QStringLiteral("VSK"));
+        return Gewaehlt(dialog);
+    }
+
+    QString SpeichernUnter(QWidget* eltern, const QString& vorschlag) override {
+        QFileDialog dialog(eltern, Titel());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(Tr("Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)"));
+        dialog.setDefaultSuffix(QStringLiteral("VSK"));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        if (!vorschlag.isEmpty()) {
+            dialog.selectFile(vorschlag);
+        }
+        return Gewaehlt(dialog);
+    }
+
+    QString PdfDatei(QWidget* eltern, const QString& vorschlag) override {
+        const auto datei = PdfDateiDialog(eltern, vorschlag)();
+        return datei ? QString::fromStdString(datei->string()) : QString();
+    }
+
+private:
+    static QString Gewaehlt(QFileDialog& dialog) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        return dialog.selectedFiles().first();
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TDateidialoge> QtDateidialoge() {
+    return std::make_unique<QtDialoge>();
+}
+
+} // namespace vsk

@@ -1,0 +1,28 @@
+#pragma once
+// The file dialogs of the main window's commands behind an interface, so that the window
+// can be driven without a real dialog (tests put their own in its place).
+
+#include <QString>
+
+#include <memory>
+
+class QWidget;
+
+namespace vsk {
+
+class TDateidialoge {
+public:
+    virtual ~TDateidialoge() = default;
+    // The project file to open; empty when cancelled.
+    virtual QString Oeffnen(QWidget* eltern) = 0;
+    // The project file to save to, proposing vorschlag (an existing file is confirmed);
+    // empty when cancelled.
+    virtual QString SpeichernUnter(QWidget* eltern, const QString& vorschlag) = 0;
+    // The PDF file of the report, proposing vorschlag; empty when cancelled.
+    virtual QString PdfDatei(QWidget* eltern, const QString& vorschlag) = 0;
+};
+
+// The platform's dialogs (Qt's, native where available).
+std::unique_ptr<TDateidialoge> QtDateidialoge();
+
+} // namespace vsk

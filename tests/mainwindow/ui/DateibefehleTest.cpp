@@ -1,0 +1,269 @@
+// The main window's file, preview and schedule commands, driven through their actions with
+// scripted answers and file dialogs.
+
+#include "mainwindow/ui/Dateibefehle.h"
+#include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Dateidialoge.h"
+#include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/Vorschau.h"
+#include "mainwindow/ui/ZahlenFeld.h"
+#include "model/Projektdatei.h"
+#include "shell/ui/Programm.h"
+#include "support/PlattformDouble.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <fstream>
+#include <memory>
+
+using namespace vsk;
+
+namespace {
+
+const QString Titel = QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: ");
+const std::string Frage = "Do you want to save current calculation?";
+
+// Returns the scripted paths and records what it was asked.
+class DialogDouble final : public TDateidialoge {
+public:
+    QString oeffnen, speichern;
+    int oeffnenAufrufe = 0;
+    QStringList vorschlaege;
+
+    QString Oeffnen(QWidget*) override {
+        ++oeffnenAufrufe;
+        return oeffnen;
+    }
+    QString SpeichernUnter(QWidget*, const QString& vorschlag) override {
+        vorschlaege << vorschlag;
+        return speichern;
+    }
+    QString PdfDatei(QWidget*, const QString&) override { return {}; }
+};
+
+QString Q(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+} // namespace
+
+class DateibefehleTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> verzeichnis;
+    std::unique_ptr<test::PlattformDouble> plattform;
+    std::unique_ptr<Programm> programm;
+    std::unique_ptr<TfrmHauptMaske> fenster;
+    DialogDouble* dialoge = nullptr; // owned by the window
+
+    TKModell& Modell() { return programm->AktModell(); }
+    const THauptAktionen& A() { return fenster->Aktionen(); }
+    void Eingabe(const char* name, const QString& text) {
+        TZahlenFeld* f = fenster->Panel().Feld(QString::fromLatin1(name));
+        QVERIFY(f);
+        f->setFocus(Qt::MouseFocusReason);
+        f->selectAll();
+        QTest::keyClicks(f, text);
+        QTest::keyClick(f, Qt::Key_Tab);
+    }
+    void Projekttext(const QString& text) {
+        fenster->EditBauvorhaben().setText(text);
+        fenster->EditBauvorhaben().editingFinished();
+    }
+    double Dicke() { return programm->AktAnwendung().cGeometrie.TPlatteDicke; }
+
+private slots:
+    void init() {
+        plattform = std::make_unique<test::PlattformDouble>();
+        verzeichnis = std::make_unique<test::TempDir>();
+        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
+        programm = std::make_unique<Programm>(*plattform);
+        fenster = std::make_unique<TfrmHauptMaske>(*programm);
+        auto d = std::make_unique<DialogDouble>();
+        dialoge = d.get();
+        fenster->SetzeDateidialoge(std::move(d));
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+    }
+    void cleanup() {
+        fenster->Freigeben();
+        fenster.reset();
+        programm.reset();
+        plattform.reset();
+        verzeichnis.reset();
+    }
+
+    void neuFragtAuchUnveraendertUndAbbrechenHaeltAlles() {
+        plattform->antworten = {Antwort::Nein};
+        A().neu->trigger();
+        QCOMPARE(plattform->fragen, std::vector<std::string>{Frage});
+
+        Eingabe("meditPlatteDicke", "280");
+        A().positionHinzufuegen->trigger();
+        // Cancel in the question, and Yes with a cancelled save dialog, keep everything.
+        plattform->antworten = {Antwort::Abbrechen, Antwort::Ja, Antwort::Ja};
+        A().neu->trigger();
+        A().oeffnen->trigger();
+        QVERIFY(!fenster->close());
+        QCOMPARE(dialoge->oeffnenAufrufe, 0);
+        QCOMPARE(Modell().TAnzAnwendung(), 2);
+        QCOMPARE(Modell().Anwendung(1).cGeometrie.TPlatteDicke, 280.0);
+        QCOMPARE(fenster->windowTitle(), Titel + "Unnamed");
+        QVERIFY(fenster->isVisible());
+
+        plattform->antworten = {Antwort::Nein};
+        A().neu->trigger();
+        QCOMPARE(Modell().TAnzAnwendung(), 1);
+        QCOMPARE(Dicke(), 450.0);
+    }
+
+    void speichernUndSpeichernUnter() {
+        Projekttext(QStringLiteral("Bridge A"));
+        Eingabe("meditPlatteDicke", "280");
+        const QString erste = Q(*verzeichnis / "Bridge A.VSK");
+        dialoge->speichern = erste;
+        A().speichern->trigger(); // a new project: Save is Save As
+        QCOMPARE(dialoge->vorschlaege, QStringList{"Bridge A.VSK"});
+        QCOMPARE(fenster->windowTitle(), Titel + erste);
+        QVERIFY(std::filesystem::exists(erste.toStdString()));
+
+        const QString zweite = Q(*verzeichnis / "andere.VSK");
+        dialoge->speichern = zweite;
+        A().speichernUnter->trigger();
+        QCOMPARE(fenster->windowTitle(), Titel + zweite);
+        Eingabe("meditPlatteDicke", "300");
+        A().speichern->trigger(); // no dialog any more, and to the new path
+        QCOMPARE(dialoge->vorschlaege.size(), 2);
+        TKModell gelesen(nullptr, "01.01.2026");
+        QVERIFY(LoadProjekt(gelesen, zweite.toStdString(), *plattform));
+        QCOMPARE(gelesen.AktuelleAnwendung().cGeometrie.TPlatteDicke, 300.0);
+        TKModell alt(nullptr, "01.01.2026");
+        QVERIFY(LoadProjekt(alt, erste.toStdString(), *plattform));
+        QCOMPARE(alt.AktuelleAnwendung().cGeometrie.TPlatteDicke, 280.0);
+
+        // Both are recent files, the last one first, in the menu and the settings file.
+        QCOMPARE(fenster->Dateibefehle().Zuletzt(), (QStringList{zweite, erste}));
+        Einstellungen e(plattform->einstellungsdatei, '.');
+        QCOMPARE(e.ReadString("ZuletztGeoeffnet", "Datei1", ""), zweite.toStdString());
+        QCOMPARE(e.ReadString("ZuletztGeoeffnet", "Datei2", ""), erste.toStdString());
+        auto* eintrag = fenster->findChild<QAction*>(QStringLiteral("mnuZuletzt2"));
+        QVERIFY(eintrag);
+        plattform->antworten = {Antwort::Nein};
+        eintrag->trigger();
+        QCOMPARE(fenster->windowTitle(), Titel + erste);
+        QCOMPARE(Dicke(), 280.0);
+        QCOMPARE(fenster->Dateibefehle().Zuletzt().first(), erste);
+    }
+
+    void zuletztHoechstensAcht() {
+        for (int i = 0; i < 10; ++i) {
+            dialoge->speichern = Q(*verzeichnis / ("p" + std::to_string(i) + ".VSK"));
+            A().speichernUnter->trigger();
+        }
+        const QStringList liste = fenster->Dateibefehle().Zuletzt();
+        QCOMPARE(liste.size(), 8);
+        QCOMPARE(liste.first(), Q(*verzeichnis / "p9.VSK"));
+        QCOMPARE(liste.last(), Q(*verzeichnis / "p2.VSK"));
+    }
+
+    void fehlgeschlagenesOeffnenGibtNeuesProjekt() {
+        dialoge->speichern = Q(*verzeichnis / "gut.VSK");
+        A().speichernUnter->trigger();
+        Eingabe("meditPlatteDicke", "280");
+        const std::filesystem::path kaputt = *verzeichnis / "kaputt.VSK";
+        std::ofstream(kaputt) << "<not a project";
+        dialoge->oeffnen = Q(kaputt);
+        plattform->antworten = {Antwort::Nein};
+        A().oeffnen->trigger();
+        QVERIFY(std::find(plattform->meldungen.begin(), plattform->meldungen.end(),
+                          "Error during opening the data file - unable to read project data") !=
+                plattform->meldungen.end());
+        QCOMPARE(Modell().TAnzAnwendung(), 1);
+        QCOMPARE(Dicke(), 450.0);
+        QCOMPARE(fenster->windowTitle(), Titel + "Unnamed");
+        QVERIFY(fenster->Dateiname().isEmpty());
+        QVERIFY(!fenster->Dateibefehle().Zuletzt().contains(Q(kaputt)));
+    }
+
+    void nichtSchreibbaresZielVerliertNichts() {
+        const QString gut = Q(*verzeichnis / "gut.VSK");
+        dialoge->speichern = gut;
+        A().speichern->trigger();
+        const auto vorher = std::filesystem::file_size(gut.toStdString());
+        Eingabe("meditPlatteDicke", "280");
+        // A path in a directory that does not exist, then a file without write bits.
+        dialoge->speichern = Q(*verzeichnis / "fehlt" / "x.VSK");
+        A().speichernUnter->trigger();
+        std::filesystem::permissions(gut.toStdString(), std::filesystem::perms::owner_read);
+        A().speichern->trigger();
+        QCOMPARE(int(plattform->meldungen.size() + plattform->fehler.size()), 2);
+        QCOMPARE(fenster->windowTitle(), Titel + gut);
+        QCOMPARE(std::filesystem::file_size(gut.toStdString()), vorher);
+        QCOMPARE(Dicke(), 280.0);
+        std::filesystem::permissions(gut.toStdString(), std::filesystem::perms::owner_all);
+    }
+
+    void vorschauRechnetNurAusserhalbDerUebersicht() {
+        Eingabe("meditLinienlastLinks", "50");
+        // From input mode the position is designed.
+        programm->AktAnwendung().cErgebnisse.DornErgebnis(0).TEtaQ = 99;
+        A().vorschau->trigger();
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Vorschau));
+        QVERIFY(programm->AktAnwendung().cErgebnisse.DornErgebnis(0).TEtaQ != 99);
+        TVorschau& v = fenster->VorschauBereich();
+        QVERIFY(v.isVisible());
+        QVERIFY(v.SeitenBild(TVorschau::Ergebnisseite)->isVisibleTo(&v));
+        QVERIFY(v.SeitenBild(TVorschau::Skizzenseite)->isVisibleTo(&v));
+        QVERIFY(A().systemeingabe->isEnabled());
+        // From the overview it is not.
+        A().systemeingabe->trigger();
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Uebersicht));
+        programm->AktAnwendung().cErgebnisse.DornErgebnis(0).TEtaQ = 99;
+        A().vorschau->trigger();
+        QCOMPARE(programm->AktAnwendung().cErgebnisse.DornErgebnis(0).TEtaQ, 99.0);
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Vorschau));
+    }
+
+    void stuecklisteHinzufuegen() {
+        QVERIFY(!A().stuecklisteHinzufuegen->isEnabled()); // input mode
+        Eingabe("meditLinienlastLinks", "50");
+        A().berechnung->trigger();
+        QVERIFY(A().stuecklisteHinzufuegen->isEnabled());
+        A().stuecklisteHinzufuegen->trigger();
+        QCOMPARE(Modell().Stueckliste.EintragCount(), 1);
+        QVERIFY(!A().stuecklisteAnzeigen->isEnabled());
+    }
+
+    // With VSK_BILDER set to a directory, saves pictures of the preview and the File menu.
+    void bildschirmfotos() {
+        const QByteArray ziel = qgetenv("VSK_BILDER");
+        if (ziel.isEmpty()) {
+            QSKIP("VSK_BILDER not set");
+        }
+        for (int i = 0; i < 3; ++i) {
+            dialoge->speichern = Q(*verzeichnis / ("Projekt " + std::to_string(i) + ".VSK"));
+            A().speichernUnter->trigger();
+        }
+        fenster->resize(900, 700);
+        Eingabe("meditLinienlastLinks", "50");
+        A().vorschau->trigger();
+        QTest::qWait(50);
+        fenster->grab().save(QString::fromLocal8Bit(ziel) + "/vorschau.png");
+        QMenu* datei = fenster->menuBar()->actions().first()->menu();
+        datei->popup(fenster->mapToGlobal(QPoint(0, 0)));
+        QTest::qWait(50);
+        datei->grab().save(QString::fromLocal8Bit(ziel) + "/dateimenue.png");
+        datei->hide();
+    }
+};
+
+QTEST_MAIN(DateibefehleTest)
+#include "DateibefehleTest.moc"
