@@ -63,7 +63,10 @@ bool SchreibeDateiSicher(const std::filesystem::path& zielAngabe, std::string_vi
     mode_t modus = NeuerDateimodus();
     struct stat info {};
     if (::stat(ziel.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode) || ::access(ziel.c_str(), W_OK) != 0) {
+        // A file without write bits stays untouched also for a user whom the system
+        // would let write (root), as the settings file does.
+        if (!S_ISREG(info.st_mode) || ::access(ziel.c_str(), W_OK) != 0 ||
+            (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
             return false;
         }
         modus = info.st_mode & 07777;

@@ -17,10 +17,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSpinBox>
+
+#include <array>
 
 namespace vsk {
 

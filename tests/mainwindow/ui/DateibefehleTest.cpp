@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
