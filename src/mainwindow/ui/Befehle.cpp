@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <filesystem>
