@@ -46,7 +46,12 @@ public:
         vorschlaege << vorschlag;
         return speichern;
     }
-    QString PdfDatei(QWidget*, const QString&) override { return {}; }
+    QString pdf;
+    QStringList pdfVorschlaege;
+    QString PdfDatei(QWidget*, const QString& vorschlag) override {
+        pdfVorschlaege << vorschlag;
+        return pdf;
+    }
 };
 
 QString Q(const std::filesystem::path& p) {
@@ -241,6 +246,22 @@ private slots:
         A().stuecklisteHinzufuegen->trigger();
         QCOMPARE(Modell().Stueckliste.EintragCount(), 1);
         QVERIFY(!A().stuecklisteAnzeigen->isEnabled());
+    }
+
+    void berichtAlsPdf() {
+        QVERIFY(!A().pdfExport->isEnabled()); // only with results
+        Projekttext(QStringLiteral("Bridge A"));
+        Eingabe("meditLinienlastLinks", "50");
+        A().berechnung->trigger();
+        const std::filesystem::path datei = *verzeichnis / "bericht.pdf";
+        dialoge->pdf = Q(datei);
+        A().pdfExport->trigger();
+        QCOMPARE(dialoge->pdfVorschlaege, QStringList{"Bridge A.pdf"});
+        std::ifstream pdf(datei, std::ios::binary);
+        std::string kopf(5, '\0');
+        pdf.read(kopf.data(), 5);
+        QCOMPARE(kopf, std::string("%PDF-"));
+        QVERIFY(plattform->fehler.empty());
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the preview and the File menu.
