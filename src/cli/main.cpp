@@ -1,7 +1,9 @@
 // vsk-cli: the command-line companion of the design program.
 
 #include "cli/Befehle.h"
+#include "cli/Sprache.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <iostream>
 #include <string>
@@ -15,7 +17,11 @@ void Hilfe(std::ostream& aus) {
     for (const auto& befehl : vsk::cli::AlleBefehle()) {
         aus << befehl.kurzhilfe;
     }
-    aus << "  --help\n"
+    aus << "  --language ID\n"
+           "      texts in that language: an identifier such as 2055 or a module\n"
+           "      extension (des, eng, esp, fra, ita, nld); without it the language\n"
+           "      stored as IDSprache in the settings file\n"
+           "  --help\n"
            "      show this help\n"
            "\n"
            "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
@@ -38,18 +44,27 @@ int main(int argc, char** argv) {
     }
     standardAusgabe = qInstallMessageHandler(Meldungsfilter);
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
+    std::vector<std::string> alle(argv + 1, argv + argc);
+    // The design program's language modules lie beside this program.
+    vsk::Sprachumschaltung sprachen(
+        std::filesystem::path(
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
+        "vsk");
+    if (auto status = vsk::cli::LadeSprache(alle, sprachen)) {
+        return *status;
+    }
+    if (alle.empty()) {
         Hilfe(std::cerr);
         return 2;
     }
-    std::string name = argv[1];
+    std::string name = alle.front();
     if (name == "--help" || name == "-h" || name == "help") {
         Hilfe(std::cout);
         return 0;
     }
     for (const auto& befehl : vsk::cli::AlleBefehle()) {
         if (name == befehl.name) {
-            vsk::cli::Argumente argumente(argv + 2, argv + argc);
+            vsk::cli::Argumente argumente(alle.begin() + 1, alle.end());
             return befehl.ausfuehren(argumente);
         }
     }

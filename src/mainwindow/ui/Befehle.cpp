@@ -7,7 +7,11 @@
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/HauptMaske.h"
+#include "shell/Handbuch.h"
 #include "shell/Texte.h"
+#include "shell/qt/QtProgrammstarter.h"
+#include "shell/ui/AboutFenster.h"
+#include "shell/ui/Hilfe.h"
 #include "shell/ui/Programm.h"
 
 #include <QAction>
@@ -36,6 +40,22 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
             [this](int nummer) { fenster_.Positionswahl().setValue(nummer); });
     connect(&fenster.Ergebnisse(), &TErgebnisliste::zeileGewaehlt, this,
             &TBefehle::ErgebnisZeileGewaehlt);
+
+    // Help menu: help viewer, about box, manual; F1 opens the main window's page.
+    connect(a.hilfeInhalt, &QAction::triggered, this, [this] { Hilfe::ZeigeInhalt(&fenster_); });
+    connect(a.hilfeSuchen, &QAction::triggered, this, [this] { Hilfe::ZeigeSuche(&fenster_); });
+    connect(a.hilfeBenutzen, &QAction::triggered, this,
+            [this] { Hilfe::ZeigeBenutzung(&fenster_); });
+    Hilfe::VerbindeF1(&fenster, 210);
+    connect(a.info, &QAction::triggered, this, [this] {
+        TfrmAbout about(&fenster_);
+        about.exec();
+    });
+    connect(a.handbuch, &QAction::triggered, this, [this] {
+        QtProgrammstarter starter;
+        OeffneHandbuch(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+                       starter, programm_.plattform());
+    });
 }
 
 // ---------------------------------------------------------------- positions

@@ -121,13 +121,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
 
     // Commands whose windows come with later parts of the program stay disabled.
     const THauptAktionen& a = *aktionen_;
-    spaeter_ = {a.exportDatei,
-                a.exportZwischenablage,
-                a.hilfeInhalt,
-                a.hilfeSuchen,
-                a.hilfeBenutzen,
-                a.info,
-                a.handbuch};
+    spaeter_ = {a.exportDatei, a.exportZwischenablage};
     for (QAction* aktion : spaeter_) {
         aktion->setEnabled(false);
     }

@@ -1,11 +1,15 @@
 #include "shell/ui/Programmstart.h"
 
 #include "mainwindow/ui/HauptMaske.h"
+#include "shell/qt/Sprachumschaltung.h"
 #include "shell/ui/DialogPlattform.h"
 #include "shell/ui/Programm.h"
+#include "shell/ui/SplashFenster.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProxyStyle>
+#include <QScreen>
 #include <exception>
 #include <memory>
 
@@ -58,14 +62,28 @@ int Programmstart(int argc, char** argv) {
     Anwendung app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VSK"));
     QApplication::setStyle(new HinweisStil); // the application takes ownership
-    DialogPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    const std::filesystem::path programmdatei(
+        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    DialogPlattform plattform(programmdatei);
     app.SetzePlattform(&plattform);
+    // The language module chosen on the splash stays loaded for the whole run.
+    Sprachumschaltung sprachen(programmdatei);
 
     Programm programm(plattform);
     // QApplication has taken its own options out of argv.
     programm.Kommandozeile = KommandozeilenDatei(argc, argv);
 
+    // The splash lets the user choose the language before any window exists; how it
+    // is closed does not matter.
+    auto splash =
+        std::make_unique<TfrmSplash>(sprachen, programm.einstellungen(), plattform, programmdatei);
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+        splash->move(bildschirm->availableGeometry().center() - splash->rect().center());
+    }
+    splash->exec();
+
     auto hauptMaske = std::make_unique<TfrmHauptMaske>(programm);
+    splash.reset();
     hauptMaske->show();
     QApplication::exec();
 

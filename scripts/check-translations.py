@@ -1,0 +1,132 @@
+#!/usr/bin/python3
+"""Language modules of the design program: refresh and check their sources.
+
+The English texts in the code are the built-in set. Each language module is compiled
+from resources/translations/vsk_<ext>.ts. This script extracts the English set from the
+sources with lupdate (tr() in the windows, vsk::text() in the core) and
+
+  --update   refreshes every .ts file from the sources (new texts appear as unfinished,
+             texts no longer in the code are dropped), so translators only fill them in;
+  (default)  reports, for every module, the texts it lacks or has left unfinished or
+             empty; exits 0 so that work in progress does not fail the build;
+  --strict   the same report, but exits 1 when any module is incomplete.
+
+Usage: check-translations.py [--update] [--strict] [--lupdate PATH] [--root DIR]
+"""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+# Module extension -> language of the .ts file.
+MODULES = {
+    "des": "de_CH",
+    "esp": "es_ES",
+    "fra": "fr_FR",
+    "ita": "it_IT",
+    "nld": "nl_NL",
+}
+# The start program has its own modules; everything else under src/ is the design program.
+EXCLUDED = ("startprogram",)
+
+
+def find_lupdate(given):
+    for candidate in (given, shutil.which("lupdate6"), "/usr/lib/qt6/bin/lupdate",
+                      shutil.which("lupdate")):
+        if candidate and os.path.exists(candidate):
+            return candidate
+    sys.exit("check-translations: lupdate not found (give --lupdate PATH)")
+
+
+def source_dirs(root):
+    src = os.path.join(root, "src")
+    return [os.path.join(src, d) for d in sorted(os.listdir(src))
+            if os.path.isdir(os.path.join(src, d)) and d not in EXCLUDED]
+
+
+def run_lupdate(lupdate, root, ts_file, language):
+    command = [lupdate, "-silent", "-recursive", "-extensions", "cpp,h",
+               "-tr-function-alias", "translate+=text", "-I", os.path.join(root, "src"), "-locations", "none",
+               "-no-obsolete", "-source-language", "en_GB", "-target-language", language,
+               *source_dirs(root), "-ts", ts_file]
+    result = subprocess.run(command, capture_output=True, text=True)
+    if result.returncode != 0:
+        sys.exit(f"check-translations: lupdate failed:\n{result.stdout}{result.stderr}")
+
+
+def messages(ts_file):
+    """(context, source) -> translation element of a .ts file."""
+    found = {}
+    for context in ET.parse(ts_file).getroot().iter("context"):
+        name = context.findtext("name", "")
+        for message in context.iter("message"):
+            found[(name, message.findtext("source", ""))] = message.find("translation")
+    return found
+
+
+def translated(element):
+    if element is None or element.get("type") in ("unfinished", "vanished", "obsolete"):
+        return False
+    forms = element.findall("numerusform")
+    if forms:
+        return all((f.text or "").strip() for f in forms)
+    return bool((element.text or "").strip())
+
+
+def check(lupdate, root):
+    """Prints the report; returns the number of incomplete modules."""
+    with tempfile.TemporaryDirectory() as tmp:
+        reference = os.path.join(tmp, "vsk_eng.ts")
+        run_lupdate(lupdate, root, reference, "en_GB")
+        english = set(messages(reference))
+    print(f"English set: {len(english)} texts")
+    incomplete = 0
+    for ext in MODULES:
+        ts_file = os.path.join(root, "resources", "translations", f"vsk_{ext}.ts")
+        if not os.path.exists(ts_file):
+            print(f"vsk.{ext}: missing source {ts_file}")
+            incomplete += 1
+            continue
+        module = messages(ts_file)
+        missing = sorted(english - set(module))
+        open_texts = sorted(k for k in english & set(module) if not translated(module[k]))
+        if missing or open_texts:
+            incomplete += 1
+            print(f"vsk.{ext}: {len(missing)} missing, {len(open_texts)} not translated "
+                  f"of {len(english)}")
+            for context, source in (missing + open_texts)[:5]:
+                print(f"    {context}: {source[:70]!r}")
+        else:
+            print(f"vsk.{ext}: complete")
+    return incomplete
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--update", action="store_true")
+    parser.add_argument("--strict", action="store_true")
+    parser.add_argument("--lupdate")
+    parser.add_argument("--root", default=os.path.dirname(os.path.dirname(
+        os.path.abspath(__file__))))
+    args = parser.parse_args()
+    lupdate = find_lupdate(args.lupdate)
+    if args.update:
+        for ext, language in MODULES.items():
+            ts_file = os.path.join(args.root, "resources", "translations", f"vsk_{ext}.ts")
+            run_lupdate(lupdate, args.root, ts_file, language)
+            print(f"updated {ts_file}")
+        return 0
+    incomplete = check(lupdate, args.root)
+    if incomplete and args.strict:
+        return 1
+    if incomplete:
+        print(f"{incomplete} of {len(MODULES)} modules incomplete (not an error without --strict)")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

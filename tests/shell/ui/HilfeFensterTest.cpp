@@ -1,0 +1,106 @@
+#include "shell/ui/HilfeFenster.h"
+
+#include "shell/ui/Hilfe.h"
+#include "support/TempDir.h"
+
+#include <QDialog>
+#include <QListWidget>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace vsk {
+
+class HilfeFensterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWindowOpensAtItsContextNumberAndTopic();
+    void keywordSearchShowsTheFirstMatchingPlace();
+    void theProgramsHelpReusesOneViewer();
+    void missingHelpPagesSayWhereTheyWereLookedFor();
+};
+
+void HilfeFensterTest::everyWindowOpensAtItsContextNumberAndTopic() {
+    TfrmHilfe hilfe(QStringLiteral(VSK_HILFE));
+    const std::pair<int, const char*> kontexte[] = {
+        {210, "hauptmaske.html"},        {220, "beliebigelast.html"}, {230, "bemessung.html"},
+        {240, "farbeinstellung.html"},   {250, "bewehrung.html"},     {260, "projektdaten.html"},
+        {270, "projektverwaltung.html"}, {280, "stueckliste.html"}};
+    for (const auto& [kontext, seite] : kontexte) {
+        QVERIFY2(hilfe.ZeigeKontext(kontext), seite);
+        QCOMPARE(hilfe.AktuelleSeite(), QString::fromLatin1(seite));
+        QVERIFY(!hilfe.Browser().toPlainText().isEmpty());
+    }
+    const std::pair<const char*, const char*> themen[] = {
+        {"MaskeProjektverwaltung", "projektverwaltung.html"},
+        {"MaskeProjektdaten", "projektdaten.html"},
+        {"MaskeBewehrung", "bewehrung.html"},
+        {"MaskeQuerkraft", "beliebigelast.html"},
+        {"maskestueckliste", "stueckliste.html"}};
+    for (const auto& [thema, seite] : themen) {
+        QVERIFY2(hilfe.ZeigeThema(QString::fromLatin1(thema)), thema);
+        QCOMPARE(hilfe.AktuelleSeite(), QString::fromLatin1(seite));
+    }
+    // Unknown numbers and names fall back to the contents.
+    QVERIFY(!hilfe.ZeigeKontext(999));
+    QCOMPARE(hilfe.AktuelleSeite(), QStringLiteral("inhalt.html"));
+    QVERIFY(!hilfe.ZeigeThema(QStringLiteral("MaskeGibtEsNicht")));
+    QCOMPARE(hilfe.AktuelleSeite(), QStringLiteral("inhalt.html"));
+
+    // Every page has a title and is reachable from the contents.
+    QCOMPARE(int(hilfe.Index().Seiten().size()),
+             QDir(QStringLiteral(VSK_HILFE)).entryList({QStringLiteral("*.html")}).size());
+    for (const THilfeseite& s : hilfe.Index().Seiten()) {
+        QVERIFY2(!s.titel.isEmpty(), qPrintable(s.datei));
+    }
+}
+
+void HilfeFensterTest::keywordSearchShowsTheFirstMatchingPlace() {
+    TfrmHilfe hilfe(QStringLiteral(VSK_HILFE));
+    hilfe.ZeigeSuche(QStringLiteral("joint w"));
+    QVERIFY(hilfe.Stichwortliste().count() >= 1);
+    QVERIFY(hilfe.Stichwortliste().item(0)->text().startsWith(QStringLiteral("joint width"),
+                                                              Qt::CaseInsensitive));
+    QCOMPARE(hilfe.AktuelleSeite(), QStringLiteral("eingaben.html#fugenbreite"));
+    // Status texts with characters that HTML escapes are found as the user reads them.
+    QVERIFY(!hilfe.Index().Suche(QStringLiteral("Vsd > VRd")).empty());
+    hilfe.ZeigeSuche();
+    QCOMPARE(hilfe.Stichwortliste().count(), int(hilfe.Index().Stichwoerter().size()));
+}
+
+void HilfeFensterTest::theProgramsHelpReusesOneViewer() {
+    Hilfe::SetzeVerzeichnis(VSK_HILFE);
+    QWidget hauptfenster;
+    hauptfenster.show();
+    QVERIFY(Hilfe::ZeigeKontext(210, &hauptfenster));
+    TfrmHilfe* hilfe = Hilfe::OffenesFenster();
+    QVERIFY(hilfe);
+    QVERIFY(hilfe->isVisible());
+    QCOMPARE(hilfe->window()->parentWidget(), &hauptfenster);
+    QVERIFY(Hilfe::ZeigeThema(QStringLiteral("MaskeBewehrung"), &hauptfenster));
+    QCOMPARE(Hilfe::OffenesFenster(), hilfe);
+    QCOMPARE(hilfe->AktuelleSeite(), QStringLiteral("bewehrung.html"));
+
+    // Opened over a dialog, the viewer moves to it so that it stays usable.
+    QDialog dialog(&hauptfenster);
+    Hilfe::VerbindeF1(&dialog, 250);
+    dialog.show();
+    Hilfe::ZeigeBenutzung(&dialog);
+    QCOMPARE(Hilfe::OffenesFenster(), hilfe);
+    QCOMPARE(hilfe->parentWidget(), &dialog);
+    QCOMPARE(hilfe->AktuelleSeite(), QStringLiteral("hilfe_benutzen.html"));
+}
+
+void HilfeFensterTest::missingHelpPagesSayWhereTheyWereLookedFor() {
+    test::TempDir leer;
+    TfrmHilfe hilfe(QFile::decodeName(leer.pfad().c_str()));
+    hilfe.ZeigeInhalt();
+    QVERIFY(hilfe.Browser().toPlainText().contains(QStringLiteral("Help not found")));
+    QVERIFY(hilfe.Browser().toPlainText().contains(QFile::decodeName(leer.pfad().c_str())));
+    QVERIFY(!hilfe.ZeigeKontext(210));
+}
+
+} // namespace vsk
+
+QTEST_MAIN(vsk::HilfeFensterTest)
+#include "HilfeFensterTest.moc"
