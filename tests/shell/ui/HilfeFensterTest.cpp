@@ -64,6 +64,11 @@ void HilfeFensterTest::keywordSearchShowsTheFirstMatchingPlace() {
     QCOMPARE(hilfe.AktuelleSeite(), QStringLiteral("eingaben.html#fugenbreite"));
     // Status texts with characters that HTML escapes are found as the user reads them.
     QVERIFY(!hilfe.Index().Suche(QStringLiteral("Vsd > VRd")).empty());
+    const QByteArray bilder = qgetenv("VSK_BILDER");
+    if (!bilder.isEmpty()) {
+        hilfe.show();
+        hilfe.grab().save(QString::fromLocal8Bit(bilder) + QStringLiteral("/hilfe.png"));
+    }
     hilfe.ZeigeSuche();
     QCOMPARE(hilfe.Stichwortliste().count(), int(hilfe.Index().Stichwoerter().size()));
 }

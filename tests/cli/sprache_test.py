@@ -1,0 +1,97 @@
+#!/usr/bin/python3
+"""vsk-cli --language: the design program's language module beside vsk-cli is loaded
+before the command runs; without the option, IDSprache of the settings file decides.
+
+Usage: sprache_test.py VSK_CLI LRELEASE DATA_DIR
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+CLI = LRELEASE = DATA = None
+SOURCE = "Single shear connector\\Connector row, slab to slab\\Connector row, slab to wall\\"
+GERMAN = "Einzelner Querkraftdorn\\Dornreihe, Platte an Platte\\Dornreihe, Platte an Wand\\"
+TS = f"""<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_CH">
+<context><name>Texttabellen</name>
+<message><source>{SOURCE}</source><translation>{GERMAN}</translation></message>
+</context>
+</TS>
+"""
+
+
+class Language(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tmp = tempfile.TemporaryDirectory()
+        cls.dir = Path(cls.tmp.name)
+        cls.cli = cls.dir / "vsk-cli"
+        shutil.copy2(CLI, cls.cli)
+        (cls.dir / "vsk_des.ts").write_text(TS, encoding="utf-8")
+        subprocess.run([LRELEASE, "-silent", cls.dir / "vsk_des.ts", "-qm", cls.dir / "vsk.des"],
+                       check=True)
+        cls.project = DATA / "projekt" / "referenz_mehrere.VSK"
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.tmp.cleanup()
+
+    def run_cli(self, *args):
+        env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", QT_QPA_PLATFORM="offscreen")
+        return subprocess.run([self.cli, *map(str, args)], capture_output=True, text=True,
+                              env=env, timeout=60)
+
+    def settings(self, text):
+        path = self.dir / "vsk-cli.INI"
+        if text is None:
+            path.unlink(missing_ok=True)
+        else:
+            path.write_text(text)
+
+    def test_identifier_or_extension_anywhere_on_the_line(self):
+        self.settings(None)
+        for args in (["--language", "des", "info", self.project],
+                     ["info", self.project, "--language", "2055"],
+                     ["--language=DES", "info", self.project]):
+            r = self.run_cli(*args)
+            self.assertEqual(r.returncode, 0, r.stderr)
+            self.assertIn("Dornreihe, Platte an Platte", r.stdout, args)
+            self.assertNotIn("Connector row, slab to slab", r.stdout)
+
+    def test_settings_file_decides_without_the_option(self):
+        self.settings("[Anwenderdaten]\nIDSprache=2055\n")
+        try:
+            r = self.run_cli("info", self.project)
+            self.assertEqual(r.returncode, 0, r.stderr)
+            self.assertIn("Dornreihe, Platte an Wand", r.stdout)
+            # The option wins; English is built in and needs no module.
+            r = self.run_cli("--language", "eng", "info", self.project)
+            self.assertEqual(r.returncode, 0, r.stderr)
+            self.assertIn("Connector row, slab to wall", r.stdout)
+        finally:
+            self.settings(None)
+        r = self.run_cli("info", self.project)
+        self.assertIn("Connector row, slab to wall", r.stdout)
+
+    def test_wrong_or_missing_language_stops_before_the_command(self):
+        r = self.run_cli("--language", "fra", "info", self.project)
+        self.assertEqual(r.returncode, 1)
+        self.assertIn("no language module", r.stderr)
+        self.assertEqual(r.stdout, "")
+        for value in ("klingon", "99999"):
+            r = self.run_cli("--language", value, "info", self.project)
+            self.assertEqual(r.returncode, 2, value)
+            self.assertIn("unknown language", r.stderr)
+        r = self.run_cli("info", self.project, "--language")
+        self.assertEqual(r.returncode, 2)
+
+
+if __name__ == "__main__":
+    CLI, LRELEASE, DATA = sys.argv[1], sys.argv[2], Path(sys.argv[3])
+    unittest.main(argv=sys.argv[:1])
