@@ -359,6 +359,21 @@ The last position cannot be removed!</source>
     </message>
 </context>
 <context>
+    <name>Handbuch</name>
+    <message>
+        <source>VSK Manual.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - was not found.The required file can only be installed from the CD version!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Objektmodell</name>
     <message>
         <source>Unnamed</source>
@@ -1172,6 +1187,338 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>vsk::TfrmAbout</name>
+    <message>
+        <source>VSK - 2.0.3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10.06.2009</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maker accepts no liability for the information this program gives. Claims for direct or consequential damage cannot be considered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the input with care and check that every result is acceptable before you use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program is not guaranteed to run on present or future operating systems.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maker may change the design and specification of the products without notice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please report program errors to the maker with full details of the input and of what happened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Tervo Shear Connectors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connectors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This program will enable the calculation of VSK and VSKQ shear connectors supporting higher transverse loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>© Tervo Connector Systems. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telephone: +41 00 000 00 00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail: support@tervo.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet: www.tervo.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to main window | Back to main window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmBemessung</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings for Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500 N/mm²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>450 N/mm²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>partial safety factor for steel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reinforcement yield strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. Spacing of Dowels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmBewehrung</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reinforcement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Top and Bottom Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change number of Top and Bottom Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter of Top and Bottom Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change diameter of Top and Bottom Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number Vertical Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change number Vertical Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter of Vertical Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change diameter Vertical Reinforcement bars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top and Bottom Reinforcement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical Reinforcement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reinforcement to current connector: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intermediate result for reinforcement </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmFarbeinstellung</name>
+    <message>
+        <source>&amp;Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grey scales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VSK - colour representation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the sketch background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the concrete border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the concrete surfaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the horizontal reinforcement (Pos B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour representation of the suspended reinforcement (pos D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the shear connector border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the shear connector surface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour representation of the dimensioning (Lines + Text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour of the fire protection sleeve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sketch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dimensioning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reinforcement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Concrete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shear connector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set back colour to standard value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust colour representation to grey scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave entry mask and undertake entry!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave entry mask and discard entry!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vsk::TfrmHauptMaske</name>
     <message>
         <source>Tool bar</source>
@@ -1271,6 +1618,195 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmHilfe</name>
+    <message>
+        <source>VSK Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the first letters of a keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use of Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help pages were not found in the folder %1. Install the program again from the CD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmSplash</name>
+    <message>
+        <source>Selected language not available!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connectors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design of stainless-steel shear connectors across expansion joints</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmbeliebigeLast</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry of arbitrary transverse force distribution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x [mm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>q&lt;span style=&quot;vertical-align:sub&quot;&gt;Ed&lt;/span&gt;(x) [kN/m]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pair of values for linear load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coordinates for entered load measured form the left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value of loading at the position of the coordinate x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>q&lt;sub&gt;Ed&lt;/sub&gt; =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kN/m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place pair of values|Pair of values (x,q) add to list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer changes in the list|Transfer changes in the pairs of values (x,q) in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A value for the entered coordinate already exists!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Should this be overwritten?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

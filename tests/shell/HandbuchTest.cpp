@@ -1,5 +1,6 @@
 #include "shell/Handbuch.h"
 
+#include "shell/Programmstarter.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 

@@ -1,5 +1,7 @@
 #include "design/ui/DialogFenster.h"
 
+#include "shell/ui/Hilfe.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -15,6 +17,8 @@ constexpr int HinweisDauerMs = 5000; // a tool tip hides after five seconds
 TDialogFenster::TDialogFenster(QWidget* parent) : QDialog(parent), statuszeile_(new QStatusBar) {
     statuszeile_->setSizeGripEnabled(false);
     setModal(true);
+    connect(this, &TDialogFenster::hilfeAngefordert, this,
+            [this](const QString& thema) { Hilfe::ZeigeThema(thema, this); });
 }
 
 QString TDialogFenster::KurzerHinweis(const QString& hinweis) {

@@ -24,7 +24,7 @@ public:
     QStatusBar* Statuszeile() const { return statuszeile_; }
 
 signals:
-    // The help button was pressed; the program shows the topic once a help viewer exists.
+    // The help button was pressed; the help viewer shows the topic.
     void hilfeAngefordert(const QString& thema);
 
 protected:

@@ -41,12 +41,11 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
     connect(&fenster.Ergebnisse(), &TErgebnisliste::zeileGewaehlt, this,
             &TBefehle::ErgebnisZeileGewaehlt);
 
-    // Help menu: help viewer, about box, manual; F1 opens the main window's page.
+    // Help menu: help viewer, about box, manual.
     connect(a.hilfeInhalt, &QAction::triggered, this, [this] { Hilfe::ZeigeInhalt(&fenster_); });
     connect(a.hilfeSuchen, &QAction::triggered, this, [this] { Hilfe::ZeigeSuche(&fenster_); });
     connect(a.hilfeBenutzen, &QAction::triggered, this,
             [this] { Hilfe::ZeigeBenutzung(&fenster_); });
-    Hilfe::VerbindeF1(&fenster, 210);
     connect(a.info, &QAction::triggered, this, [this] {
         TfrmAbout about(&fenster_);
         about.exec();

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace vsk::Hilfe {
@@ -89,11 +89,58 @@ bool ZeigeThema(const QString& thema, QWidget* von) {
     return Fenster(von).ZeigeThema(thema);
 }
 
-void VerbindeF1(QWidget* fenster, int kontext) {
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), fenster);
-    f1->setContext(Qt::WindowShortcut);
-    QObject::connect(f1, &QShortcut::activated, fenster,
-                     [fenster, kontext] { ZeigeKontext(kontext, fenster); });
+int KontextFuer(const QString& fenstername) {
+    const std::pair<const char*, int> kontexte[] = {
+        {"frmHauptMaske", 210},        {"frmbeliebigeLast", 220}, {"frmBemessung", 230},
+        {"frmFarbeinstellung", 240},   {"frmBewehrung", 250},     {"frmProjektdaten", 260},
+        {"frmProjektverwaltung", 270}, {"frmStueckliste", 280}};
+    for (const auto& [name, kontext] : kontexte) {
+        if (fenstername == QLatin1String(name)) {
+            return kontext;
+        }
+    }
+    return 0;
+}
+
+void F1(QWidget* fenster) {
+    QWidget* w = fenster ? fenster->window() : nullptr;
+    if (qobject_cast<TfrmHilfe*>(w)) {
+        static_cast<TfrmHilfe*>(w)->ZeigeBenutzung();
+        return;
+    }
+    const int kontext = w ? KontextFuer(w->objectName()) : 0;
+    if (kontext > 0) {
+        ZeigeKontext(kontext, w);
+    } else {
+        ZeigeInhalt(w);
+    }
+}
+
+namespace {
+class F1Filter final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* objekt, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            const auto* taste = static_cast<QKeyEvent*>(e);
+            if (taste->key() == Qt::Key_F1 && taste->modifiers() == Qt::NoModifier &&
+                objekt->isWidgetType()) {
+                F1(static_cast<QWidget*>(objekt));
+                return true;
+            }
+        }
+        return QObject::eventFilter(objekt, e);
+    }
+};
+} // namespace
+
+void InstalliereF1() {
+    const QString name = QStringLiteral("vskF1Hilfe");
+    if (!qApp->findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) {
+        auto* filter = new F1Filter(qApp);
+        filter->setObjectName(name);
+        qApp->installEventFilter(filter);
+    }
 }
 
 } // namespace vsk::Hilfe

@@ -35,8 +35,16 @@ void ZeigeBenutzung(QWidget* von = nullptr);
 bool ZeigeKontext(int kontext, QWidget* von = nullptr);
 bool ZeigeThema(const QString& thema, QWidget* von = nullptr);
 
-// F1 in fenster (and its child controls) opens the help at kontext.
-void VerbindeF1(QWidget* fenster, int kontext);
+// The context number of a window by its object name ("frmHauptMaske" 210, ...); 0 for
+// a window without its own page.
+int KontextFuer(const QString& fenstername);
+
+// F1 anywhere in the program opens the help at the page of the active window (the
+// contents for a window without its own page, the use of help in the viewer itself).
+// Installed once on the application; the filter belongs to it.
+void InstalliereF1();
+// What F1 does in fenster.
+void F1(QWidget* fenster);
 
 } // namespace Hilfe
 } // namespace vsk

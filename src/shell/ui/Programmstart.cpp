@@ -3,6 +3,7 @@
 #include "mainwindow/ui/HauptMaske.h"
 #include "shell/qt/Sprachumschaltung.h"
 #include "shell/ui/DialogPlattform.h"
+#include "shell/ui/Hilfe.h"
 #include "shell/ui/Programm.h"
 #include "shell/ui/SplashFenster.h"
 
@@ -66,6 +67,7 @@ int Programmstart(int argc, char** argv) {
         QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
     DialogPlattform plattform(programmdatei);
     app.SetzePlattform(&plattform);
+    Hilfe::InstalliereF1();
     // The language module chosen on the splash stays loaded for the whole run.
     Sprachumschaltung sprachen(programmdatei);
 

@@ -4,6 +4,7 @@
 #include "support/TempDir.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTextBrowser>
 #include <QtTest>
@@ -86,14 +87,23 @@ void HilfeFensterTest::theProgramsHelpReusesOneViewer() {
     QCOMPARE(Hilfe::OffenesFenster(), hilfe);
     QCOMPARE(hilfe->AktuelleSeite(), QStringLiteral("bewehrung.html"));
 
-    // Opened over a dialog, the viewer moves to it so that it stays usable.
+    // F1 in a dialog opens its page; the viewer moves over it so that it stays usable.
+    Hilfe::InstalliereF1();
     QDialog dialog(&hauptfenster);
-    Hilfe::VerbindeF1(&dialog, 250);
+    dialog.setObjectName(QStringLiteral("frmBewehrung"));
+    auto* feld = new QLineEdit(&dialog);
     dialog.show();
-    Hilfe::ZeigeBenutzung(&dialog);
+    feld->setFocus();
+    QTest::keyClick(feld, Qt::Key_F1);
     QCOMPARE(Hilfe::OffenesFenster(), hilfe);
     QCOMPARE(hilfe->parentWidget(), &dialog);
+    QCOMPARE(hilfe->AktuelleSeite(), QStringLiteral("bewehrung.html"));
+    // In the viewer F1 explains the viewer; in a window without a page, the contents.
+    Hilfe::F1(&hilfe->Browser());
     QCOMPARE(hilfe->AktuelleSeite(), QStringLiteral("hilfe_benutzen.html"));
+    QDialog ohneSeite(&hauptfenster);
+    Hilfe::F1(&ohneSeite);
+    QCOMPARE(hilfe->AktuelleSeite(), QStringLiteral("inhalt.html"));
 }
 
 void HilfeFensterTest::missingHelpPagesSayWhereTheyWereLookedFor() {
