@@ -292,6 +292,25 @@
         <source>The use of the connector is not possible for the following reasons:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save as PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DxfBefehle</name>
+    <message>
+        <source>DXF databases (*.dxf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DWG database (*.dwg)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Eingabe</name>
@@ -679,6 +698,34 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors (*.VSK)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TDXF_Anzeige_Form</name>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connectors - DXF-Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DXF databases (*.dxf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DXF display form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as DXF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1708,6 +1755,49 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>vsk::TfrmZoom</name>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy printout of results to clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export printout of results in file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sketch to &amp;Clipborad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save sketch in file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vsk::TfrmbeliebigeLast</name>
     <message>
         <source>&amp;Add</source>
@@ -1807,6 +1897,25 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::Zoom_panel</name>
+    <message>
+        <source>Zoom in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous view</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
