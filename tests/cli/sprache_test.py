@@ -48,7 +48,7 @@ class Language(unittest.TestCase):
                               env=env, timeout=60)
 
     def settings(self, text):
-        path = self.dir / "vsk-cli.INI"
+        path = self.dir / "vsk.INI"
         if text is None:
             path.unlink(missing_ok=True)
         else:

@@ -25,7 +25,10 @@ int QtPlattform::SystemSprachID() const { return SprachIDFuer(locale_); }
 std::filesystem::path QtPlattform::Einstellungsdatei() const {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
-    return EinstellungsdateiFuer(programmdatei_, xdg ? xdg : "", home ? home : "");
+    // One settings file for the design program and its command-line companion: the one
+    // named after the design program ("vsk.INI") beside the running program.
+    return EinstellungsdateiFuer(programmdatei_.parent_path() / "vsk", xdg ? xdg : "",
+                                 home ? home : "");
 }
 
 void QtPlattform::Meldung(const std::string& text) { std::cerr << text << '\n'; }
