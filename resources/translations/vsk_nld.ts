@@ -1256,7 +1256,7 @@ Do you want to replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The maker may change the design and specification of the products without notice.</source>
+        <source>The maker may change the design and the technical data of the products without notice.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -124,7 +124,7 @@ QString TfrmAbout::Haftungsausschluss() const {
            QLatin1Char('\n') +
            tr("The program is not guaranteed to run on present or future operating systems.") +
            QLatin1Char('\n') +
-           tr("The maker may change the design and specification of the products without "
+           tr("The maker may change the design and the technical data of the products without "
               "notice.") +
            QLatin1Char('\n') +
            tr("Please report program errors to the maker with full details of the input and "
