@@ -1,9 +1,10 @@
 #!/usr/bin/python3
-"""Language modules of the design program: refresh and check their sources.
+"""Language modules of the design program and the start program: refresh and check them.
 
 The English texts in the code are the built-in set. Each language module is compiled
-from resources/translations/vsk_<ext>.ts. This script extracts the English set from the
-sources with lupdate (tr() in the windows, vsk::text() in the core) and
+from resources/translations/<program>_<ext>.ts (vsk_des.ts, start_des.ts, ...). This
+script extracts the English set from the sources with lupdate (tr() in the windows,
+vsk::text() in the core) and
 
   --update   refreshes every .ts file from the sources (new texts appear as unfinished,
              texts no longer in the code are dropped), so translators only fill them in;
@@ -11,11 +12,16 @@ sources with lupdate (tr() in the windows, vsk::text() in the core) and
              empty; exits 0 so that work in progress does not fail the build;
   --strict   the same report, but exits 1 when any module is incomplete.
 
+A translation also counts as incomplete when it breaks what the program relies on:
+a text table (entries ending in a backslash) must keep its number of entries, and
+placeholders (%1, %2, %s) and line breaks must all be kept.
+
 Usage: check-translations.py [--update] [--strict] [--lupdate PATH] [--root DIR]
 """
 
 import argparse
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -31,7 +37,8 @@ MODULES = {
     "nld": "nl_NL",
 }
 # The start program has its own modules; everything else under src/ is the design program.
-EXCLUDED = ("startprogram",)
+START = "startprogram"
+PROGRAMS = ("vsk", "start")
 
 
 def find_lupdate(given):
@@ -42,17 +49,23 @@ def find_lupdate(given):
     sys.exit("check-translations: lupdate not found (give --lupdate PATH)")
 
 
-def source_dirs(root):
+def source_dirs(root, program):
     src = os.path.join(root, "src")
+    if program == "start":
+        return [os.path.join(src, START)]
     return [os.path.join(src, d) for d in sorted(os.listdir(src))
-            if os.path.isdir(os.path.join(src, d)) and d not in EXCLUDED]
+            if os.path.isdir(os.path.join(src, d)) and d != START]
 
 
-def run_lupdate(lupdate, root, ts_file, language):
+def ts_path(root, program, ext):
+    return os.path.join(root, "resources", "translations", f"{program}_{ext}.ts")
+
+
+def run_lupdate(lupdate, root, program, ts_file, language):
     command = [lupdate, "-silent", "-recursive", "-extensions", "cpp,h",
                "-tr-function-alias", "translate+=text", "-I", os.path.join(root, "src"), "-locations", "none",
                "-no-obsolete", "-source-language", "en_GB", "-target-language", language,
-               *source_dirs(root), "-ts", ts_file]
+               *source_dirs(root, program), "-ts", ts_file]
     result = subprocess.run(command, capture_output=True, text=True)
     if result.returncode != 0:
         sys.exit(f"check-translations: lupdate failed:\n{result.stdout}{result.stderr}")
@@ -77,31 +90,53 @@ def translated(element):
     return bool((element.text or "").strip())
 
 
+PLACEHOLDER = re.compile(r"%[0-9]+|%s|%n")
+
+
+def broken(source, translation):
+    """What a translation breaks that the program relies on, or an empty string."""
+    if source.endswith("\\") and (not translation.endswith("\\")
+                                   or translation.count("\\") != source.count("\\")):
+        return (f"text table has {translation.count(chr(92))} entries "
+                f"instead of {source.count(chr(92))}")
+    if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(translation)):
+        return "placeholders differ"
+    if source.count("\n") != translation.count("\n"):
+        return "line breaks differ"
+    return ""
+
+
 def check(lupdate, root):
     """Prints the report; returns the number of incomplete modules."""
-    with tempfile.TemporaryDirectory() as tmp:
-        reference = os.path.join(tmp, "vsk_eng.ts")
-        run_lupdate(lupdate, root, reference, "en_GB")
-        english = set(messages(reference))
-    print(f"English set: {len(english)} texts")
     incomplete = 0
-    for ext in MODULES:
-        ts_file = os.path.join(root, "resources", "translations", f"vsk_{ext}.ts")
-        if not os.path.exists(ts_file):
-            print(f"vsk.{ext}: missing source {ts_file}")
-            incomplete += 1
-            continue
-        module = messages(ts_file)
-        missing = sorted(english - set(module))
-        open_texts = sorted(k for k in english & set(module) if not translated(module[k]))
-        if missing or open_texts:
-            incomplete += 1
-            print(f"vsk.{ext}: {len(missing)} missing, {len(open_texts)} not translated "
-                  f"of {len(english)}")
-            for context, source in (missing + open_texts)[:5]:
-                print(f"    {context}: {source[:70]!r}")
-        else:
-            print(f"vsk.{ext}: complete")
+    for program in PROGRAMS:
+        with tempfile.TemporaryDirectory() as tmp:
+            reference = os.path.join(tmp, f"{program}_eng.ts")
+            run_lupdate(lupdate, root, program, reference, "en_GB")
+            english = set(messages(reference))
+        print(f"{program}: English set of {len(english)} texts")
+        for ext in MODULES:
+            name = f"{program}.{ext}"
+            ts_file = ts_path(root, program, ext)
+            if not os.path.exists(ts_file):
+                print(f"{name}: missing source {ts_file}")
+                incomplete += 1
+                continue
+            module = messages(ts_file)
+            missing = sorted(english - set(module))
+            open_texts = sorted(k for k in english & set(module) if not translated(module[k]))
+            faults = sorted((k, broken(k[1], module[k].text or "")) for k in english & set(module)
+                            if translated(module[k]) and broken(k[1], module[k].text or ""))
+            if missing or open_texts or faults:
+                incomplete += 1
+                print(f"{name}: {len(missing)} missing, {len(open_texts)} not translated, "
+                      f"{len(faults)} faulty of {len(english)}")
+                for context, source in (missing + open_texts)[:5]:
+                    print(f"    {context}: {source[:70]!r}")
+                for (context, source), fault in faults[:10]:
+                    print(f"    {context}: {source[:50]!r}: {fault}")
+            else:
+                print(f"{name}: complete")
     return incomplete
 
 
@@ -115,16 +150,18 @@ def main():
     args = parser.parse_args()
     lupdate = find_lupdate(args.lupdate)
     if args.update:
-        for ext, language in MODULES.items():
-            ts_file = os.path.join(args.root, "resources", "translations", f"vsk_{ext}.ts")
-            run_lupdate(lupdate, args.root, ts_file, language)
-            print(f"updated {ts_file}")
+        for program in PROGRAMS:
+            for ext, language in MODULES.items():
+                ts_file = ts_path(args.root, program, ext)
+                run_lupdate(lupdate, args.root, program, ts_file, language)
+                print(f"updated {ts_file}")
         return 0
     incomplete = check(lupdate, args.root)
     if incomplete and args.strict:
         return 1
     if incomplete:
-        print(f"{incomplete} of {len(MODULES)} modules incomplete (not an error without --strict)")
+        print(f"{incomplete} of {len(MODULES) * len(PROGRAMS)} modules incomplete "
+              "(not an error without --strict)")
     return 0
 
 

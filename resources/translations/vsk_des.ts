@@ -182,6 +182,53 @@
         <source>see next page</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Partial safety factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imposed load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional design load</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Bildexport</name>
+    <message>
+        <source>The file &quot;%1&quot; is write-protected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export in Metafile Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in Bitmap Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in JPeg Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in SVG Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connectors - Export results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture for &quot;%1&quot; could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DXF</name>
@@ -247,6 +294,21 @@
     </message>
 </context>
 <context>
+    <name>Dateidialoge</name>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connectors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
@@ -298,6 +360,30 @@
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is installed. The pages can be saved as a PDF file instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -369,6 +455,10 @@ The last position cannot be removed!</source>
         <source>Input value is greater than allowed!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Die Dateilanzeige zum Dorn ist noch nicht aktiviert</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -389,6 +479,13 @@ The last position cannot be removed!</source>
     </message>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListeExport</name>
+    <message>
+        <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -691,13 +788,13 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
-    <name>vsk::TBefehle</name>
+    <name>vsk::TBerichtbefehle</name>
     <message>
-        <source>Tervo - VSK / VSKQ Shear Connectors</source>
+        <source>Printer Setup</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tervo - VSK / VSKQ Shear Connectors (*.VSK)</source>
+        <source>Report</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1232,6 +1329,14 @@ Do you want to replace it?</source>
         <source>Manual|Open the manual</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Export Report as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Report as PDF|Save the calculation report as a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>
@@ -1667,6 +1772,10 @@ Do you want to replace it?</source>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Drawing of connector</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmHilfe</name>
@@ -1712,6 +1821,180 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>vsk::TfrmProjektdaten</name>
+    <message>
+        <source>Project Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description of building project|Entry of the description of the building project to be calculated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details planning office/firm (more lines)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry of the name of the person in charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry of date of the work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation of today&apos;s date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Designer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmProjektverwaltung</name>
+    <message>
+        <source>Tervo - Project Administration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose drive|Choose drive with project data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose directory|Choose directory for project data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select project file|Select existing project file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length of Joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select position in project|Select to open position in project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open chosen project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave project maintenance without activities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position &amp;Undertake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open chosen position|Add chosen position to existing project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project &amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vsk::TfrmSplash</name>
     <message>
         <source>Selected language not available!</source>
@@ -1751,6 +2034,145 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TfrmStueckliste</name>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connectors - Connector Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supplementary information to the connector schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry of supplementary advice text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of similar positions for current choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of similar positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position &amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When exporting a long connector schedule as graphic it has to be taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>into account that there are no page breaks beforehand in the graphic.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With long connector schedules you can divide the connector schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>into two or more export files through deactivating of single positions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints out the connector schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>display the list view of the connector schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the connector schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies the connector schedule to clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave connector schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in Metafile Format (*.emf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in Bitmap Format (*.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in JPeg Format (*.jpg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in Text Format (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in PDF Format (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export in SVG Format (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -82,22 +82,21 @@ struct Block {
     int FuenfZeilen(int y, int xz, const TKLast& last, const std::string& sym,
                     const std::string& seite, const std::string& einheit, bool beschriften) {
         const char t = k.trenner;
-        auto label = [&](const char* quelle) { return beschriften ? text("Bericht", quelle) : ""; };
         y += L10();
         Zeile(y, xz, beschriften ? text("Bericht", "Dead load") : "", AufZehntel(last.TGk(), t),
               {sym, "g" + seite, "", "="}, einheit);
         y += L10();
-        Zeile(y, xz, label("Partial safety factor"), AufHundertstel(last.Tgg(), t),
-              {"g", "g", "", "="}, "", true);
+        Zeile(y, xz, beschriften ? text("Bericht", "Partial safety factor") : "",
+              AufHundertstel(last.Tgg(), t), {"g", "g", "", "="}, "", true);
         y += L10();
-        Zeile(y, xz, label("Imposed load"), AufZehntel(last.TQk(), t), {sym, "q" + seite, "", "="},
-              einheit);
+        Zeile(y, xz, beschriften ? text("Bericht", "Imposed load") : "", AufZehntel(last.TQk(), t),
+              {sym, "q" + seite, "", "="}, einheit);
         y += L10();
-        Zeile(y, xz, label("Partial safety factor"), AufHundertstel(last.Tgq(), t),
-              {"g", "q", "", "="}, "", true);
+        Zeile(y, xz, beschriften ? text("Bericht", "Partial safety factor") : "",
+              AufHundertstel(last.Tgq(), t), {"g", "q", "", "="}, "", true);
         y += L10();
-        Zeile(y, xz, label("Additional design load"), AufZehntel(last.TF1(), t),
-              {sym, "d" + seite, "", "="}, einheit);
+        Zeile(y, xz, beschriften ? text("Bericht", "Additional design load") : "",
+              AufZehntel(last.TF1(), t), {sym, "d" + seite, "", "="}, einheit);
         return y;
     }
 

@@ -17,10 +17,6 @@ namespace vsk {
 
 namespace {
 
-QString Tr(const char* quelle) {
-    return QCoreApplication::translate("Bildexport", quelle);
-}
-
 // Without a drawing of its own the vector picture is empty, of the bitmap's size.
 Vektorzeichnung Zeichnung(const QImage& bitmap, const Vektorzeichnung& vektor) {
     if (vektor.breite > 0 && vektor.hoehe > 0) {
@@ -54,16 +50,19 @@ QString Schreiben(const std::filesystem::path& datei, const QByteArray& daten) {
     const bool geschuetzt =
         !fehler && (rechte & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
     if (info.exists() && (!info.isWritable() || geschuetzt)) {
-        return Tr("The file \"%1\" is write-protected.").arg(name);
+        return QCoreApplication::translate("Bildexport", "The file \"%1\" is write-protected.")
+            .arg(name);
     }
     QSaveFile f(name);
     if (!f.open(QIODevice::WriteOnly)) {
-        return Tr("The file \"%1\" cannot be written: %2").arg(name, f.errorString());
+        return QCoreApplication::translate("Bildexport", "The file \"%1\" cannot be written: %2")
+            .arg(name, f.errorString());
     }
     if (f.write(daten) != daten.size() || !f.commit()) {
         const QString grund = f.errorString();
         f.cancelWriting();
-        return Tr("The file \"%1\" cannot be written: %2").arg(name, grund);
+        return QCoreApplication::translate("Bildexport", "The file \"%1\" cannot be written: %2")
+            .arg(name, grund);
     }
     return {};
 }
@@ -100,10 +99,14 @@ std::optional<Bildtyp> BildtypZurEndung(const QString& endung) {
 }
 
 QStringList BildexportFilter() {
-    return {Tr("export in Metafile Format") + QStringLiteral(" (*.emf)"),
-            Tr("Export in Bitmap Format") + QStringLiteral(" (*.bmp)"),
-            Tr("Export in JPeg Format") + QStringLiteral(" (*.jpg)"),
-            Tr("Export in SVG Format") + QStringLiteral(" (*.svg)")};
+    return {QCoreApplication::translate("Bildexport", "export in Metafile Format") +
+                QStringLiteral(" (*.emf)"),
+            QCoreApplication::translate("Bildexport", "Export in Bitmap Format") +
+                QStringLiteral(" (*.bmp)"),
+            QCoreApplication::translate("Bildexport", "Export in JPeg Format") +
+                QStringLiteral(" (*.jpg)"),
+            QCoreApplication::translate("Bildexport", "Export in SVG Format") +
+                QStringLiteral(" (*.svg)")};
 }
 
 Bildtyp BildtypZumFilter(const QString& filter) {
@@ -118,7 +121,8 @@ Bildtyp BildtypZumFilter(const QString& filter) {
 }
 
 QString BildexportTitel() {
-    return Tr("Tervo - VSK / VSKQ Shear Connectors - Export results");
+    return QCoreApplication::translate("Bildexport",
+                                       "Tervo - VSK / VSKQ Shear Connectors - Export results");
 }
 
 std::filesystem::path MitBildEndung(const std::filesystem::path& datei, Bildtyp typ) {
@@ -205,8 +209,9 @@ Bildergebnis BildSpeichern(const QImage& bitmap, const Vektorzeichnung& vektor,
         break;
     }
     if (!daten || daten->isEmpty()) {
-        e.fehler = Tr("The picture for \"%1\" could not be made.")
-                       .arg(QString::fromStdString(e.datei.string()));
+        e.fehler =
+            QCoreApplication::translate("Bildexport", "The picture for \"%1\" could not be made.")
+                .arg(QString::fromStdString(e.datei.string()));
         return e;
     }
     e.fehler = Schreiben(e.datei, *daten);

@@ -9,12 +9,8 @@ namespace vsk {
 
 namespace {
 
-QString Tr(const char* t) {
-    return QCoreApplication::translate("Dateidialoge", t);
-}
-
 QString Titel() {
-    return Tr("Tervo - VSK / VSKQ Shear Connectors");
+    return QCoreApplication::translate("Dateidialoge", "Tervo - VSK / VSKQ Shear Connectors");
 }
 
 class QtDialoge final : public TDateidialoge {
@@ -24,7 +20,9 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setNameFilters(
-            {Tr("Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)"), Tr("All files (*)")});
+            {QCoreApplication::translate("Dateidialoge",
+                                         "Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)"),
+             QCoreApplication::translate("Dateidialoge", "All files (*)")});
         dialog.setDefaultSuffix(QStringLiteral("VSK"));
         return Gewaehlt(dialog);
     }
@@ -32,7 +30,8 @@ public:
     QString SpeichernUnter(QWidget* eltern, const QString& vorschlag) override {
         QFileDialog dialog(eltern, Titel());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(Tr("Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)"));
+        dialog.setNameFilter(QCoreApplication::translate(
+            "Dateidialoge", "Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)"));
         dialog.setDefaultSuffix(QStringLiteral("VSK"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
         if (!vorschlag.isEmpty()) {

@@ -8,16 +8,10 @@
 
 namespace vsk {
 
-namespace {
-
-std::string Tr(const char* quelle) {
-    return QCoreApplication::translate("Druck", quelle).toStdString();
-}
-
-} // namespace
-
 std::string TextKeinDrucker() {
-    return Tr("No printer is installed. The pages can be saved as a PDF file instead.");
+    return QCoreApplication::translate(
+               "Druck", "No printer is installed. The pages can be saved as a PDF file instead.")
+        .toStdString();
 }
 
 bool AlsPdfSpeichern(Druckart art, const std::filesystem::path& datei, Berichtskontext& k,
@@ -26,8 +20,9 @@ bool AlsPdfSpeichern(Druckart art, const std::filesystem::path& datei, Berichtsk
     const Ausgabeergebnis e = art == Druckart::Bericht ? BerichtAlsPdf(datei, k, geometrie)
                                                        : ListeAlsPdf(datei, k, geometrie);
     if (!e.ok) {
-        plattform.Meldung(Tr("The PDF file could not be written:") + "\n" + datei.string() +
-                          (e.fehler.empty() ? "" : "\n" + e.fehler));
+        plattform.Meldung(QCoreApplication::translate("Druck", "The PDF file could not be written:")
+                              .toStdString() +
+                          "\n" + datei.string() + (e.fehler.empty() ? "" : "\n" + e.fehler));
     }
     return e.ok;
 }
@@ -45,8 +40,11 @@ bool Drucken(Druckart art, Berichtskontext& k, Plattform& plattform, const PdfDa
     const bool ok =
         art == Druckart::Bericht ? BerichtDrucken(drucker, k) : ListeDrucken(drucker, k);
     if (!ok) {
-        plattform.Fehler(drucker.Fehler().empty() ? Tr("The document could not be printed.")
-                                                  : drucker.Fehler());
+        plattform.Fehler(
+            drucker.Fehler().empty()
+                ? QCoreApplication::translate("Druck", "The document could not be printed.")
+                      .toStdString()
+                : drucker.Fehler());
     }
     return ok;
 }

@@ -17,10 +17,6 @@ int Gerundet(double v) {
     return static_cast<int>(std::lround(v));
 }
 
-QString Tr(const char* t) {
-    return QCoreApplication::translate("Druck", t);
-}
-
 } // namespace
 
 bool DruckerVorhanden() {
@@ -65,13 +61,14 @@ Druckergeometrie SystemDrucker::Geometrie() const {
 bool SystemDrucker::BeginDoc(const std::string& titel) {
     fehler_.clear();
     if (!DruckerVorhanden()) {
-        fehler_ = Tr("No printer is installed.").toStdString();
+        fehler_ = QCoreApplication::translate("Druck", "No printer is installed.").toStdString();
         return false;
     }
     drucker_->setDocName(QString::fromStdString(titel));
     maler_ = std::make_unique<QPainter>();
     if (!maler_->begin(drucker_.get())) {
-        fehler_ = Tr("The printer could not be started.").toStdString();
+        fehler_ =
+            QCoreApplication::translate("Druck", "The printer could not be started.").toStdString();
         maler_.reset();
         return false;
     }
@@ -94,7 +91,8 @@ bool SystemDrucker::EndDoc() {
     const bool ok = maler_->end();
     maler_.reset();
     if (!ok) {
-        fehler_ = Tr("The document could not be printed.").toStdString();
+        fehler_ = QCoreApplication::translate("Druck", "The document could not be printed.")
+                      .toStdString();
     }
     return ok;
 }
@@ -153,7 +151,8 @@ bool PdfDrucker::BeginDoc(const std::string& titel) {
         QPageLayout(papier, QPageLayout::Portrait, raender, QPageLayout::Millimeter));
     maler_ = std::make_unique<QPainter>();
     if (!maler_->begin(pdf_.get())) {
-        fehler_ = Tr("The PDF file could not be written.").toStdString();
+        fehler_ = QCoreApplication::translate("Druck", "The PDF file could not be written.")
+                      .toStdString();
         maler_.reset();
         pdf_.reset();
         ausgabe_->cancelWriting();
