@@ -5,35 +5,35 @@
     <name>vsk::TfrmStartup</name>
     <message>
         <source>With the VSK program installation you can optionally install documents in pdf-format (Brochure).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con l&apos;installazione del programma VSK è possibile installare, a scelta, documenti in formato PDF (opuscolo).</translation>
     </message>
     <message>
         <source>To open these documents you need Acrobat Reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aprire questi documenti è necessario Acrobat Reader.</translation>
     </message>
     <message>
         <source>Tervo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo</translation>
     </message>
     <message>
         <source>Welcome to the installation of VSK calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuti nell&apos;installazione del programma di calcolo VSK</translation>
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Installa il programma di calcolo</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Installa Acrobat Reader</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Selected language not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua selezionata non disponibile!</translation>
     </message>
 </context>
 </TS>
