@@ -5,35 +5,35 @@
     <name>vsk::TfrmStartup</name>
     <message>
         <source>With the VSK program installation you can optionally install documents in pdf-format (Brochure).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lors de l&apos;installation du programme VSK, vous pouvez aussi installer des documents au format PDF (brochure).</translation>
     </message>
     <message>
         <source>To open these documents you need Acrobat Reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour ouvrir ces documents, vous avez besoin d&apos;Acrobat Reader.</translation>
     </message>
     <message>
         <source>Tervo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo</translation>
     </message>
     <message>
         <source>Welcome to the installation of VSK calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans l&apos;installation du programme de calcul VSK</translation>
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer le programme de calcul</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Installer Acrobat Reader</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Selected language not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue choisie n&apos;est pas disponible !</translation>
     </message>
 </context>
 </TS>

@@ -5,2340 +5,2341 @@
     <name>Bemessung</name>
     <message>
         <source>Fatal error in calculating process! The result of the calculation is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur fatale pendant le calcul ! Le résultat du calcul n&apos;est pas valable !</translation>
     </message>
     <message>
         <source>Try the calculation with new input data and refer to the programme producer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancez le calcul avec de nouvelles données et contactez l&apos;éditeur du programme.</translation>
     </message>
 </context>
 <context>
     <name>Bericht</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>Calculation with reinforcement according optimal connector use</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul avec armatures selon l&apos;utilisation optimale du goujon</translation>
     </message>
     <message>
         <source>Calculation with reinforcement according max. load capacity of dowel</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul avec armatures selon la résistance max. du goujon</translation>
     </message>
     <message>
         <source>Concrete quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe de béton</translation>
     </message>
     <message>
         <source>Slab thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur de dalle</translation>
     </message>
     <message>
         <source>Wall thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur du voile</translation>
     </message>
     <message>
         <source>Concrete cover above</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrobage supérieur</translation>
     </message>
     <message>
         <source>Concrete cover below</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrobage inférieur</translation>
     </message>
     <message>
         <source>Concrete cover to front</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrobage frontal</translation>
     </message>
     <message>
         <source>Max. joint width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de joint max.</translation>
     </message>
     <message>
         <source>Joint length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de joint</translation>
     </message>
     <message>
         <source>Given edge distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance au bord donnée</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retenu</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Actual area of main reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Section réelle arm. principale</translation>
     </message>
     <message>
         <source>Req୍ area of main reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Section requise arm. principale</translation>
     </message>
     <message>
         <source>Actual area of secondary reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Section réelle arm. secondaire</translation>
     </message>
     <message>
         <source>Req୍ area of secondary reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Section requise arm. secondaire</translation>
     </message>
     <message>
         <source>Region of main reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de l&apos;arm. principale</translation>
     </message>
     <message>
         <source>Region of secondary reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de l&apos;arm. secondaire</translation>
     </message>
     <message>
         <source>Actual edge distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance au bord réelle</translation>
     </message>
     <message>
         <source>Minimum edge distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance au bord minimale</translation>
     </message>
     <message>
         <source>Actual connector spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraxe réel des goujons</translation>
     </message>
     <message>
         <source>Minimum connector spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraxe minimal des goujons</translation>
     </message>
     <message>
         <source>Connector design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Effort de calcul du goujon</translation>
     </message>
     <message>
         <source>Connector design capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance de calcul du goujon</translation>
     </message>
     <message>
         <source>Connector usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de travail du goujon</translation>
     </message>
     <message>
         <source>Design resistance concrete</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance de calcul béton</translation>
     </message>
     <message>
         <source>Concrete capacity usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de travail béton</translation>
     </message>
     <message>
         <source>Design resistance steel</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance de calcul acier</translation>
     </message>
     <message>
         <source>Steel capacity usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de travail acier</translation>
     </message>
     <message>
         <source>Design resistance reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance de calcul armatures</translation>
     </message>
     <message>
         <source>Reinforcement capacity usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de travail armatures</translation>
     </message>
     <message>
         <source>Dead load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge permanente</translation>
     </message>
     <message>
         <source>no. of dowels</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de goujons</translation>
     </message>
     <message>
         <source>Single load to connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge ponctuelle sur le goujon</translation>
     </message>
     <message>
         <source>Linear load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge linéique constante</translation>
     </message>
     <message>
         <source>Uniform distributed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge linéique à variation linéaire</translation>
     </message>
     <message>
         <source>Varying distributed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge linéique quelconque</translation>
     </message>
     <message>
         <source>Total design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de calcul totale</translation>
     </message>
     <message>
         <source>with F</source>
-        <translation type="unfinished"></translation>
+        <translation>avec F</translation>
     </message>
     <message>
         <source>see next page</source>
-        <translation type="unfinished"></translation>
+        <translation>voir page suivante</translation>
     </message>
     <message>
         <source>Partial safety factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient partiel</translation>
     </message>
     <message>
         <source>Imposed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge d&apos;exploitation</translation>
     </message>
     <message>
         <source>Additional design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de calcul suppl.</translation>
     </message>
 </context>
 <context>
     <name>Bildexport</name>
     <message>
         <source>The file &quot;%1&quot; is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » est protégé en écriture.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier « %1 » : %2</translation>
     </message>
     <message>
         <source>export in Metafile Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format métafichier</translation>
     </message>
     <message>
         <source>Export in Bitmap Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format bitmap</translation>
     </message>
     <message>
         <source>Export in JPeg Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format JPEG</translation>
     </message>
     <message>
         <source>Export in SVG Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format SVG</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors - Export results</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ - Export des résultats</translation>
     </message>
     <message>
         <source>The picture for &quot;%1&quot; could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de « %1 » n&apos;a pas pu être créée.</translation>
     </message>
 </context>
 <context>
     <name>DXF</name>
     <message>
         <source>Reinforcement for Tervo shear connector in the building </source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures du goujon Tervo dans l&apos;ouvrage </translation>
     </message>
     <message>
         <source>Plan view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue en plan</translation>
     </message>
     <message>
         <source>Top and Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sup. et inf. : </translation>
     </message>
     <message>
         <source>2 x </source>
-        <translation type="unfinished"></translation>
+        <translation>2 x </translation>
     </message>
     <message>
         <source> - T</source>
-        <translation type="unfinished"></translation>
+        <translation> - HA</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>Vertical Reinforcement: </source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures verticales : </translation>
     </message>
     <message>
         <source> U-bars</source>
-        <translation type="unfinished"></translation>
+        <translation> en U</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe</translation>
     </message>
     <message>
         <source>Top: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sup. : </translation>
     </message>
     <message>
         <source>Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Inf. : </translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; could not be written - Please check the writing access on the data carrier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %s » n&apos;a pas pu être écrit - veuillez vérifier les droits d&apos;écriture sur le support de données.</translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %s » n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>Cannot open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier !</translation>
     </message>
     <message>
         <source>Attempted to create layer with existing name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative de création d&apos;un calque portant un nom existant</translation>
     </message>
 </context>
 <context>
     <name>Dateidialoge</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ (*.VSK *.vsk)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
-        <translation type="unfinished"></translation>
+        <translation>Note de calcul pour </translation>
     </message>
     <message>
         <source>Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomenclature des goujons</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
     </message>
     <message>
         <source>VSK - 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - 2.0</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Date : </translation>
     </message>
     <message>
         <source>Printed from: </source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le : </translation>
     </message>
     <message>
         <source>Designer: </source>
-        <translation type="unfinished"></translation>
+        <translation>Établi par : </translation>
     </message>
     <message>
         <source>Company: </source>
-        <translation type="unfinished"></translation>
+        <translation>Société : </translation>
     </message>
     <message>
         <source>Project:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Projet :  </translation>
     </message>
     <message>
         <source>Position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Position : </translation>
     </message>
     <message>
         <source>The use of the connector is not possible for the following reasons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le goujon ne peut pas être utilisé pour les raisons suivantes :</translation>
     </message>
     <message>
         <source>Save as PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en fichier PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No printer is installed. The pages can be saved as a PDF file instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée. Les pages peuvent être enregistrées dans un fichier PDF à la place.</translation>
     </message>
     <message>
         <source>The PDF file could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier PDF n&apos;a pas pu être écrit :</translation>
     </message>
     <message>
         <source>The document could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>No printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
     </message>
     <message>
         <source>The PDF file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier PDF n&apos;a pas pu être écrit.</translation>
     </message>
 </context>
 <context>
     <name>DxfBefehle</name>
     <message>
         <source>DXF databases (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers DXF (*.dxf)</translation>
     </message>
     <message>
         <source>DWG database (*.dwg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers DWG (*.dwg)</translation>
     </message>
 </context>
 <context>
     <name>Eingabe</name>
     <message>
         <source>The thickness of the concrete slab is less than the minimum thickness of concrete for the smallest shear connector!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;épaisseur de la dalle est inférieure à l&apos;épaisseur de béton minimale requise pour le plus petit goujon !</translation>
     </message>
     <message>
         <source>The thickness of the concrete slab to be connected is less than the structural effective height!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;épaisseur de la dalle à raccorder est inférieure à la hauteur utile !</translation>
     </message>
     <message>
         <source>Structural effective height is &lt; 10mm. Please check!</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur utile est &lt; 10 mm. Veuillez vérifier !</translation>
     </message>
     <message>
         <source>Concrete cover above is &lt;10mm. Please check</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enrobage supérieur est &lt; 10 mm. Veuillez vérifier.</translation>
     </message>
     <message>
         <source>Concrete cover below is &lt;10mm.Please check</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enrobage inférieur est &lt; 10 mm. Veuillez vérifier.</translation>
     </message>
     <message>
         <source>The sum of the concrete cover is greater than the thickness of the concrete slab to be connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme des enrobages est supérieure à l&apos;épaisseur de la dalle à raccorder !</translation>
     </message>
     <message>
         <source>The wall thickness is less than the minimum required thickness of concrete for the smallest shear connector!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;épaisseur du voile est inférieure à l&apos;épaisseur de béton minimale requise pour le plus petit goujon !</translation>
     </message>
     <message>
         <source>It is only a position in the existing project.<byte value="xd"/>
 <byte value="xd"/>
 The last position cannot be removed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet ne contient qu&apos;une seule position.</translation>
     </message>
     <message>
         <source>Do you want to save current calculation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer le calcul en cours ?</translation>
     </message>
     <message>
         <source>Cannot open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier !</translation>
     </message>
     <message>
         <source>Error during Input: Only numbers allowed!<byte value="xd"/>
 (plaease check writing of &quot;.&quot; and &quot;,&quot;) </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de saisie : seules des valeurs numériques sont admises !</translation>
     </message>
     <message>
         <source>Input value is smaller than allowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur saisie est inférieure au minimum admis !</translation>
     </message>
     <message>
         <source>Input value is greater than allowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur saisie est supérieure au maximum admis !</translation>
     </message>
     <message>
         <source>Die Dateilanzeige zum Dorn ist noch nicht aktiviert</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;affichage du fichier du goujon n&apos;est pas encore activé</translation>
     </message>
 </context>
 <context>
     <name>Einstellungen</name>
     <message>
         <source>Not able to write to file %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans le fichier %s</translation>
     </message>
 </context>
 <context>
     <name>Handbuch</name>
     <message>
         <source>VSK Manual.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK Manual.pdf</translation>
     </message>
     <message>
         <source>The file - </source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier - </translation>
     </message>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
-        <translation type="unfinished"></translation>
+        <translation> - est introuvable. Ce fichier ne peut être installé qu&apos;à partir de la version CD !</translation>
     </message>
 </context>
 <context>
     <name>ListeExport</name>
     <message>
         <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nomenclature des goujons n&apos;a pas pu être exportée - veuillez vérifier les droits d&apos;écriture sur le support de données.</translation>
     </message>
 </context>
 <context>
     <name>Objektmodell</name>
     <message>
         <source>Unnamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans nom</translation>
     </message>
 </context>
 <context>
     <name>Programm</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
     </message>
 </context>
 <context>
     <name>Projektdatei</name>
     <message>
         <source>Error during saving the data - unable to save the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;enregistrement des données - impossible d&apos;enregistrer le projet</translation>
     </message>
     <message>
         <source>Error during opening the data file - unable to read project data</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;ouverture du fichier - impossible de lire les données du projet</translation>
     </message>
     <message>
         <source>The file is not a valid Tervo - VSK File</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas un fichier Tervo - VSK valide</translation>
     </message>
     <message>
         <source>The data file was created with an old version of the programm. The import of this data can cause calculation problems, please check all data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été créé avec une ancienne version du programme. L&apos;import de ces données peut entraîner des problèmes de calcul, veuillez vérifier toutes les données !</translation>
     </message>
     <message>
         <source>The project cannot take more positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet ne peut pas contenir davantage de positions.</translation>
     </message>
 </context>
 <context>
     <name>QMainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projet</translation>
     </message>
     <message>
         <source>&amp;Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisie</translation>
     </message>
     <message>
         <source>&amp;Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nomenclature</translation>
     </message>
     <message>
         <source>&amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résultats</translation>
     </message>
     <message>
         <source>&amp;Export Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter les résultats</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>Skizzen</name>
     <message>
         <source>Vertical Reinforcement: </source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures verticales : </translation>
     </message>
     <message>
         <source> - T</source>
-        <translation type="unfinished"></translation>
+        <translation> - HA</translation>
     </message>
     <message>
         <source> U-bars</source>
-        <translation type="unfinished"></translation>
+        <translation> en U</translation>
     </message>
     <message>
         <source>Top and Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sup. et inf. : </translation>
     </message>
     <message>
         <source>2 x </source>
-        <translation type="unfinished"></translation>
+        <translation>2 x </translation>
     </message>
     <message>
         <source>Top: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sup. : </translation>
     </message>
     <message>
         <source>Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Inf. : </translation>
     </message>
 </context>
 <context>
     <name>Stueckliste</name>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Not active</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>the current position is already in the existing connector schedule.<byte value="xd"/>
 <byte value="xd"/>
 Should this be overwritten?</source>
-        <translation type="unfinished"></translation>
+        <translation>la position courante figure déjà dans la nomenclature des goujons.</translation>
     </message>
     <message>
         <source>Mat.-Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère</translation>
     </message>
     <message>
         <source>Quantity of parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité</translation>
     </message>
     <message>
         <source>Designation</source>
-        <translation type="unfinished"></translation>
+        <translation>Désignation</translation>
     </message>
     <message>
         <source>Shear connectors supply to transverse force transmission in expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>Fourniture de goujons de cisaillement pour la transmission des efforts</translation>
     </message>
     <message>
         <source>joint and install according to the specification of the wing element.</source>
-        <translation type="unfinished"></translation>
+        <translation>tranchants dans le joint de dilatation ; pose selon les plans d&apos;exécution.</translation>
     </message>
     <message>
         <source>max. design Resistance FRd</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistance de calcul max. FRd</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Matériau</translation>
     </message>
     <message>
         <source>stainless steel 1.4462</source>
-        <translation type="unfinished"></translation>
+        <translation>acier inoxydable 1.4462</translation>
     </message>
     <message>
         <source>Position(s):   </source>
-        <translation type="unfinished"></translation>
+        <translation>Position(s) :   </translation>
     </message>
     <message>
         <source>Double shear connector consisting of dowel element and sleeve</source>
-        <translation type="unfinished"></translation>
+        <translation>Goujon double composé d&apos;un élément mâle et d&apos;un fourreau</translation>
     </message>
     <message>
         <source>Type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Type : </translation>
     </message>
     <message>
         <source>and fire protection sleeve</source>
-        <translation type="unfinished"></translation>
+        <translation>et fourreau coupe-feu</translation>
     </message>
 </context>
 <context>
     <name>TWinexecute</name>
     <message>
         <source>File not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable !</translation>
     </message>
     <message>
         <source>Display not activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage non activé</translation>
     </message>
     <message>
         <source>not enough emory, damaged executable file, or not allowed move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante, fichier exécutable endommagé ou relocalisation non autorisée</translation>
     </message>
     <message>
         <source>File not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable.</translation>
     </message>
     <message>
         <source>Path not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin introuvable.</translation>
     </message>
     <message>
         <source>Unzulässiger Versuch, eine Task dynamisch einzubinden, oder es gab einen Fehler beim gemeinsamen Zugriff bzw. einen Zugriffsfehler im Netzwerk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative non autorisée de lier dynamiquement une tâche, ou erreur de partage ou d&apos;accès au réseau.</translation>
     </message>
     <message>
         <source>Bibliothek erfordert getrennte Datensegmente für jede Task.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque exige des segments de données séparés pour chaque tâche.</translation>
     </message>
     <message>
         <source>Not enough memory to start the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour démarrer l&apos;application.</translation>
     </message>
     <message>
         <source>Wrong Windows-Version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de Windows incorrecte.</translation>
     </message>
     <message>
         <source>Invalid .EXE-file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier .EXE non valide.</translation>
     </message>
     <message>
         <source>Application is based on a other operation system.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application est prévue pour un autre système d&apos;exploitation.</translation>
     </message>
     <message>
         <source>DOS 4.0-application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Application DOS 4.0.</translation>
     </message>
     <message>
         <source>Unknown .EXE-filetype.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier .EXE inconnu.</translation>
     </message>
     <message>
         <source>Versuch, im Protected Mode (Standardmodus oder erweiterter 386-Modus) eine für frühere Windows-Versionen erstellte .EXE-Datei zu laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative de charger en mode protégé (mode standard ou mode 386 étendu) un fichier .EXE créé pour une version antérieure de Windows</translation>
     </message>
     <message>
         <source>You tried to start second time, die mehrfache (nicht Read-Only markierte) Datensegmente enthält.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez tenté de démarrer une deuxième fois une application qui contient plusieurs segments de données non marqués en lecture seule.</translation>
     </message>
     <message>
         <source>You tried to excecute a zipped file. The file must be unzipped, before loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez tenté d&apos;exécuter un fichier compressé. Le fichier doit être décompressé avant le chargement.</translation>
     </message>
     <message>
         <source>The Dynamic-Link-Library(DLL)-file was damaged. A necessary DLL, to start the application is damaged or missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de bibliothèque dynamique (DLL) est endommagé. Une DLL nécessaire au démarrage de l&apos;application est endommagée ou manquante.</translation>
     </message>
     <message>
         <source>The application needs a 32-Bit-Environment.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;application nécessite un environnement 32 bits.</translation>
     </message>
     <message>
         <source>Application not found to start selected file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application trouvée pour ouvrir le fichier choisi</translation>
     </message>
     <message>
         <source>Unknown Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>Texttabellen</name>
     <message>
         <source>OK\d &lt; d min\Vsd &gt; VRd\e &lt; min e\c &lt; min c\e &lt; suit e\f &gt; permissible\e &lt; reqd e\c &lt; reqd c\dw &lt; reqd dw\</source>
-        <translation type="unfinished"></translation>
+        <translation>OK\d &lt; d min\Vsd &gt; VRd\e &lt; e min\c &lt; c min\e &lt; e adapté\f &gt; admissible\e &lt; e requis\c &lt; c requis\dw &lt; dw requis\</translation>
     </message>
     <message>
         <source>Calculation ok\Concrete thickness too small\Load too great\Connector spacing is below minimum value\Connector edge distance is below minimum value\Spacing too small to suit vertical reinforcement\Joint width out of range for this dowel\Connector spacing for standard reinforcement too small for approval\Edge spacing according to standard reinforcement too small for approval\The wall thickness is smaller than required for the selected connector\</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul OK\Épaisseur de béton insuffisante\Charge trop élevée\Entraxe des goujons inférieur à la valeur minimale\Distance au bord inférieure à la valeur minimale\Entraxe trop faible pour les armatures verticales\Largeur de joint hors du domaine de ce goujon\Entraxe trop faible pour l&apos;agrément avec les armatures standard\Distance au bord trop faible pour l&apos;agrément avec les armatures standard\Épaisseur du voile inférieure à celle requise pour le goujon choisi\</translation>
     </message>
     <message>
         <source>The maximum spacings of the dowels is larger than 5 * slab thickness. Please check dowel alignment!\Minimum spacing and edge distance are based on the thinnest slab for the actual connector load\</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entraxe maximal des goujons dépasse 5 * l&apos;épaisseur de dalle. Vérifier la disposition des goujons !\Entraxe et distance au bord minimaux basés sur la dalle la plus mince pour l&apos;effort du goujon\</translation>
     </message>
     <message>
         <source>C16/20\C20/25\C25/30\C30/37\</source>
-        <translation type="unfinished"></translation>
+        <translation>C16/20\C20/25\C25/30\C30/37\</translation>
     </message>
     <message>
         <source>16 N/mm²\20 N/mm²\25 N/mm²\30 N/mm²\</source>
-        <translation type="unfinished"></translation>
+        <translation>16 N/mm²\20 N/mm²\25 N/mm²\30 N/mm²\</translation>
     </message>
     <message>
         <source>0 mm\10 mm\20 mm\30 mm\40 mm\50 mm\60 mm\</source>
-        <translation type="unfinished"></translation>
+        <translation>0 mm\10 mm\20 mm\30 mm\40 mm\50 mm\60 mm\</translation>
     </message>
     <message>
         <source>Position                          \No. pos.\No. connectors\Designation                                           \Sum connectors\Status\Pos\Ceiling strength\efective structural height\Support type\</source>
-        <translation type="unfinished"></translation>
+        <translation>Position                          \Nb pos.\Nb goujons\Désignation                                           \Total goujons\État\Pos\Épaisseur de dalle\Hauteur utile\Type d&apos;appui\</translation>
     </message>
     <message>
         <source>Single shear connector loaded with point load\Row of shear connectors - connection slab to slab\Row of shear connectors - connection slab to wall\</source>
-        <translation type="unfinished"></translation>
+        <translation>Goujon isolé sous charge ponctuelle\Rangée de goujons - liaison dalle-dalle\Rangée de goujons - liaison dalle-voile\</translation>
     </message>
     <message>
         <source>Single shear connector\Connector row, slab to slab\Connector row, slab to wall\</source>
-        <translation type="unfinished"></translation>
+        <translation>Goujon isolé\Rangée de goujons, dalle-dalle\Rangée de goujons, dalle-voile\</translation>
     </message>
     <message>
         <source>reinf&apos;t based on max. FRd\reinf&apos;t based on act. FRd\</source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures selon FRd max.\Armatures selon FRd effectif\</translation>
     </message>
     <message>
         <source>Unlimited\5 * Slab Thickness\</source>
-        <translation type="unfinished"></translation>
+        <translation>Illimité\5 * épaisseur de dalle\</translation>
     </message>
 </context>
 <context>
     <name>vsk::TBerichtbefehle</name>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de calcul</translation>
     </message>
 </context>
 <context>
     <name>vsk::TDXF_Anzeige_Form</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors - DXF-Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ - Export DXF</translation>
     </message>
     <message>
         <source>DXF databases (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers DXF (*.dxf)</translation>
     </message>
     <message>
         <source>DXF display form</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage DXF</translation>
     </message>
     <message>
         <source>&amp;Save as DXF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer en DXF</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
     <name>vsk::TEingabePanel</name>
     <message>
         <source>Application Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Cas d&apos;application</translation>
     </message>
     <message>
         <source>Single Shear Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Goujon isolé</translation>
     </message>
     <message>
         <source>Row of connectors in a slab</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangée de goujons dans une dalle</translation>
     </message>
     <message>
         <source>Row of connectors in wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangée de goujons dans un voile</translation>
     </message>
     <message>
         <source>Determination of reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Détermination des armatures</translation>
     </message>
     <message>
         <source>Concrete quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe de béton</translation>
     </message>
     <message>
         <source>Maximum joint width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de joint maximale</translation>
     </message>
     <message>
         <source>Structural Geometry</source>
-        <translation type="unfinished"></translation>
+        <translation>Géométrie</translation>
     </message>
     <message>
         <source>Wall thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur du voile</translation>
     </message>
     <message>
         <source>Slab thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur de dalle</translation>
     </message>
     <message>
         <source>Concrete cover above</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrobage supérieur</translation>
     </message>
     <message>
         <source>Concrete cover below</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrobage inférieur</translation>
     </message>
     <message>
         <source>eff. structural height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur utile</translation>
     </message>
     <message>
         <source>Edge distance right</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance au bord droite</translation>
     </message>
     <message>
         <source>Edge distance left</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance au bord gauche</translation>
     </message>
     <message>
         <source>Concrete cover to front</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrobage frontal</translation>
     </message>
     <message>
         <source>Joint length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de joint</translation>
     </message>
     <message>
         <source>Distributed Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge répartie</translation>
     </message>
     <message>
         <source>&amp;Single load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge ponct&amp;uelle</translation>
     </message>
     <message>
         <source>Single load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge ponctuelle</translation>
     </message>
     <message>
         <source>&amp;constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Cons&amp;tante</translation>
     </message>
     <message>
         <source>constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge linéique constante</translation>
     </message>
     <message>
         <source>&amp;Uniformly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linéaire</translation>
     </message>
     <message>
         <source>increasing distributed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge linéique à variation linéaire</translation>
     </message>
     <message>
         <source>&amp;Arbitrary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quelconque</translation>
     </message>
     <message>
         <source>Arbitrary</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge linéique quelconque</translation>
     </message>
     <message>
         <source>Dead load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge permanente</translation>
     </message>
     <message>
         <source>Partial safety factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient partiel</translation>
     </message>
     <message>
         <source>Imposed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge d&apos;exploitation</translation>
     </message>
     <message>
         <source>Add. design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de calcul suppl.</translation>
     </message>
     <message>
         <source>Total design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de calcul totale</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>gauche</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>droite</translation>
     </message>
     <message>
         <source>Point Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge ponctuelle</translation>
     </message>
 </context>
 <context>
     <name>vsk::TEingabebaum</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous ...</translation>
     </message>
     <message>
         <source>Printer Setup ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;imprimante ...</translation>
     </message>
     <message>
         <source>Project Administration</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des projets</translation>
     </message>
     <message>
         <source>Add Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une position</translation>
     </message>
     <message>
         <source>Delete Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la position</translation>
     </message>
     <message>
         <source>System Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des données</translation>
     </message>
     <message>
         <source>Project Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données du projet</translation>
     </message>
     <message>
         <source>Display Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la nomenclature</translation>
     </message>
     <message>
         <source>Add to Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la nomenclature</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de calcul</translation>
     </message>
     <message>
         <source>Screen Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs de l&apos;écran</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>About Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de l&apos;aide</translation>
     </message>
     <message>
         <source>About Tervo Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos des goujons Tervo</translation>
     </message>
     <message>
         <source>Tervo Shear Connectors Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel des goujons Tervo</translation>
     </message>
     <message>
         <source>End program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>Project: </source>
-        <translation type="unfinished"></translation>
+        <translation>Projet : </translation>
     </message>
     <message>
         <source>Current Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Positions du projet</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie</translation>
     </message>
     <message>
         <source>Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomenclature</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>vsk::TErgebnisliste</name>
     <message>
         <source>Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Goujon</translation>
     </message>
     <message>
         <source>Asx</source>
-        <translation type="unfinished"></translation>
+        <translation>Asx</translation>
     </message>
     <message>
         <source>Asy</source>
-        <translation type="unfinished"></translation>
+        <translation>Asy</translation>
     </message>
     <message>
         <source>Vsd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsd</translation>
     </message>
     <message>
         <source>Vsd/VRd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsd/VRd</translation>
     </message>
     <message>
         <source>nD</source>
-        <translation type="unfinished"></translation>
+        <translation>nD</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
 </context>
 <context>
     <name>vsk::THauptAktionen</name>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau...</translation>
     </message>
     <message>
         <source>New|Start a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau|Commencer un nouveau projet</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open|Open a project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir|Ouvrir un fichier de projet</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save|Save the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer|Enregistrer le projet</translation>
     </message>
     <message>
         <source>Save &amp;As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous ...</translation>
     </message>
     <message>
         <source>Save As|Save the project under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous|Enregistrer le projet sous un nouveau nom</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer Setup|Choose and set up the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;imprimante|Choisir et configurer l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Print|Print the calculation report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer|Imprimer la note de calcul</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Exit|End the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter|Quitter le programme</translation>
     </message>
     <message>
         <source>Project &amp;Administration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gestion des projets</translation>
     </message>
     <message>
         <source>Project Administration|Browse and combine project files</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des projets|Parcourir et combiner des fichiers de projet</translation>
     </message>
     <message>
         <source>&amp;Add Position</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une position</translation>
     </message>
     <message>
         <source>Add Position|Add a position as a copy of the current one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une position|Ajouter une position, copie de la position courante</translation>
     </message>
     <message>
         <source>&amp;Delete Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la position courante</translation>
     </message>
     <message>
         <source>Delete Current Position|Remove the current position</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la position courante|Supprimer la position courante</translation>
     </message>
     <message>
         <source>Input &amp;Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arborescence de saisie</translation>
     </message>
     <message>
         <source>Input Tree|Show or hide the input tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Arborescence de saisie|Afficher ou masquer l&apos;arborescence de saisie</translation>
     </message>
     <message>
         <source>System &amp;Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisie des données</translation>
     </message>
     <message>
         <source>System Input|Return from the preview to the input</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie des données|Revenir de l&apos;aperçu à la saisie</translation>
     </message>
     <message>
         <source>&amp;Project Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Données du projet</translation>
     </message>
     <message>
         <source>Project Data|Edit the project description</source>
-        <translation type="unfinished"></translation>
+        <translation>Données du projet|Modifier la description du projet</translation>
     </message>
     <message>
         <source>&amp;Display Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher la nomenclature</translation>
     </message>
     <message>
         <source>Display Connector Schedule|Show the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la nomenclature|Afficher la nomenclature des goujons</translation>
     </message>
     <message>
         <source>&amp;Add to Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter à la nomenclature</translation>
     </message>
     <message>
         <source>Add to Connector Schedule|Add the selected connector to the schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la nomenclature|Ajouter le goujon choisi à la nomenclature</translation>
     </message>
     <message>
         <source>&amp;Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcul</translation>
     </message>
     <message>
         <source>Calculation|Design the current position</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul|Dimensionner la position courante</translation>
     </message>
     <message>
         <source>Calculation &amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu de la note de calcul</translation>
     </message>
     <message>
         <source>Calculation Preview|Show the calculation report</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la note de calcul|Afficher la note de calcul</translation>
     </message>
     <message>
         <source>DXF Export - &amp;Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Export DXF - &amp;Goujon</translation>
     </message>
     <message>
         <source>DXF Export - Connector|Copy the drawing of the selected connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Export DXF - Goujon|Copier le dessin du goujon choisi</translation>
     </message>
     <message>
         <source>DXF Export - &amp;Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Export DXF - &amp;Armatures</translation>
     </message>
     <message>
         <source>DXF Export - Reinforcement|Export the reinforcement drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Export DXF - Armatures|Exporter le dessin des armatures</translation>
     </message>
     <message>
         <source>Export Results to &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les résultats vers un &amp;fichier</translation>
     </message>
     <message>
         <source>Export results to file|Save the report page as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les résultats vers un fichier|Enregistrer la page de résultats comme image</translation>
     </message>
     <message>
         <source>Export Results to &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les résultats vers le &amp;presse-papiers</translation>
     </message>
     <message>
         <source>Results to Clipboard|Copy the report page to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats vers le presse-papiers|Copier la page de résultats dans le presse-papiers</translation>
     </message>
     <message>
         <source>Calculation|Design settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de calcul|Paramètres du dimensionnement</translation>
     </message>
     <message>
         <source>&amp;Screen Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleurs de l&apos;écran</translation>
     </message>
     <message>
         <source>Screen Colours|Colours of the sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs de l&apos;écran|Couleurs des croquis</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>Contents|Help contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire|Sommaire de l&apos;aide</translation>
     </message>
     <message>
         <source>Search for Key&amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un &amp;mot-clé</translation>
     </message>
     <message>
         <source>Search for Keyword|Search the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un mot-clé|Rechercher dans l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;Use of Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisation de l&apos;aide</translation>
     </message>
     <message>
         <source>Use of Help|How to use the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de l&apos;aide|Comment utiliser l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About Tervo Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos des goujons Tervo</translation>
     </message>
     <message>
         <source>About|Version and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos|Version et copyright</translation>
     </message>
     <message>
         <source>&amp;Tervo Shear Connectors Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel des goujons &amp;Tervo</translation>
     </message>
     <message>
         <source>Manual|Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel|Ouvrir le manuel</translation>
     </message>
     <message>
         <source>Export Report as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la note en P&amp;DF...</translation>
     </message>
     <message>
         <source>Export Report as PDF|Save the calculation report as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la note en PDF|Enregistrer la note de calcul dans un fichier PDF</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>
     <message>
         <source>VSK - 2.0.3</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - 2.0.3</translation>
     </message>
     <message>
         <source>10.06.2009</source>
-        <translation type="unfinished"></translation>
+        <translation>10/06/2009</translation>
     </message>
     <message>
         <source>The maker accepts no liability for the information this program gives. Claims for direct or consequential damage cannot be considered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fabricant décline toute responsabilité quant aux informations fournies par ce programme. Aucune réclamation pour dommages directs ou indirects ne pourra être prise en compte.</translation>
     </message>
     <message>
         <source>Enter the input with care and check that every result is acceptable before you use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les données avec soin et vérifiez que chaque résultat est acceptable avant de l&apos;utiliser.</translation>
     </message>
     <message>
         <source>The program is not guaranteed to run on present or future operating systems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fonctionnement du programme n&apos;est pas garanti sur les systèmes d&apos;exploitation actuels ou futurs.</translation>
     </message>
     <message>
         <source>The maker may change the design and the technical data of the products without notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fabricant peut modifier sans préavis la conception et les caractéristiques techniques des produits.</translation>
     </message>
     <message>
         <source>Please report program errors to the maker with full details of the input and of what happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez signaler les erreurs du programme au fabricant en précisant toutes les données saisies et ce qui s&apos;est produit.</translation>
     </message>
     <message>
         <source>About Tervo Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos des goujons Tervo</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
     </message>
     <message>
         <source>This program will enable the calculation of VSK and VSKQ shear connectors supporting higher transverse loads</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme permet de dimensionner les goujons de cisaillement VSK et VSKQ reprenant des efforts tranchants élevés</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version :</translation>
     </message>
     <message>
         <source>Created on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Créé le :</translation>
     </message>
     <message>
         <source>© Tervo Connector Systems. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© Tervo Connector Systems. Tous droits réservés.</translation>
     </message>
     <message>
         <source>Telephone: +41 00 000 00 00</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone : +41 00 000 00 00</translation>
     </message>
     <message>
         <source>E-mail: support@tervo.example</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail : support@tervo.example</translation>
     </message>
     <message>
         <source>Internet: www.tervo.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet : www.tervo.example</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>Back to main window | Back to main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la fenêtre principale | Retour à la fenêtre principale</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmBemessung</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Settings for Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de calcul</translation>
     </message>
     <message>
         <source>500 N/mm²</source>
-        <translation type="unfinished"></translation>
+        <translation>500 N/mm²</translation>
     </message>
     <message>
         <source>450 N/mm²</source>
-        <translation type="unfinished"></translation>
+        <translation>450 N/mm²</translation>
     </message>
     <message>
         <source>partial safety factor for steel</source>
-        <translation type="unfinished"></translation>
+        <translation>coefficient partiel de l&apos;acier</translation>
     </message>
     <message>
         <source>reinforcement yield strength</source>
-        <translation type="unfinished"></translation>
+        <translation>limite d&apos;élasticité des armatures</translation>
     </message>
     <message>
         <source>Max. Spacing of Dowels</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraxe max. des goujons</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider la saisie et fermer la fenêtre</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la saisie et fermer la fenêtre</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmBewehrung</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures</translation>
     </message>
     <message>
         <source>Number of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de barres supérieures et inférieures</translation>
     </message>
     <message>
         <source>Change number of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le nombre de barres supérieures et inférieures</translation>
     </message>
     <message>
         <source>Diameter of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre des barres supérieures et inférieures</translation>
     </message>
     <message>
         <source>Change diameter of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le diamètre des barres supérieures et inférieures</translation>
     </message>
     <message>
         <source>Number Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de barres verticales</translation>
     </message>
     <message>
         <source>Change number Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le nombre de barres verticales</translation>
     </message>
     <message>
         <source>Diameter of Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre des barres verticales</translation>
     </message>
     <message>
         <source>Change diameter Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le diamètre des barres verticales</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Désignation</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre</translation>
     </message>
     <message>
         <source>-T</source>
-        <translation type="unfinished"></translation>
+        <translation>-HA</translation>
     </message>
     <message>
         <source>Top and Bottom Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures sup. et inf.</translation>
     </message>
     <message>
         <source>Vertical Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures verticales</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider la saisie et fermer la fenêtre</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la saisie et fermer la fenêtre</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
     <message>
         <source>Reinforcement to current connector: </source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures du goujon courant : </translation>
     </message>
     <message>
         <source>Intermediate result for reinforcement </source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat intermédiaire pour les armatures </translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmFarbeinstellung</name>
     <message>
         <source>&amp;Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Grey scales</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveaux de gris</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>VSK - colour representation</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - représentation des couleurs</translation>
     </message>
     <message>
         <source>Colour of the sketch background</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du fond des croquis</translation>
     </message>
     <message>
         <source>Colour of the concrete border</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du contour du béton</translation>
     </message>
     <message>
         <source>Colour of the concrete surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des surfaces de béton</translation>
     </message>
     <message>
         <source>Colour of the horizontal reinforcement (Pos B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des armatures horizontales (pos. B)</translation>
     </message>
     <message>
         <source>Colour representation of the suspended reinforcement (pos D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des armatures de suspension (pos. D)</translation>
     </message>
     <message>
         <source>Colour of the shear connector border</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du contour du goujon</translation>
     </message>
     <message>
         <source>Colour of the shear connector surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la surface du goujon</translation>
     </message>
     <message>
         <source>Colour representation of the dimensioning (Lines + Text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de la cotation (lignes + texte)</translation>
     </message>
     <message>
         <source>Colour of the fire protection sleeve</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du fourreau coupe-feu</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
     </message>
     <message>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Croquis</translation>
     </message>
     <message>
         <source>Dimensioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotation</translation>
     </message>
     <message>
         <source>Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Armatures</translation>
     </message>
     <message>
         <source>Position B</source>
-        <translation type="unfinished"></translation>
+        <translation>Position B</translation>
     </message>
     <message>
         <source>Position D</source>
-        <translation type="unfinished"></translation>
+        <translation>Position D</translation>
     </message>
     <message>
         <source>Concrete</source>
-        <translation type="unfinished"></translation>
+        <translation>Béton</translation>
     </message>
     <message>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour</translation>
     </message>
     <message>
         <source>Surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface</translation>
     </message>
     <message>
         <source>Fire protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe-feu</translation>
     </message>
     <message>
         <source>Shear connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Goujon</translation>
     </message>
     <message>
         <source>Set back colour to standard value</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les couleurs par défaut</translation>
     </message>
     <message>
         <source>Adjust colour representation to grey scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les couleurs en niveaux de gris</translation>
     </message>
     <message>
         <source>Leave entry mask and undertake entry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le masque et valider la saisie !</translation>
     </message>
     <message>
         <source>Leave entry mask and discard entry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le masque et annuler la saisie !</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmHauptMaske</name>
     <message>
         <source>Tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>lfd Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° :</translation>
     </message>
     <message>
         <source>Current position|Number of the position shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Position courante|Numéro de la position affichée</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Calculation|Design the current position</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul|Dimensionner la position courante</translation>
     </message>
     <message>
         <source>&amp;Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcul</translation>
     </message>
     <message>
         <source>Calculation &amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Ap&amp;erçu de la note</translation>
     </message>
     <message>
         <source>&amp;Return to entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;tour à la saisie</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet :</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Sketch|Click for the sketch menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Croquis|Cliquer pour le menu du croquis</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>plan view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue en plan</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe</translation>
     </message>
     <message>
         <source>Connector arrangement / distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposition / répartition des goujons</translation>
     </message>
     <message>
         <source>Fit reinforcement manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster les armatures manuellement</translation>
     </message>
     <message>
         <source>Sketch to &amp;Clipborad</source>
-        <translation type="unfinished"></translation>
+        <translation>Croquis vers le &amp;presse-papiers</translation>
     </message>
     <message>
         <source>Save sketch in file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le croquis dans un fichier</translation>
     </message>
     <message>
         <source>Represent sketch as full picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le croquis en plein écran</translation>
     </message>
     <message>
         <source>DXF-Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export DXF</translation>
     </message>
     <message>
         <source>VSK - 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - 2.0</translation>
     </message>
     <message>
         <source>Unnamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans nom</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
     </message>
     <message>
         <source>Drawing of connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin du goujon</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmHilfe</name>
     <message>
         <source>VSK Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide VSK</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Type the first letters of a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez les premières lettres d&apos;un mot-clé</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Use of Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisation de l&apos;aide</translation>
     </message>
     <message>
         <source>Help not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide introuvable</translation>
     </message>
     <message>
         <source>The help pages were not found in the folder %1. Install the program again from the CD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages d&apos;aide sont introuvables dans le dossier %1. Réinstallez le programme à partir du CD.</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmProjektdaten</name>
     <message>
         <source>Project Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données du projet</translation>
     </message>
     <message>
         <source>Description of building project|Entry of the description of the building project to be calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>Désignation de l&apos;ouvrage|Saisie de la désignation de l&apos;ouvrage à calculer</translation>
     </message>
     <message>
         <source>Details planning office/firm (more lines)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées bureau d&apos;études / entreprise (plusieurs lignes)</translation>
     </message>
     <message>
         <source>Entry of the name of the person in charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie du nom du responsable</translation>
     </message>
     <message>
         <source>Entry of date of the work</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie de la date de l&apos;étude</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date du jour</translation>
     </message>
     <message>
         <source>Installation of today&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer la date du jour</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider la saisie et fermer la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la saisie et fermer la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet :</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Société</translation>
     </message>
     <message>
         <source>Designer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Établi par :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmProjektverwaltung</name>
     <message>
         <source>Tervo - Project Administration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Gestion des projets</translation>
     </message>
     <message>
         <source>Choose drive|Choose drive with project data</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le lecteur|Choisir le lecteur contenant les données de projet</translation>
     </message>
     <message>
         <source>Choose directory|Choose directory for project data</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier|Choisir le dossier des données de projet</translation>
     </message>
     <message>
         <source>Select project file|Select existing project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier de projet|Choisir un fichier de projet existant</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Prog</source>
-        <translation type="unfinished"></translation>
+        <translation>Prog</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Connection Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de liaison</translation>
     </message>
     <message>
         <source>Length of Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de joint</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Select position in project|Select to open position in project</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une position du projet|Choisir la position à ouvrir dans le projet</translation>
     </message>
     <message>
         <source>&amp;Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le projet</translation>
     </message>
     <message>
         <source>Open chosen project</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le projet choisi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Leave project maintenance without activities</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter la gestion des projets sans rien modifier</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
     <message>
         <source>Position &amp;Undertake</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre la position</translation>
     </message>
     <message>
         <source>Open chosen position|Add chosen position to existing project</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la position choisie|Ajouter la position choisie au projet courant</translation>
     </message>
     <message>
         <source>&amp;Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecteur</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier</translation>
     </message>
     <message>
         <source>&amp;Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projet</translation>
     </message>
     <message>
         <source>Project &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenu du projet</translation>
     </message>
     <message>
         <source>No: </source>
-        <translation type="unfinished"></translation>
+        <translation>N° </translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmSplash</name>
     <message>
         <source>Selected language not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue choisie n&apos;est pas disponible !</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
     </message>
     <message>
         <source>Design of stainless-steel shear connectors across expansion joints</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensionnement des goujons de cisaillement en acier inoxydable dans les joints de dilatation</translation>
     </message>
     <message>
         <source>&amp;Start Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer le programme</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmStueckliste</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors - Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ - Nomenclature des goujons</translation>
     </message>
     <message>
         <source>Supplementary information to the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations complémentaires à la nomenclature des goujons</translation>
     </message>
     <message>
         <source>Entry of supplementary advice text</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie d&apos;un texte de remarque complémentaire</translation>
     </message>
     <message>
         <source>Current Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection courante</translation>
     </message>
     <message>
         <source>Number of similar positions for current choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de positions identiques pour la sélection courante</translation>
     </message>
     <message>
         <source>Number of similar positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de positions identiques</translation>
     </message>
     <message>
         <source>Position &amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la position</translation>
     </message>
     <message>
         <source>When exporting a long connector schedule as graphic it has to be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Lors de l&apos;export d&apos;une longue nomenclature sous forme d&apos;image, il faut</translation>
     </message>
     <message>
         <source>into account that there are no page breaks beforehand in the graphic.</source>
-        <translation type="unfinished"></translation>
+        <translation>tenir compte du fait que l&apos;image ne comporte aucun saut de page.</translation>
     </message>
     <message>
         <source>With long connector schedules you can divide the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Une longue nomenclature peut être répartie sur deux fichiers d&apos;export</translation>
     </message>
     <message>
         <source>into two or more export files through deactivating of single positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>ou plus en désactivant certaines positions.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Prints out the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la nomenclature des goujons</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu</translation>
     </message>
     <message>
         <source>Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>display the list view of the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la nomenclature sous forme de liste</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>Export the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la nomenclature des goujons</translation>
     </message>
     <message>
         <source>&amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>copies the connector schedule to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie la nomenclature des goujons dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>Leave connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter la nomenclature des goujons</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomenclature des goujons</translation>
     </message>
     <message>
         <source>Export in Metafile Format (*.emf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format métafichier (*.emf)</translation>
     </message>
     <message>
         <source>Export in Bitmap Format (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>Export in JPeg Format (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format JPEG (*.jpg)</translation>
     </message>
     <message>
         <source>Export in Text Format (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format texte (*.txt)</translation>
     </message>
     <message>
         <source>Export in PDF Format (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Export in SVG Format (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export au format SVG (*.svg)</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ - Export de la nomenclature</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmZoom</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy printout of results to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;image des résultats dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>Export printout of results in file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image des résultats dans un fichier</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <source>Sketch to &amp;Clipborad</source>
-        <translation type="unfinished"></translation>
+        <translation>Croquis vers le &amp;presse-papiers</translation>
     </message>
     <message>
         <source>Save sketch in file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le croquis dans un fichier</translation>
     </message>
     <message>
         <source>&amp;Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer la fenêtre</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmbeliebigeLast</name>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;ler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Entry of arbitrary transverse force distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie d&apos;une répartition quelconque de l&apos;effort tranchant</translation>
     </message>
     <message>
         <source>x [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>x [mm]</translation>
     </message>
     <message>
         <source>q&lt;span style=&quot;vertical-align:sub&quot;&gt;Ed&lt;/span&gt;(x) [kN/m]</source>
-        <translation type="unfinished"></translation>
+        <translation>q&lt;span style=&quot;vertical-align:sub&quot;&gt;Ed&lt;/span&gt;(x) [kN/m]</translation>
     </message>
     <message>
         <source>pair of values for linear load</source>
-        <translation type="unfinished"></translation>
+        <translation>Couples de valeurs de la charge linéique</translation>
     </message>
     <message>
         <source>Coordinates for entered load measured form the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abscisse de la charge saisie, mesurée depuis la gauche</translation>
     </message>
     <message>
         <source>Value of loading at the position of the coordinate x</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de la charge à l&apos;abscisse x</translation>
     </message>
     <message>
         <source>x =</source>
-        <translation type="unfinished"></translation>
+        <translation>x =</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>q&lt;sub&gt;Ed&lt;/sub&gt; =</source>
-        <translation type="unfinished"></translation>
+        <translation>q&lt;sub&gt;Ed&lt;/sub&gt; =</translation>
     </message>
     <message>
         <source>kN/m</source>
-        <translation type="unfinished"></translation>
+        <translation>kN/m</translation>
     </message>
     <message>
         <source>Place pair of values|Pair of values (x,q) add to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le couple de valeurs|Ajouter le couple de valeurs (x,q) à la liste</translation>
     </message>
     <message>
         <source>Transfer changes in the list|Transfer changes in the pairs of values (x,q) in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les modifications|Appliquer à la liste les modifications du couple de valeurs (x,q)</translation>
     </message>
     <message>
         <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le couple de valeurs|Supprimer de la liste le couple de valeurs (x,q) courant</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider la saisie et fermer la fenêtre</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la saisie et fermer la fenêtre</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
     <message>
         <source>A value for the entered coordinate already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une valeur existe déjà pour l&apos;abscisse saisie !</translation>
     </message>
     <message>
         <source> Should this be overwritten?</source>
-        <translation type="unfinished"></translation>
+        <translation> Faut-il la remplacer ?</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une valeur numérique valide</translation>
     </message>
 </context>
 <context>
     <name>vsk::Zoom_panel</name>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Whole drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin entier</translation>
     </message>
     <message>
         <source>Previous view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue précédente</translation>
     </message>
 </context>
 </TS>
