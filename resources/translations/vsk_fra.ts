@@ -250,7 +250,7 @@
     </message>
     <message>
         <source> - T</source>
-        <translation> - HA</translation>
+        <translation> HA</translation>
     </message>
     <message>
         <source>View</source>
@@ -569,7 +569,7 @@ The last position cannot be removed!</source>
     </message>
     <message>
         <source> - T</source>
-        <translation> - HA</translation>
+        <translation> HA</translation>
     </message>
     <message>
         <source> U-bars</source>
@@ -1521,7 +1521,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>-T</source>
-        <translation>-HA</translation>
+        <translation>HA</translation>
     </message>
     <message>
         <source>Top and Bottom Reinforcement</source>
