@@ -2,15 +2,13 @@
 // command does; vsk-cli connector-drawings: copies a type's prepared drawings.
 
 #include "cli/Befehle.h"
-#include "design/Bemessung.h"
+#include "cli/Positionswahl.h"
 #include "design/Katalog.h"
-#include "design/Plausibilitaet.h"
 #include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DXF_Writer.h"
 #include "dxf/DateiSchreiben.h"
 #include "dxf/DornZeichnungen.h"
 #include "model/Modell.h"
-#include "model/Projektdatei.h"
 #include "shell/Zahlen.h"
 #include "shell/qt/QtPlattform.h"
 
@@ -27,26 +25,9 @@ namespace {
 
 struct Optionen {
     std::string datei;
-    std::optional<int> position;
-    std::optional<int> typ;
+    Positionswahl wahl;
     std::string ausgabe;
 };
-
-// Type index 0..18, or a designation such as "VSK 7" or an identifier such as "VSK_007".
-std::optional<int> LeseTyp(const std::string& text) {
-    if (auto zahl = LeseGanzzahl(text)) {
-        if (*zahl >= 0 && *zahl < AnzDornTypen) {
-            return static_cast<int>(*zahl);
-        }
-        return std::nullopt;
-    }
-    for (int typ = 0; typ < AnzDornTypen; ++typ) {
-        if (text == DornName(typ) || text == DornKennung(typ)) {
-            return typ;
-        }
-    }
-    return std::nullopt;
-}
 
 // Parses the options; an empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, bool mitDatei, Optionen& o) {
@@ -58,18 +39,9 @@ std::string LeseOptionen(const Argumente& argumente, bool mitDatei, Optionen& o)
             }
             return argumente[++i];
         };
-        if (a == "--position") {
-            auto w = wert();
-            auto n = w ? LeseGanzzahl(*w) : std::nullopt;
-            if (!n || *n < 1 || *n > 65535) {
-                return "--position needs a position number from 1";
-            }
-            o.position = static_cast<int>(*n);
-        } else if (a == "--type") {
-            auto w = wert();
-            o.typ = w ? LeseTyp(*w) : std::nullopt;
-            if (!o.typ) {
-                return "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
+        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
+            if (!fehler.empty()) {
+                return fehler;
             }
         } else if (a == "-o" || a == "--output") {
             auto w = wert();
@@ -103,32 +75,15 @@ int Dxf(const Argumente& argumente) {
         return 2;
     }
     QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
-    TKModell modell;
-    if (!LoadProjekt(modell, o.datei, plattform)) {
-        // The reader does not report every incomplete file itself; never draw half a file.
-        std::cerr << "vsk-cli dxf: \"" << o.datei << "\" could not be read completely\n";
-        return 1;
+    TKModell modell(nullptr, plattform.HeuteText());
+    if (auto status = WaehlePosition("dxf", o.datei, o.wahl, plattform, modell)) {
+        return *status;
     }
-    int nummer = o.position.value_or(modell.TAktAnwendung);
-    if (nummer > modell.TAnzAnwendung()) {
-        std::cerr << "vsk-cli dxf: the project has " << modell.TAnzAnwendung()
-                  << " position(s), there is no position " << nummer << "\n";
-        return 2;
+    if (auto status = BemesseAktuellePosition("dxf", o.wahl, plattform, modell)) {
+        return *status;
     }
-    TKAnwendung& position = modell.Anwendung(nummer);
-    std::vector<std::string> hinweise = PruefeEingaben(position);
-    if (!hinweise.empty()) {
-        std::cerr << "vsk-cli dxf: position " << nummer << " cannot be calculated:\n";
-        for (const auto& h : hinweise) {
-            std::cerr << "  " << h << "\n";
-        }
-        return 1;
-    }
-    RunDesign(position, plattform);
-    if (o.typ) {
-        // As selecting a row of the results list: the designed record stays.
-        position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(*o.typ);
-    }
+    const int nummer = modell.TAktAnwendung;
+    const TKAnwendung& position = modell.AktuelleAnwendung();
     DXF_Object objekt;
     ZeichneBewehrung(objekt, BewehrungsAngabenVon(position), plattform.Dezimaltrenner());
     try {
@@ -148,14 +103,14 @@ int ConnectorDrawings(const Argumente& argumente) {
         std::cerr << "vsk-cli connector-drawings: " << fehler << "\n";
         return 2;
     }
-    if (!o.typ) {
+    if (!o.wahl.typ) {
         std::cerr << "vsk-cli connector-drawings: --type is needed\n";
         return 2;
     }
     // The extension chooses the file type as the filter of the save dialog does.
     bool dwg = DornZielMitEndung(o.ausgabe, 1) == o.ausgabe;
     std::string ziel = DornZielMitEndung(o.ausgabe, dwg ? 1 : 0);
-    DornKopie kopie = KopiereDornZeichnungen(ProgrammOrdner(), *o.typ, ziel);
+    DornKopie kopie = KopiereDornZeichnungen(ProgrammOrdner(), *o.wahl.typ, ziel);
     for (const auto& p : kopie.kopiert) {
         std::cout << p.string() << "\n";
     }

@@ -1,11 +1,9 @@
 // vsk-cli report: the calculation report of a position as PDF pages or preview pictures.
 
 #include "cli/Befehle.h"
-#include "design/Bemessung.h"
+#include "cli/Positionswahl.h"
 #include "design/Katalog.h"
-#include "design/Plausibilitaet.h"
 #include "model/Objektmodell.h"
-#include "model/Projektdatei.h"
 #include "model/Texttabellen.h"
 #include "reports/Berichtskontext.h"
 #include "reports/qt/Berichtsausgabe.h"
@@ -17,8 +15,6 @@
 #include <QDir>
 #include <QString>
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -30,33 +26,10 @@ namespace {
 
 struct Optionen {
     std::string datei;
-    std::optional<int> position;
-    std::optional<int> typ;
+    Positionswahl wahl;
     std::string pdf;
     std::string pngVerzeichnis;
 };
-
-std::string Klein(std::string t) {
-    std::transform(t.begin(), t.end(), t.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return t;
-}
-
-// A type index 0 to 18 or a display name such as "VSK 7".
-std::optional<int> LeseTyp(const std::string& text) {
-    if (const auto n = LeseGanzzahl(text)) {
-        if (*n >= 0 && *n < AnzDornTypen) {
-            return static_cast<int>(*n);
-        }
-        return std::nullopt;
-    }
-    for (int i = 0; i < AnzDornTypen; ++i) {
-        if (Klein(DornName(i)) == Klein(text)) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
 
 // An empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
@@ -68,18 +41,9 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
             }
             return argumente[++i];
         };
-        if (a == "--position") {
-            const auto w = wert();
-            const auto n = w ? LeseGanzzahl(*w) : std::nullopt;
-            if (!n || *n < 1 || *n > 65535) {
-                return "--position needs a position number from 1";
-            }
-            o.position = static_cast<int>(*n);
-        } else if (a == "--type") {
-            const auto w = wert();
-            o.typ = w ? LeseTyp(*w) : std::nullopt;
-            if (!o.typ) {
-                return "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
+        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
+            if (!fehler.empty()) {
+                return fehler;
             }
         } else if (a == "--pdf") {
             const auto w = wert();
@@ -116,33 +80,14 @@ int Report(const Argumente& argumente) {
     }
     QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
     TKModell modell(nullptr, plattform.HeuteText());
-    if (!LoadProjekt(modell, o.datei, plattform)) {
-        return 1;
+    if (auto status = WaehlePosition("report", o.datei, o.wahl, plattform, modell)) {
+        return *status;
     }
-    const int nummer = o.position.value_or(modell.TAktAnwendung);
-    if (nummer > modell.TAnzAnwendung()) {
-        std::cerr << "vsk-cli report: the project has " << modell.TAnzAnwendung()
-                  << " position(s), there is no position " << nummer << "\n";
-        return 2;
+    if (auto status = BemesseAktuellePosition("report", o.wahl, plattform, modell)) {
+        return *status;
     }
-    modell.TAktAnwendung = static_cast<std::uint16_t>(nummer);
-    TKAnwendung& position = modell.Anwendung(nummer);
-
-    // As the Calculation command: the plausibility check, then the design.
-    const std::vector<std::string> hinweise = PruefeEingaben(position);
-    if (!hinweise.empty()) {
-        std::cerr << "vsk-cli report: position " << nummer << " cannot be calculated:\n";
-        for (const auto& h : hinweise) {
-            std::cerr << "  " << h << "\n";
-        }
-        return 1;
-    }
-    RunDesign(position, plattform);
-    if (o.typ) {
-        // As selecting a row of the results list: the designed record stays.
-        position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(*o.typ);
-    }
-    modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
+    const int nummer = modell.TAktAnwendung;
+    TKAnwendung& position = modell.AktuelleAnwendung();
 
     Berichtskontext k(modell, Texttabellen(), plattform.HeuteText(), plattform.Dezimaltrenner());
     const Druckergeometrie geometrie = AktuelleDruckergeometrie();

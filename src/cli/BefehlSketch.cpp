@@ -3,11 +3,9 @@
 
 #include "canvas/qt/Bilddatei.h"
 #include "cli/Befehle.h"
-#include "design/Bemessung.h"
+#include "cli/Positionswahl.h"
 #include "design/Katalog.h"
-#include "design/Plausibilitaet.h"
 #include "model/Objektmodell.h"
-#include "model/Projektdatei.h"
 #include "shell/Zahlen.h"
 #include "shell/qt/QtPlattform.h"
 #include "sketches/Skizzen.h"
@@ -29,8 +27,7 @@ constexpr int kLastbild = 100; // the load diagram alone, no sketch kind of the 
 
 struct Optionen {
     std::string datei;
-    std::optional<int> position;
-    std::optional<int> typ;
+    Positionswahl wahl;
     int art = -1;
     int breite = 800;
     int hoehe = 600;
@@ -38,21 +35,6 @@ struct Optionen {
     std::string ausgabe;
     Bildtyp format = Bildtyp::Png;
 };
-
-std::optional<int> LeseTyp(const std::string& text) {
-    if (auto zahl = LeseGanzzahl(text)) {
-        if (*zahl >= 0 && *zahl < AnzDornTypen) {
-            return static_cast<int>(*zahl);
-        }
-        return std::nullopt;
-    }
-    for (int typ = 0; typ < AnzDornTypen; ++typ) {
-        if (text == DornName(typ) || text == DornKennung(typ)) {
-            return typ;
-        }
-    }
-    return std::nullopt;
-}
 
 std::optional<int> LeseArt(const std::string& text) {
     if (text == "view") {
@@ -102,18 +84,9 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
             }
             return argumente[++i];
         };
-        if (a == "--position") {
-            auto w = wert();
-            auto n = w ? LeseGanzzahl(*w) : std::nullopt;
-            if (!n || *n < 1 || *n > 65535) {
-                return "--position needs a position number from 1";
-            }
-            o.position = static_cast<int>(*n);
-        } else if (a == "--type") {
-            auto w = wert();
-            o.typ = w ? LeseTyp(*w) : std::nullopt;
-            if (!o.typ) {
-                return "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
+        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
+            if (!fehler.empty()) {
+                return fehler;
             }
         } else if (a == "--kind") {
             auto w = wert();
@@ -191,38 +164,17 @@ int Sketch(const Argumente& argumente) {
     }
     QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
     TKModell modell(nullptr, plattform.HeuteText());
-    if (!LoadProjekt(modell, o.datei, plattform)) {
-        return 1;
+    if (auto status = WaehlePosition("sketch", o.datei, o.wahl, plattform, modell)) {
+        return *status;
     }
-    const int nummer = o.position.value_or(modell.TAktAnwendung);
-    if (nummer > modell.TAnzAnwendung()) {
-        std::cerr << "vsk-cli sketch: the project has " << modell.TAnzAnwendung()
-                  << " position(s), there is no position " << nummer << "\n";
-        return 2;
-    }
-    modell.TAktAnwendung = static_cast<std::uint16_t>(nummer);
-    TKAnwendung& position = modell.Anwendung(nummer);
-
+    TKAnwendung& position = modell.AktuelleAnwendung();
     if (o.art == SkizzeSystem) {
         // Input mode: the system sketch of the input connector type.
-        const int typ = o.typ.value_or(modell.TEingabeDorn);
+        const int typ = o.wahl.typ.value_or(modell.TEingabeDorn);
         modell.AktDornDaten.Laden(typ);
         position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(typ);
-    } else {
-        const std::vector<std::string> hinweise = PruefeEingaben(position);
-        if (!hinweise.empty()) {
-            std::cerr << "vsk-cli sketch: position " << nummer << " cannot be calculated:\n";
-            for (const auto& h : hinweise) {
-                std::cerr << "  " << h << "\n";
-            }
-            return 1;
-        }
-        RunDesign(position, plattform);
-        if (o.typ) {
-            // As selecting a row of the results list: the designed record stays.
-            position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(*o.typ);
-        }
-        modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
+    } else if (auto status = BemesseAktuellePosition("sketch", o.wahl, plattform, modell)) {
+        return *status;
     }
 
     const TKFarbe farben;
@@ -238,7 +190,7 @@ int Sketch(const Argumente& argumente) {
         return 1;
     }
     std::cout << o.ausgabe << ": " << DornName(position.cErgebnisse.TAktDorn) << ", position "
-              << nummer << "\n";
+              << modell.TAktAnwendung << "\n";
     return 0;
 }
 

@@ -7,21 +7,15 @@ Befehl BefehlDxf();               // cli/BefehlDxf.cpp
 Befehl BefehlConnectorDrawings(); // cli/BefehlDxf.cpp
 Befehl BefehlReport();
 Befehl BefehlSketch();
-Befehl BefehlInfo();              // cli/BefehlInfo.cpp
-Befehl BefehlSchedule();          // cli/BefehlSchedule.cpp
-Befehl BefehlCheck();             // cli/BefehlCheck.cpp
+Befehl BefehlInfo();     // cli/BefehlInfo.cpp
+Befehl BefehlSchedule(); // cli/BefehlSchedule.cpp
+Befehl BefehlCheck();    // cli/BefehlCheck.cpp
 
 // Add a command here: its entry and the file that implements it (cli/Befehl<Name>.cpp).
 const std::vector<Befehl>& AlleBefehle() {
     static const std::vector<Befehl> befehle = {
-        BefehlDesign(),
-        BefehlDxf(),
-        BefehlConnectorDrawings(),
-        BefehlReport(),
-        BefehlSketch(),
-        BefehlInfo(),
-        BefehlSchedule(),
-        BefehlCheck(),
+        BefehlDesign(), BefehlDxf(),  BefehlConnectorDrawings(), BefehlReport(),
+        BefehlSketch(), BefehlInfo(), BefehlSchedule(),          BefehlCheck(),
     };
     return befehle;
 }

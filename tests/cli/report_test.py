@@ -120,6 +120,9 @@ enthaelt(lastseite, ["Varyingdistributedload", "x=0m", "x=1.5m", "x=2.76m", "x=4
 r = lauf(projekt, "--position", 1, "--type", "VSK 9", "--pdf", aus / "typ.pdf")
 pruefe(r.returncode == 0 and "VSK 9, position 1" in r.stdout, "type: " + r.stdout + r.stderr)
 pruefe("Calculation for VSK 9" in text(aus / "typ.pdf", 1), "type: title")
+# The type also by its identifier, in any letter case, as the other commands take it.
+r = lauf(projekt, "--position", 1, "--type", "vsk_009", "--pdf", aus / "typ2.pdf")
+pruefe(r.returncode == 0 and "VSK 9, position 1" in r.stdout, "type id: " + r.stdout + r.stderr)
 
 # Preview pages as PNG at 96 pixels per inch.
 png = aus / "png"
@@ -146,6 +149,12 @@ pruefe(not (aus / "x.pdf").exists(), "usage: nothing written")
 # File errors: exit 1; an unwritable target leaves the file that was there.
 r = lauf(aus / "missing.VSK", "--pdf", aus / "x.pdf")
 pruefe(r.returncode == 1, f"missing project: exit {r.returncode}")
+# Never a report of half a file.
+halb = aus / "half.VSK"
+halb.write_bytes(Path(projekt).read_bytes()[:3000])
+r = lauf(halb, "--pdf", aus / "x.pdf")
+pruefe(r.returncode == 1 and "could not be read completely" in r.stderr
+       and not (aus / "x.pdf").exists(), f"half file: {r.returncode} {r.stderr}")
 r = lauf(projekt, "--pdf", aus / "no-such-dir" / "x.pdf")
 pruefe(r.returncode == 1 and "cannot write" in r.stderr, f"unwritable: {r.returncode} {r.stderr}")
 

@@ -1,0 +1,105 @@
+#include "cli/Positionswahl.h"
+
+#include "design/Bemessung.h"
+#include "design/Katalog.h"
+#include "design/Plausibilitaet.h"
+#include "model/Projektdatei.h"
+#include "shell/Zahlen.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <iostream>
+#include <vector>
+
+namespace vsk::cli {
+
+namespace {
+
+std::string Klein(std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return t;
+}
+
+} // namespace
+
+std::optional<int> LeseTyp(const std::string& text) {
+    if (auto zahl = LeseGanzzahl(text)) {
+        if (*zahl >= 0 && *zahl < AnzDornTypen) {
+            return static_cast<int>(*zahl);
+        }
+        return std::nullopt;
+    }
+    for (int typ = 0; typ < AnzDornTypen; ++typ) {
+        if (Klein(text) == Klein(DornName(typ)) || Klein(text) == Klein(DornKennung(typ))) {
+            return typ;
+        }
+    }
+    return std::nullopt;
+}
+
+bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
+                       std::string& fehler) {
+    const std::string& a = argumente[i];
+    if (a != "--position" && a != "--type") {
+        return false;
+    }
+    const std::optional<std::string> wert =
+        i + 1 < argumente.size() ? std::optional<std::string>(argumente[++i]) : std::nullopt;
+    if (a == "--position") {
+        const auto n = wert ? LeseGanzzahl(*wert) : std::nullopt;
+        if (!n || *n < 1 || *n > 65535) {
+            fehler = "--position needs a position number from 1";
+        } else {
+            wahl.position = static_cast<int>(*n);
+        }
+    } else {
+        wahl.typ = wert ? LeseTyp(*wert) : std::nullopt;
+        if (!wahl.typ) {
+            fehler = "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
+        }
+    }
+    return true;
+}
+
+std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
+                                  const Positionswahl& wahl, Plattform& plattform,
+                                  TKModell& modell) {
+    if (!LoadProjekt(modell, datei, plattform)) {
+        // The reader does not report every incomplete file itself.
+        std::cerr << "vsk-cli " << befehl << ": \"" << datei << "\" could not be read completely\n";
+        return 1;
+    }
+    const int nummer = wahl.position.value_or(modell.TAktAnwendung);
+    if (nummer > modell.TAnzAnwendung()) {
+        std::cerr << "vsk-cli " << befehl << ": the project has " << modell.TAnzAnwendung()
+                  << " position(s), there is no position " << nummer << "\n";
+        return 2;
+    }
+    modell.TAktAnwendung = static_cast<std::uint16_t>(nummer);
+    return std::nullopt;
+}
+
+std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswahl& wahl,
+                                           Plattform& plattform, TKModell& modell) {
+    TKAnwendung& position = modell.AktuelleAnwendung();
+    const std::vector<std::string> hinweise = PruefeEingaben(position);
+    if (!hinweise.empty()) {
+        std::cerr << "vsk-cli " << befehl << ": position " << modell.TAktAnwendung
+                  << " cannot be calculated:\n";
+        for (const auto& h : hinweise) {
+            std::cerr << "  " << h << "\n";
+        }
+        return 1;
+    }
+    RunDesign(position, plattform);
+    if (wahl.typ) {
+        // As selecting a row of the results list: the designed record stays.
+        position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(*wahl.typ);
+    }
+    modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
+    return std::nullopt;
+}
+
+} // namespace vsk::cli

@@ -1,0 +1,42 @@
+#pragma once
+// Shared by the commands that work on one position (report, sketch, dxf): the options
+// --position N and --type T, and the way to the designed position that the Calculation
+// command takes. Errors go to standard error, prefixed with the command's name.
+
+#include "cli/Befehle.h"
+#include "model/Modell.h"
+#include "shell/Plattform.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace vsk::cli {
+
+// Type index 0..18, or a designation such as "VSK 7" or an identifier such as "VSK_007"
+// (in any letter case).
+std::optional<int> LeseTyp(const std::string& text);
+
+struct Positionswahl {
+    std::optional<int> position; // default: the project's current position
+    std::optional<int> typ;      // default: the recommended type
+};
+
+// Takes --position N or --type T at argumente[i], advancing i past its value. False when
+// argumente[i] is neither; a bad or missing value leaves its usage error in fehler.
+bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
+                       std::string& fehler);
+
+// Reads the project (never half a file) and makes the chosen position current. The exit
+// status when that fails: 1 the file could not be read, 2 there is no such position.
+std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
+                                  const Positionswahl& wahl, Plattform& plattform,
+                                  TKModell& modell);
+
+// As the Calculation command: the plausibility check, then the design; a chosen type is
+// then selected as in the results list, and its data are loaded. Exit status 1 when the
+// position cannot be calculated (the hints are listed).
+std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswahl& wahl,
+                                           Plattform& plattform, TKModell& modell);
+
+} // namespace vsk::cli
