@@ -5,35 +5,35 @@
     <name>vsk::TfrmStartup</name>
     <message>
         <source>With the VSK program installation you can optionally install documents in pdf-format (Brochure).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con la instalación del programa VSK puede instalar opcionalmente documentos en formato PDF (folleto).</translation>
     </message>
     <message>
         <source>To open these documents you need Acrobat Reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para abrir estos documentos necesita Acrobat Reader.</translation>
     </message>
     <message>
         <source>Tervo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo</translation>
     </message>
     <message>
         <source>Welcome to the installation of VSK calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a la instalación del programa de cálculo VSK</translation>
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar programa de cálculo</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar Acrobat Reader</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Selected language not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El idioma seleccionado no está disponible!</translation>
     </message>
 </context>
 </TS>
