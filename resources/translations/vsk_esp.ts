@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Calculation with reinforcement according max. load capacity of dowel</source>
-        <translation>Cálculo con armadura según capacidad resistente máx. del conector</translation>
+        <translation>Cálculo con armadura según resistencia máx. del conector</translation>
     </message>
     <message>
         <source>Concrete quality</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Connector design load</source>
-        <translation>Carga de cálculo del conector</translation>
+        <translation>Carga de cálculo conector</translation>
     </message>
     <message>
         <source>Connector design capacity</source>
