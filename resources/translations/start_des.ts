@@ -5,35 +5,35 @@
     <name>vsk::TfrmStartup</name>
     <message>
         <source>With the VSK program installation you can optionally install documents in pdf-format (Brochure).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem VSK-Programm können Sie wahlweise Dokumente im PDF-Format (Broschüre) installieren.</translation>
     </message>
     <message>
         <source>To open these documents you need Acrobat Reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Öffnen dieser Dokumente benötigen Sie Acrobat Reader.</translation>
     </message>
     <message>
         <source>Tervo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo</translation>
     </message>
     <message>
         <source>Welcome to the installation of VSK calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei der Installation des VSK-Berechnungsprogramms</translation>
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnungsprogramm installieren</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrobat Reader installieren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schliessen</translation>
     </message>
     <message>
         <source>Selected language not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Sprache nicht verfügbar!</translation>
     </message>
 </context>
 </TS>
