@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Additional design load</source>
-        <translation>Zusätzliche Bemessungslast</translation>
+        <translation>Zus. Bemessungslast</translation>
     </message>
 </context>
 <context>
@@ -757,7 +757,7 @@ Soll sie überschrieben werden?</translation>
     </message>
     <message>
         <source>The maximum spacings of the dowels is larger than 5 * slab thickness. Please check dowel alignment!\Minimum spacing and edge distance are based on the thinnest slab for the actual connector load\</source>
-        <translation>Der grösste Dornabstand ist grösser als 5 * Plattenstärke. Bitte Dornanordnung prüfen!\Mindestdornabstand und Mindestrandabstand beruhen auf der dünnsten Platte für die vorhandene Dornlast\</translation>
+        <translation>Der maximale Dornabstand ist grösser als 5 * Plattenstärke. Bitte Dornanordnung prüfen!\Mindestdornabstand und Mindestrandabstand beruhen auf der dünnsten Platte für die vorhandene Dornlast\</translation>
     </message>
     <message>
         <source>C16/20\C20/25\C25/30\C30/37\</source>
