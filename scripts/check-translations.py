@@ -71,13 +71,27 @@ def run_lupdate(lupdate, root, program, ts_file, language):
         sys.exit(f"check-translations: lupdate failed:\n{result.stdout}{result.stderr}")
 
 
+def full_text(element):
+    """The text of a source or translation element; lupdate writes characters such as a
+    carriage return as <byte value="xd"/> elements inside it."""
+    if element is None:
+        return ""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            value = child.get("value", "")
+            parts.append(chr(int(value[1:], 16) if value[:1] == "x" else int(value)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def messages(ts_file):
     """(context, source) -> translation element of a .ts file."""
     found = {}
     for context in ET.parse(ts_file).getroot().iter("context"):
         name = context.findtext("name", "")
         for message in context.iter("message"):
-            found[(name, message.findtext("source", ""))] = message.find("translation")
+            found[(name, full_text(message.find("source")))] = message.find("translation")
     return found
 
 
@@ -87,7 +101,7 @@ def translated(element):
     forms = element.findall("numerusform")
     if forms:
         return all((f.text or "").strip() for f in forms)
-    return bool((element.text or "").strip())
+    return bool(full_text(element).strip())
 
 
 PLACEHOLDER = re.compile(r"%[0-9]+|%s|%n")
@@ -125,8 +139,8 @@ def check(lupdate, root):
             module = messages(ts_file)
             missing = sorted(english - set(module))
             open_texts = sorted(k for k in english & set(module) if not translated(module[k]))
-            faults = sorted((k, broken(k[1], module[k].text or "")) for k in english & set(module)
-                            if translated(module[k]) and broken(k[1], module[k].text or ""))
+            faults = sorted((k, broken(k[1], full_text(module[k]))) for k in english & set(module)
+                            if translated(module[k]) and broken(k[1], full_text(module[k])))
             if missing or open_texts or faults:
                 incomplete += 1
                 print(f"{name}: {len(missing)} missing, {len(open_texts)} not translated, "

@@ -4,6 +4,7 @@
 #include "mainwindow/ui/Symbole.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -28,7 +29,8 @@ QAction* Neu(QMainWindow* f, const char* name, const QString& text, const char* 
 } // namespace
 
 THauptAktionen::THauptAktionen(QMainWindow* f) {
-    auto tr = [](const char* s) { return QMainWindow::tr(s); };
+    // The texts belong to this class (as lupdate files them), not to QMainWindow.
+    auto tr = [](const char* s) { return QCoreApplication::translate("vsk::THauptAktionen", s); };
     neu = Neu(f, "mnuNeu", tr("&New..."), "neu", tr("New|Start a new project"),
               QKeySequence(Qt::CTRL | Qt::Key_N));
     oeffnen = Neu(f, "mnuOeffnen", tr("&Open..."), "oeffnen", tr("Open|Open a project file"),
