@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation>Installa il programma di calcolo</translation>
+        <translation>Installa il programma VSK</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>

@@ -1384,7 +1384,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>This program will enable the calculation of VSK and VSKQ shear connectors supporting higher transverse loads</source>
-        <translation>Questo programma consente il calcolo dei connettori a taglio VSK e VSKQ per la trasmissione di elevati carichi di taglio</translation>
+        <translation>Questo programma consente il calcolo dei connettori a taglio VSK e VSKQ per elevati carichi di taglio</translation>
     </message>
     <message>
         <source>Version:</source>
@@ -1937,7 +1937,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Length of Joint</source>
-        <translation>Lunghezza del giunto</translation>
+        <translation>Lungh. giunto</translation>
     </message>
     <message>
         <source>Date</source>
