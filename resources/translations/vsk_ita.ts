@@ -234,7 +234,7 @@
     <name>DXF</name>
     <message>
         <source>Reinforcement for Tervo shear connector in the building </source>
-        <translation>Armatura per connettore a taglio Tervo nell&apos;opera </translation>
+        <translation>Armatura per il connettore a taglio Tervo </translation>
     </message>
     <message>
         <source>Plan view</source>
