@@ -5,35 +5,35 @@
     <name>vsk::TfrmStartup</name>
     <message>
         <source>With the VSK program installation you can optionally install documents in pdf-format (Brochure).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij de installatie van het VSK-programma kunt u desgewenst documenten in pdf-formaat (brochure) installeren.</translation>
     </message>
     <message>
         <source>To open these documents you need Acrobat Reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om deze documenten te openen hebt u Acrobat Reader nodig.</translation>
     </message>
     <message>
         <source>Tervo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo</translation>
     </message>
     <message>
         <source>Welcome to the installation of VSK calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij de installatie van het VSK-rekenprogramma</translation>
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenprogramma installeren</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrobat Reader installeren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Selected language not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen taal niet beschikbaar!</translation>
     </message>
 </context>
 </TS>

@@ -5,2340 +5,2346 @@
     <name>Bemessung</name>
     <message>
         <source>Fatal error in calculating process! The result of the calculation is invalid!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatale fout in de berekening! Het resultaat van de berekening is ongeldig!</translation>
     </message>
     <message>
         <source>Try the calculation with new input data and refer to the programme producer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhaal de berekening met nieuwe invoergegevens en neem contact op met de maker van het programma.</translation>
     </message>
 </context>
 <context>
     <name>Bericht</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer</translation>
     </message>
     <message>
         <source>Calculation with reinforcement according optimal connector use</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening met wapening op basis van optimale benutting van de deuvel</translation>
     </message>
     <message>
         <source>Calculation with reinforcement according max. load capacity of dowel</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening met wapening op basis van het max. draagvermogen van de deuvel</translation>
     </message>
     <message>
         <source>Concrete quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Betonsterkteklasse</translation>
     </message>
     <message>
         <source>Slab thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatdikte</translation>
     </message>
     <message>
         <source>Wall thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanddikte</translation>
     </message>
     <message>
         <source>Concrete cover above</source>
-        <translation type="unfinished"></translation>
+        <translation>Betondekking boven</translation>
     </message>
     <message>
         <source>Concrete cover below</source>
-        <translation type="unfinished"></translation>
+        <translation>Betondekking onder</translation>
     </message>
     <message>
         <source>Concrete cover to front</source>
-        <translation type="unfinished"></translation>
+        <translation>Betondekking voorzijde</translation>
     </message>
     <message>
         <source>Max. joint width</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. voegbreedte</translation>
     </message>
     <message>
         <source>Joint length</source>
-        <translation type="unfinished"></translation>
+        <translation>Voeglengte</translation>
     </message>
     <message>
         <source>Given edge distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegeven randafstand</translation>
     </message>
     <message>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten</translation>
     </message>
     <message>
         <source>Actual area of main reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwezige hoofdwapening</translation>
     </message>
     <message>
         <source>Req୍ area of main reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Benodigde hoofdwapening</translation>
     </message>
     <message>
         <source>Actual area of secondary reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwezige secundaire wapening</translation>
     </message>
     <message>
         <source>Req୍ area of secondary reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Benodigde secundaire wapening</translation>
     </message>
     <message>
         <source>Region of main reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone hoofdwapening</translation>
     </message>
     <message>
         <source>Region of secondary reinf´t</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone secundaire wapening</translation>
     </message>
     <message>
         <source>Actual edge distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwezige randafstand</translation>
     </message>
     <message>
         <source>Minimum edge distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale randafstand</translation>
     </message>
     <message>
         <source>Actual connector spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwezige h.o.h.-afstand</translation>
     </message>
     <message>
         <source>Minimum connector spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale h.o.h.-afstand</translation>
     </message>
     <message>
         <source>Connector design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenbelasting per deuvel</translation>
     </message>
     <message>
         <source>Connector design capacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenwaarde weerstand deuvel</translation>
     </message>
     <message>
         <source>Connector usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutting deuvel</translation>
     </message>
     <message>
         <source>Design resistance concrete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenwaarde weerstand beton</translation>
     </message>
     <message>
         <source>Concrete capacity usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutting beton</translation>
     </message>
     <message>
         <source>Design resistance steel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenwaarde weerstand staal</translation>
     </message>
     <message>
         <source>Steel capacity usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutting staal</translation>
     </message>
     <message>
         <source>Design resistance reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekenwaarde weerstand wapening</translation>
     </message>
     <message>
         <source>Reinforcement capacity usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutting wapening</translation>
     </message>
     <message>
         <source>Dead load</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanente belasting</translation>
     </message>
     <message>
         <source>no. of dowels</source>
-        <translation type="unfinished"></translation>
+        <translation>aantal deuvels</translation>
     </message>
     <message>
         <source>Single load to connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntlast op deuvel</translation>
     </message>
     <message>
         <source>Linear load</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante lijnlast</translation>
     </message>
     <message>
         <source>Uniform distributed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineair verlopende lijnlast</translation>
     </message>
     <message>
         <source>Varying distributed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Willekeurig verdeelde lijnlast</translation>
     </message>
     <message>
         <source>Total design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale rekenbelasting</translation>
     </message>
     <message>
         <source>with F</source>
-        <translation type="unfinished"></translation>
+        <translation>met F</translation>
     </message>
     <message>
         <source>see next page</source>
-        <translation type="unfinished"></translation>
+        <translation>zie volgende pagina</translation>
     </message>
     <message>
         <source>Partial safety factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Partiële factor</translation>
     </message>
     <message>
         <source>Imposed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranderlijke belasting</translation>
     </message>
     <message>
         <source>Additional design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra rekenbelasting</translation>
     </message>
 </context>
 <context>
     <name>Bildexport</name>
     <message>
         <source>The file &quot;%1&quot; is write-protected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%1&quot; is beveiligd tegen schrijven.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%1&quot; kan niet worden geschreven: %2</translation>
     </message>
     <message>
         <source>export in Metafile Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in Metafile-formaat</translation>
     </message>
     <message>
         <source>Export in Bitmap Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in bitmapformaat</translation>
     </message>
     <message>
         <source>Export in JPeg Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in JPEG-formaat</translation>
     </message>
     <message>
         <source>Export in SVG Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in SVG-formaat</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors - Export results</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels - Resultaten exporteren</translation>
     </message>
     <message>
         <source>The picture for &quot;%1&quot; could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding voor &quot;%1&quot; kon niet worden gemaakt.</translation>
     </message>
 </context>
 <context>
     <name>DXF</name>
     <message>
         <source>Reinforcement for Tervo shear connector in the building </source>
-        <translation type="unfinished"></translation>
+        <translation>Wapening voor Tervo-dwarskrachtdeuvel in bouwwerk </translation>
     </message>
     <message>
         <source>Plan view</source>
-        <translation type="unfinished"></translation>
+        <translation>Bovenaanzicht</translation>
     </message>
     <message>
         <source>Top and Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Boven en onder: </translation>
     </message>
     <message>
         <source>2 x </source>
-        <translation type="unfinished"></translation>
+        <translation>2 x </translation>
     </message>
     <message>
         <source> - T</source>
-        <translation type="unfinished"></translation>
+        <translation> - Ø</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanzicht</translation>
     </message>
     <message>
         <source>Vertical Reinforcement: </source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale wapening: </translation>
     </message>
     <message>
         <source> U-bars</source>
-        <translation type="unfinished"></translation>
+        <translation> U-beugels</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Doorsnede</translation>
     </message>
     <message>
         <source>Top: </source>
-        <translation type="unfinished"></translation>
+        <translation>Boven: </translation>
     </message>
     <message>
         <source>Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Onder: </translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; could not be written - Please check the writing access on the data carrier.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%s&quot; kon niet worden geschreven - controleer de schrijfrechten op de gegevensdrager.</translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%s&quot; kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>Cannot open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden geopend!</translation>
     </message>
     <message>
         <source>Attempted to create layer with existing name</source>
-        <translation type="unfinished"></translation>
+        <translation>Poging een laag te maken met een naam die al bestaat</translation>
     </message>
 </context>
 <context>
     <name>Dateidialoge</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors (*.VSK *.vsk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels (*.VSK *.vsk)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening voor </translation>
     </message>
     <message>
         <source>Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelstaat</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvel</translation>
     </message>
     <message>
         <source>VSK - 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - 2.0</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>Printed from: </source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt op: </translation>
     </message>
     <message>
         <source>Designer: </source>
-        <translation type="unfinished"></translation>
+        <translation>Constructeur: </translation>
     </message>
     <message>
         <source>Company: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijf: </translation>
     </message>
     <message>
         <source>Project:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Project:  </translation>
     </message>
     <message>
         <source>Position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Positie: </translation>
     </message>
     <message>
         <source>The use of the connector is not possible for the following reasons:</source>
-        <translation type="unfinished"></translation>
+        <translation>De deuvel kan om de volgende redenen niet worden toegepast:</translation>
     </message>
     <message>
         <source>Save as PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF-bestand</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>No printer is installed. The pages can be saved as a PDF file instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen printer geïnstalleerd. De pagina&apos;s kunnen in plaats daarvan als PDF-bestand worden opgeslagen.</translation>
     </message>
     <message>
         <source>The PDF file could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Het PDF-bestand kon niet worden geschreven:</translation>
     </message>
     <message>
         <source>The document could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het document kon niet worden afgedrukt.</translation>
     </message>
     <message>
         <source>No printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen printer geïnstalleerd.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer kon niet worden gestart.</translation>
     </message>
     <message>
         <source>The PDF file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het PDF-bestand kon niet worden geschreven.</translation>
     </message>
 </context>
 <context>
     <name>DxfBefehle</name>
     <message>
         <source>DXF databases (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-bestanden (*.dxf)</translation>
     </message>
     <message>
         <source>DWG database (*.dwg)</source>
-        <translation type="unfinished"></translation>
+        <translation>DWG-bestand (*.dwg)</translation>
     </message>
 </context>
 <context>
     <name>Eingabe</name>
     <message>
         <source>The thickness of the concrete slab is less than the minimum thickness of concrete for the smallest shear connector!</source>
-        <translation type="unfinished"></translation>
+        <translation>De dikte van de betonplaat is kleiner dan de minimale betondikte voor de kleinste dwarskrachtdeuvel!</translation>
     </message>
     <message>
         <source>The thickness of the concrete slab to be connected is less than the structural effective height!</source>
-        <translation type="unfinished"></translation>
+        <translation>De dikte van de aan te sluiten betonplaat is kleiner dan de nuttige hoogte!</translation>
     </message>
     <message>
         <source>Structural effective height is &lt; 10mm. Please check!</source>
-        <translation type="unfinished"></translation>
+        <translation>De nuttige hoogte is &lt; 10mm. Controleer de invoer!</translation>
     </message>
     <message>
         <source>Concrete cover above is &lt;10mm. Please check</source>
-        <translation type="unfinished"></translation>
+        <translation>De betondekking boven is &lt;10mm. Controleer de invoer</translation>
     </message>
     <message>
         <source>Concrete cover below is &lt;10mm.Please check</source>
-        <translation type="unfinished"></translation>
+        <translation>De betondekking onder is &lt;10mm. Controleer de invoer</translation>
     </message>
     <message>
         <source>The sum of the concrete cover is greater than the thickness of the concrete slab to be connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>De som van de betondekkingen is groter dan de dikte van de aan te sluiten betonplaat!</translation>
     </message>
     <message>
         <source>The wall thickness is less than the minimum required thickness of concrete for the smallest shear connector!</source>
-        <translation type="unfinished"></translation>
+        <translation>De wanddikte is kleiner dan de minimaal vereiste betondikte voor de kleinste dwarskrachtdeuvel!</translation>
     </message>
     <message>
         <source>It is only a position in the existing project.<byte value="xd"/>
 <byte value="xd"/>
 The last position cannot be removed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het project bevat maar één positie.<byte value="xd"/>
+<byte value="xd"/>
+De laatste positie kan niet worden verwijderd!</translation>
     </message>
     <message>
         <source>Do you want to save current calculation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de huidige berekening opslaan?</translation>
     </message>
     <message>
         <source>Cannot open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand kan niet worden geopend!</translation>
     </message>
     <message>
         <source>Error during Input: Only numbers allowed!<byte value="xd"/>
 (plaease check writing of &quot;.&quot; and &quot;,&quot;) </source>
-        <translation type="unfinished"></translation>
+        <translation>Invoerfout: alleen getallen toegestaan!<byte value="xd"/>
+(controleer het gebruik van &quot;.&quot; en &quot;,&quot;) </translation>
     </message>
     <message>
         <source>Input value is smaller than allowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingevoerde waarde is kleiner dan toegestaan!</translation>
     </message>
     <message>
         <source>Input value is greater than allowed!</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingevoerde waarde is groter dan toegestaan!</translation>
     </message>
     <message>
         <source>Die Dateilanzeige zum Dorn ist noch nicht aktiviert</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestandsweergave van de deuvel is nog niet geactiveerd</translation>
     </message>
 </context>
 <context>
     <name>Einstellungen</name>
     <message>
         <source>Not able to write to file %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet naar bestand %s schrijven</translation>
     </message>
 </context>
 <context>
     <name>Handbuch</name>
     <message>
         <source>VSK Manual.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK Manual.pdf</translation>
     </message>
     <message>
         <source>The file - </source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand - </translation>
     </message>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
-        <translation type="unfinished"></translation>
+        <translation> - is niet gevonden. Het benodigde bestand kan alleen vanaf de cd-versie worden geïnstalleerd!</translation>
     </message>
 </context>
 <context>
     <name>ListeExport</name>
     <message>
         <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
-        <translation type="unfinished"></translation>
+        <translation>De deuvelstaat kon niet worden geëxporteerd - controleer de schrijfrechten op de gegevensdrager.</translation>
     </message>
 </context>
 <context>
     <name>Objektmodell</name>
     <message>
         <source>Unnamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
 </context>
 <context>
     <name>Programm</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels</translation>
     </message>
 </context>
 <context>
     <name>Projektdatei</name>
     <message>
         <source>Error during saving the data - unable to save the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het opslaan van de gegevens - het project kan niet worden opgeslagen</translation>
     </message>
     <message>
         <source>Error during opening the data file - unable to read project data</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het openen van het gegevensbestand - de projectgegevens kunnen niet worden gelezen</translation>
     </message>
     <message>
         <source>The file is not a valid Tervo - VSK File</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geen geldig Tervo - VSK-bestand</translation>
     </message>
     <message>
         <source>The data file was created with an old version of the programm. The import of this data can cause calculation problems, please check all data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gegevensbestand is gemaakt met een oude versie van het programma. Het importeren van deze gegevens kan rekenproblemen veroorzaken; controleer alle gegevens!</translation>
     </message>
     <message>
         <source>The project cannot take more positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het project kan geen posities meer bevatten.</translation>
     </message>
 </context>
 <context>
     <name>QMainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Project</translation>
     </message>
     <message>
         <source>&amp;Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invoer</translation>
     </message>
     <message>
         <source>&amp;Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deuvelstaat</translation>
     </message>
     <message>
         <source>&amp;Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resultaten</translation>
     </message>
     <message>
         <source>&amp;Export Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten &amp;exporteren</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>Skizzen</name>
     <message>
         <source>Vertical Reinforcement: </source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale wapening: </translation>
     </message>
     <message>
         <source> - T</source>
-        <translation type="unfinished"></translation>
+        <translation> - Ø</translation>
     </message>
     <message>
         <source> U-bars</source>
-        <translation type="unfinished"></translation>
+        <translation> U-beugels</translation>
     </message>
     <message>
         <source>Top and Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Boven en onder: </translation>
     </message>
     <message>
         <source>2 x </source>
-        <translation type="unfinished"></translation>
+        <translation>2 x </translation>
     </message>
     <message>
         <source>Top: </source>
-        <translation type="unfinished"></translation>
+        <translation>Boven: </translation>
     </message>
     <message>
         <source>Bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Onder: </translation>
     </message>
 </context>
 <context>
     <name>Stueckliste</name>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>Not active</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet actief</translation>
     </message>
     <message>
         <source>the current position is already in the existing connector schedule.<byte value="xd"/>
 <byte value="xd"/>
 Should this be overwritten?</source>
-        <translation type="unfinished"></translation>
+        <translation>De huidige positie staat al in de deuvelstaat.<byte value="xd"/>
+<byte value="xd"/>
+Moet deze worden overschreven?</translation>
     </message>
     <message>
         <source>Mat.-Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Mat.-pos.</translation>
     </message>
     <message>
         <source>Quantity of parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal</translation>
     </message>
     <message>
         <source>Designation</source>
-        <translation type="unfinished"></translation>
+        <translation>Omschrijving</translation>
     </message>
     <message>
         <source>Shear connectors supply to transverse force transmission in expansion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwarskrachtdeuvels voor de overdracht van dwarskracht in de dilatatievoeg</translation>
     </message>
     <message>
         <source>joint and install according to the specification of the wing element.</source>
-        <translation type="unfinished"></translation>
+        <translation>leveren en aanbrengen volgens de gegevens op de tekening.</translation>
     </message>
     <message>
         <source>max. design Resistance FRd</source>
-        <translation type="unfinished"></translation>
+        <translation>max. rekenwaarde weerstand FRd</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Materiaal</translation>
     </message>
     <message>
         <source>stainless steel 1.4462</source>
-        <translation type="unfinished"></translation>
+        <translation>roestvast staal 1.4462</translation>
     </message>
     <message>
         <source>Position(s):   </source>
-        <translation type="unfinished"></translation>
+        <translation>Positie(s):   </translation>
     </message>
     <message>
         <source>Double shear connector consisting of dowel element and sleeve</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbele dwarskrachtdeuvel, bestaande uit deuvelelement en huls</translation>
     </message>
     <message>
         <source>Type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Type: </translation>
     </message>
     <message>
         <source>and fire protection sleeve</source>
-        <translation type="unfinished"></translation>
+        <translation>en brandwerende huls</translation>
     </message>
 </context>
 <context>
     <name>TWinexecute</name>
     <message>
         <source>File not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand niet gevonden!</translation>
     </message>
     <message>
         <source>Display not activated</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave niet geactiveerd</translation>
     </message>
     <message>
         <source>not enough emory, damaged executable file, or not allowed move</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende geheugen, beschadigd programmabestand of ongeldige relocatie</translation>
     </message>
     <message>
         <source>File not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand niet gevonden.</translation>
     </message>
     <message>
         <source>Path not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pad niet gevonden.</translation>
     </message>
     <message>
         <source>Unzulässiger Versuch, eine Task dynamisch einzubinden, oder es gab einen Fehler beim gemeinsamen Zugriff bzw. einen Zugriffsfehler im Netzwerk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige poging om een taak dynamisch te koppelen, of er trad een fout op bij gedeelde toegang of een toegangsfout in het netwerk.</translation>
     </message>
     <message>
         <source>Bibliothek erfordert getrennte Datensegmente für jede Task.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bibliotheek vereist afzonderlijke gegevenssegmenten voor elke taak.</translation>
     </message>
     <message>
         <source>Not enough memory to start the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende geheugen om de toepassing te starten.</translation>
     </message>
     <message>
         <source>Wrong Windows-Version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkeerde Windows-versie.</translation>
     </message>
     <message>
         <source>Invalid .EXE-file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig .EXE-bestand.</translation>
     </message>
     <message>
         <source>Application is based on a other operation system.</source>
-        <translation type="unfinished"></translation>
+        <translation>De toepassing is voor een ander besturingssysteem bedoeld.</translation>
     </message>
     <message>
         <source>DOS 4.0-application.</source>
-        <translation type="unfinished"></translation>
+        <translation>DOS 4.0-toepassing.</translation>
     </message>
     <message>
         <source>Unknown .EXE-filetype.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekend .EXE-bestandstype.</translation>
     </message>
     <message>
         <source>Versuch, im Protected Mode (Standardmodus oder erweiterter 386-Modus) eine für frühere Windows-Versionen erstellte .EXE-Datei zu laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Poging om in de protected mode (standaardmodus of uitgebreide 386-modus) een .EXE-bestand te laden dat voor een eerdere Windows-versie is gemaakt</translation>
     </message>
     <message>
         <source>You tried to start second time, die mehrfache (nicht Read-Only markierte) Datensegmente enthält.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poging om een tweede exemplaar te starten van een toepassing met meerdere (niet als alleen-lezen gemarkeerde) gegevenssegmenten.</translation>
     </message>
     <message>
         <source>You tried to excecute a zipped file. The file must be unzipped, before loading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poging om een gecomprimeerd bestand uit te voeren. Het bestand moet eerst worden uitgepakt.</translation>
     </message>
     <message>
         <source>The Dynamic-Link-Library(DLL)-file was damaged. A necessary DLL, to start the application is damaged or missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het DLL-bestand (Dynamic Link Library) is beschadigd. Een DLL die nodig is om de toepassing te starten, is beschadigd of ontbreekt.</translation>
     </message>
     <message>
         <source>The application needs a 32-Bit-Environment.</source>
-        <translation type="unfinished"></translation>
+        <translation>De toepassing vereist een 32-bits omgeving.</translation>
     </message>
     <message>
         <source>Application not found to start selected file</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen toepassing gevonden om het gekozen bestand te openen</translation>
     </message>
     <message>
         <source>Unknown Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende fout</translation>
     </message>
 </context>
 <context>
     <name>Texttabellen</name>
     <message>
         <source>OK\d &lt; d min\Vsd &gt; VRd\e &lt; min e\c &lt; min c\e &lt; suit e\f &gt; permissible\e &lt; reqd e\c &lt; reqd c\dw &lt; reqd dw\</source>
-        <translation type="unfinished"></translation>
+        <translation>OK\d &lt; d min\Vsd &gt; VRd\e &lt; e min\c &lt; c min\e &lt; e wap.\f &gt; toelaatbaar\e &lt; e vereist\c &lt; c vereist\dw &lt; dw vereist\</translation>
     </message>
     <message>
         <source>Calculation ok\Concrete thickness too small\Load too great\Connector spacing is below minimum value\Connector edge distance is below minimum value\Spacing too small to suit vertical reinforcement\Joint width out of range for this dowel\Connector spacing for standard reinforcement too small for approval\Edge spacing according to standard reinforcement too small for approval\The wall thickness is smaller than required for the selected connector\</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening in orde\Betondikte te klein\Belasting te groot\H.o.h.-afstand van de deuvels kleiner dan de minimumwaarde\Randafstand van de deuvel kleiner dan de minimumwaarde\H.o.h.-afstand te klein voor de verticale wapening\Voegbreedte buiten het bereik van deze deuvel\H.o.h.-afstand bij standaardwapening te klein volgens de technische goedkeuring\Randafstand bij standaardwapening te klein volgens de technische goedkeuring\De wanddikte is kleiner dan vereist voor de gekozen deuvel\</translation>
     </message>
     <message>
         <source>The maximum spacings of the dowels is larger than 5 * slab thickness. Please check dowel alignment!\Minimum spacing and edge distance are based on the thinnest slab for the actual connector load\</source>
-        <translation type="unfinished"></translation>
+        <translation>De maximale h.o.h.-afstand van de deuvels is groter dan 5 * plaatdikte. Controleer de deuvelindeling!\Minimale h.o.h.-afstand en randafstand zijn gebaseerd op de dunste plaat voor de aanwezige deuvelbelasting\</translation>
     </message>
     <message>
         <source>C16/20\C20/25\C25/30\C30/37\</source>
-        <translation type="unfinished"></translation>
+        <translation>C16/20\C20/25\C25/30\C30/37\</translation>
     </message>
     <message>
         <source>16 N/mm²\20 N/mm²\25 N/mm²\30 N/mm²\</source>
-        <translation type="unfinished"></translation>
+        <translation>16 N/mm²\20 N/mm²\25 N/mm²\30 N/mm²\</translation>
     </message>
     <message>
         <source>0 mm\10 mm\20 mm\30 mm\40 mm\50 mm\60 mm\</source>
-        <translation type="unfinished"></translation>
+        <translation>0 mm\10 mm\20 mm\30 mm\40 mm\50 mm\60 mm\</translation>
     </message>
     <message>
         <source>Position                          \No. pos.\No. connectors\Designation                                           \Sum connectors\Status\Pos\Ceiling strength\efective structural height\Support type\</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie                           \Aantal pos.\Aantal deuvels\Omschrijving                                          \Totaal deuvels\Status\Pos\Plaatdikte\Nuttige hoogte\Type oplegging\</translation>
     </message>
     <message>
         <source>Single shear connector loaded with point load\Row of shear connectors - connection slab to slab\Row of shear connectors - connection slab to wall\</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkele dwarskrachtdeuvel belast door een puntlast\Rij dwarskrachtdeuvels - aansluiting plaat op plaat\Rij dwarskrachtdeuvels - aansluiting plaat op wand\</translation>
     </message>
     <message>
         <source>Single shear connector\Connector row, slab to slab\Connector row, slab to wall\</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkele dwarskrachtdeuvel\Deuvelrij, plaat op plaat\Deuvelrij, plaat op wand\</translation>
     </message>
     <message>
         <source>reinf&apos;t based on max. FRd\reinf&apos;t based on act. FRd\</source>
-        <translation type="unfinished"></translation>
+        <translation>wapening o.b.v. max. FRd\wapening o.b.v. aanw. FRd\</translation>
     </message>
     <message>
         <source>Unlimited\5 * Slab Thickness\</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbeperkt\5 * plaatdikte\</translation>
     </message>
 </context>
 <context>
     <name>vsk::TBerichtbefehle</name>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Printerinstellingen</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
 </context>
 <context>
     <name>vsk::TDXF_Anzeige_Form</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors - DXF-Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels - DXF-export</translation>
     </message>
     <message>
         <source>DXF databases (*.dxf)</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-bestanden (*.dxf)</translation>
     </message>
     <message>
         <source>DXF display form</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-weergave</translation>
     </message>
     <message>
         <source>&amp;Save as DXF</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;DXF</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>
     <name>vsk::TEingabePanel</name>
     <message>
         <source>Application Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassingsgeval</translation>
     </message>
     <message>
         <source>Single Shear Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Enkele dwarskrachtdeuvel</translation>
     </message>
     <message>
         <source>Row of connectors in a slab</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelrij in een plaat</translation>
     </message>
     <message>
         <source>Row of connectors in wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelrij in een wand</translation>
     </message>
     <message>
         <source>Determination of reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Bepaling van de wapening</translation>
     </message>
     <message>
         <source>Concrete quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Betonsterkteklasse</translation>
     </message>
     <message>
         <source>Maximum joint width</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale voegbreedte</translation>
     </message>
     <message>
         <source>Structural Geometry</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometrie</translation>
     </message>
     <message>
         <source>Wall thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanddikte</translation>
     </message>
     <message>
         <source>Slab thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatdikte</translation>
     </message>
     <message>
         <source>Concrete cover above</source>
-        <translation type="unfinished"></translation>
+        <translation>Betondekking boven</translation>
     </message>
     <message>
         <source>Concrete cover below</source>
-        <translation type="unfinished"></translation>
+        <translation>Betondekking onder</translation>
     </message>
     <message>
         <source>eff. structural height</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuttige hoogte</translation>
     </message>
     <message>
         <source>Edge distance right</source>
-        <translation type="unfinished"></translation>
+        <translation>Randafstand rechts</translation>
     </message>
     <message>
         <source>Edge distance left</source>
-        <translation type="unfinished"></translation>
+        <translation>Randafstand links</translation>
     </message>
     <message>
         <source>Concrete cover to front</source>
-        <translation type="unfinished"></translation>
+        <translation>Betondekking voorzijde</translation>
     </message>
     <message>
         <source>Joint length</source>
-        <translation type="unfinished"></translation>
+        <translation>Voeglengte</translation>
     </message>
     <message>
         <source>Distributed Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijnlast</translation>
     </message>
     <message>
         <source>&amp;Single load</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;untlast</translation>
     </message>
     <message>
         <source>Single load</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntlast</translation>
     </message>
     <message>
         <source>&amp;constant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;constant</translation>
     </message>
     <message>
         <source>constant</source>
-        <translation type="unfinished"></translation>
+        <translation>constant</translation>
     </message>
     <message>
         <source>&amp;Uniformly</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lineair</translation>
     </message>
     <message>
         <source>increasing distributed load</source>
-        <translation type="unfinished"></translation>
+        <translation>lineair toenemende lijnlast</translation>
     </message>
     <message>
         <source>&amp;Arbitrary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Willekeurig</translation>
     </message>
     <message>
         <source>Arbitrary</source>
-        <translation type="unfinished"></translation>
+        <translation>Willekeurig</translation>
     </message>
     <message>
         <source>Dead load</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanente belasting</translation>
     </message>
     <message>
         <source>Partial safety factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Partiële factor</translation>
     </message>
     <message>
         <source>Imposed load</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranderlijke belasting</translation>
     </message>
     <message>
         <source>Add. design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra rekenbelasting</translation>
     </message>
     <message>
         <source>Total design load</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale rekenbelasting</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>links</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>rechts</translation>
     </message>
     <message>
         <source>Point Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntlast</translation>
     </message>
 </context>
 <context>
     <name>vsk::TEingabebaum</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Save As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als ...</translation>
     </message>
     <message>
         <source>Printer Setup ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printerinstellingen ...</translation>
     </message>
     <message>
         <source>Project Administration</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectbeheer</translation>
     </message>
     <message>
         <source>Add Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie toevoegen</translation>
     </message>
     <message>
         <source>Delete Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige positie verwijderen</translation>
     </message>
     <message>
         <source>System Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeeminvoer</translation>
     </message>
     <message>
         <source>Project Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectgegevens</translation>
     </message>
     <message>
         <source>Display Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelstaat weergeven</translation>
     </message>
     <message>
         <source>Add to Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen aan deuvelstaat</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening</translation>
     </message>
     <message>
         <source>Screen Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermkleuren</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>About Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Werken met Help</translation>
     </message>
     <message>
         <source>About Tervo Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Tervo-dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>Tervo Shear Connectors Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding Tervo-dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>End program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma afsluiten</translation>
     </message>
     <message>
         <source>Project: </source>
-        <translation type="unfinished"></translation>
+        <translation>Project: </translation>
     </message>
     <message>
         <source>Current Positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige posities</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer</translation>
     </message>
     <message>
         <source>Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelstaat</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>vsk::TErgebnisliste</name>
     <message>
         <source>Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvel</translation>
     </message>
     <message>
         <source>Asx</source>
-        <translation type="unfinished"></translation>
+        <translation>Asx</translation>
     </message>
     <message>
         <source>Asy</source>
-        <translation type="unfinished"></translation>
+        <translation>Asy</translation>
     </message>
     <message>
         <source>Vsd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsd</translation>
     </message>
     <message>
         <source>Vsd/VRd</source>
-        <translation type="unfinished"></translation>
+        <translation>Vsd/VRd</translation>
     </message>
     <message>
         <source>nD</source>
-        <translation type="unfinished"></translation>
+        <translation>nD</translation>
     </message>
     <message>
         <source>Remarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen</translation>
     </message>
 </context>
 <context>
     <name>vsk::THauptAktionen</name>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw...</translation>
     </message>
     <message>
         <source>New|Start a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw|Een nieuw project beginnen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen...</translation>
     </message>
     <message>
         <source>Open|Open a project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen|Een projectbestand openen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Save|Save the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan|Het project opslaan</translation>
     </message>
     <message>
         <source>Save &amp;As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als ...</translation>
     </message>
     <message>
         <source>Save As|Save the project under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als|Het project onder een nieuwe naam opslaan</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Printerinstellingen</translation>
     </message>
     <message>
         <source>Printer Setup|Choose and set up the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Printerinstellingen|De printer kiezen en instellen</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken</translation>
     </message>
     <message>
         <source>Print|Print the calculation report</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken|Het rekenrapport afdrukken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fsluiten</translation>
     </message>
     <message>
         <source>Exit|End the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten|Het programma afsluiten</translation>
     </message>
     <message>
         <source>Project &amp;Administration</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;jectbeheer</translation>
     </message>
     <message>
         <source>Project Administration|Browse and combine project files</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectbeheer|Projectbestanden doorbladeren en combineren</translation>
     </message>
     <message>
         <source>&amp;Add Position</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Positie toevoegen</translation>
     </message>
     <message>
         <source>Add Position|Add a position as a copy of the current one</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie toevoegen|Een positie toevoegen als kopie van de huidige</translation>
     </message>
     <message>
         <source>&amp;Delete Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige positie &amp;verwijderen</translation>
     </message>
     <message>
         <source>Delete Current Position|Remove the current position</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige positie verwijderen|De huidige positie verwijderen</translation>
     </message>
     <message>
         <source>Input &amp;Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer&amp;boom</translation>
     </message>
     <message>
         <source>Input Tree|Show or hide the input tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoerboom|De invoerboom tonen of verbergen</translation>
     </message>
     <message>
         <source>System &amp;Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeeminvoer</translation>
     </message>
     <message>
         <source>System Input|Return from the preview to the input</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeeminvoer|Van het afdrukvoorbeeld terug naar de invoer</translation>
     </message>
     <message>
         <source>&amp;Project Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Projectgegevens</translation>
     </message>
     <message>
         <source>Project Data|Edit the project description</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectgegevens|De projectomschrijving bewerken</translation>
     </message>
     <message>
         <source>&amp;Display Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelstaat &amp;weergeven</translation>
     </message>
     <message>
         <source>Display Connector Schedule|Show the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelstaat weergeven|De deuvelstaat tonen</translation>
     </message>
     <message>
         <source>&amp;Add to Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen aan deuvelstaat</translation>
     </message>
     <message>
         <source>Add to Connector Schedule|Add the selected connector to the schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen aan deuvelstaat|De gekozen deuvel aan de deuvelstaat toevoegen</translation>
     </message>
     <message>
         <source>&amp;Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berekening</translation>
     </message>
     <message>
         <source>Calculation|Design the current position</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening|De huidige positie dimensioneren</translation>
     </message>
     <message>
         <source>Calculation &amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdruk&amp;voorbeeld</translation>
     </message>
     <message>
         <source>Calculation Preview|Show the calculation report</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld|Het rekenrapport weergeven</translation>
     </message>
     <message>
         <source>DXF Export - &amp;Connector</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-export - &amp;deuvel</translation>
     </message>
     <message>
         <source>DXF Export - Connector|Copy the drawing of the selected connector</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-export - deuvel|De tekening van de gekozen deuvel kopiëren</translation>
     </message>
     <message>
         <source>DXF Export - &amp;Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-export - &amp;wapening</translation>
     </message>
     <message>
         <source>DXF Export - Reinforcement|Export the reinforcement drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-export - wapening|De wapeningstekening exporteren</translation>
     </message>
     <message>
         <source>Export Results to &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten naar &amp;bestand</translation>
     </message>
     <message>
         <source>Export results to file|Save the report page as a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten naar bestand|De rapportpagina als afbeelding opslaan</translation>
     </message>
     <message>
         <source>Export Results to &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten naar &amp;klembord</translation>
     </message>
     <message>
         <source>Results to Clipboard|Copy the report page to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten naar klembord|De rapportpagina naar het klembord kopiëren</translation>
     </message>
     <message>
         <source>Calculation|Design settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening|Instellingen voor de berekening</translation>
     </message>
     <message>
         <source>&amp;Screen Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schermkleuren</translation>
     </message>
     <message>
         <source>Screen Colours|Colours of the sketches</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermkleuren|Kleuren van de schetsen</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>Contents|Help contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud|Inhoud van de Help</translation>
     </message>
     <message>
         <source>Search for Key&amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken op &amp;trefwoord</translation>
     </message>
     <message>
         <source>Search for Keyword|Search the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken op trefwoord|In de Help zoeken</translation>
     </message>
     <message>
         <source>&amp;Use of Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werken met Help</translation>
     </message>
     <message>
         <source>Use of Help|How to use the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Werken met Help|Hoe u de Help gebruikt</translation>
     </message>
     <message>
         <source>&amp;About Tervo Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Tervo-dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>About|Version and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Info|Versie en copyright</translation>
     </message>
     <message>
         <source>&amp;Tervo Shear Connectors Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handleiding Tervo-dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>Manual|Open the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handleiding|De handleiding openen</translation>
     </message>
     <message>
         <source>Export Report as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapport als PDF exporteren...</translation>
     </message>
     <message>
         <source>Export Report as PDF|Save the calculation report as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport als PDF exporteren|Het rekenrapport als PDF-bestand opslaan</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>
     <message>
         <source>VSK - 2.0.3</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - 2.0.3</translation>
     </message>
     <message>
         <source>10.06.2009</source>
-        <translation type="unfinished"></translation>
+        <translation>10-06-2009</translation>
     </message>
     <message>
         <source>The maker accepts no liability for the information this program gives. Claims for direct or consequential damage cannot be considered.</source>
-        <translation type="unfinished"></translation>
+        <translation>De maker aanvaardt geen aansprakelijkheid voor de informatie die dit programma geeft. Aanspraken op directe schade of gevolgschade kunnen niet in behandeling worden genomen.</translation>
     </message>
     <message>
         <source>Enter the input with care and check that every result is acceptable before you use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer de invoer zorgvuldig in en controleer of elk resultaat aanvaardbaar is voordat u het gebruikt.</translation>
     </message>
     <message>
         <source>The program is not guaranteed to run on present or future operating systems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er wordt niet gegarandeerd dat het programma op huidige of toekomstige besturingssystemen werkt.</translation>
     </message>
     <message>
         <source>The maker may change the design and the technical data of the products without notice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De maker kan het ontwerp en de technische gegevens van de producten zonder voorafgaande kennisgeving wijzigen.</translation>
     </message>
     <message>
         <source>Please report program errors to the maker with full details of the input and of what happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meld programmafouten aan de maker, met alle gegevens van de invoer en van wat er gebeurde.</translation>
     </message>
     <message>
         <source>About Tervo Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Tervo-dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>This program will enable the calculation of VSK and VSKQ shear connectors supporting higher transverse loads</source>
-        <translation type="unfinished"></translation>
+        <translation>Met dit programma kunt u VSK- en VSKQ-dwarskrachtdeuvels voor grotere dwarskrachten berekenen</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie:</translation>
     </message>
     <message>
         <source>Created on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt op:</translation>
     </message>
     <message>
         <source>© Tervo Connector Systems. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© Tervo Connector Systems. Alle rechten voorbehouden.</translation>
     </message>
     <message>
         <source>Telephone: +41 00 000 00 00</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon: +41 00 000 00 00</translation>
     </message>
     <message>
         <source>E-mail: support@tervo.example</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: support@tervo.example</translation>
     </message>
     <message>
         <source>Internet: www.tervo.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet: www.tervo.example</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>Back to main window | Back to main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug naar het hoofdvenster | Terug naar het hoofdvenster</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmBemessung</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Settings for Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen voor de berekening</translation>
     </message>
     <message>
         <source>500 N/mm²</source>
-        <translation type="unfinished"></translation>
+        <translation>500 N/mm²</translation>
     </message>
     <message>
         <source>450 N/mm²</source>
-        <translation type="unfinished"></translation>
+        <translation>450 N/mm²</translation>
     </message>
     <message>
         <source>partial safety factor for steel</source>
-        <translation type="unfinished"></translation>
+        <translation>partiële factor voor staal</translation>
     </message>
     <message>
         <source>reinforcement yield strength</source>
-        <translation type="unfinished"></translation>
+        <translation>vloeigrens van de wapening</translation>
     </message>
     <message>
         <source>Max. Spacing of Dowels</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. h.o.h.-afstand deuvels</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer overnemen en venster sluiten</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer verwerpen en venster sluiten</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmBewehrung</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Wapening</translation>
     </message>
     <message>
         <source>Number of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal staven boven- en onderwapening</translation>
     </message>
     <message>
         <source>Change number of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal staven boven- en onderwapening wijzigen</translation>
     </message>
     <message>
         <source>Diameter of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameter staven boven- en onderwapening</translation>
     </message>
     <message>
         <source>Change diameter of Top and Bottom Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameter staven boven- en onderwapening wijzigen</translation>
     </message>
     <message>
         <source>Number Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal staven verticale wapening</translation>
     </message>
     <message>
         <source>Change number Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal staven verticale wapening wijzigen</translation>
     </message>
     <message>
         <source>Diameter of Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameter staven verticale wapening</translation>
     </message>
     <message>
         <source>Change diameter Vertical Reinforcement bars</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameter staven verticale wapening wijzigen</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Omschrijving</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Diameter</translation>
     </message>
     <message>
         <source>-T</source>
-        <translation type="unfinished"></translation>
+        <translation>-Ø</translation>
     </message>
     <message>
         <source>Top and Bottom Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Boven- en onderwapening</translation>
     </message>
     <message>
         <source>Vertical Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale wapening</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer overnemen en venster sluiten</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer verwerpen en venster sluiten</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
     <message>
         <source>Reinforcement to current connector: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wapening bij de huidige deuvel: </translation>
     </message>
     <message>
         <source>Intermediate result for reinforcement </source>
-        <translation type="unfinished"></translation>
+        <translation>Tussenresultaat voor de wapening </translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmFarbeinstellung</name>
     <message>
         <source>&amp;Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standaard</translation>
     </message>
     <message>
         <source>&amp;Grey scales</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grijstinten</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>VSK - colour representation</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - kleurweergave</translation>
     </message>
     <message>
         <source>Colour of the sketch background</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de achtergrond van de schets</translation>
     </message>
     <message>
         <source>Colour of the concrete border</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de betoncontour</translation>
     </message>
     <message>
         <source>Colour of the concrete surfaces</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de betonvlakken</translation>
     </message>
     <message>
         <source>Colour of the horizontal reinforcement (Pos B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de horizontale wapening (pos. B)</translation>
     </message>
     <message>
         <source>Colour representation of the suspended reinforcement (pos D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de ophangwapening (pos. D)</translation>
     </message>
     <message>
         <source>Colour of the shear connector border</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de deuvelcontour</translation>
     </message>
     <message>
         <source>Colour of the shear connector surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van het deuvelvlak</translation>
     </message>
     <message>
         <source>Colour representation of the dimensioning (Lines + Text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de maatvoering (lijnen + tekst)</translation>
     </message>
     <message>
         <source>Colour of the fire protection sleeve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur van de brandwerende huls</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrond</translation>
     </message>
     <message>
         <source>Sketch</source>
-        <translation type="unfinished"></translation>
+        <translation>Schets</translation>
     </message>
     <message>
         <source>Dimensioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Maatvoering</translation>
     </message>
     <message>
         <source>Reinforcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Wapening</translation>
     </message>
     <message>
         <source>Position B</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie B</translation>
     </message>
     <message>
         <source>Position D</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie D</translation>
     </message>
     <message>
         <source>Concrete</source>
-        <translation type="unfinished"></translation>
+        <translation>Beton</translation>
     </message>
     <message>
         <source>Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour</translation>
     </message>
     <message>
         <source>Surface</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlak</translation>
     </message>
     <message>
         <source>Fire protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandwering</translation>
     </message>
     <message>
         <source>Shear connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvel</translation>
     </message>
     <message>
         <source>Set back colour to standard value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren terugzetten naar de standaardwaarden</translation>
     </message>
     <message>
         <source>Adjust colour representation to grey scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurweergave in grijstinten</translation>
     </message>
     <message>
         <source>Leave entry mask and undertake entry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster sluiten en invoer overnemen!</translation>
     </message>
     <message>
         <source>Leave entry mask and discard entry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster sluiten en invoer verwerpen!</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmHauptMaske</name>
     <message>
         <source>Tool bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk</translation>
     </message>
     <message>
         <source>lfd Nr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgnr.:</translation>
     </message>
     <message>
         <source>Current position|Number of the position shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige positie|Nummer van de weergegeven positie</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening</translation>
     </message>
     <message>
         <source>Calculation|Design the current position</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening|De huidige positie dimensioneren</translation>
     </message>
     <message>
         <source>&amp;Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ber&amp;ekening</translation>
     </message>
     <message>
         <source>Calculation &amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdruk&amp;voorbeeld</translation>
     </message>
     <message>
         <source>&amp;Return to entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug naar invoer</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporteren</translation>
     </message>
     <message>
         <source>To &amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar &amp;klembord</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project:</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Sketch|Click for the sketch menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Schets|Klik voor het schetsmenu</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanzicht</translation>
     </message>
     <message>
         <source>plan view</source>
-        <translation type="unfinished"></translation>
+        <translation>bovenaanzicht</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Doorsnede</translation>
     </message>
     <message>
         <source>Connector arrangement / distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelindeling / verdeling</translation>
     </message>
     <message>
         <source>Fit reinforcement manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Wapening handmatig aanpassen</translation>
     </message>
     <message>
         <source>Sketch to &amp;Clipborad</source>
-        <translation type="unfinished"></translation>
+        <translation>Schets naar &amp;klembord</translation>
     </message>
     <message>
         <source>Save sketch in file</source>
-        <translation type="unfinished"></translation>
+        <translation>Schets in bestand opslaan</translation>
     </message>
     <message>
         <source>Represent sketch as full picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Schets vergroot weergeven</translation>
     </message>
     <message>
         <source>DXF-Export</source>
-        <translation type="unfinished"></translation>
+        <translation>DXF-export</translation>
     </message>
     <message>
         <source>VSK - 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK - 2.0</translation>
     </message>
     <message>
         <source>Unnamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>Drawing of connector</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekening van de deuvel</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmHilfe</name>
     <message>
         <source>VSK Help</source>
-        <translation type="unfinished"></translation>
+        <translation>VSK Help</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Type the first letters of a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de eerste letters van een trefwoord</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vooruit</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;Use of Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werken met Help</translation>
     </message>
     <message>
         <source>Help not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Help niet gevonden</translation>
     </message>
     <message>
         <source>The help pages were not found in the folder %1. Install the program again from the CD.</source>
-        <translation type="unfinished"></translation>
+        <translation>De helppagina&apos;s zijn niet gevonden in de map %1. Installeer het programma opnieuw vanaf de cd.</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmProjektdaten</name>
     <message>
         <source>Project Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectgegevens</translation>
     </message>
     <message>
         <source>Description of building project|Entry of the description of the building project to be calculated</source>
-        <translation type="unfinished"></translation>
+        <translation>Omschrijving bouwproject|Invoer van de omschrijving van het te berekenen bouwproject</translation>
     </message>
     <message>
         <source>Details planning office/firm (more lines)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens ingenieursbureau/bedrijf (meerdere regels)</translation>
     </message>
     <message>
         <source>Entry of the name of the person in charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer van de naam van de behandelaar</translation>
     </message>
     <message>
         <source>Entry of date of the work</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer van de datum van de berekening</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vandaag</translation>
     </message>
     <message>
         <source>Installation of today&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum van vandaag invullen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer overnemen en venster sluiten</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer verwerpen en venster sluiten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
     <message>
         <source>Project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Project:</translation>
     </message>
     <message>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijf</translation>
     </message>
     <message>
         <source>Designer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Constructeur:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmProjektverwaltung</name>
     <message>
         <source>Tervo - Project Administration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - Projectbeheer</translation>
     </message>
     <message>
         <source>Choose drive|Choose drive with project data</source>
-        <translation type="unfinished"></translation>
+        <translation>Station kiezen|Station met projectgegevens kiezen</translation>
     </message>
     <message>
         <source>Choose directory|Choose directory for project data</source>
-        <translation type="unfinished"></translation>
+        <translation>Map kiezen|Map met projectgegevens kiezen</translation>
     </message>
     <message>
         <source>Select project file|Select existing project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectbestand kiezen|Een bestaand projectbestand kiezen</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Prog</source>
-        <translation type="unfinished"></translation>
+        <translation>Prog</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Project</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Connection Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Aansluiting</translation>
     </message>
     <message>
         <source>Length of Joint</source>
-        <translation type="unfinished"></translation>
+        <translation>Voeglengte</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Select position in project|Select to open position in project</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie in project kiezen|Een positie in het project kiezen om te openen</translation>
     </message>
     <message>
         <source>&amp;Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Project &amp;openen</translation>
     </message>
     <message>
         <source>Open chosen project</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen project openen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Leave project maintenance without activities</source>
-        <translation type="unfinished"></translation>
+        <translation>Projectbeheer verlaten zonder iets te doen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
     <message>
         <source>Position &amp;Undertake</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie over&amp;nemen</translation>
     </message>
     <message>
         <source>Open chosen position|Add chosen position to existing project</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen positie openen|Gekozen positie aan het huidige project toevoegen</translation>
     </message>
     <message>
         <source>&amp;Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Station</translation>
     </message>
     <message>
         <source>&amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Map</translation>
     </message>
     <message>
         <source>&amp;Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Project</translation>
     </message>
     <message>
         <source>Project &amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Project&amp;inhoud</translation>
     </message>
     <message>
         <source>No: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.: </translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmSplash</name>
     <message>
         <source>Selected language not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen taal niet beschikbaar!</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels</translation>
     </message>
     <message>
         <source>Design of stainless-steel shear connectors across expansion joints</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensionering van roestvaststalen dwarskrachtdeuvels in dilatatievoegen</translation>
     </message>
     <message>
         <source>&amp;Start Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma &amp;starten</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Duits</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiaans</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmStueckliste</name>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectors - Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels - Deuvelstaat</translation>
     </message>
     <message>
         <source>Supplementary information to the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanvullende informatie bij de deuvelstaat</translation>
     </message>
     <message>
         <source>Entry of supplementary advice text</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer van een aanvullende toelichting</translation>
     </message>
     <message>
         <source>Current Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige keuze</translation>
     </message>
     <message>
         <source>Number of similar positions for current choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal gelijke posities voor de huidige keuze</translation>
     </message>
     <message>
         <source>Number of similar positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal gelijke posities</translation>
     </message>
     <message>
         <source>Position &amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie ver&amp;wijderen</translation>
     </message>
     <message>
         <source>When exporting a long connector schedule as graphic it has to be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij het exporteren van een lange deuvelstaat als afbeelding moet er rekening</translation>
     </message>
     <message>
         <source>into account that there are no page breaks beforehand in the graphic.</source>
-        <translation type="unfinished"></translation>
+        <translation>mee worden gehouden dat de afbeelding geen paginascheidingen bevat.</translation>
     </message>
     <message>
         <source>With long connector schedules you can divide the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Een lange deuvelstaat kunt u over twee of meer exportbestanden verdelen</translation>
     </message>
     <message>
         <source>into two or more export files through deactivating of single positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>door afzonderlijke posities uit te schakelen.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken</translation>
     </message>
     <message>
         <source>Prints out the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukt de deuvelstaat af</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorbeeld</translation>
     </message>
     <message>
         <source>Print preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst</translation>
     </message>
     <message>
         <source>display the list view of the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijstweergave van de deuvelstaat tonen</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren</translation>
     </message>
     <message>
         <source>Export the connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>De deuvelstaat exporteren</translation>
     </message>
     <message>
         <source>&amp;Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klembord</translation>
     </message>
     <message>
         <source>copies the connector schedule to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>kopieert de deuvelstaat naar het klembord</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>Leave connector schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelstaat verlaten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuvelstaat</translation>
     </message>
     <message>
         <source>Export in Metafile Format (*.emf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in Metafile-formaat (*.emf)</translation>
     </message>
     <message>
         <source>Export in Bitmap Format (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in bitmapformaat (*.bmp)</translation>
     </message>
     <message>
         <source>Export in JPeg Format (*.jpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in JPEG-formaat (*.jpg)</translation>
     </message>
     <message>
         <source>Export in Text Format (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in tekstformaat (*.txt)</translation>
     </message>
     <message>
         <source>Export in PDF Format (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in PDF-formaat (*.pdf)</translation>
     </message>
     <message>
         <source>Export in SVG Format (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren in SVG-formaat (*.svg)</translation>
     </message>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvel - Deuvelstaat exporteren</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmZoom</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>Copy printout of results to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaatafdruk naar het klembord kopiëren</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren</translation>
     </message>
     <message>
         <source>Export printout of results in file</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaatafdruk in bestand exporteren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster sluiten</translation>
     </message>
     <message>
         <source>Sketch to &amp;Clipborad</source>
-        <translation type="unfinished"></translation>
+        <translation>Schets naar &amp;klembord</translation>
     </message>
     <message>
         <source>Save sketch in file</source>
-        <translation type="unfinished"></translation>
+        <translation>Schets in bestand opslaan</translation>
     </message>
     <message>
         <source>&amp;Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster &amp;sluiten</translation>
     </message>
 </context>
 <context>
     <name>vsk::TfrmbeliebigeLast</name>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wijzigen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Entry of arbitrary transverse force distribution</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer van een willekeurige dwarskrachtverdeling</translation>
     </message>
     <message>
         <source>x [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>x [mm]</translation>
     </message>
     <message>
         <source>q&lt;span style=&quot;vertical-align:sub&quot;&gt;Ed&lt;/span&gt;(x) [kN/m]</source>
-        <translation type="unfinished"></translation>
+        <translation>q&lt;span style=&quot;vertical-align:sub&quot;&gt;Ed&lt;/span&gt;(x) [kN/m]</translation>
     </message>
     <message>
         <source>pair of values for linear load</source>
-        <translation type="unfinished"></translation>
+        <translation>waardeparen voor de lijnlast</translation>
     </message>
     <message>
         <source>Coordinates for entered load measured form the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Coördinaat van de ingevoerde belasting, gemeten vanaf links</translation>
     </message>
     <message>
         <source>Value of loading at the position of the coordinate x</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarde van de belasting ter plaatse van coördinaat x</translation>
     </message>
     <message>
         <source>x =</source>
-        <translation type="unfinished"></translation>
+        <translation>x =</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>q&lt;sub&gt;Ed&lt;/sub&gt; =</source>
-        <translation type="unfinished"></translation>
+        <translation>q&lt;sub&gt;Ed&lt;/sub&gt; =</translation>
     </message>
     <message>
         <source>kN/m</source>
-        <translation type="unfinished"></translation>
+        <translation>kN/m</translation>
     </message>
     <message>
         <source>Place pair of values|Pair of values (x,q) add to list</source>
-        <translation type="unfinished"></translation>
+        <translation>Waardepaar toevoegen|Waardepaar (x,q) aan de lijst toevoegen</translation>
     </message>
     <message>
         <source>Transfer changes in the list|Transfer changes in the pairs of values (x,q) in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in de lijst overnemen|Wijzigingen in de waardeparen (x,q) in de lijst overnemen</translation>
     </message>
     <message>
         <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>huidig waardepaar verwijderen|huidig waardepaar (x,q) uit de lijst verwijderen</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer overnemen en venster sluiten</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoer verwerpen en venster sluiten</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
     <message>
         <source>A value for the entered coordinate already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor de ingevoerde coördinaat bestaat al een waarde!</translation>
     </message>
     <message>
         <source> Should this be overwritten?</source>
-        <translation type="unfinished"></translation>
+        <translation> Moet deze worden overschreven?</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is geen geldig decimaal getal</translation>
     </message>
 </context>
 <context>
     <name>vsk::Zoom_panel</name>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzoomen</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitzoomen</translation>
     </message>
     <message>
         <source>Whole drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Hele tekening</translation>
     </message>
     <message>
         <source>Previous view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige weergave</translation>
     </message>
 </context>
 </TS>
