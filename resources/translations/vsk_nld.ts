@@ -20,11 +20,11 @@
     </message>
     <message>
         <source>Calculation with reinforcement according optimal connector use</source>
-        <translation>Berekening met wapening op basis van optimale benutting van de deuvel</translation>
+        <translation>Berekening met wapening o.b.v. optimale benutting deuvel</translation>
     </message>
     <message>
         <source>Calculation with reinforcement according max. load capacity of dowel</source>
-        <translation>Berekening met wapening op basis van het max. draagvermogen van de deuvel</translation>
+        <translation>Berekening met wapening o.b.v. max. draagvermogen deuvel</translation>
     </message>
     <message>
         <source>Concrete quality</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Connector design capacity</source>
-        <translation>Rekenwaarde weerstand deuvel</translation>
+        <translation>Rekenw. weerstand deuvel</translation>
     </message>
     <message>
         <source>Connector usage</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Design resistance concrete</source>
-        <translation>Rekenwaarde weerstand beton</translation>
+        <translation>Rekenw. weerstand beton</translation>
     </message>
     <message>
         <source>Concrete capacity usage</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Design resistance steel</source>
-        <translation>Rekenwaarde weerstand staal</translation>
+        <translation>Rekenw. weerstand staal</translation>
     </message>
     <message>
         <source>Steel capacity usage</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Design resistance reinforcement</source>
-        <translation>Rekenwaarde weerstand wapening</translation>
+        <translation>Rekenw. weerstand wapening</translation>
     </message>
     <message>
         <source>Reinforcement capacity usage</source>
@@ -1051,7 +1051,7 @@ Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>End program</source>
-        <translation>Programma afsluiten</translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Project: </source>
