@@ -12,7 +12,6 @@ namespace vsk {
 
 namespace {
 
-constexpr const char* kKontext = "ListeExport";
 const std::string kS80(80, ' ');
 const std::string kD80(80, '-');
 const std::string kEinzug(19, ' '); // continuation lines start in column 20
@@ -74,7 +73,8 @@ std::string Text(const TKStueckliste::Eintrag& e, std::size_t i) {
 }
 
 std::string Mengenzeile(const std::string& menge, const std::string& typ) {
-    return OhneEndLeerzeichen(Rechtsbuendig(menge, 15)) + "    " + text(kKontext, "Type: ") + typ;
+    return OhneEndLeerzeichen(Rechtsbuendig(menge, 15)) + "    " + text("ListeExport", "Type: ") +
+           typ;
 }
 
 } // namespace
@@ -82,23 +82,23 @@ std::string Mengenzeile(const std::string& menge, const std::string& typ) {
 std::vector<std::string> ListeTextZeilen(const TKProjektdaten& projekt, const TKStueckliste& liste,
                                          const std::string& heute) {
     std::vector<std::string> z;
-    z.push_back(text(kKontext, "Tervo - VSK / VSKQ Shear Connector"));
-    z.push_back(text(kKontext, "Connector Schedule"));
+    z.push_back(text("ListeExport", "Tervo - VSK / VSKQ Shear Connector"));
+    z.push_back(text("ListeExport", "Connector Schedule"));
     z.push_back(kS80);
     const auto& firma = projekt.TFirma;
-    z.push_back(text(kKontext, "Company: ") + (firma.empty() ? std::string() : firma[0]));
+    z.push_back(text("ListeExport", "Company: ") + (firma.empty() ? std::string() : firma[0]));
     for (std::size_t i = 1; i < firma.size() && i < 3; ++i) {
         z.push_back(std::string(14, ' ') + firma[i]);
     }
-    z.push_back(text(kKontext, "Project:  ") + projekt.TBauvorhaben);
-    z.push_back(text(kKontext, "Printed from: ") + heute);
+    z.push_back(text("ListeExport", "Project:  ") + projekt.TBauvorhaben);
+    z.push_back(text("ListeExport", "Printed from: ") + heute);
     z.push_back(kS80);
     for (const auto& bemerkung : liste.TBemerkung) {
         z.push_back(bemerkung);
     }
     z.push_back(kS80);
     z.push_back(kD80);
-    std::string kopf = text(kKontext, "Mat.-Pos quantity denomination");
+    std::string kopf = text("ListeExport", "Mat.-Pos quantity denomination");
     z.push_back(kopf + std::string(80 - std::min<std::size_t>(80, Laenge(kopf)), ' '));
     z.push_back(kD80);
 
@@ -109,30 +109,31 @@ std::vector<std::string> ListeTextZeilen(const TKProjektdaten& projekt, const TK
         }
         const auto& e = liste.GetEintrag(k);
         ++n;
-        z.push_back(OhneEndLeerzeichen(Einfuegen(
-            Rechtsbuendig(std::to_string(n), 5),
-            text(kKontext, "Shear connectors to transverse force transmission in inexpansion joint "
+        z.push_back(OhneEndLeerzeichen(
+            Einfuegen(Rechtsbuendig(std::to_string(n), 5),
+                      text("ListeExport",
+                           "Shear connectors to transverse force transmission in inexpansion joint "
                            "supply and"),
-            20)));
-        z.push_back(kEinzug + text(kKontext, "construct according to the specification in the "
-                                             "plan of the wing unit."));
+                      20)));
+        z.push_back(kEinzug + text("ListeExport", "construct according to the specification in the "
+                                                  "plan of the wing unit."));
         z.push_back(kS80);
-        z.push_back(kEinzug + text(kKontext, "max. design resistance FRd: ") +
-                    Text(e, StuecklisteSpalte::FRd) + text(kKontext, " kN"));
-        z.push_back(kEinzug + text(kKontext, "Material: stainless steel 1.4462"));
+        z.push_back(kEinzug + text("ListeExport", "max. design resistance FRd: ") +
+                    Text(e, StuecklisteSpalte::FRd) + text("ListeExport", " kN"));
+        z.push_back(kEinzug + text("ListeExport", "Material: stainless steel 1.4462"));
         z.push_back("");
         z.push_back(kS80);
-        z.push_back(kEinzug + text(kKontext, "Position(s): ") +
+        z.push_back(kEinzug + text("ListeExport", "Position(s): ") +
                     Text(e, StuecklisteSpalte::Position));
         z.push_back(kS80);
         z.push_back(
             kEinzug +
-            text(kKontext, "Double shear connector consisting of dowel element and sleeve"));
+            text("ListeExport", "Double shear connector consisting of dowel element and sleeve"));
         const std::string summe = Text(e, StuecklisteSpalte::SummeDorne);
         z.push_back(Mengenzeile(summe, Text(e, StuecklisteSpalte::Bezeichnung)));
         const std::string brandschutz = Text(e, StuecklisteSpalte::Brandschutz);
         if (!brandschutz.empty()) {
-            z.push_back(kEinzug + text(kKontext, "and fire protection sleeve"));
+            z.push_back(kEinzug + text("ListeExport", "and fire protection sleeve"));
             z.push_back(Mengenzeile(summe, brandschutz));
         }
         z.push_back(kD80);
@@ -152,9 +153,9 @@ bool ListeExportieren(const TKModell& modell, const std::filesystem::path& pfad,
     SchreibeZeilen(text, ListeTextZeilen(modell.Projektbeschreibung, modell.Stueckliste,
                                          plattform.HeuteText()));
     if (!SchreibeDateiSicher(pfad, text.str())) {
-        plattform.Meldung(vsk::text(kKontext, "the connector schedule could not be exported - "
-                                              "Please check the writing access on the data "
-                                              "carrier."));
+        plattform.Meldung(vsk::text("ListeExport", "the connector schedule could not be exported - "
+                                                   "Please check the writing access on the data "
+                                                   "carrier."));
         return false;
     }
     return true;
