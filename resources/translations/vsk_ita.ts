@@ -491,6 +491,66 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
         <translation>Impossibile esportare la distinta dei connettori - verificare i permessi di scrittura sul supporto dati.</translation>
     </message>
+    <message>
+        <source>Type: </source>
+        <translation>Tipo: </translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connector</source>
+        <translation>Tervo - Connettore a taglio VSK / VSKQ</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Distinta dei connettori</translation>
+    </message>
+    <message>
+        <source>Company: </source>
+        <translation>Società: </translation>
+    </message>
+    <message>
+        <source>Project:  </source>
+        <translation>Progetto:  </translation>
+    </message>
+    <message>
+        <source>Printed from: </source>
+        <translation>Stampato il: </translation>
+    </message>
+    <message>
+        <source>Mat.-Pos quantity denomination</source>
+        <translation>Pos. mat. quantità descrizione</translation>
+    </message>
+    <message>
+        <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
+        <translation>Fornitura di connettori a taglio per la trasmissione del taglio nel giunto di</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <translation>dilatazione e posa in opera secondo le specifiche dell&apos;elemento.</translation>
+    </message>
+    <message>
+        <source>max. design resistance FRd: </source>
+        <translation>Resistenza di progetto max. FRd: </translation>
+    </message>
+    <message>
+        <source> kN</source>
+        <translation> kN</translation>
+    </message>
+    <message>
+        <source>Material: stainless steel 1.4462</source>
+        <translation>Materiale: acciaio inossidabile 1.4462</translation>
+    </message>
+    <message>
+        <source>Position(s): </source>
+        <translation>Posizione/i: </translation>
+    </message>
+    <message>
+        <source>Double shear connector consisting of dowel element and sleeve</source>
+        <translation>Connettore a taglio doppio composto da elemento spinotto e manicotto</translation>
+    </message>
+    <message>
+        <source>and fire protection sleeve</source>
+        <translation>e manicotto antincendio</translation>
+    </message>
 </context>
 <context>
     <name>Objektmodell</name>
