@@ -234,7 +234,7 @@
     <name>DXF</name>
     <message>
         <source>Reinforcement for Tervo shear connector in the building </source>
-        <translation>Wapening voor Tervo-dwarskrachtdeuvel in bouwwerk </translation>
+        <translation>Wapening voor Tervo-dwarskrachtdeuvel </translation>
     </message>
     <message>
         <source>Plan view</source>
@@ -1744,7 +1744,7 @@ Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>Connector arrangement / distribution</source>
-        <translation>Deuvelindeling / verdeling</translation>
+        <translation>Deuvelindeling / -verdeling</translation>
     </message>
     <message>
         <source>Fit reinforcement manually</source>
