@@ -491,6 +491,66 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
         <translation>De deuvelstaat kon niet worden geëxporteerd - controleer de schrijfrechten op de gegevensdrager.</translation>
     </message>
+    <message>
+        <source>Type: </source>
+        <translation>Type: </translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connector</source>
+        <translation>Tervo - VSK / VSKQ dwarskrachtdeuvel</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Deuvelstaat</translation>
+    </message>
+    <message>
+        <source>Company: </source>
+        <translation>Bedrijf: </translation>
+    </message>
+    <message>
+        <source>Project:  </source>
+        <translation>Project:  </translation>
+    </message>
+    <message>
+        <source>Printed from: </source>
+        <translation>Afgedrukt op: </translation>
+    </message>
+    <message>
+        <source>Mat.-Pos quantity denomination</source>
+        <translation>Mat.-pos Aantal    Omschrijving</translation>
+    </message>
+    <message>
+        <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
+        <translation>Dwarskrachtdeuvels voor de overdracht van dwarskracht in de</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <translation>dilatatievoeg leveren en aanbrengen volgens de tekening.</translation>
+    </message>
+    <message>
+        <source>max. design resistance FRd: </source>
+        <translation>max. rekenwaarde weerstand FRd: </translation>
+    </message>
+    <message>
+        <source> kN</source>
+        <translation> kN</translation>
+    </message>
+    <message>
+        <source>Material: stainless steel 1.4462</source>
+        <translation>Materiaal: roestvast staal 1.4462</translation>
+    </message>
+    <message>
+        <source>Position(s): </source>
+        <translation>Positie(s): </translation>
+    </message>
+    <message>
+        <source>Double shear connector consisting of dowel element and sleeve</source>
+        <translation>Dubbele dwarskrachtdeuvel bestaande uit deuvelelement en huls</translation>
+    </message>
+    <message>
+        <source>and fire protection sleeve</source>
+        <translation>en brandwerende huls</translation>
+    </message>
 </context>
 <context>
     <name>Objektmodell</name>
@@ -615,7 +675,7 @@ Moet deze worden overschreven?</translation>
     </message>
     <message>
         <source>Mat.-Pos</source>
-        <translation>Mat.-pos.</translation>
+        <translation>Mat.-pos</translation>
     </message>
     <message>
         <source>Quantity of parts</source>
@@ -631,7 +691,7 @@ Moet deze worden overschreven?</translation>
     </message>
     <message>
         <source>joint and install according to the specification of the wing element.</source>
-        <translation>leveren en aanbrengen volgens de gegevens op de tekening.</translation>
+        <translation>leveren en aanbrengen volgens de tekening.</translation>
     </message>
     <message>
         <source>max. design Resistance FRd</source>
@@ -651,7 +711,7 @@ Moet deze worden overschreven?</translation>
     </message>
     <message>
         <source>Double shear connector consisting of dowel element and sleeve</source>
-        <translation>Dubbele dwarskrachtdeuvel, bestaande uit deuvelelement en huls</translation>
+        <translation>Dubbele dwarskrachtdeuvel bestaande uit deuvelelement en huls</translation>
     </message>
     <message>
         <source>Type: </source>
