@@ -1054,7 +1054,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Current Positions</source>
-        <translation>Posiciones actuales</translation>
+        <translation>Posiciones del proyecto</translation>
     </message>
     <message>
         <source>File</source>
@@ -1438,7 +1438,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>partial safety factor for steel</source>
-        <translation>coeficiente parcial de seguridad del acero</translation>
+        <translation>coef. parcial de seguridad del acero</translation>
     </message>
     <message>
         <source>reinforcement yield strength</source>
@@ -1687,7 +1687,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Calculation</source>
-        <translation>Cálculo</translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Calculation|Design the current position</source>
@@ -1956,7 +1956,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Leave project maintenance without activities</source>
-        <translation>Salir de la gestión de proyectos sin hacer nada</translation>
+        <translation>Salir de la gestión de proyectos sin hacer cambios</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1968,7 +1968,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Position &amp;Undertake</source>
-        <translation>Adoptar p&amp;osición</translation>
+        <translation>&amp;Importar posición</translation>
     </message>
     <message>
         <source>Open chosen position|Add chosen position to existing project</source>
@@ -2126,7 +2126,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
+        <translation>V&amp;olver</translation>
     </message>
     <message>
         <source>Leave connector schedule</source>
@@ -2201,7 +2201,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Cerrar</translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>Close window</source>
@@ -2217,7 +2217,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Close window</source>
-        <translation>Ce&amp;rrar ventana</translation>
+        <translation>&amp;Cerrar ventana</translation>
     </message>
 </context>
 <context>
@@ -2260,7 +2260,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>pair of values for linear load</source>
-        <translation>pares de valores de la carga lineal</translation>
+        <translation>Pares de valores de la carga lineal</translation>
     </message>
     <message>
         <source>Coordinates for entered load measured form the left</source>
