@@ -1054,7 +1054,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Current Positions</source>
-        <translation>Posiciones del proyecto</translation>
+        <translation>Posiciones</translation>
     </message>
     <message>
         <source>File</source>
