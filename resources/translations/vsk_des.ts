@@ -491,6 +491,66 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
         <translation>Die Stückliste konnte nicht exportiert werden - Bitte prüfen Sie den Schreibzugriff auf dem Datenträger.</translation>
     </message>
+    <message>
+        <source>Type: </source>
+        <translation>Typ: </translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connector</source>
+        <translation>Tervo - VSK / VSKQ Querkraftdorne</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Stückliste</translation>
+    </message>
+    <message>
+        <source>Company: </source>
+        <translation>Firma:        </translation>
+    </message>
+    <message>
+        <source>Project:  </source>
+        <translation>Projekt:      </translation>
+    </message>
+    <message>
+        <source>Printed from: </source>
+        <translation>Gedruckt am:  </translation>
+    </message>
+    <message>
+        <source>Mat.-Pos quantity denomination</source>
+        <translation>Mat.-Pos Stückzahl Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
+        <translation>Querkraftdorne zur Querkraftübertragung in Dehnfugen liefern</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <translation>und gemäss den Angaben im Plan einbauen.</translation>
+    </message>
+    <message>
+        <source>max. design resistance FRd: </source>
+        <translation>max. Tragwiderstand FRd: </translation>
+    </message>
+    <message>
+        <source> kN</source>
+        <translation> kN</translation>
+    </message>
+    <message>
+        <source>Material: stainless steel 1.4462</source>
+        <translation>Material: nichtrostender Stahl 1.4462</translation>
+    </message>
+    <message>
+        <source>Position(s): </source>
+        <translation>Position(en): </translation>
+    </message>
+    <message>
+        <source>Double shear connector consisting of dowel element and sleeve</source>
+        <translation>Doppel-Querkraftdorn, bestehend aus Dornteil und Hülse</translation>
+    </message>
+    <message>
+        <source>and fire protection sleeve</source>
+        <translation>und Brandschutzmanschette</translation>
+    </message>
 </context>
 <context>
     <name>Objektmodell</name>
@@ -627,7 +687,7 @@ Soll sie überschrieben werden?</translation>
     </message>
     <message>
         <source>Shear connectors supply to transverse force transmission in expansion</source>
-        <translation>Querkraftdorne zur Querkraftübertragung in der Dehnfuge liefern</translation>
+        <translation>Querkraftdorne zur Querkraftübertragung in Dehnfugen liefern</translation>
     </message>
     <message>
         <source>joint and install according to the specification of the wing element.</source>
@@ -1003,7 +1063,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Delete Current Position</source>
-        <translation>Aktuelle Position löschen</translation>
+        <translation>Position löschen</translation>
     </message>
     <message>
         <source>System Input</source>
