@@ -2072,7 +2072,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Design of stainless-steel shear connectors across expansion joints</source>
-        <translation>Bemessung von Querkraftdornen aus nichtrostendem Stahl in Dehnfugen</translation>
+        <translation>Bemessung nichtrostender Querkraftdorne in Dehnfugen</translation>
     </message>
     <message>
         <source>&amp;Start Program</source>
