@@ -432,7 +432,9 @@
         <source>It is only a position in the existing project.<byte value="xd"/>
 <byte value="xd"/>
 The last position cannot be removed!</source>
-        <translation>El proyecto solo contiene una posición.</translation>
+        <translation>El proyecto solo contiene una posición.<byte value="xd"/>
+<byte value="xd"/>
+¡No se puede eliminar la última posición!</translation>
     </message>
     <message>
         <source>Do you want to save current calculation?</source>
@@ -445,7 +447,8 @@ The last position cannot be removed!</source>
     <message>
         <source>Error during Input: Only numbers allowed!<byte value="xd"/>
 (plaease check writing of &quot;.&quot; and &quot;,&quot;) </source>
-        <translation>Error de entrada: ¡solo se admiten números!</translation>
+        <translation>Error de entrada: ¡solo se admiten números!<byte value="xd"/>
+(compruebe la escritura de &quot;.&quot; y &quot;,&quot;) </translation>
     </message>
     <message>
         <source>Input value is smaller than allowed!</source>
@@ -487,6 +490,66 @@ The last position cannot be removed!</source>
     <message>
         <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
         <translation>No se ha podido exportar la lista de conectores. Compruebe el acceso de escritura al soporte de datos.</translation>
+    </message>
+    <message>
+        <source>Type: </source>
+        <translation>Tipo: </translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connector</source>
+        <translation>Tervo - Conector de cortante VSK / VSKQ</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Lista de conectores</translation>
+    </message>
+    <message>
+        <source>Company: </source>
+        <translation>Empresa: </translation>
+    </message>
+    <message>
+        <source>Project:  </source>
+        <translation>Proyecto:  </translation>
+    </message>
+    <message>
+        <source>Printed from: </source>
+        <translation>Impreso el: </translation>
+    </message>
+    <message>
+        <source>Mat.-Pos quantity denomination</source>
+        <translation>Pos. mat. Cantidad Denominación</translation>
+    </message>
+    <message>
+        <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
+        <translation>Suministro de conectores para la transmisión de esfuerzos</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <translation>cortantes en junta de dilatación y colocación según planos.</translation>
+    </message>
+    <message>
+        <source>max. design resistance FRd: </source>
+        <translation>Resistencia de cálculo máx. FRd: </translation>
+    </message>
+    <message>
+        <source> kN</source>
+        <translation> kN</translation>
+    </message>
+    <message>
+        <source>Material: stainless steel 1.4462</source>
+        <translation>Material: acero inoxidable 1.4462</translation>
+    </message>
+    <message>
+        <source>Position(s): </source>
+        <translation>Posición(es): </translation>
+    </message>
+    <message>
+        <source>Double shear connector consisting of dowel element and sleeve</source>
+        <translation>Conector de cortante doble con elemento pasador y vaina</translation>
+    </message>
+    <message>
+        <source>and fire protection sleeve</source>
+        <translation>y vaina de protección contra incendios</translation>
     </message>
 </context>
 <context>
@@ -606,7 +669,9 @@ The last position cannot be removed!</source>
         <source>the current position is already in the existing connector schedule.<byte value="xd"/>
 <byte value="xd"/>
 Should this be overwritten?</source>
-        <translation>La posición actual ya figura en la lista de conectores.</translation>
+        <translation>La posición actual ya figura en la lista de conectores.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea sobrescribirla?</translation>
     </message>
     <message>
         <source>Mat.-Pos</source>
