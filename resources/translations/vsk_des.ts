@@ -1059,7 +1059,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Add Position</source>
-        <translation>Position hinzufügen</translation>
+        <translation>Neue Position</translation>
     </message>
     <message>
         <source>Delete Current Position</source>
@@ -1119,7 +1119,7 @@ Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
         <source>Current Positions</source>
-        <translation>Aktuelle Positionen</translation>
+        <translation>Positionen</translation>
     </message>
     <message>
         <source>File</source>
