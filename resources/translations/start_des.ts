@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation>Berechnungsprogramm installieren</translation>
+        <translation>VSK-Programm installieren</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>
