@@ -234,7 +234,7 @@
     <name>DXF</name>
     <message>
         <source>Reinforcement for Tervo shear connector in the building </source>
-        <translation>Bewehrung für Tervo-Querkraftdorn im Bauvorhaben </translation>
+        <translation>Bewehrung für Tervo-Querkraftdorn </translation>
     </message>
     <message>
         <source>Plan view</source>
