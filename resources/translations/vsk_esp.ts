@@ -234,7 +234,7 @@
     <name>DXF</name>
     <message>
         <source>Reinforcement for Tervo shear connector in the building </source>
-        <translation>Armadura para conector de cortante Tervo en la obra </translation>
+        <translation>Armadura para el conector de cortante Tervo </translation>
     </message>
     <message>
         <source>Plan view</source>
