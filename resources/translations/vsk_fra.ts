@@ -994,19 +994,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Add Position</source>
-        <translation>Ajouter une position</translation>
+        <translation>Nouvelle position</translation>
     </message>
     <message>
         <source>Delete Current Position</source>
-        <translation>Supprimer la position</translation>
+        <translation>Suppr. la position</translation>
     </message>
     <message>
         <source>System Input</source>
-        <translation>Saisie des données</translation>
+        <translation>Saisie système</translation>
     </message>
     <message>
         <source>Project Data</source>
-        <translation>Données du projet</translation>
+        <translation>Données projet</translation>
     </message>
     <message>
         <source>Display Connector Schedule</source>
@@ -1046,7 +1046,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>End program</source>
-        <translation>Quitter le programme</translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Project: </source>
@@ -1054,7 +1054,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Current Positions</source>
-        <translation>Positions du projet</translation>
+        <translation>Positions</translation>
     </message>
     <message>
         <source>File</source>
@@ -1367,7 +1367,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Please report program errors to the maker with full details of the input and of what happened.</source>
-        <translation>Veuillez signaler les erreurs du programme au fabricant en précisant toutes les données saisies et ce qui s&apos;est produit.</translation>
+        <translation>Veuillez signaler les erreurs au fabricant en précisant toutes les données saisies et ce qui s&apos;est produit.</translation>
     </message>
     <message>
         <source>About Tervo Shear Connectors</source>
@@ -1525,7 +1525,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Top and Bottom Reinforcement</source>
-        <translation>Armatures sup. et inf.</translation>
+        <translation>Armatures supérieures et inférieures</translation>
     </message>
     <message>
         <source>Vertical Reinforcement</source>
@@ -1932,7 +1932,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Length of Joint</source>
-        <translation>Longueur de joint</translation>
+        <translation>Long. de joint</translation>
     </message>
     <message>
         <source>Date</source>
