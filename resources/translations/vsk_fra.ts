@@ -1002,7 +1002,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>System Input</source>
-        <translation>Saisie système</translation>
+        <translation>Retour à la saisie</translation>
     </message>
     <message>
         <source>Project Data</source>
@@ -1200,11 +1200,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>System &amp;Input</source>
-        <translation>&amp;Saisie des données</translation>
+        <translation>&amp;Retour à la saisie</translation>
     </message>
     <message>
         <source>System Input|Return from the preview to the input</source>
-        <translation>Saisie des données|Revenir de l&apos;aperçu à la saisie</translation>
+        <translation>Retour à la saisie|Revenir de l&apos;aperçu à la saisie</translation>
     </message>
     <message>
         <source>&amp;Project Data</source>
