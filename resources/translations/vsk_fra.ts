@@ -234,7 +234,7 @@
     <name>DXF</name>
     <message>
         <source>Reinforcement for Tervo shear connector in the building </source>
-        <translation>Armatures du goujon Tervo dans l&apos;ouvrage </translation>
+        <translation>Armatures pour goujon Tervo </translation>
     </message>
     <message>
         <source>Plan view</source>
