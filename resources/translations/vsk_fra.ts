@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>no. of dowels</source>
-        <translation>nombre de goujons</translation>
+        <translation>nb de goujons</translation>
     </message>
     <message>
         <source>Single load to connector</source>
@@ -1438,11 +1438,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>partial safety factor for steel</source>
-        <translation>coefficient partiel de l&apos;acier</translation>
+        <translation>Coefficient partiel de l&apos;acier</translation>
     </message>
     <message>
         <source>reinforcement yield strength</source>
-        <translation>limite d&apos;élasticité des armatures</translation>
+        <translation>Limite d&apos;élasticité des armatures</translation>
     </message>
     <message>
         <source>Max. Spacing of Dowels</source>
