@@ -432,7 +432,9 @@
         <source>It is only a position in the existing project.<byte value="xd"/>
 <byte value="xd"/>
 The last position cannot be removed!</source>
-        <translation>Le projet ne contient qu&apos;une seule position.</translation>
+        <translation>Le projet ne contient qu&apos;une seule position.<byte value="xd"/>
+<byte value="xd"/>
+La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>Do you want to save current calculation?</source>
@@ -445,7 +447,8 @@ The last position cannot be removed!</source>
     <message>
         <source>Error during Input: Only numbers allowed!<byte value="xd"/>
 (plaease check writing of &quot;.&quot; and &quot;,&quot;) </source>
-        <translation>Erreur de saisie : seules des valeurs numériques sont admises !</translation>
+        <translation>Erreur de saisie : seules des valeurs numériques sont admises !<byte value="xd"/>
+(veuillez vérifier l&apos;emploi de « . » et « , ») </translation>
     </message>
     <message>
         <source>Input value is smaller than allowed!</source>
@@ -487,6 +490,66 @@ The last position cannot be removed!</source>
     <message>
         <source>the connector schedule could not be exported - Please check the writing access on the data carrier.</source>
         <translation>La nomenclature des goujons n&apos;a pas pu être exportée - veuillez vérifier les droits d&apos;écriture sur le support de données.</translation>
+    </message>
+    <message>
+        <source>Type: </source>
+        <translation>Type : </translation>
+    </message>
+    <message>
+        <source>Tervo - VSK / VSKQ Shear Connector</source>
+        <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Nomenclature des goujons</translation>
+    </message>
+    <message>
+        <source>Company: </source>
+        <translation>Société : </translation>
+    </message>
+    <message>
+        <source>Project:  </source>
+        <translation>Projet :  </translation>
+    </message>
+    <message>
+        <source>Printed from: </source>
+        <translation>Imprimé le : </translation>
+    </message>
+    <message>
+        <source>Mat.-Pos quantity denomination</source>
+        <translation>Repère Quantité    Désignation</translation>
+    </message>
+    <message>
+        <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
+        <translation>Fourniture de goujons pour transmission d&apos;efforts tranchants</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <translation>dans le joint de dilatation ; pose selon plans d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>max. design resistance FRd: </source>
+        <translation>Résistance de calcul max. FRd : </translation>
+    </message>
+    <message>
+        <source> kN</source>
+        <translation> kN</translation>
+    </message>
+    <message>
+        <source>Material: stainless steel 1.4462</source>
+        <translation>Matériau : acier inoxydable 1.4462</translation>
+    </message>
+    <message>
+        <source>Position(s): </source>
+        <translation>Position(s) : </translation>
+    </message>
+    <message>
+        <source>Double shear connector consisting of dowel element and sleeve</source>
+        <translation>Goujon double composé d&apos;un élément mâle et d&apos;un fourreau</translation>
+    </message>
+    <message>
+        <source>and fire protection sleeve</source>
+        <translation>et fourreau coupe-feu</translation>
     </message>
 </context>
 <context>
@@ -606,7 +669,9 @@ The last position cannot be removed!</source>
         <source>the current position is already in the existing connector schedule.<byte value="xd"/>
 <byte value="xd"/>
 Should this be overwritten?</source>
-        <translation>la position courante figure déjà dans la nomenclature des goujons.</translation>
+        <translation>La position courante figure déjà dans la nomenclature des goujons.<byte value="xd"/>
+<byte value="xd"/>
+Faut-il la remplacer ?</translation>
     </message>
     <message>
         <source>Mat.-Pos</source>
