@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Install Calculation program</source>
-        <translation>Instalar programa de cálculo</translation>
+        <translation>Instalar programa VSK</translation>
     </message>
     <message>
         <source>Install Acrobat Reader</source>
