@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test: the full build with
-# all tests, then the Qt-free core under AddressSanitizer and UndefinedBehaviorSanitizer.
+# all tests, the end-to-end check of its Debian package, then the Qt-free core under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,6 +10,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset release
 cmake --build --preset release
 ctest --preset release -j2
+# The Debian package built from this build, installed into a scratch folder and used.
+bash tests/e2e/run-e2e.sh build/release
 
 cmake --preset core-sanitize
 cmake --build --preset core-sanitize
