@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth
     python3 python3-ezdxf poppler-utils dime
-    xdotool imagemagick desktop-file-utils
+    xdotool imagemagick desktop-file-utils groff-base procps
 )
 
 missing=()
