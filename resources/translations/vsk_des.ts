@@ -75,16 +75,8 @@
         <translation>Vorh. Fläche Hauptbewehrung</translation>
     </message>
     <message>
-        <source>Req୍ area of main reinf´t</source>
-        <translation>Erf. Fläche Hauptbewehrung</translation>
-    </message>
-    <message>
         <source>Actual area of secondary reinf´t</source>
         <translation>Vorh. Fläche Nebenbewehrung</translation>
-    </message>
-    <message>
-        <source>Req୍ area of secondary reinf´t</source>
-        <translation>Erf. Fläche Nebenbewehrung</translation>
     </message>
     <message>
         <source>Region of main reinf´t</source>
@@ -193,6 +185,14 @@
     <message>
         <source>Additional design load</source>
         <translation>Zus. Bemessungslast</translation>
+    </message>
+    <message>
+        <source>Req´d area of main reinf´t</source>
+        <translation>Erf. Fläche Hauptbewehrung</translation>
+    </message>
+    <message>
+        <source>Req´d area of secondary reinf´t</source>
+        <translation>Erf. Fläche Nebenbewehrung</translation>
     </message>
 </context>
 <context>

@@ -75,16 +75,8 @@
         <translation>Área dispuesta arm. principal</translation>
     </message>
     <message>
-        <source>Req୍ area of main reinf´t</source>
-        <translation>Área necesaria arm. principal</translation>
-    </message>
-    <message>
         <source>Actual area of secondary reinf´t</source>
         <translation>Área dispuesta arm. secundaria</translation>
-    </message>
-    <message>
-        <source>Req୍ area of secondary reinf´t</source>
-        <translation>Área necesaria arm. secundaria</translation>
     </message>
     <message>
         <source>Region of main reinf´t</source>
@@ -193,6 +185,14 @@
     <message>
         <source>Additional design load</source>
         <translation>Carga de cálculo adicional</translation>
+    </message>
+    <message>
+        <source>Req´d area of main reinf´t</source>
+        <translation>Área necesaria arm. principal</translation>
+    </message>
+    <message>
+        <source>Req´d area of secondary reinf´t</source>
+        <translation>Área necesaria arm. secundaria</translation>
     </message>
 </context>
 <context>

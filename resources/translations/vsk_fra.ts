@@ -75,16 +75,8 @@
         <translation>Section réelle arm. principale</translation>
     </message>
     <message>
-        <source>Req୍ area of main reinf´t</source>
-        <translation>Section requise arm. principale</translation>
-    </message>
-    <message>
         <source>Actual area of secondary reinf´t</source>
         <translation>Section réelle arm. secondaire</translation>
-    </message>
-    <message>
-        <source>Req୍ area of secondary reinf´t</source>
-        <translation>Section requise arm. secondaire</translation>
     </message>
     <message>
         <source>Region of main reinf´t</source>
@@ -193,6 +185,14 @@
     <message>
         <source>Additional design load</source>
         <translation>Charge de calcul suppl.</translation>
+    </message>
+    <message>
+        <source>Req´d area of main reinf´t</source>
+        <translation>Section requise arm. principale</translation>
+    </message>
+    <message>
+        <source>Req´d area of secondary reinf´t</source>
+        <translation>Section requise arm. secondaire</translation>
     </message>
 </context>
 <context>

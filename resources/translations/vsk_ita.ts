@@ -75,16 +75,8 @@
         <translation>Area eff. armatura principale</translation>
     </message>
     <message>
-        <source>Req୍ area of main reinf´t</source>
-        <translation>Area nec. armatura principale</translation>
-    </message>
-    <message>
         <source>Actual area of secondary reinf´t</source>
         <translation>Area eff. armatura secondaria</translation>
-    </message>
-    <message>
-        <source>Req୍ area of secondary reinf´t</source>
-        <translation>Area nec. armatura secondaria</translation>
     </message>
     <message>
         <source>Region of main reinf´t</source>
@@ -193,6 +185,14 @@
     <message>
         <source>Additional design load</source>
         <translation>Carico di progetto agg.</translation>
+    </message>
+    <message>
+        <source>Req´d area of main reinf´t</source>
+        <translation>Area nec. armatura principale</translation>
+    </message>
+    <message>
+        <source>Req´d area of secondary reinf´t</source>
+        <translation>Area nec. armatura secondaria</translation>
     </message>
 </context>
 <context>

@@ -75,16 +75,8 @@
         <translation>Aanwezige hoofdwapening</translation>
     </message>
     <message>
-        <source>Req୍ area of main reinf´t</source>
-        <translation>Benodigde hoofdwapening</translation>
-    </message>
-    <message>
         <source>Actual area of secondary reinf´t</source>
         <translation>Aanwezige secundaire wapening</translation>
-    </message>
-    <message>
-        <source>Req୍ area of secondary reinf´t</source>
-        <translation>Benodigde secundaire wapening</translation>
     </message>
     <message>
         <source>Region of main reinf´t</source>
@@ -193,6 +185,14 @@
     <message>
         <source>Additional design load</source>
         <translation>Extra rekenbelasting</translation>
+    </message>
+    <message>
+        <source>Req´d area of main reinf´t</source>
+        <translation>Benodigde hoofdwapening</translation>
+    </message>
+    <message>
+        <source>Req´d area of secondary reinf´t</source>
+        <translation>Benodigde secundaire wapening</translation>
     </message>
 </context>
 <context>

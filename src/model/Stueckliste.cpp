@@ -2,6 +2,8 @@
 
 #include "shell/Texte.h"
 
+#include <algorithm>
+
 namespace vsk {
 
 std::string TextAktiv() {
@@ -9,6 +11,17 @@ std::string TextAktiv() {
 }
 std::string TextNichtAktiv() {
     return text("Stueckliste", "Not active");
+}
+
+bool IstAktivText(const std::string& status) {
+    if (status == TextAktiv()) {
+        return true;
+    }
+    if (status.empty() || status == TextNichtAktiv()) {
+        return false;
+    }
+    const std::vector<std::string> aktiv = textInAllenSprachen("Stueckliste", "Active");
+    return std::find(aktiv.begin(), aktiv.end(), status) != aktiv.end();
 }
 
 void TKStueckliste::DeleteEintrag(int k) {
@@ -39,7 +52,7 @@ const TKStueckliste::Eintrag& TKStueckliste::GetEintrag(int k) const {
 
 bool TKStueckliste::IstAktiv(int k) const {
     const Eintrag& e = GetEintrag(k);
-    return e.size() > StuecklisteSpalte::Status && e[StuecklisteSpalte::Status] == TextAktiv();
+    return e.size() > StuecklisteSpalte::Status && IstAktivText(e[StuecklisteSpalte::Status]);
 }
 
 } // namespace vsk

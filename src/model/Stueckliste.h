@@ -26,6 +26,10 @@ inline constexpr int Anzahl = 10;
 // The translated status texts; an entry is active when its text 5 equals TextAktiv().
 std::string TextAktiv();
 std::string TextNichtAktiv();
+// Whether a status text means active: "Active" in the current language or in any other
+// installed one (a schedule keeps its entries when the file is opened in another
+// language), unless it is the current language's "Not active".
+bool IstAktivText(const std::string& status);
 
 class TKStueckliste {
 public:

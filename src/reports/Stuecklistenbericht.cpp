@@ -27,10 +27,6 @@ void Rechtsbuendig(Canvas& c, int xr, int y, const std::string& t) {
 
 } // namespace
 
-std::string AktivText() {
-    return text("Stueckliste", "Active");
-}
-
 int ListeZeichnen(Canvas& canvas, Berichtskontext& k, const std::string& titel,
                   const Seitenziel& ziel) {
     const TKStueckliste& liste = k.modell.Stueckliste;
@@ -69,10 +65,9 @@ int ListeZeichnen(Canvas& canvas, Berichtskontext& k, const std::string& titel,
     y += k.druck.CmY(0.25) + L10;
     Punktlinie(canvas, xl, xr, y);
 
-    const std::string aktiv = AktivText();
     int n = 0;
     for (const TKStueckliste::Eintrag& e : liste.Eintraege()) {
-        if (TextVon(e, 5) != aktiv) {
+        if (!IstAktivText(TextVon(e, 5))) {
             continue;
         }
         const bool mitBrandschutz = !TextVon(e, 7).empty();

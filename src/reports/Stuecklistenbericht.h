@@ -16,7 +16,4 @@ namespace vsk {
 int ListeZeichnen(Canvas& canvas, Berichtskontext& k, const std::string& titel,
                   const Seitenziel& ziel);
 
-// The text an entry's status must have to be printed ("Active").
-std::string AktivText();
-
 } // namespace vsk

@@ -1,5 +1,6 @@
 #include "shell/Texte.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vsk {
@@ -9,9 +10,35 @@ Uebersetzer& AktuellerUebersetzer() {
     static Uebersetzer uebersetzer;
     return uebersetzer;
 }
+Sprachensammler& AktuellerSammler() {
+    static Sprachensammler sammler;
+    return sammler;
+}
 } // namespace
 
-void SetzeUebersetzer(Uebersetzer uebersetzer) { AktuellerUebersetzer() = std::move(uebersetzer); }
+void SetzeSprachensammler(Sprachensammler sammler) {
+    AktuellerSammler() = std::move(sammler);
+}
+
+std::vector<std::string> textInAllenSprachen(const char* kontext, const char* quelle) {
+    std::vector<std::string> texte{quelle};
+    auto dazu = [&texte](const std::string& t) {
+        if (!t.empty() && std::find(texte.begin(), texte.end(), t) == texte.end()) {
+            texte.push_back(t);
+        }
+    };
+    dazu(text(kontext, quelle));
+    if (const Sprachensammler& s = AktuellerSammler()) {
+        for (const std::string& t : s(kontext, quelle)) {
+            dazu(t);
+        }
+    }
+    return texte;
+}
+
+void SetzeUebersetzer(Uebersetzer uebersetzer) {
+    AktuellerUebersetzer() = std::move(uebersetzer);
+}
 
 std::string text(const char* kontext, const char* quelle) {
     const Uebersetzer& u = AktuellerUebersetzer();

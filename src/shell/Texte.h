@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vsk {
 
@@ -17,6 +18,15 @@ using Uebersetzer = std::function<std::string(const char* kontext, const char* q
 void SetzeUebersetzer(Uebersetzer uebersetzer);
 
 std::string text(const char* kontext, const char* quelle);
+
+// A text in every installed language, the built-in English first: for words that project
+// files store in the language they were written in, so that a file keeps its meaning when
+// it is opened in another language. The program installs the lookup; without one the list
+// holds the English and the current text.
+using Sprachensammler =
+    std::function<std::vector<std::string>(const char* kontext, const char* quelle)>;
+void SetzeSprachensammler(Sprachensammler sammler);
+std::vector<std::string> textInAllenSprachen(const char* kontext, const char* quelle);
 
 // Replaces the first "%s" of a message pattern.
 std::string ErsetzeProzentS(const std::string& muster, const std::string& wert);

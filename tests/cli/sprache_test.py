@@ -11,6 +11,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import xml.etree.ElementTree as ET
 from pathlib import Path
 
 CLI = LRELEASE = DATA = None
@@ -90,6 +91,56 @@ class Language(unittest.TestCase):
             self.assertIn("unknown language", r.stderr)
         r = self.run_cli("info", self.project, "--language")
         self.assertEqual(r.returncode, 2)
+
+
+class ShippedFrench(unittest.TestCase):
+    """The French module as built: the report and the schedule export come out in French."""
+
+    def setUp(self):
+        self.module = Path(CLI).parent / "vsk.fra"
+        if not self.module.exists() or not shutil.which("pdftotext"):
+            self.skipTest("no French module or no pdftotext")
+        root = DATA.parent.parent
+        self.examples = root / "examples"
+        self.french = {}
+        for context in ET.parse(root / "resources/translations/vsk_fra.ts").iter("context"):
+            for message in context.iter("message"):
+                key = (context.findtext("name"), message.findtext("source"))
+                self.french[key] = message.findtext("translation")
+        self.tmp = tempfile.TemporaryDirectory()
+        self.dir = Path(self.tmp.name)
+
+    def tearDown(self):
+        self.tmp.cleanup()
+
+    def run_cli(self, *args):
+        env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", QT_QPA_PLATFORM="offscreen")
+        return subprocess.run([CLI, "--language", "fra", *map(str, args)], capture_output=True,
+                              text=True, env=env, timeout=60)
+
+    def test_report_and_schedule_export(self):
+        pdf = self.dir / "r.pdf"
+        r = self.run_cli("report", self.examples / "row.VSK", "--pdf", pdf)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
+                              text=True).stdout
+        for source in ("Slab thickness", "Concrete cover above", "Results"):
+            french = self.french[("Bericht", source)]
+            self.assertNotEqual(french, source)
+            self.assertIn(french, text, source)
+        self.assertNotIn("Slab thickness", text)
+
+        # A schedule written in English: its active entries are exported in French.
+        txt = self.dir / "s.txt"
+        r = self.run_cli("schedule", DATA / "reports" / "bericht.VSK", "--txt", txt)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        export = txt.read_text(encoding="utf-8")
+        for source in ("Connector Schedule", "Mat.-Pos quantity denomination",
+                       "Material: stainless steel 1.4462"):
+            french = self.french[("ListeExport", source)]
+            self.assertNotEqual(french, source)
+            self.assertIn(french.strip(), export, source)
+        self.assertNotIn("Connector Schedule", export)
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 #include "model/Modell.h"
 #include "model/StuecklisteAufnahme.h"
 
+#include "shell/Texte.h"
 #include "support/PlattformDouble.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,30 @@ TEST(TKStueckliste, ActiveMeansTextFiveIsTheActiveText) {
     EXPECT_TRUE(s.IstAktiv(1));
     EXPECT_FALSE(s.IstAktiv(2));
     EXPECT_FALSE(s.IstAktiv(3));
+}
+
+// A schedule written in one language keeps its active entries when the file is opened in
+// another: "Active" of any installed language counts, the current "Not active" does not.
+TEST(TKStueckliste, ActiveInAnyInstalledLanguageCounts) {
+    SetzeUebersetzer([](const char*, const char* quelle) {
+        return std::string(quelle) == "Active" ? "Actif" : "Inactif";
+    });
+    SetzeSprachensammler([](const char*, const char* quelle) {
+        return std::string(quelle) == "Active" ? std::vector<std::string>{"Aktiv", "Actif"}
+                                               : std::vector<std::string>{"Nicht aktiv"};
+    });
+    TKStueckliste s;
+    for (const char* status : {"Actif", "Active", "Aktiv", "Inactif", "Not active", "Attivo", ""}) {
+        s.AddEintrag({"0", "1", "2", "3", "4", status});
+    }
+    const std::vector<bool> aktiv{true, true, true, false, false, false, false};
+    for (int k = 1; k <= s.EintragCount(); ++k) {
+        EXPECT_EQ(s.IstAktiv(k), aktiv[static_cast<std::size_t>(k - 1)]) << k;
+    }
+    SetzeUebersetzer({});
+    SetzeSprachensammler({});
+    EXPECT_TRUE(IstAktivText("Active"));
+    EXPECT_FALSE(IstAktivText("Aktiv")); // no longer installed
 }
 
 class AddAktAnwendungTest : public ::testing::Test {

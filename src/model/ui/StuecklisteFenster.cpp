@@ -275,7 +275,7 @@ void TfrmStueckliste::FuelleListe() {
         const TKStueckliste::Eintrag& e = arbeit_.GetEintrag(k);
         auto* zeile = new QTreeWidgetItem;
         zeile->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        zeile->setCheckState(Pruefspalte, Text(e, StuecklisteSpalte::Status) == TextAktiv()
+        zeile->setCheckState(Pruefspalte, IstAktivText(Text(e, StuecklisteSpalte::Status))
                                               ? Qt::Checked
                                               : Qt::Unchecked);
         for (int c = 0; c < 10; ++c) {

@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace vsk {
 
@@ -18,13 +21,55 @@ void EntferneUebersetzer(std::unique_ptr<QTranslator>& uebersetzer) {
         uebersetzer.reset();
     }
 }
+// Every module beside the program, read on first use, for textInAllenSprachen.
+class AlleModule {
+public:
+    explicit AlleModule(std::filesystem::path programmdatei)
+        : programmdatei_(std::move(programmdatei)) {}
+
+    std::vector<std::string> Texte(const char* kontext, const char* quelle) {
+        if (!gelesen_) {
+            Lesen();
+        }
+        std::vector<std::string> texte;
+        for (const auto& modul : module_) {
+            const QString t = modul->translate(kontext, quelle);
+            if (!t.isEmpty()) {
+                texte.push_back(t.toStdString());
+            }
+        }
+        return texte;
+    }
+
+private:
+    void Lesen() {
+        gelesen_ = true;
+        for (int id : {2057, 2055, 1034, 1036, 1040, 1043}) {
+            const auto datei = SprachmodulDatei(programmdatei_, id);
+            auto modul = std::make_unique<QTranslator>();
+            if (datei && modul->load(QFile::decodeName(datei->c_str()))) {
+                module_.push_back(std::move(modul));
+            }
+        }
+    }
+
+    std::filesystem::path programmdatei_;
+    bool gelesen_ = false;
+    std::vector<std::unique_ptr<QTranslator>> module_;
+};
+
 } // namespace
 
 Sprachumschaltung::Sprachumschaltung(std::filesystem::path programmdatei)
     : programmdatei_(std::move(programmdatei)),
-      anzahlSprachen_(AnzahlSprachmodule(programmdatei_)) {}
+      anzahlSprachen_(AnzahlSprachmodule(programmdatei_)) {
+    auto alle = std::make_shared<AlleModule>(programmdatei_);
+    SetzeSprachensammler(
+        [alle](const char* kontext, const char* quelle) { return alle->Texte(kontext, quelle); });
+}
 
 Sprachumschaltung::~Sprachumschaltung() {
+    SetzeSprachensammler({});
     EntferneModul();
 }
 
