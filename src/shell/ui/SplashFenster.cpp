@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QToolButton>
+#include <algorithm>
 #include <utility>
 
 namespace vsk {
@@ -190,6 +191,9 @@ void TfrmSplash::UebersetzeTexte() {
     lblUntertitel->setText(tr("Design of stainless-steel shear connectors across expansion "
                               "joints"));
     BitBtnStart->setText(tr("&Start Program"));
+    // A longer caption widens the button to the left; its right edge stays in place.
+    const int breite = std::max(130, BitBtnStart->sizeHint().width() + 12);
+    BitBtnStart->setGeometry(620 - breite, 436, breite, 28);
     const char* sprachen[] = {QT_TR_NOOP("English"), QT_TR_NOOP("German"),  QT_TR_NOOP("Spanish"),
                               QT_TR_NOOP("French"),  QT_TR_NOOP("Italian"), QT_TR_NOOP("Dutch")};
     for (std::size_t i = 0; i < knoepfe_.size(); ++i) {
