@@ -86,12 +86,13 @@ def full_text(element):
 
 
 def messages(ts_file):
-    """(context, source) -> translation element of a .ts file."""
+    """(context, source, disambiguation) -> translation element of a .ts file."""
     found = {}
     for context in ET.parse(ts_file).getroot().iter("context"):
         name = context.findtext("name", "")
         for message in context.iter("message"):
-            found[(name, full_text(message.find("source")))] = message.find("translation")
+            key = (name, full_text(message.find("source")), message.findtext("comment", ""))
+            found[key] = message.find("translation")
     return found
 
 
@@ -145,9 +146,9 @@ def check(lupdate, root):
                 incomplete += 1
                 print(f"{name}: {len(missing)} missing, {len(open_texts)} not translated, "
                       f"{len(faults)} faulty of {len(english)}")
-                for context, source in (missing + open_texts)[:5]:
+                for context, source, _ in (missing + open_texts)[:5]:
                     print(f"    {context}: {source[:70]!r}")
-                for (context, source), fault in faults[:10]:
+                for (context, source, _), fault in faults[:10]:
                     print(f"    {context}: {source[:50]!r}: {fault}")
             else:
                 print(f"{name}: complete")

@@ -1403,6 +1403,11 @@ Soll die Datei ersetzt werden?</translation>
         <source>Export Report as PDF|Save the calculation report as a PDF file</source>
         <translation>Bericht als PDF exportieren|Berechnungsbericht als PDF-Datei speichern</translation>
     </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: the design settings</comment>
+        <translation>Be&amp;messung</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>

@@ -1403,6 +1403,11 @@ Do you want to replace it?</source>
         <source>Export Report as PDF|Save the calculation report as a PDF file</source>
         <translation>Exportar memoria como PDF|Guardar la memoria de cálculo como archivo PDF</translation>
     </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: the design settings</comment>
+        <translation>&amp;Parámetros de cálculo</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>

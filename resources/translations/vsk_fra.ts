@@ -1403,6 +1403,11 @@ Voulez-vous le remplacer ?</translation>
         <source>Export Report as PDF|Save the calculation report as a PDF file</source>
         <translation>Exporter la note en PDF|Enregistrer la note de calcul dans un fichier PDF</translation>
     </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: the design settings</comment>
+        <translation>&amp;Paramètres de calcul</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>

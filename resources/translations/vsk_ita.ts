@@ -1403,6 +1403,11 @@ Sostituirlo?</translation>
         <source>Export Report as PDF|Save the calculation report as a PDF file</source>
         <translation>Esporta relazione in PDF|Salva la relazione di calcolo come file PDF</translation>
     </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: the design settings</comment>
+        <translation>&amp;Parametri di calcolo</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>

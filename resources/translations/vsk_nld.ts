@@ -1403,6 +1403,11 @@ Wilt u het vervangen?</translation>
         <source>Export Report as PDF|Save the calculation report as a PDF file</source>
         <translation>Rapport als PDF exporteren|Het rekenrapport als PDF-bestand opslaan</translation>
     </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: the design settings</comment>
+        <translation>&amp;Berekeningsinstellingen</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmAbout</name>

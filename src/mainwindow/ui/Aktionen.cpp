@@ -30,7 +30,9 @@ QAction* Neu(QMainWindow* f, const char* name, const QString& text, const char* 
 
 THauptAktionen::THauptAktionen(QMainWindow* f) {
     // The texts belong to this class (as lupdate files them), not to QMainWindow.
-    auto tr = [](const char* s) { return QCoreApplication::translate("vsk::THauptAktionen", s); };
+    auto tr = [](const char* s, const char* bedeutung = nullptr) {
+        return QCoreApplication::translate("vsk::THauptAktionen", s, bedeutung);
+    };
     neu = Neu(f, "mnuNeu", tr("&New..."), "neu", tr("New|Start a new project"),
               QKeySequence(Qt::CTRL | Qt::Key_N));
     oeffnen = Neu(f, "mnuOeffnen", tr("&Open..."), "oeffnen", tr("Open|Open a project file"),
@@ -84,8 +86,10 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
     exportZwischenablage =
         Neu(f, "mnuExportZwischenablage", tr("Export Results to &Clipboard"), "zwischenablage",
             tr("Results to Clipboard|Copy the report page to the clipboard"));
-    bemessung = Neu(f, "mnuBemessung", tr("&Calculation"), "einstellungen",
-                    tr("Calculation|Design settings"));
+    // Same English caption as the Results entry, but another command: languages may
+    // word it differently.
+    bemessung = Neu(f, "mnuBemessung", tr("&Calculation", "Options menu: the design settings"),
+                    "einstellungen", tr("Calculation|Design settings"));
     bildschirmfarben = Neu(f, "mnuBildschirmfarben", tr("&Screen Colours"), "farben",
                            tr("Screen Colours|Colours of the sketches"));
     hilfeInhalt = Neu(f, "mnuHilfeInhalt", tr("&Contents"), "hilfe", tr("Contents|Help contents"));
