@@ -4,8 +4,8 @@
 // table rebuilds the points of the current position at once and redraws the load
 // diagram; Cancel puts the loading back as it was when the window opened.
 
-#include "design/ui/DialogFenster.h"
 #include "model/Belastung.h"
+#include "shell/ui/DialogFenster.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // strength and the connector spacing limit of a position. OK also stores the three
 // choices as the defaults of new positions in the settings file.
 
-#include "design/ui/DialogFenster.h"
+#include "shell/ui/DialogFenster.h"
 
 #include <array>
 #include <string>

@@ -5,8 +5,8 @@
 // they were when the window opened.
 
 #include "design/Katalog.h"
-#include "design/ui/DialogFenster.h"
 #include "model/DornErgebnis.h"
+#include "shell/ui/DialogFenster.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 // The project data window frmProjektdaten: building project, company lines, designer and
 // date of the project description.
 
-#include "design/ui/DialogFenster.h"
+#include "shell/ui/DialogFenster.h"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -3,7 +3,7 @@
 // directory, lists the positions of the chosen file, and opens that project or takes one
 // of its positions over into the open project.
 
-#include "design/ui/DialogFenster.h"
+#include "shell/ui/DialogFenster.h"
 
 #include <QString>
 

@@ -4,9 +4,9 @@
 // previews, prints, exports or copies it. Edits reach the project only through "&Back",
 // "&Preview" or "&Print"; closing the window any other way discards them.
 
-#include "design/ui/DialogFenster.h"
 #include "model/Exportname.h"
 #include "model/Stueckliste.h"
+#include "shell/ui/DialogFenster.h"
 
 #include <QImage>
 #include <QString>

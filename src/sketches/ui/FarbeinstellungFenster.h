@@ -3,7 +3,7 @@
 // colour chooser, with the two preset schemes. OK copies the swatches into the program's
 // scheme; Cancel forgets them.
 
-#include "design/ui/DialogFenster.h"
+#include "shell/ui/DialogFenster.h"
 #include "sketches/Farbschema.h"
 
 #include <array>

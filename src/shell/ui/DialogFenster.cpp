@@ -1,4 +1,4 @@
-#include "design/ui/DialogFenster.h"
+#include "shell/ui/DialogFenster.h"
 
 #include "shell/ui/Hilfe.h"
 
