@@ -48,6 +48,12 @@ Berichtskontext TBerichtbefehle::Kontext() {
     return k;
 }
 
+Berichtskontext TBerichtbefehle::VorschauKontext() {
+    Berichtskontext k = Kontext();
+    k.druck = letzteVorschau_;
+    return k;
+}
+
 void TBerichtbefehle::Vorschau() {
     // Moving the focus on runs the leave check of the field being edited.
     if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == &fenster_) {
@@ -81,6 +87,7 @@ void TBerichtbefehle::Vorschau() {
     BildVorschaubild p1(dpi, breite), p2(dpi, breite), p3(dpi, breite);
     Berichtskontext k = Kontext();
     BerichtVorschau(AktuelleDruckergeometrie(), p1, p2, p3, k);
+    letzteVorschau_ = k.druck;
     const std::array<BildVorschaubild*, 3> bilder{&p1, &p2, &p3};
     for (int i = 0; i < 3; ++i) {
         BildVorschaubild& p = *bilder[static_cast<std::size_t>(i)];
@@ -102,10 +109,19 @@ void TBerichtbefehle::Drucken() {
 }
 
 void TBerichtbefehle::Druckereinrichtung() {
-    QPrinter drucker;
+    if (!DruckerVorhanden()) {
+        programm_.plattform().Information(TextKeinDrucker());
+        return;
+    }
+    QPrinter drucker(QPrinter::HighResolution);
+    RichteDruckerEin(drucker); // the dialog starts from the current choice
     QPrintDialog dialog(&drucker, &fenster_);
     dialog.setWindowTitle(tr("Printer Setup"));
-    dialog.exec();
+    // Setup chooses a printer; PDF files come from Export Report as PDF.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() == QDialog::Accepted) {
+        MerkeDrucker(drucker);
+    }
 }
 
 void TBerichtbefehle::PdfExport() {

@@ -2,6 +2,8 @@
 // The report commands of the main window: Calculation Preview, Print, Printer Setup,
 // Export Report as PDF, and Add to Connector Schedule.
 
+#include "reports/Druckzustand.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,6 +25,10 @@ public:
     void PdfExport();
     void StuecklisteHinzufuegen();
 
+    // The report context laid out with the metrics of the last preview (the picture
+    // export of the preview page draws with them).
+    Berichtskontext VorschauKontext();
+
 private:
     Berichtskontext Kontext();
     QString PdfVorschlag() const;
@@ -30,6 +36,7 @@ private:
     TfrmHauptMaske& fenster_;
     Programm& programm_;
     TDateibefehle& dateien_;
+    Druckzustand letzteVorschau_;
 };
 
 } // namespace vsk

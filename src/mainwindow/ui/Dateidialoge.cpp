@@ -45,6 +45,33 @@ public:
         return datei ? QString::fromStdString(datei->string()) : QString();
     }
 
+    std::optional<TBildwahl> BildDatei(QWidget* eltern, Bildtyp typ,
+                                       const QString& ordner) override {
+        QFileDialog dialog(eltern, BildexportTitel(), ordner);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const QStringList filter = BildexportFilter();
+        dialog.setNameFilters(filter);
+        const int nummer = static_cast<int>(typ) - 1;
+        if (nummer >= 0 && nummer < filter.size()) {
+            dialog.selectNameFilter(filter[nummer]);
+        }
+        // The dialog confirms replacing the name it returns; the caller asks again when
+        // the extension rule changes that name.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        dialog.setDefaultSuffix(BildEndung(typ));
+        dialog.selectFile(QStringLiteral("*.") + BildEndung(typ));
+        // Choosing a file type makes its extension the default one.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& f) {
+                             dialog.setDefaultSuffix(BildEndung(BildtypZumFilter(f)));
+                         });
+        const QString datei = Gewaehlt(dialog);
+        if (datei.isEmpty()) {
+            return std::nullopt;
+        }
+        return TBildwahl{datei, BildtypZumFilter(dialog.selectedNameFilter())};
+    }
+
 private:
     static QString Gewaehlt(QFileDialog& dialog) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -7,6 +7,7 @@
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Befehle.h"
 #include "mainwindow/ui/Berichtbefehle.h"
+#include "mainwindow/ui/Bildbefehle.h"
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/EingabePanel.h"
@@ -119,16 +120,14 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     });
     BaueSkizzenmenue();
 
-    // Commands whose windows come with later parts of the program stay disabled.
-    const THauptAktionen& a = *aktionen_;
-    spaeter_ = {a.exportDatei, a.exportZwischenablage};
-    for (QAction* aktion : spaeter_) {
-        aktion->setEnabled(false);
-    }
-
     befehle_ = std::make_unique<TBefehle>(*this, programm_);
     dateien_ = std::make_unique<TDateibefehle>(*this, programm_, *dateiMenue_);
     berichte_ = std::make_unique<TBerichtbefehle>(*this, programm_, *dateien_);
+    bilder_ = std::make_unique<TBildbefehle>(*this, programm_, *dateien_, *berichte_);
+    connect(popmnuKopieren_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeKopieren);
+    connect(popmnuSpeichern_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeSpeichern);
+    zoom_->SetzeKopieren([this](TfrmZoom& z) { bilder_->ZoomKopieren(z); });
+    zoom_->SetzeExportieren([this](TfrmZoom& z) { bilder_->ZoomSpeichern(z); });
 
     connect(panel_, &TEingabePanel::eingabeGeaendert, this, [this] { SetAnzeigeModus(Eingabe); });
     connect(panel_, &TEingabePanel::skizzeNeu, this, &TfrmHauptMaske::ZeichneSkizze);
@@ -379,10 +378,12 @@ void TfrmHauptMaske::BaueSkizzenmenue() {
     std::array<QAction*, 4> eintraege{};
     for (std::size_t i = 0; i < texte.size(); ++i) {
         eintraege[i] = skizzenMenue_->addAction(texte[i]);
-        eintraege[i]->setEnabled(false); // the picture commands come later
     }
+    popmnuKopieren_ = eintraege[0];
+    popmnuKopieren_->setObjectName(QStringLiteral("popmnuSkizzeKopieren"));
+    popmnuSpeichern_ = eintraege[1];
+    popmnuSpeichern_->setObjectName(QStringLiteral("popmnuSkizzeSpeichern"));
     eintraege[2]->setObjectName(QStringLiteral("popmnuVollbild"));
-    eintraege[2]->setEnabled(true);
     connect(eintraege[2], &QAction::triggered, this, [this] { zoom_->ZeigeBei(this); });
     popmnuDxf_ = eintraege[3];
     popmnuDxf_->setObjectName(QStringLiteral("popmnuDXF"));
@@ -430,7 +431,7 @@ void TfrmHauptMaske::InitMaske() {
 }
 
 void TfrmHauptMaske::Freigabe(QAction* aktion, bool regel) {
-    aktion->setEnabled(regel && !spaeter_.contains(aktion));
+    aktion->setEnabled(regel);
 }
 
 void TfrmHauptMaske::SetAnzeigeModus(int modus) {

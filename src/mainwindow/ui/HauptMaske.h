@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <array>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +30,7 @@ class Programm;
 class TfrmZoom;
 class TBefehle;
 class TBerichtbefehle;
+class TBildbefehle;
 class TDateibefehle;
 class TDateidialoge;
 class TEingabebaum;
@@ -88,6 +88,8 @@ public:
     // The file dialogs of the commands (tests put their own in place of Qt's).
     void SetzeDateidialoge(std::unique_ptr<TDateidialoge> dialoge);
     TDateibefehle& Dateibefehle() { return *dateien_; }
+    TBildbefehle& Bildbefehle() { return *bilder_; }
+    QMenu& Skizzenmenue() { return *skizzenMenue_; }
 
     Programm& programm() { return programm_; }
     TEingabePanel& Panel() { return *panel_; }
@@ -139,8 +141,8 @@ private:
     std::unique_ptr<TBefehle> befehle_;
     std::unique_ptr<TDateibefehle> dateien_;
     std::unique_ptr<TBerichtbefehle> berichte_;
+    std::unique_ptr<TBildbefehle> bilder_;
     QMenu* dateiMenue_ = nullptr;
-    std::set<QAction*> spaeter_; // commands whose windows are not part of the program yet
 
     QToolBar* werkzeuge_ = nullptr;
     QSpinBox* positionswahl_ = nullptr;
@@ -166,6 +168,8 @@ private:
     TErgebnisliste* ergebnisliste_ = nullptr;
     TVorschau* vorschau_ = nullptr;
     QMenu* skizzenMenue_ = nullptr;
+    QAction* popmnuKopieren_ = nullptr;
+    QAction* popmnuSpeichern_ = nullptr;
     QAction* popmnuDxf_ = nullptr;
     TfrmZoom* zoom_ = nullptr;
     std::array<QLabel*, 3> status_{};

@@ -26,6 +26,7 @@ TVorschau::TVorschau(QWidget* parent) : QScrollArea(parent), inhalt_(new QWidget
 
 void TVorschau::SetzeSeite(Seite seite, const QImage& bild) {
     QLabel* label = seiten_[seite];
+    bilder_[seite] = bild;
     if (bild.isNull()) {
         label->clear();
         label->hide();

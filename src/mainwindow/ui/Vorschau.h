@@ -21,6 +21,8 @@ public:
     // Shows a picture on a page; a null image hides that page.
     void SetzeSeite(Seite seite, const QImage& bild);
     QLabel* SeitenBild(Seite seite) const { return seiten_[seite]; }
+    // The bitmap shown on a page (null while the page is hidden).
+    const QImage& Bild(Seite seite) const { return bilder_[seite]; }
 
     // Places the pages: centred when narrower than the area, else at the left.
     void Anordnen();
@@ -36,6 +38,7 @@ protected:
 private:
     QWidget* inhalt_;
     std::array<QLabel*, 3> seiten_{};
+    std::array<QImage, 3> bilder_;
 };
 
 } // namespace vsk

@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 
 #include <cmath>
+#include <optional>
 
 namespace vsk {
 
@@ -17,7 +18,51 @@ int Gerundet(double v) {
     return static_cast<int>(std::lround(v));
 }
 
+struct Druckerwahl {
+    QString name;
+    QPageLayout seite;
+    int kopien = 1;
+    bool sortiert = true;
+    QPrinter::DuplexMode duplex = QPrinter::DuplexNone;
+    QPrinter::ColorMode farbe = QPrinter::Color;
+};
+
+// The printer chosen in Printer Setup: program-wide, like the printer of the platform.
+std::optional<Druckerwahl>& Gewaehlt() {
+    static std::optional<Druckerwahl> wahl;
+    return wahl;
+}
+
 } // namespace
+
+void MerkeDrucker(const QPrinter& gewaehlt) {
+    Gewaehlt() = Druckerwahl{gewaehlt.printerName(),   gewaehlt.pageLayout(), gewaehlt.copyCount(),
+                             gewaehlt.collateCopies(), gewaehlt.duplex(),     gewaehlt.colorMode()};
+}
+
+void VergissDrucker() {
+    Gewaehlt().reset();
+}
+
+void RichteDruckerEin(QPrinter& drucker) {
+    const std::optional<Druckerwahl>& wahl = Gewaehlt();
+    if (!wahl) {
+        return;
+    }
+    // A printer removed since the choice leaves the default printer in place.
+    if (!wahl->name.isEmpty() && QPrinterInfo::availablePrinterNames().contains(wahl->name)) {
+        drucker.setPrinterName(wahl->name);
+    }
+    if (!drucker.setPageLayout(wahl->seite)) {
+        // Margins the printer cannot print: keep its own, with the chosen paper.
+        drucker.setPageSize(wahl->seite.pageSize());
+        drucker.setPageOrientation(wahl->seite.orientation());
+    }
+    drucker.setCopyCount(wahl->kopien);
+    drucker.setCollateCopies(wahl->sortiert);
+    drucker.setDuplex(wahl->duplex);
+    drucker.setColorMode(wahl->farbe);
+}
 
 bool DruckerVorhanden() {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
@@ -32,7 +77,9 @@ Druckergeometrie AktuelleDruckergeometrie() {
 
 // ---- SystemDrucker
 
-SystemDrucker::SystemDrucker() : drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+SystemDrucker::SystemDrucker() : drucker_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    RichteDruckerEin(*drucker_);
+}
 
 SystemDrucker::~SystemDrucker() {
     canvas_.reset();

@@ -23,6 +23,15 @@ bool DruckerVorhanden();
 // The page of the current printer, or StandardDruckergeometrie() without a printer.
 Druckergeometrie AktuelleDruckergeometrie();
 
+// The current printer is the system's default printer until Printer Setup chooses
+// another: the choice (printer, paper, orientation, copies, duplex, colour) is kept for
+// the run, and every later print and preview uses it.
+void MerkeDrucker(const QPrinter& gewaehlt);
+// Sets drucker to the current printer (the kept choice, if its printer still exists).
+void RichteDruckerEin(QPrinter& drucker);
+// Forgets the choice: the default printer again.
+void VergissDrucker();
+
 // The current printer of the system.
 class SystemDrucker final : public Drucker {
 public:

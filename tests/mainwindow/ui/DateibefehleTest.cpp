@@ -4,6 +4,7 @@
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateidialoge.h"
+#include "mainwindow/ui/DialogDouble.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/Vorschau.h"
@@ -31,29 +32,6 @@ namespace {
 const QString Titel = QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: ");
 const std::string Frage = "Do you want to save current calculation?";
 
-// Returns the scripted paths and records what it was asked.
-class DialogDouble final : public TDateidialoge {
-public:
-    QString oeffnen, speichern;
-    int oeffnenAufrufe = 0;
-    QStringList vorschlaege;
-
-    QString Oeffnen(QWidget*) override {
-        ++oeffnenAufrufe;
-        return oeffnen;
-    }
-    QString SpeichernUnter(QWidget*, const QString& vorschlag) override {
-        vorschlaege << vorschlag;
-        return speichern;
-    }
-    QString pdf;
-    QStringList pdfVorschlaege;
-    QString PdfDatei(QWidget*, const QString& vorschlag) override {
-        pdfVorschlaege << vorschlag;
-        return pdf;
-    }
-};
-
 QString Q(const std::filesystem::path& p) {
     return QString::fromStdString(p.string());
 }
@@ -68,7 +46,7 @@ private:
     std::unique_ptr<test::PlattformDouble> plattform;
     std::unique_ptr<Programm> programm;
     std::unique_ptr<TfrmHauptMaske> fenster;
-    DialogDouble* dialoge = nullptr; // owned by the window
+    test::DialogDouble* dialoge = nullptr; // owned by the window
 
     TKModell& Modell() { return programm->AktModell(); }
     const THauptAktionen& A() { return fenster->Aktionen(); }
@@ -93,7 +71,7 @@ private slots:
         plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
         programm = std::make_unique<Programm>(*plattform);
         fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        auto d = std::make_unique<DialogDouble>();
+        auto d = std::make_unique<test::DialogDouble>();
         dialoge = d.get();
         fenster->SetzeDateidialoge(std::move(d));
         fenster->show();

@@ -8,6 +8,10 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QPageSize>
+#include <QPrinter>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +69,27 @@ TEST(Drucken, AufDemSystemdrucker) {
     EXPECT_TRUE(Drucken(Druckart::Bericht, p.k, plattform, {}));
     EXPECT_TRUE(plattform.fehler.empty());
     EXPECT_EQ(p.k.linienbreite, 1);
+}
+
+TEST(Drucken, DieDruckerwahlGiltFuerAlleSpaeterenDrucke) {
+    QPrinter wahl(QPrinter::HighResolution);
+    wahl.setPageSize(QPageSize(QPageSize::A5));
+    wahl.setPageOrientation(QPageLayout::Landscape);
+    wahl.setCopyCount(2);
+    MerkeDrucker(wahl);
+    auto mm = [](int pixel, int dpi) { return std::lround(pixel * 25.4 / dpi); };
+    for (int druck = 0; druck < 2; ++druck) {
+        const Druckergeometrie g = SystemDrucker().Geometrie();
+        EXPECT_EQ(mm(g.papierBreite, g.dpiX), 210);
+        EXPECT_EQ(mm(g.papierHoehe, g.dpiY), 148);
+    }
+    QPrinter spaeter;
+    RichteDruckerEin(spaeter);
+    EXPECT_EQ(spaeter.copyCount(), 2);
+
+    VergissDrucker();
+    const Druckergeometrie g = SystemDrucker().Geometrie();
+    EXPECT_LT(g.papierBreite, g.papierHoehe);
 }
 
 TEST(VorschauSeite, DreiSeitenUntereinanderInDerMitte) {

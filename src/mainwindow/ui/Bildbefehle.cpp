@@ -1,0 +1,116 @@
+#include "mainwindow/ui/Bildbefehle.h"
+
+#include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Berichtbefehle.h"
+#include "mainwindow/ui/Dateibefehle.h"
+#include "mainwindow/ui/Dateidialoge.h"
+#include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/SkizzenBild.h"
+#include "mainwindow/ui/Vorschau.h"
+#include "reports/Berichtskontext.h"
+#include "shell/ui/Programm.h"
+#include "sketches/Zeichenkontext.h"
+#include "sketches/qt/Exportbilder.h"
+#include "sketches/ui/ZoomFenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <filesystem>
+
+namespace vsk {
+
+TBildbefehle::TBildbefehle(TfrmHauptMaske& fenster, Programm& programm, TDateibefehle& dateien,
+                           TBerichtbefehle& berichte)
+    : QObject(&fenster), fenster_(fenster), programm_(programm), dateien_(dateien),
+      berichte_(berichte) {
+    const THauptAktionen& a = fenster.Aktionen();
+    connect(a.exportDatei, &QAction::triggered, this, &TBildbefehle::VorschauSpeichern);
+    connect(a.exportZwischenablage, &QAction::triggered, this, &TBildbefehle::VorschauKopieren);
+}
+
+void TBildbefehle::MitVorschaubild(const Bildaufgabe& tun) {
+    const QImage& seite = fenster_.VorschauBereich().Bild(TVorschau::Ergebnisseite);
+    if (seite.isNull() || !programm_.HatModell()) {
+        return; // no preview shown yet
+    }
+    Berichtskontext k = berichte_.VorschauKontext();
+    tun(seite, VorschauseitenVektorbild(k, seite.width(), seite.height()));
+}
+
+void TBildbefehle::MitSkizzenbild(const QImage& bitmap, const Bildaufgabe& tun) {
+    if (bitmap.isNull() || !programm_.HatModell() || !programm_.HatFarben()) {
+        return;
+    }
+    const Zeichenkontext k{programm_.AktModell(), programm_.AktAnwendung(), programm_.Farben(),
+                           programm_.Linienbreite, programm_.Trenner()};
+    tun(bitmap, SkizzenVektorbild(k, programm_.AktModell().TSkizzeAnzeige, bitmap.width(),
+                                  bitmap.height()));
+}
+
+void TBildbefehle::VorschauSpeichern() {
+    MitVorschaubild([this](const QImage& b, const Vektorzeichnung& v) { BildSpeichern(b, v); });
+}
+
+void TBildbefehle::VorschauKopieren() {
+    MitVorschaubild(&vsk::BildInZwischenablage);
+}
+
+void TBildbefehle::SkizzeSpeichern() {
+    MitSkizzenbild(fenster_.Skizze().Bild(),
+                   [this](const QImage& b, const Vektorzeichnung& v) { BildSpeichern(b, v); });
+}
+
+void TBildbefehle::SkizzeKopieren() {
+    MitSkizzenbild(fenster_.Skizze().Bild(), &vsk::BildInZwischenablage);
+}
+
+// The zoom window's vector picture is the sketch it shows, drawn anew.
+void TBildbefehle::ZoomSpeichern(TfrmZoom& zoom) {
+    MitSkizzenbild(zoom.Bild(),
+                   [this](const QImage& b, const Vektorzeichnung& v) { BildSpeichern(b, v); });
+}
+
+void TBildbefehle::ZoomKopieren(TfrmZoom& zoom) {
+    MitSkizzenbild(zoom.Bild(), &vsk::BildInZwischenablage);
+}
+
+QString TBildbefehle::Startordner() const {
+    if (!ordner_.isEmpty()) {
+        return ordner_;
+    }
+    const QString projekt = fenster_.Dateiname();
+    return projekt.isEmpty() ? QString() : QFileInfo(projekt).absolutePath();
+}
+
+void TBildbefehle::BildSpeichern(const QImage& bitmap, const Vektorzeichnung& vektor) {
+    const std::optional<TBildwahl> wahl =
+        dateien_.Dialoge().BildDatei(&fenster_, typ_, Startordner());
+    if (!wahl || wahl->datei.isEmpty()) {
+        return;
+    }
+    typ_ = wahl->typ;
+    const std::filesystem::path datei = MitBildEndung(wahl->datei.toStdString(), wahl->typ);
+    const QString name = QString::fromStdString(datei.string());
+    ordner_ = QFileInfo(name).absolutePath();
+    // The dialog confirmed the typed name; the file written may carry another extension.
+    std::error_code fehler;
+    if (datei != std::filesystem::path(wahl->datei.toStdString()) &&
+        std::filesystem::exists(datei, fehler) &&
+        !programm_.plattform().FrageJaNein(
+            tr("The file \"%1\" already exists.\nDo you want to replace it?")
+                .arg(name)
+                .toStdString())) {
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Bildergebnis e = vsk::BildSpeichern(bitmap, vektor, datei, wahl->typ);
+    QApplication::restoreOverrideCursor();
+    if (!e.ok) {
+        programm_.plattform().Meldung(e.fehler.toStdString());
+    }
+}
+
+} // namespace vsk

@@ -1,0 +1,244 @@
+// The main window's picture commands: the sketch and the preview page as files and on the
+// clipboard, driven through the sketch pop-up menu and the Export commands with a scripted
+// picture dialog.
+
+#include "mainwindow/ui/Bildbefehle.h"
+#include "canvas/Aufzeichnung.h"
+#include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/DialogDouble.h"
+#include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/SkizzenBild.h"
+#include "mainwindow/ui/Vorschau.h"
+#include "mainwindow/ui/ZahlenFeld.h"
+#include "shell/ui/Programm.h"
+#include "sketches/ui/ZoomFenster.h"
+#include "support/PlattformDouble.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTest>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+using namespace vsk;
+
+namespace {
+
+std::string Inhalt(const std::filesystem::path& datei) {
+    std::ifstream f(datei, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+int Int32(const std::string& daten, std::size_t stelle) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(daten[stelle + i])) << (8 * i);
+    }
+    return static_cast<int>(v);
+}
+
+// The quadrants of the result sketch picture, found as the background fill each sketch
+// starts with.
+int Quadranten(const Aufzeichnung& a) {
+    const std::vector<std::vector<int>> felder{
+        {0, 0, 500, 500}, {500, 0, 1000, 500}, {0, 500, 500, 1000}, {500, 500, 1000, 1000}};
+    int n = 0;
+    for (const std::vector<int>& feld : felder) {
+        for (const Aufgezeichnet& op : a.Nur(Operation::FillRect)) {
+            if (op.k == feld) {
+                ++n;
+                break;
+            }
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+class BildbefehleTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> verzeichnis;
+    std::unique_ptr<test::PlattformDouble> plattform;
+    std::unique_ptr<Programm> programm;
+    std::unique_ptr<TfrmHauptMaske> fenster;
+    test::DialogDouble* dialoge = nullptr; // owned by the window
+
+    QAction* Eintrag(const char* name) {
+        return fenster->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    void Berechnen() {
+        TZahlenFeld* f = fenster->Panel().Feld(QStringLiteral("meditLinienlastLinks"));
+        QVERIFY(f);
+        f->setFocus(Qt::MouseFocusReason);
+        f->selectAll();
+        QTest::keyClicks(f, QStringLiteral("50"));
+        QTest::keyClick(f, Qt::Key_Tab);
+        fenster->Aktionen().berechnung->trigger();
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Uebersicht));
+    }
+    void Waehle(const std::filesystem::path& datei, Bildtyp typ) {
+        dialoge->bild = TBildwahl{QString::fromStdString(datei.string()), typ};
+    }
+    QImage Bitmap(const std::filesystem::path& datei) {
+        return QImage(QString::fromStdString(datei.string())).convertToFormat(QImage::Format_RGB32);
+    }
+
+private slots:
+    void init() {
+        plattform = std::make_unique<test::PlattformDouble>();
+        verzeichnis = std::make_unique<test::TempDir>();
+        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
+        programm = std::make_unique<Programm>(*plattform);
+        fenster = std::make_unique<TfrmHauptMaske>(*programm);
+        auto d = std::make_unique<test::DialogDouble>();
+        dialoge = d.get();
+        fenster->SetzeDateidialoge(std::move(d));
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+    }
+    void cleanup() {
+        fenster->Freigeben();
+        fenster.reset();
+        programm.reset();
+        plattform.reset();
+        verzeichnis.reset();
+    }
+
+    void bmpMitFremderEndungIstDasBildAufDemSchirm() {
+        Berechnen();
+        Waehle(*verzeichnis / "detail.emf", Bildtyp::Bmp);
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        QVERIFY(plattform->meldungen.empty());
+        QVERIFY(!std::filesystem::exists(*verzeichnis / "detail.emf"));
+        const QImage schirm =
+            fenster->Skizze().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(Bitmap(*verzeichnis / "detail.bmp"), schirm);
+
+        // The chosen type is the next export's default; JPEG is the same picture, lossy.
+        Waehle(*verzeichnis / "detail", Bildtyp::Jpeg);
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        QCOMPARE(dialoge->bildVorgaben, (std::vector<Bildtyp>{Bildtyp::Emf, Bildtyp::Bmp}));
+        QCOMPARE(dialoge->bildOrdner.last(), QString::fromStdString(verzeichnis->pfad().string()));
+        QCOMPARE(Bitmap(*verzeichnis / "detail.jpg").size(), schirm.size());
+
+        // The clipboard gets the bitmap and the drawing as SVG.
+        Eintrag("popmnuSkizzeKopieren")->trigger();
+        const QMimeData* ablage = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(ablage && ablage->hasFormat(QStringLiteral("image/svg+xml")));
+        QCOMPARE(qvariant_cast<QImage>(ablage->imageData()).convertToFormat(QImage::Format_RGB32),
+                 schirm);
+    }
+
+    void emfEinerErgebnisskizzeZeigtDieQuadranten() {
+        // In input mode the system sketch is drawn at the size of the sketch image.
+        fenster->Bildbefehle().MitSkizzenbild(fenster->Skizze().Bild(),
+                                              [&](const QImage& b, const Vektorzeichnung& v) {
+                                                  QCOMPARE(QSize(v.breite, v.hoehe), b.size());
+                                              });
+        Berechnen();
+        programm->AktModell().TSkizzeAnzeige = 2; // the picture is the same for every kind
+        Waehle(*verzeichnis / "skizze", Bildtyp::Emf);
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        const std::string emf = Inhalt(*verzeichnis / "skizze.emf");
+        QVERIFY(emf.size() > 88 && emf.compare(40, 4, " EMF") == 0);
+        // Frame in 0.01 mm: 1000 pixels at 96 dpi.
+        QCOMPARE(Int32(emf, 32) - Int32(emf, 24), 26458);
+        QCOMPARE(Int32(emf, 36) - Int32(emf, 28), 26458);
+
+        auto zaehle = [&] {
+            int n = -1;
+            fenster->Bildbefehle().MitSkizzenbild(fenster->Skizze().Bild(),
+                                                  [&](const QImage&, const Vektorzeichnung& v) {
+                                                      QCOMPARE(v.breite, 1000);
+                                                      QCOMPARE(v.hoehe, 1000);
+                                                      Aufzeichnung a;
+                                                      v.zeichne(a);
+                                                      n = Quadranten(a);
+                                                  });
+            return n;
+        };
+        QCOMPARE(zaehle(), 4);
+        programm->AktAnwendung().cBelastungDesign.TBelastungsfall = 0; // point load: no row
+        QCOMPARE(zaehle(), 3);
+    }
+
+    void schreibgeschuetztesZielBleibtUnberuehrt() {
+        Berechnen();
+        const std::filesystem::path alt = *verzeichnis / "alt.bmp";
+        std::ofstream(alt) << "old picture";
+        std::filesystem::permissions(alt, std::filesystem::perms::owner_read);
+        Waehle(alt, Bildtyp::Bmp);
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+        QVERIFY(plattform->meldungen[0].find("alt.bmp") != std::string::npos);
+        QCOMPARE(Inhalt(alt), std::string("old picture"));
+        std::filesystem::permissions(alt, std::filesystem::perms::owner_all);
+
+        // A cancelled dialog writes nothing and says nothing.
+        dialoge->bild.reset();
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+    }
+
+    void vorschauseiteUndZoomfenster() {
+        QVERIFY(!fenster->Aktionen().exportDatei->isEnabled()); // preview mode only
+        Berechnen();
+        fenster->Aktionen().vorschau->trigger();
+        QVERIFY(fenster->Aktionen().exportDatei->isEnabled());
+        Waehle(*verzeichnis / "seite.bmp", Bildtyp::Bmp);
+        fenster->Aktionen().exportDatei->trigger();
+        QCOMPARE(Bitmap(*verzeichnis / "seite.bmp"), fenster->VorschauBereich()
+                                                         .Bild(TVorschau::Ergebnisseite)
+                                                         .convertToFormat(QImage::Format_RGB32));
+        Waehle(*verzeichnis / "seite.svg", Bildtyp::Svg);
+        fenster->Aktionen().exportDatei->trigger();
+        QVERIFY(Inhalt(*verzeichnis / "seite.svg").find("Calculation for") != std::string::npos);
+
+        // The zoom window's Export goes through the same command.
+        fenster->Aktionen().systemeingabe->trigger();
+        TfrmZoom& zoom = fenster->Zoomfenster();
+        zoom.ZeigeBei(fenster.get());
+        QVERIFY(QTest::qWaitForWindowExposed(&zoom));
+        zoom.Neuzeichnen();
+        Waehle(*verzeichnis / "zoom.bmp", Bildtyp::Bmp);
+        zoom.BitBtnExportClick();
+        QCOMPARE(Bitmap(*verzeichnis / "zoom.bmp"),
+                 zoom.Bild().convertToFormat(QImage::Format_RGB32));
+        QVERIFY(plattform->meldungen.empty());
+        zoom.close();
+    }
+
+    // With VSK_BILDER set to a directory, exports the result sketch and the preview page
+    // in every picture type there, to be opened with other programs.
+    void alleBildtypen() {
+        const QByteArray ziel = qgetenv("VSK_BILDER");
+        if (ziel.isEmpty()) {
+            QSKIP("VSK_BILDER not set");
+        }
+        const std::filesystem::path ordner = ziel.toStdString();
+        const std::vector<Bildtyp> typen{Bildtyp::Emf, Bildtyp::Bmp, Bildtyp::Jpeg, Bildtyp::Svg};
+        Berechnen();
+        for (Bildtyp t : typen) {
+            Waehle(ordner / "skizze", t);
+            Eintrag("popmnuSkizzeSpeichern")->trigger();
+        }
+        fenster->Aktionen().vorschau->trigger();
+        for (Bildtyp t : typen) {
+            Waehle(ordner / "seite", t);
+            fenster->Aktionen().exportDatei->trigger();
+        }
+        QVERIFY(plattform->meldungen.empty());
+    }
+};
+
+QTEST_MAIN(BildbefehleTest)
+#include "BildbefehleTest.moc"
