@@ -89,7 +89,6 @@ public:
     void SetzeDateidialoge(std::unique_ptr<TDateidialoge> dialoge);
     TDateibefehle& Dateibefehle() { return *dateien_; }
     TBildbefehle& Bildbefehle() { return *bilder_; }
-    QMenu& Skizzenmenue() { return *skizzenMenue_; }
 
     Programm& programm() { return programm_; }
     TEingabePanel& Panel() { return *panel_; }

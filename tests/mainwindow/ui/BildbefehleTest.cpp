@@ -17,10 +17,18 @@
 #include "support/TempDir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 #include <iterator>
@@ -215,6 +223,41 @@ private slots:
                  zoom.Bild().convertToFormat(QImage::Format_RGB32));
         QVERIFY(plattform->meldungen.empty());
         zoom.close();
+    }
+
+    // The platform's dialog: preset to the default type with "*." and its extension as the
+    // name; the type chosen there is returned with the name as typed.
+    void exportdialogLiefertNameUndTyp() {
+        QString name;
+        QString filter;
+        QTimer::singleShot(300, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (d == nullptr) {
+                if (QWidget* w = QApplication::activeModalWidget()) {
+                    w->close(); // never leave the test hanging in a dialog
+                }
+                return;
+            }
+            auto* eingabe = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            auto* typen = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            auto* knoepfe = d->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            if (eingabe == nullptr || typen == nullptr || knoepfe == nullptr) {
+                d->reject();
+                return;
+            }
+            name = eingabe->text();
+            filter = d->selectedNameFilter();
+            typen->setCurrentIndex(1); // BMP
+            eingabe->setText(QStringLiteral("detail.emf"));
+            knoepfe->button(QDialogButtonBox::Save)->click();
+        });
+        const auto wahl = QtDateidialoge()->BildDatei(
+            fenster.get(), Bildtyp::Jpeg, QString::fromStdString(verzeichnis->pfad().string()));
+        QCOMPARE(name, QStringLiteral("*.jpg"));
+        QCOMPARE(BildtypZumFilter(filter), Bildtyp::Jpeg);
+        QVERIFY(wahl);
+        QCOMPARE(QFileInfo(wahl->datei).fileName(), QStringLiteral("detail.emf"));
+        QCOMPARE(wahl->typ, Bildtyp::Bmp);
     }
 
     // With VSK_BILDER set to a directory, exports the result sketch and the preview page
