@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -100,7 +101,9 @@ void TBildbefehle::BildSpeichern(const QImage& bitmap, const Vektorzeichnung& ve
     if (datei != std::filesystem::path(wahl->datei.toStdString()) &&
         std::filesystem::exists(datei, fehler) &&
         !programm_.plattform().FrageJaNein(
-            tr("The file \"%1\" already exists.\nDo you want to replace it?")
+            // The DXF window's question, translated there.
+            QCoreApplication::translate("vsk::TDXF_Anzeige_Form",
+                                        "%1 already exists.\nDo you want to replace it?")
                 .arg(name)
                 .toStdString())) {
         return;

@@ -130,11 +130,17 @@ private slots:
         const QImage schirm =
             fenster->Skizze().grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(Bitmap(*verzeichnis / "detail.bmp"), schirm);
+        // The dialog confirmed detail.emf, not the existing detail.bmp: asked again.
+        plattform->antworten = {Antwort::Nein};
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        QCOMPARE(plattform->fragen.size(), std::size_t(1));
+        QVERIFY(!std::filesystem::exists(*verzeichnis / "detail.emf"));
 
         // The chosen type is the next export's default; JPEG is the same picture, lossy.
         Waehle(*verzeichnis / "detail", Bildtyp::Jpeg);
         Eintrag("popmnuSkizzeSpeichern")->trigger();
-        QCOMPARE(dialoge->bildVorgaben, (std::vector<Bildtyp>{Bildtyp::Emf, Bildtyp::Bmp}));
+        QCOMPARE(dialoge->bildVorgaben,
+                 (std::vector<Bildtyp>{Bildtyp::Emf, Bildtyp::Bmp, Bildtyp::Bmp}));
         QCOMPARE(dialoge->bildOrdner.last(), QString::fromStdString(verzeichnis->pfad().string()));
         QCOMPARE(Bitmap(*verzeichnis / "detail.jpg").size(), schirm.size());
 
