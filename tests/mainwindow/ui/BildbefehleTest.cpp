@@ -275,6 +275,9 @@ private slots:
         }
         const std::filesystem::path ordner = ziel.toStdString();
         const std::vector<Bildtyp> typen{Bildtyp::Emf, Bildtyp::Bmp, Bildtyp::Jpeg, Bildtyp::Svg};
+        fenster->resize(1100, 800);              // a sketch of a usual size
+        Waehle(ordner / "system", Bildtyp::Emf); // input mode: the system sketch
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
         Berechnen();
         for (Bildtyp t : typen) {
             Waehle(ordner / "skizze", t);
