@@ -11,6 +11,7 @@ packages=(
     fonts-liberation xvfb xauth
     python3 python3-ezdxf poppler-utils dime
     xdotool imagemagick desktop-file-utils groff-base procps
+    inkscape
 )
 
 missing=()
