@@ -94,15 +94,17 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for paket in libqt6widgets6 libqt6printsupport6 libqt6svg6 libxml2 libemf1 fonts-liberation; do
     check "depends on $paket" grep -q "\b$paket\b" <<<"$depends"
 done
-# Every dependency names a package this machine has installed: the names are real ones.
-nicht_da=""
+# Every dependency is a package Debian has (installed here, or known to apt): names that
+# apt cannot resolve would make "apt install ./vsk_*.deb" fail on a user's machine.
+unbekannt=""
 IFS=',' read -ra abh <<<"$depends"
 for a in "${abh[@]}"; do
     name=$(sed -E 's/^ *//; s/[ (|].*//' <<<"$a")
     dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q "install ok installed" ||
-        nicht_da+=" $name"
+        apt-cache show --no-all-versions "$name" >/dev/null 2>&1 ||
+        unbekannt+=" $name"
 done
-check "every dependency is an installed package${nicht_da:+ (missing:$nicht_da)}" test -z "$nicht_da"
+check "every dependency is a Debian package${unbekannt:+ (unknown:$unbekannt)}" test -z "$unbekannt"
 
 wurzel=$arbeit/wurzel
 dpkg-deb -x "$deb" "$wurzel"
@@ -316,5 +318,28 @@ if [ "$fehler" -gt 0 ]; then
     sed 's/^/  vsk: /' "$arbeit/vsk.log" >&2
     [ -s "$arbeit/bildschirm.png" ] && cp "$arbeit/bildschirm.png" "$quelle/build/e2e-screen.png" 2>/dev/null &&
         echo "e2e: screen saved as build/e2e-screen.png" >&2
+fi
+# --- A real installation (CI only: VSK_E2E_APT=1, as root on a throw-away machine) -------
+if [ "${VSK_E2E_APT:-0}" = 1 ] && [ "$(id -u)" = 0 ]; then
+    echo "e2e: apt-get install of the package"
+    if DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" \
+        >"$arbeit/apt.log" 2>&1; then
+        ok "apt-get install ./$(basename "$deb")"
+        check "vsk-cli on the PATH writes the report" \
+            bash -c "cd '$arbeit' && vsk-cli report /usr/share/doc/vsk/examples/row.VSK --pdf r.pdf &&
+                     pdftotext r.pdf - | grep -q 'Calculation for VSK'"
+        if command -v man >/dev/null; then
+            check "man finds vsk-cli(1)" man -w vsk-cli
+        fi
+        check "the MIME database knows project files" \
+            test -f /usr/share/mime/application/x-vsk-project.xml
+        check "the desktop database opens project files with vsk" \
+            grep -q '^application/x-vsk-project=.*vsk.desktop' /usr/share/applications/mimeinfo.cache
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq vsk >"$arbeit/apt.log" 2>&1
+        check "apt-get purge removes the program" test ! -e /opt/vsk/bin/vsk
+    else
+        fehlt "apt-get install ./$(basename "$deb")"
+        sed 's/^/        /' "$arbeit/apt.log" >&2
+    fi
 fi
 fertig
