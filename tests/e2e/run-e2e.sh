@@ -57,7 +57,7 @@ fertig() {
     exit 0
 }
 
-for werkzeug in cpack dpkg-deb pdftotext pdfinfo Xvfb xdotool import identify groff; do
+for werkzeug in cpack dpkg-deb readelf xmllint pdftotext pdfinfo Xvfb xdotool import identify groff ps; do
     if ! command -v "$werkzeug" >/dev/null; then
         echo "e2e: $werkzeug is missing (bash scripts/install-deps.sh installs it)" >&2
         exit 1
