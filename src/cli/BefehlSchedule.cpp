@@ -1,5 +1,5 @@
 // vsk-cli schedule FILE [--txt OUT] [--pdf OUT.pdf]: the connector schedule of a project as
-// text and as printed pages.
+// text and as printed pages; without an option the text goes to standard output.
 
 #include "cli/Befehle.h"
 #include "cli/ProjektLaden.h"
@@ -36,14 +36,23 @@ int Ausfuehren(const Argumente& argumente) {
             return 2;
         }
     }
-    if (datei.empty() || (txt.empty() && pdf.empty())) {
-        std::cerr << "vsk-cli schedule: "
-                  << text("expects a project file and --txt OUT or --pdf OUT.pdf") << '\n';
+    if (datei.empty()) {
+        std::cerr << "vsk-cli schedule: " << text("expects a project file") << '\n';
         return 2;
     }
     auto projekt = LadeProjekt(datei);
     if (!projekt) {
         return 1;
+    }
+    if (txt.empty() && pdf.empty()) {
+        // For reading on the terminal: the lines of the text export with the terminal's
+        // line ends.
+        for (const std::string& zeile :
+             ListeTextZeilen(projekt->modell.Projektbeschreibung, projekt->modell.Stueckliste,
+                             KonsolenPlattform().HeuteText())) {
+            std::cout << zeile << '\n';
+        }
+        return std::cout.flush() ? 0 : 1;
     }
     if (!txt.empty() && !ListeExportieren(projekt->modell, txt, KonsolenPlattform())) {
         return 1;
@@ -69,7 +78,8 @@ Befehl BefehlSchedule() {
     return {"schedule",
             "  schedule FILE [--txt OUT] [--pdf OUT.pdf]\n"
             "      writes the connector schedule of the project as fixed-width text (UTF-8,\n"
-            "      CR LF line ends) and/or as printed A4 pages\n",
+            "      CR LF line ends) and/or as printed A4 pages; without an option the text\n"
+            "      goes to standard output\n",
             Ausfuehren};
 }
 

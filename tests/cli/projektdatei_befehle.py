@@ -83,6 +83,12 @@ class Schedule(unittest.TestCase):
             self.assertTrue(ist[5].startswith("Printed from: "))
             ist[5] = soll[5]  # today's date
             self.assertEqual(ist, soll)
+            # Without an option the same lines go to standard output.
+            r = cli("schedule", DATEN / "einzelheiten.VSK")
+            self.assertEqual(r.returncode, 0, r.stderr)
+            terminal = r.stdout.split("\n")
+            terminal[5] = soll[5]
+            self.assertEqual(terminal, soll)
 
     def test_unwritable_target(self):
         r = cli("schedule", DATEN / "einzelheiten.VSK", "--txt", "/nonexistent/dir/l.txt")
@@ -99,8 +105,7 @@ class Schedule(unittest.TestCase):
 class Usage(unittest.TestCase):
     def test_usage_errors_exit_two(self):
         for argumente in [("info",), ("info", "a", "b"), ("check",),
-                          ("schedule", DATEN / "einzelheiten.VSK"),
-                          ("schedule", DATEN / "einzelheiten.VSK", "--txt"),
+                          ("schedule",), ("schedule", DATEN / "einzelheiten.VSK", "--txt"),
                           ("schedule", DATEN / "einzelheiten.VSK", "--pdf")]:
             with self.subTest(argumente):
                 self.assertEqual(cli(*argumente).returncode, 2)
