@@ -8,6 +8,7 @@
 #include "mainwindow/ui/DialogDouble.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/Hauptfenster.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
@@ -70,16 +71,10 @@ int Quadranten(const Aufzeichnung& a) {
 
 } // namespace
 
-class BildbefehleTest : public QObject {
+class BildbefehleTest : public test::HauptfensterTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> verzeichnis;
-    std::unique_ptr<test::PlattformDouble> plattform;
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<TfrmHauptMaske> fenster;
-    test::DialogDouble* dialoge = nullptr; // owned by the window
-
     QAction* Eintrag(const char* name) {
         return fenster->findChild<QAction*>(QString::fromLatin1(name));
     }
@@ -101,25 +96,8 @@ private:
     }
 
 private slots:
-    void init() {
-        plattform = std::make_unique<test::PlattformDouble>();
-        verzeichnis = std::make_unique<test::TempDir>();
-        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
-        programm = std::make_unique<Programm>(*plattform);
-        fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        auto d = std::make_unique<test::DialogDouble>();
-        dialoge = d.get();
-        fenster->SetzeDateidialoge(std::move(d));
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
-    }
-    void cleanup() {
-        fenster->Freigeben();
-        fenster.reset();
-        programm.reset();
-        plattform.reset();
-        verzeichnis.reset();
-    }
+    void init() { Aufbauen(); }
+    void cleanup() { Abbauen(); }
 
     void bmpMitFremderEndungIstDasBildAufDemSchirm() {
         Berechnen();

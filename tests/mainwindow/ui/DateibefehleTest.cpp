@@ -7,6 +7,7 @@
 #include "mainwindow/ui/DialogDouble.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/Hauptfenster.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "model/Projektdatei.h"
@@ -38,16 +39,10 @@ QString Q(const std::filesystem::path& p) {
 
 } // namespace
 
-class DateibefehleTest : public QObject {
+class DateibefehleTest : public test::HauptfensterTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> verzeichnis;
-    std::unique_ptr<test::PlattformDouble> plattform;
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<TfrmHauptMaske> fenster;
-    test::DialogDouble* dialoge = nullptr; // owned by the window
-
     TKModell& Modell() { return programm->AktModell(); }
     const THauptAktionen& A() { return fenster->Aktionen(); }
     void Eingabe(const char* name, const QString& text) {
@@ -65,25 +60,8 @@ private:
     double Dicke() { return programm->AktAnwendung().cGeometrie.TPlatteDicke; }
 
 private slots:
-    void init() {
-        plattform = std::make_unique<test::PlattformDouble>();
-        verzeichnis = std::make_unique<test::TempDir>();
-        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
-        programm = std::make_unique<Programm>(*plattform);
-        fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        auto d = std::make_unique<test::DialogDouble>();
-        dialoge = d.get();
-        fenster->SetzeDateidialoge(std::move(d));
-        fenster->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
-    }
-    void cleanup() {
-        fenster->Freigeben();
-        fenster.reset();
-        programm.reset();
-        plattform.reset();
-        verzeichnis.reset();
-    }
+    void init() { Aufbauen(); }
+    void cleanup() { Abbauen(); }
 
     void neuFragtAuchUnveraendertUndAbbrechenHaeltAlles() {
         plattform->antworten = {Antwort::Nein};
