@@ -17,10 +17,17 @@ char QtPlattform::Dezimaltrenner() const {
 }
 
 std::string QtPlattform::HeuteText() const {
-    return locale_.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    // Without a locale setting (LANG=C) the short format would spell the month in English
+    // ("9 Dec 2026"); the built-in language is British English, so its format is used.
+    const QLocale locale = locale_.language() == QLocale::C
+                               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                               : locale_;
+    return locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-int QtPlattform::SystemSprachID() const { return SprachIDFuer(locale_); }
+int QtPlattform::SystemSprachID() const {
+    return SprachIDFuer(locale_);
+}
 
 std::filesystem::path QtPlattform::Einstellungsdatei() const {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -31,9 +38,15 @@ std::filesystem::path QtPlattform::Einstellungsdatei() const {
                                  home ? home : "");
 }
 
-void QtPlattform::Meldung(const std::string& text) { std::cerr << text << '\n'; }
-void QtPlattform::Information(const std::string& text) { std::cerr << text << '\n'; }
-void QtPlattform::Fehler(const std::string& text) { std::cerr << text << '\n'; }
+void QtPlattform::Meldung(const std::string& text) {
+    std::cerr << text << '\n';
+}
+void QtPlattform::Information(const std::string& text) {
+    std::cerr << text << '\n';
+}
+void QtPlattform::Fehler(const std::string& text) {
+    std::cerr << text << '\n';
+}
 bool QtPlattform::FrageJaNein(const std::string& text) {
     std::cerr << text << '\n';
     return false;

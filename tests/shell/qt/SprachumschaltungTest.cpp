@@ -1,6 +1,7 @@
 #include "shell/qt/Sprachumschaltung.h"
 
 #include "shell/Texte.h"
+#include "shell/qt/QtPlattform.h"
 #include "support/Sprachmodul.h"
 #include "support/TempDir.h"
 
@@ -17,6 +18,7 @@ private slots:
     void modulesReplaceEachOtherAndTheBuiltInTextsReturn();
     void unreadableModuleKeepsTheCurrentTexts();
     void localesOfLanguageIdentifiers();
+    void todayInTheShortFormatOfTheLocale();
 };
 
 void SprachumschaltungTest::modulesReplaceEachOtherAndTheBuiltInTextsReturn() {
@@ -63,6 +65,18 @@ void SprachumschaltungTest::localesOfLanguageIdentifiers() {
     QCOMPARE(LocaleFuerSprachID(1034).language(), QLocale::Spanish);
     QCOMPARE(LocaleFuerSprachID(2057), QLocale(QLocale::English, QLocale::UnitedKingdom));
     QCOMPARE(LocaleFuerSprachID(4711), QLocale::c());
+}
+
+// Report headers print today's date: digits in the locale's order, never an English month
+// name because the system has no locale set.
+void SprachumschaltungTest::todayInTheShortFormatOfTheLocale() {
+    const QDate heute = QDate::currentDate();
+    auto text = [](const QLocale& l) {
+        return QString::fromStdString(QtPlattform("vsk", l).HeuteText());
+    };
+    QCOMPARE(text(QLocale::c()), heute.toString(QStringLiteral("dd/MM/yyyy")));
+    QCOMPARE(text(QLocale(QLocale::German, QLocale::Switzerland)),
+             QLocale(QLocale::German, QLocale::Switzerland).toString(heute, QLocale::ShortFormat));
 }
 
 } // namespace vsk
