@@ -335,7 +335,25 @@ if [ "${VSK_E2E_APT:-0}" = 1 ] && [ "$(id -u)" = 0 ]; then
             test -f /usr/share/mime/application/x-vsk-project.xml
         check "the desktop database opens project files with vsk" \
             grep -q '^application/x-vsk-project=.*vsk.desktop' /usr/share/applications/mimeinfo.cache
+        # The launcher on the PATH opens a project, as a double click on it does.
+        QT_QPA_PLATFORM=xcb vsk /usr/share/doc/vsk/examples/row.VSK >"$arbeit/vsk-apt.log" 2>&1 &
+        vsk_pid=$!
+        ende=$((SECONDS + 30))
+        while ! haupt_da >/dev/null 2>&1 && [ $SECONDS -lt $ende ]; do
+            w=$(splash_da | head -1)
+            [ -n "$w" ] && xdotool windowfocus --sync "$w" key Return >/dev/null 2>&1
+            sleep 1
+        done
+        check "the installed vsk opens /usr/share/doc/vsk/examples/row.VSK" \
+            bash -c "xdotool getwindowname \"\$(xdotool search --onlyvisible --name '^$titel: ' | head -1)\" |
+                     grep -qxF '$titel: /usr/share/doc/vsk/examples/row.VSK'"
+        kill "$vsk_pid" 2>/dev/null
+        wait "$vsk_pid" 2>/dev/null
+        vsk_pid=""
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq vsk >"$arbeit/apt.log" 2>&1
+        # What the program wrote beside itself (root may write there) goes with it.
+        rm -f /opt/vsk/bin/vsk.INI
+        rmdir /opt/vsk/bin /opt/vsk 2>/dev/null || true
         check "apt-get purge removes the program" test ! -e /opt/vsk/bin/vsk
     else
         fehlt "apt-get install ./$(basename "$deb")"
