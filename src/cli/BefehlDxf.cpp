@@ -33,12 +33,7 @@ struct Optionen {
 std::string LeseOptionen(const Argumente& argumente, bool mitDatei, Optionen& o) {
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
-        auto wert = [&]() -> std::optional<std::string> {
-            if (i + 1 >= argumente.size()) {
-                return std::nullopt;
-            }
-            return argumente[++i];
-        };
+        auto wert = [&] { return NaechsterWert(argumente, i); };
         if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
             if (!fehler.empty()) {
                 return fehler;

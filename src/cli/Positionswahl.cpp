@@ -39,14 +39,20 @@ std::optional<int> LeseTyp(const std::string& text) {
     return std::nullopt;
 }
 
+std::optional<std::string> NaechsterWert(const Argumente& argumente, std::size_t& i) {
+    if (i + 1 >= argumente.size()) {
+        return std::nullopt;
+    }
+    return argumente[++i];
+}
+
 bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
                        std::string& fehler) {
     const std::string& a = argumente[i];
     if (a != "--position" && a != "--type") {
         return false;
     }
-    const std::optional<std::string> wert =
-        i + 1 < argumente.size() ? std::optional<std::string>(argumente[++i]) : std::nullopt;
+    const std::optional<std::string> wert = NaechsterWert(argumente, i);
     if (a == "--position") {
         const auto n = wert ? LeseGanzzahl(*wert) : std::nullopt;
         if (!n || *n < 1 || *n > 65535) {

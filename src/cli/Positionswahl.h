@@ -17,6 +17,9 @@ namespace vsk::cli {
 // (in any letter case).
 std::optional<int> LeseTyp(const std::string& text);
 
+// The value after the option at argumente[i], advancing i; nullopt when the line ends.
+std::optional<std::string> NaechsterWert(const Argumente& argumente, std::size_t& i);
+
 struct Positionswahl {
     std::optional<int> position; // default: the project's current position
     std::optional<int> typ;      // default: the recommended type
