@@ -588,6 +588,30 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>The project cannot take more positions.</source>
         <translation>Das Projekt kann keine weiteren Positionen aufnehmen.</translation>
     </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %s).</source>
+        <translation>Die Datei ist kein wohlgeformtes XML (Zeile %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s does not name this program.</source>
+        <translation>Element &quot;%s&quot; in Zeile %s nennt nicht dieses Programm.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; is missing (line %s).</source>
+        <translation>Element &quot;%s&quot; fehlt (Zeile %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s cannot be read.</source>
+        <translation>Element &quot;%s&quot; in Zeile %s kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
+        <translation>Element &quot;%s&quot; in Zeile %s überschreitet, was eine Projektdatei enthalten kann.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

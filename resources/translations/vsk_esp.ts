@@ -588,6 +588,30 @@ The last position cannot be removed!</source>
         <source>The project cannot take more positions.</source>
         <translation>El proyecto no admite más posiciones.</translation>
     </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %s).</source>
+        <translation>El archivo no es XML bien formado (línea %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s does not name this program.</source>
+        <translation>El elemento &quot;%s&quot; de la línea %s no nombra este programa.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; is missing (line %s).</source>
+        <translation>Falta el elemento &quot;%s&quot; (línea %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s cannot be read.</source>
+        <translation>No se puede leer el elemento &quot;%s&quot; de la línea %s.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
+        <translation>El elemento &quot;%s&quot; de la línea %s supera lo que puede contener un archivo de proyecto.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

@@ -588,6 +588,30 @@ La dernière position ne peut pas être supprimée !</translation>
         <source>The project cannot take more positions.</source>
         <translation>Le projet ne peut pas contenir davantage de positions.</translation>
     </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %s).</source>
+        <translation>Le fichier n'est pas un XML bien formé (ligne %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s does not name this program.</source>
+        <translation>L'élément &quot;%s&quot; à la ligne %s ne désigne pas ce programme.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; is missing (line %s).</source>
+        <translation>L'élément &quot;%s&quot; manque (ligne %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s cannot be read.</source>
+        <translation>L'élément &quot;%s&quot; à la ligne %s ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
+        <translation>L'élément &quot;%s&quot; à la ligne %s dépasse ce qu'un fichier de projet peut contenir.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

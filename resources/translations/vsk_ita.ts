@@ -588,6 +588,30 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>The project cannot take more positions.</source>
         <translation>Il progetto non può contenere altre posizioni.</translation>
     </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %s).</source>
+        <translation>Il file non è XML ben formato (riga %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s does not name this program.</source>
+        <translation>L'elemento &quot;%s&quot; alla riga %s non indica questo programma.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; is missing (line %s).</source>
+        <translation>Manca l'elemento &quot;%s&quot; (riga %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s cannot be read.</source>
+        <translation>Impossibile leggere l'elemento &quot;%s&quot; alla riga %s.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
+        <translation>L'elemento &quot;%s&quot; alla riga %s supera quanto può contenere un file di progetto.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

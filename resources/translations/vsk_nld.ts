@@ -588,6 +588,30 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>The project cannot take more positions.</source>
         <translation>Het project kan geen posities meer bevatten.</translation>
     </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Het bestand kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %s).</source>
+        <translation>Het bestand is geen goed gevormde XML (regel %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s does not name this program.</source>
+        <translation>Element &quot;%s&quot; in regel %s noemt niet dit programma.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; is missing (line %s).</source>
+        <translation>Element &quot;%s&quot; ontbreekt (regel %s).</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s cannot be read.</source>
+        <translation>Element &quot;%s&quot; in regel %s kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
+        <translation>Element &quot;%s&quot; in regel %s gaat verder dan een projectbestand kan bevatten.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

@@ -105,7 +105,7 @@ int Design(const Argumente& argumente) {
     QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
     TKModell modell(nullptr, plattform.HeuteText());
     if (!LoadProjekt(modell, o->datei, plattform)) {
-        // An incomplete file is not reported by the reader itself; never design half a file.
+        // The reader has shown where the file broke; never design half a file.
         std::cerr << "vsk-cli design: \"" << o->datei << "\" could not be read completely\n";
         return 1;
     }

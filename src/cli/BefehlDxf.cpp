@@ -123,8 +123,9 @@ int ConnectorDrawings(const Argumente& argumente) {
 Befehl BefehlDxf() {
     return {"dxf",
             "  dxf FILE [--position N] [--type I] -o OUT.dxf\n"
-            "      design the position (default: the project's current one) and write the\n"
-            "      reinforcement drawing of the recommended type, or of type I (0-18 or a name)\n",
+            "      write the reinforcement drawing of the position (default: the project's\n"
+            "      current one; designed first unless calculated) for its selected type, or for\n"
+            "      type I (0-18 or a name)\n",
             Dxf};
 }
 

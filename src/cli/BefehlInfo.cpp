@@ -3,6 +3,7 @@
 #include "cli/Befehle.h"
 #include "cli/ProjektLaden.h"
 #include "model/Explorer.h"
+#include "shell/StillePlattform.h"
 
 #include <QCoreApplication>
 #include <iostream>
@@ -14,24 +15,6 @@ namespace {
 std::string Text(const char* quelle) {
     return QCoreApplication::translate("vsk-cli", quelle).toStdString();
 }
-
-// The console's locale, but without messages: the file was already read once with them.
-class StillePlattform : public Plattform {
-public:
-    explicit StillePlattform(const Plattform& basis) : basis_(basis) {}
-    char Dezimaltrenner() const override { return basis_.Dezimaltrenner(); }
-    std::string HeuteText() const override { return basis_.HeuteText(); }
-    int SystemSprachID() const override { return basis_.SystemSprachID(); }
-    std::filesystem::path Einstellungsdatei() const override { return basis_.Einstellungsdatei(); }
-    void Meldung(const std::string&) override {}
-    void Information(const std::string&) override {}
-    void Fehler(const std::string&) override {}
-    bool FrageJaNein(const std::string&) override { return false; }
-    Antwort FrageJaNeinAbbrechen(const std::string&) override { return Antwort::Abbrechen; }
-
-private:
-    const Plattform& basis_;
-};
 
 int Ausfuehren(const Argumente& argumente) {
     if (argumente.size() != 1) {

@@ -123,10 +123,11 @@ int Report(const Argumente& argumente) {
 Befehl BefehlReport() {
     return {"report",
             "  report FILE [--position N] [--type I] [--pdf OUT.pdf] [--png DIR]\n"
-            "      designs the position (the current one unless given) as the Calculation\n"
-            "      command does and writes its calculation report: --pdf as A4 PDF pages,\n"
-            "      --png as the preview pages (page-1.png ...) at 96 pixels per inch;\n"
-            "      --type reports another connector type than the recommended one\n",
+            "      writes the calculation report of the position (the current one unless\n"
+            "      given): a calculated position with its stored results and selected type,\n"
+            "      another one designed first as the Calculation command does; --pdf as A4\n"
+            "      PDF pages, --png as the preview pages (page-1.png ...) at 96 pixels per\n"
+            "      inch; --type reports another connector type\n",
             Report};
 }
 

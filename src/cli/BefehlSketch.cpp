@@ -195,8 +195,9 @@ Befehl BefehlSketch() {
     return {"sketch",
             "  sketch FILE [--position N] [--type I] --kind view|plan|section|row|system|load\n"
             "         [--size WxH] [--quadrants] -o OUT.emf|.bmp|.jpg|.png|.svg\n"
-            "      design the position (default: the project's current one) and draw one sketch\n"
-            "      of the recommended type, or of type I (0-18 or a name), 800x600 unless given;\n"
+            "      draw one sketch of the position (default: the project's current one; designed\n"
+            "      first unless calculated) for its selected type, or for type I (0-18 or a\n"
+            "      name), 800x600 unless given;\n"
             "      system is the input system sketch of the project's input type;\n"
             "      --quadrants: the 1000x1000 picture of the window's vector export (view,\n"
             "      section, plan view, and the row unless the load is a point load)\n",

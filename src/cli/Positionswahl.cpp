@@ -3,7 +3,7 @@
 #include "design/Bemessung.h"
 #include "design/Katalog.h"
 #include "design/Plausibilitaet.h"
-#include "model/Projektdatei.h"
+#include "design/ProjektOeffnen.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
@@ -72,8 +72,8 @@ bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl
 std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
                                   const Positionswahl& wahl, Plattform& plattform,
                                   TKModell& modell) {
-    if (!LoadProjekt(modell, datei, plattform)) {
-        // The reader does not report every incomplete file itself.
+    if (!OeffneProjektdatei(modell, datei, plattform)) {
+        // The reader has shown where the file broke.
         std::cerr << "vsk-cli " << befehl << ": \"" << datei << "\" could not be read completely\n";
         return 1;
     }
@@ -90,6 +90,15 @@ std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
 std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswahl& wahl,
                                            Plattform& plattform, TKModell& modell) {
     TKAnwendung& position = modell.AktuelleAnwendung();
+    if (position.cErgebnisse.TBerechnet) {
+        // As the window shows a calculated position: its stored results with the type the
+        // engineer selected, unless another one is asked for.
+        if (wahl.typ) {
+            position.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(*wahl.typ);
+        }
+        modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
+        return std::nullopt;
+    }
     const std::vector<std::string> hinweise = PruefeEingaben(position);
     if (!hinweise.empty()) {
         std::cerr << "vsk-cli " << befehl << ": position " << modell.TAktAnwendung

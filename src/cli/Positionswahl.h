@@ -22,7 +22,7 @@ std::optional<std::string> NaechsterWert(const Argumente& argumente, std::size_t
 
 struct Positionswahl {
     std::optional<int> position; // default: the project's current position
-    std::optional<int> typ;      // default: the recommended type
+    std::optional<int> typ;      // default: the stored selection, else the recommended type
 };
 
 // Takes --position N or --type T at argumente[i], advancing i past its value. False when
@@ -36,9 +36,10 @@ std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
                                   const Positionswahl& wahl, Plattform& plattform,
                                   TKModell& modell);
 
-// As the Calculation command: the plausibility check, then the design; a chosen type is
-// then selected as in the results list, and its data are loaded. Exit status 1 when the
-// position cannot be calculated (the hints are listed).
+// A calculated position keeps its stored results and selected type, as the window shows it
+// after Open. Otherwise as the Calculation command: the plausibility check, then the design.
+// A chosen type is then selected as in the results list, and its data are loaded. Exit
+// status 1 when the position cannot be calculated (the hints are listed).
 std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswahl& wahl,
                                            Plattform& plattform, TKModell& modell);
 

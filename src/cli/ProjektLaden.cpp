@@ -1,5 +1,6 @@
 #include "cli/ProjektLaden.h"
 
+#include "design/ProjektOeffnen.h"
 #include "model/Projektdatei.h"
 #include "shell/qt/QtPlattform.h"
 
@@ -58,12 +59,9 @@ Plattform& KonsolenPlattform() {
 std::optional<GeladenesProjekt> LadeProjekt(const std::string& pfad, Plattform& plattform) {
     MitschreibendePlattform mit(plattform);
     GeladenesProjekt projekt{TKModell(nullptr, plattform.HeuteText()), false};
-    bool ok = LoadProjekt(projekt.modell, pfad, mit);
+    const bool ok = static_cast<bool>(OeffneProjektdatei(projekt.modell, pfad, mit));
     projekt.alteVersion = Enthaelt(mit.meldungen, TextAlteVersion());
     if (!ok) {
-        if (!Enthaelt(mit.meldungen, TextLeseFehler())) {
-            plattform.Information(TextLeseFehler());
-        }
         return std::nullopt;
     }
     return projekt;

@@ -19,9 +19,10 @@ struct GeladenesProjekt {
 };
 
 // Reads a project file into a fresh model (built-in defaults, no settings file touched).
-// The reader's messages go to the platform; when the file could not be read completely,
-// also "Error during opening the data file - unable to read project data" (once), and
-// the result is empty: the command then ends with exit status 1.
+// The reader's messages go to the platform; when the file could not be read completely
+// they end with "Error during opening the data file - unable to read project data" and the
+// place where the file broke, and the result is empty: the command then ends with exit
+// status 1.
 std::optional<GeladenesProjekt> LadeProjekt(const std::string& pfad,
                                             Plattform& plattform = KonsolenPlattform());
 

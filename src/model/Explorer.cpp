@@ -27,8 +27,9 @@ void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
         return;
     }
     const xmlNode* projekt = datei.projekt;
+    ProjektLeser leser;
     std::int64_t anzahl = 0;
-    if (!LeseInteger(projekt, "TAnzAnwendung", anzahl)) {
+    if (!leser.LeseInteger(projekt, "TAnzAnwendung", anzahl)) {
         return;
     }
     // Positions the file does not hold are listed with placeholders; a count beyond the
@@ -39,8 +40,8 @@ void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
     const xmlNode* beschreibung = xml::Kind(projekt, "Projektbeschreibung");
     std::string bauvorhaben = "#NV";
     std::string datum = "#NV";
-    LeseText(beschreibung, "TBauvorhaben", bauvorhaben);
-    LeseText(beschreibung, "TDatum", datum);
+    leser.LeseText(beschreibung, "TBauvorhaben", bauvorhaben);
+    leser.LeseText(beschreibung, "TDatum", datum);
     const std::string programm(xml::Name(xml::Wurzel(datei.dokument.get())));
 
     for (std::int64_t k = 1; k <= anzahl; ++k) {
@@ -48,11 +49,11 @@ void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
         std::int64_t fall = 0;
         std::string name = "#NV";
         double laenge = 0;
-        if (!LeseInteger(position, "TAnwendungsfall", fall)) {
+        if (!leser.LeseInteger(position, "TAnwendungsfall", fall)) {
             return;
         }
-        LeseText(position, "TPosition", name);
-        if (!LeseReal(xml::Kind(position, "cGeometrie"), "TFugenlaenge", laenge)) {
+        leser.LeseText(position, "TPosition", name);
+        if (!leser.LeseReal(xml::Kind(position, "cGeometrie"), "TFugenlaenge", laenge)) {
             return;
         }
         const int fallIndex = (fall >= 0 && fall <= 2) ? static_cast<int>(fall) : -1;

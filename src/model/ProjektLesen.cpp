@@ -1,7 +1,5 @@
 #include "model/ProjektLesen.h"
 
-#include <limits>
-
 #include "design/Katalog.h"
 #include "model/Anwendung.h"
 #include "model/Belastung.h"
@@ -10,6 +8,7 @@
 #include "model/Geometrie.h"
 #include "model/Last.h"
 #include "model/Meldungen.h"
+#include "model/ProjektSchreiben.h"
 #include "model/Projektdaten.h"
 #include "model/Stueckliste.h"
 #include "model/XmlBaum.h"
@@ -23,12 +22,6 @@ namespace {
 
 bool HatKinder(const xmlNode* knoten) {
     return xml::ErstesKindElement(knoten) != nullptr;
-}
-
-// The group element, or null when it is missing or empty (the group then reads as false).
-const xmlNode* Gruppe(const xmlNode* eltern, const char* name) {
-    const xmlNode* g = xml::Kind(eltern, name);
-    return HatKinder(g) ? g : nullptr;
 }
 
 bool LeseIntegerText(const std::string& text, std::int64_t& wert) {
@@ -56,13 +49,46 @@ bool LeseRealText(const std::string& text, double& wert) {
     return true;
 }
 
-// Reads the texts of the numbered children prefix1, prefix2, ... of a list element.
-std::vector<std::string> LeseNummerierteTexte(const xmlNode* liste, const std::string& praefix) {
+// The groups around an element below the root, "Projekt/Position_2/cGeometrie".
+std::string Pfad(const xmlNode* knoten) {
+    std::string pfad;
+    for (; knoten && knoten->parent && knoten->parent->type == XML_ELEMENT_NODE;
+         knoten = knoten->parent) {
+        pfad.insert(0, std::string(xml::Name(knoten)) + (pfad.empty() ? "" : "/"));
+    }
+    return pfad;
+}
+
+// A value element that is missing, or whose text is not what it should be.
+Lesegrund Grund(const xmlNode* kind) {
+    return kind ? Lesegrund::Ungueltig : Lesegrund::Fehlt;
+}
+
+} // namespace
+
+bool ProjektLeser::Scheitert(const xmlNode* eltern, std::string_view name, Lesegrund grund) {
+    if (!fehler_) {
+        const xmlNode* kind = xml::Kind(eltern, name);
+        const std::string pfad = Pfad(eltern);
+        fehler_ =
+            Lesestelle{grund, pfad.empty() ? std::string(name) : pfad + "/" + std::string(name),
+                       xml::Zeile(kind ? kind : eltern)};
+    }
+    return false;
+}
+
+std::vector<std::string> ProjektLeser::LeseNummerierteTexte(const xmlNode* liste,
+                                                            const std::string& praefix,
+                                                            std::size_t grenze) {
     std::vector<std::string> texte;
     if (!HatKinder(liste)) {
         return texte;
     }
     xml::KindIndex index(liste);
+    if (index.Anzahl() > grenze) {
+        Scheitert(liste->parent, xml::Name(liste), Lesegrund::Grenze);
+        return texte;
+    }
     texte.reserve(index.Anzahl());
     for (std::size_t k = 1; k <= index.Anzahl(); ++k) {
         texte.push_back(xml::Text(index.Finde(praefix + std::to_string(k))));
@@ -70,16 +96,15 @@ std::vector<std::string> LeseNummerierteTexte(const xmlNode* liste, const std::s
     return texte;
 }
 
-} // namespace
-
-bool LeseInteger(const xmlNode* eltern, const char* name, std::int64_t& wert) {
+bool ProjektLeser::LeseInteger(const xmlNode* eltern, const char* name, std::int64_t& wert) {
     if (!HatKinder(eltern)) {
         return true;
     }
-    return LeseIntegerText(xml::Text(xml::Kind(eltern, name)), wert);
+    const xmlNode* kind = xml::Kind(eltern, name);
+    return LeseIntegerText(xml::Text(kind), wert) || Scheitert(eltern, name, Grund(kind));
 }
 
-bool LeseByte(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
+bool ProjektLeser::LeseByte(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
     std::int64_t v = wert;
     if (!LeseInteger(eltern, name, v)) {
         return false;
@@ -88,7 +113,7 @@ bool LeseByte(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
     return true;
 }
 
-bool LeseWort(const xmlNode* eltern, const char* name, std::uint16_t& wert) {
+bool ProjektLeser::LeseWort(const xmlNode* eltern, const char* name, std::uint16_t& wert) {
     std::int64_t v = wert;
     if (!LeseInteger(eltern, name, v)) {
         return false;
@@ -97,7 +122,8 @@ bool LeseWort(const xmlNode* eltern, const char* name, std::uint16_t& wert) {
     return true;
 }
 
-bool LeseAuswahl(const xmlNode* eltern, const char* name, std::uint8_t& wert, int anzahl) {
+bool ProjektLeser::LeseAuswahl(const xmlNode* eltern, const char* name, std::uint8_t& wert,
+                               int anzahl) {
     std::int64_t v = wert;
     if (!LeseInteger(eltern, name, v)) {
         return false;
@@ -108,14 +134,15 @@ bool LeseAuswahl(const xmlNode* eltern, const char* name, std::uint8_t& wert, in
     return true;
 }
 
-bool LeseReal(const xmlNode* eltern, const char* name, double& wert) {
+bool ProjektLeser::LeseReal(const xmlNode* eltern, const char* name, double& wert) {
     if (!HatKinder(eltern)) {
         return true;
     }
-    return LeseRealText(xml::Text(xml::Kind(eltern, name)), wert);
+    const xmlNode* kind = xml::Kind(eltern, name);
+    return LeseRealText(xml::Text(kind), wert) || Scheitert(eltern, name, Grund(kind));
 }
 
-void LeseFlag(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
+void ProjektLeser::LeseFlag(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
     if (!HatKinder(eltern)) {
         return;
     }
@@ -127,19 +154,33 @@ void LeseFlag(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
     }
 }
 
-void LeseText(const xmlNode* eltern, const char* name, std::string& wert) {
+void ProjektLeser::LeseText(const xmlNode* eltern, const char* name, std::string& wert) {
     if (!HatKinder(eltern)) {
         return;
     }
     wert = xml::Text(xml::Kind(eltern, name));
 }
 
-std::vector<std::string> LeseStringListe(const xmlNode* eltern, const char* name) {
-    return LeseNummerierteTexte(xml::Kind(eltern, name), "String_");
+std::vector<std::string> ProjektLeser::LeseStringListe(const xmlNode* eltern, const char* name) {
+    return LeseNummerierteTexte(xml::Kind(eltern, name), "String_", MaxTextzeilen);
 }
 
-bool LeseLast(const xmlNode* eltern, const char* name, TKLast& last) {
-    const xmlNode* g = Gruppe(eltern, name);
+namespace {
+
+// The group element, or null when it is missing or empty (the group then reads as false).
+const xmlNode* Gruppe(ProjektLeser& leser, const xmlNode* eltern, const char* name) {
+    const xmlNode* g = xml::Kind(eltern, name);
+    if (HatKinder(g)) {
+        return g;
+    }
+    leser.Scheitert(eltern, name, Lesegrund::Fehlt);
+    return nullptr;
+}
+
+} // namespace
+
+bool ProjektLeser::LeseLast(const xmlNode* eltern, const char* name, TKLast& last) {
+    const xmlNode* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -158,8 +199,8 @@ bool LeseLast(const xmlNode* eltern, const char* name, TKLast& last) {
     return ok;
 }
 
-bool LeseGeometrie(const xmlNode* eltern, const char* name, TKGeometrie& geo) {
-    const xmlNode* g = Gruppe(eltern, name);
+bool ProjektLeser::LeseGeometrie(const xmlNode* eltern, const char* name, TKGeometrie& geo) {
+    const xmlNode* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -181,8 +222,8 @@ bool LeseGeometrie(const xmlNode* eltern, const char* name, TKGeometrie& geo) {
            LeseReal(g, "TBauteilRandRechts", geo.TBauteilRandRechts);
 }
 
-bool LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& bel) {
-    const xmlNode* g = Gruppe(eltern, name);
+bool ProjektLeser::LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& bel) {
+    const xmlNode* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -197,15 +238,18 @@ bool LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& bel) {
     xml::KindIndex index(g);
     std::size_t punkte = index.Anzahl() > 7 ? (index.Anzahl() - 7) / 2 : 0;
     if (punkte > MaxLastpunkte) {
-        return false;
+        return Scheitert(eltern, name, Lesegrund::Grenze);
     }
     bel.ClearPunkte();
+    const auto koordinate = [&](const std::string& element, double& wert) {
+        const xmlNode* kind = index.Finde(element);
+        return LeseRealText(xml::Text(kind), wert) || Scheitert(g, element, Grund(kind));
+    };
     for (std::size_t j = 0; j < punkte; ++j) {
-        std::string stamm = "TbeliebigeLast_" + std::to_string(j);
+        const std::string stamm = "TbeliebigeLast_" + std::to_string(j);
         double x = 0;
         double y = 0;
-        if (!LeseRealText(xml::Text(index.Finde(stamm + "_x")), x) ||
-            !LeseRealText(xml::Text(index.Finde(stamm + "_y")), y)) {
+        if (!koordinate(stamm + "_x", x) || !koordinate(stamm + "_y", y)) {
             return false;
         }
         bel.AddPunkt(x, y);
@@ -218,7 +262,7 @@ bool LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& bel) {
            LeseLast(g, "cPunktlast", bel.cPunktlast);
 }
 
-bool LeseMeldungen(const xmlNode* eltern, const char* name, TKMeldungen& meldungen) {
+bool ProjektLeser::LeseMeldungen(const xmlNode* eltern, const char* name, TKMeldungen& meldungen) {
     meldungen.Clear();
     const xmlNode* liste = xml::Kind(eltern, name);
     if (!HatKinder(liste)) {
@@ -226,20 +270,51 @@ bool LeseMeldungen(const xmlNode* eltern, const char* name, TKMeldungen& meldung
     }
     xml::KindIndex index(liste);
     if (index.Anzahl() > MaxMeldungen) {
-        return false;
+        return Scheitert(eltern, name, Lesegrund::Grenze);
     }
     for (std::size_t k = 1; k <= index.Anzahl(); ++k) {
+        const std::string element = "TMeldungen_" + std::to_string(k);
+        const xmlNode* kind = index.Finde(element);
         std::int64_t code = 0;
-        if (!LeseIntegerText(xml::Text(index.Finde("TMeldungen_" + std::to_string(k))), code)) {
-            return false;
+        if (!LeseIntegerText(xml::Text(kind), code)) {
+            return Scheitert(liste, element, Grund(kind));
         }
         meldungen.Add(static_cast<std::uint16_t>(code));
     }
     return true;
 }
 
-bool LeseDornErgebnis(const xmlNode* eltern, const char* name, TKDornErgebnis& e) {
-    const xmlNode* g = Gruppe(eltern, name);
+namespace {
+
+// The numbered reals "A_0", "A_1", ... of a list element, as many as it has children.
+bool LeseAbstaende(ProjektLeser& leser, const xmlNode* eltern, const char* name,
+                   std::vector<double>& abstaende) {
+    abstaende.clear();
+    const xmlNode* liste = xml::Kind(eltern, name);
+    if (!HatKinder(liste)) {
+        return true;
+    }
+    xml::KindIndex index(liste);
+    if (index.Anzahl() > MaxAbstaende) {
+        return leser.Scheitert(eltern, name, Lesegrund::Grenze);
+    }
+    abstaende.reserve(index.Anzahl());
+    for (std::size_t i = 0; i < index.Anzahl(); ++i) {
+        const std::string element = "A_" + std::to_string(i);
+        const xmlNode* kind = index.Finde(element);
+        double a = 0;
+        if (!LeseRealText(xml::Text(kind), a)) {
+            return leser.Scheitert(liste, element, Grund(kind));
+        }
+        abstaende.push_back(a);
+    }
+    return true;
+}
+
+} // namespace
+
+bool ProjektLeser::LeseDornErgebnis(const xmlNode* eltern, const char* name, TKDornErgebnis& e) {
+    const xmlNode* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -247,15 +322,12 @@ bool LeseDornErgebnis(const xmlNode* eltern, const char* name, TKDornErgebnis& e
     if (!LeseByte(g, "TDornAnordnung", e.TDornAnordnung)) {
         return false;
     }
-    if (const xmlNode* abstaende = xml::Kind(g, "TDornAbstand"); HatKinder(abstaende)) {
-        xml::KindIndex index(abstaende);
-        for (std::size_t i = 0; i < index.Anzahl(); ++i) {
-            double a = 0;
-            if (!LeseRealText(xml::Text(index.Finde("A_" + std::to_string(i))), a)) {
-                return false;
-            }
-            e.AddAbstand(a);
-        }
+    std::vector<double> abstaende;
+    if (!LeseAbstaende(*this, g, "TDornAbstand", abstaende)) {
+        return false;
+    }
+    for (double a : abstaende) {
+        e.AddAbstand(a);
     }
     // TFRd is stored as written; the three resistance setters would recompute it.
     double stahl = e.TFRdStahl(), beton = e.TFRdBeton(), bewehrung = e.TFRdBewehrung();
@@ -283,8 +355,40 @@ bool LeseDornErgebnis(const xmlNode* eltern, const char* name, TKDornErgebnis& e
     return LeseMeldungen(g, "Fehler", e.Fehler) && LeseMeldungen(g, "Warnungen", e.Warnungen);
 }
 
-bool LeseErgebnisse(const xmlNode* eltern, const char* name, TKErgebnisse& erg) {
-    const xmlNode* g = Gruppe(eltern, name);
+bool ProjektLeser::LeseDornDaten(const xmlNode* g, TKDornDaten& d) {
+    // Read into a copy: a record is taken whole or not at all.
+    TKDornDaten neu = d;
+    std::int64_t durchmB = neu.DurchmB, durchmD = neu.DurchmD, anzB = neu.AnzB, anzD = neu.AnzD;
+    const bool gelesen = LeseInteger(g, "DurchmB", durchmB) && LeseInteger(g, "DurchmD", durchmD) &&
+                         LeseInteger(g, "AnzB", anzB) && LeseInteger(g, "AnzD", anzD) &&
+                         LeseReal(g, "LaengeB", neu.LaengeB) &&
+                         LeseReal(g, "BreiteBuegel", neu.BreiteBuegel) &&
+                         LeseAbstaende(*this, g, "AbstandB", neu.AbstandB) &&
+                         LeseAbstaende(*this, g, "AbstandD", neu.AbstandD);
+    if (!gelesen) {
+        return false;
+    }
+    const auto imBereich = [&](const char* name, std::int64_t wert, std::int64_t hoechstens) {
+        return (wert >= 0 && wert <= hoechstens) || Scheitert(g, name, Lesegrund::Ungueltig);
+    };
+    constexpr std::int64_t MaxDurchmesser = 100;
+    constexpr auto MaxAnzahl = static_cast<std::int64_t>(MaxAbstaende);
+    if (!imBereich("DurchmB", durchmB, MaxDurchmesser) ||
+        !imBereich("DurchmD", durchmD, MaxDurchmesser) || !imBereich("AnzB", anzB, MaxAnzahl) ||
+        !imBereich("AnzD", anzD, MaxAnzahl)) {
+        return false;
+    }
+    neu.DurchmB = static_cast<std::int32_t>(durchmB);
+    neu.DurchmD = static_cast<std::int32_t>(durchmD);
+    neu.AnzB = static_cast<std::int32_t>(anzB);
+    neu.AnzD = static_cast<std::int32_t>(anzD);
+    d = std::move(neu);
+    return true;
+}
+
+bool ProjektLeser::LeseErgebnisse(const xmlNode* eltern, const char* name, TKErgebnisse& erg) {
+    bewehrungGelesen_ = false;
+    const xmlNode* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -308,16 +412,28 @@ bool LeseErgebnisse(const xmlNode* eltern, const char* name, TKErgebnisse& erg) 
         }
         erg.DornDaten(i).Laden(i);
     }
+    // The designed reinforcement, written after everything else by this program's
+    // versions; files without it keep the catalogue records (the caller designs them again).
+    bool alle = ok;
+    for (int i = 0; ok && i < AnzDornTypen; ++i) {
+        const xmlNode* daten = xml::Kind(g, DornDatenElement + DornKennung(i));
+        alle = alle && daten != nullptr;
+        if (HatKinder(daten)) {
+            ok = LeseDornDaten(daten, erg.DornDaten(i));
+        }
+    }
+    bewehrungGelesen_ = ok && alle;
     return ok;
 }
 
-bool LeseAnwendung(const xmlNode* eltern, const char* name, TKAnwendung& anw) {
-    return LesePosition(xml::Kind(eltern, name), anw);
+bool ProjektLeser::LeseAnwendung(const xmlNode* eltern, const char* name, TKAnwendung& anw) {
+    return LesePosition(xml::Kind(eltern, name), anw, eltern, name);
 }
 
-bool LesePosition(const xmlNode* g, TKAnwendung& anw) {
+bool ProjektLeser::LesePosition(const xmlNode* g, TKAnwendung& anw, const xmlNode* eltern,
+                                std::string_view name) {
     if (!HatKinder(g)) {
-        return false;
+        return Scheitert(eltern, name, Lesegrund::Fehlt);
     }
     if (!LeseByte(g, "TAktLand", anw.TAktLand)) {
         return false;
@@ -335,8 +451,9 @@ bool LesePosition(const xmlNode* g, TKAnwendung& anw) {
            LeseErgebnisse(g, "cErgebnisse", anw.cErgebnisse);
 }
 
-bool LeseProjektdaten(const xmlNode* eltern, const char* name, TKProjektdaten& daten) {
-    const xmlNode* g = Gruppe(eltern, name);
+bool ProjektLeser::LeseProjektdaten(const xmlNode* eltern, const char* name,
+                                    TKProjektdaten& daten) {
+    const xmlNode* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -344,22 +461,25 @@ bool LeseProjektdaten(const xmlNode* eltern, const char* name, TKProjektdaten& d
     daten.TFirma = LeseStringListe(g, "TFirma");
     LeseText(g, "TBearbeiter", daten.TBearbeiter);
     LeseText(g, "TDatum", daten.TDatum);
-    return true;
+    return !fehler_;
 }
 
-bool LeseStueckliste(const xmlNode* eltern, const char* name, TKStueckliste& liste) {
-    const xmlNode* g = Gruppe(eltern, name);
+bool ProjektLeser::LeseStueckliste(const xmlNode* eltern, const char* name, TKStueckliste& liste) {
+    const xmlNode* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
     liste.TBemerkung = LeseStringListe(g, "TBemerkung");
     liste.ClearEintraege();
     xml::KindIndex index(g);
-    for (std::size_t k = 1; k < index.Anzahl(); ++k) {
-        liste.AddEintrag(
-            LeseNummerierteTexte(index.Finde("TEintrag_" + std::to_string(k)), "String_"));
+    if (index.Anzahl() > MaxStuecklisteneintraege) {
+        return Scheitert(eltern, name, Lesegrund::Grenze);
     }
-    return true;
+    for (std::size_t k = 1; k < index.Anzahl() && !fehler_; ++k) {
+        liste.AddEintrag(LeseNummerierteTexte(index.Finde("TEintrag_" + std::to_string(k)),
+                                              "String_", MaxTextzeilen));
+    }
+    return !fehler_;
 }
 
 } // namespace vsk

@@ -10,18 +10,23 @@ GepruefteDatei PruefeDatei(const std::filesystem::path& pfad, Plattform& plattfo
     return PruefeDokument(xml::LeseDatei(pfad), plattform);
 }
 
-GepruefteDatei PruefeDokument(xml::Dokument dokument, Plattform& plattform) {
+GepruefteDatei PruefeDokument(xml::Parsergebnis gelesen, Plattform& plattform) {
     GepruefteDatei datei;
-    datei.dokument = std::move(dokument);
+    datei.dokument = std::move(gelesen.dokument);
+    if (!datei.dokument) {
+        datei.stelle = std::move(gelesen.fehler);
+        return datei;
+    }
     const xmlNode* wurzel = xml::Wurzel(datei.dokument.get());
     const xmlNode* kopf = xml::KindElementNr(wurzel, 1);
     if (!kopf) {
-        datei.ergebnis = Pruefung::Unlesbar;
+        datei.stelle = Lesestelle{Lesegrund::Fehlt, "Program", xml::Zeile(wurzel)};
         return datei;
     }
     if (xml::Attribut(kopf, "Name") != ProgrammName) {
         plattform.Meldung(TextKeineVSKDatei());
         datei.ergebnis = Pruefung::Fremd;
+        datei.stelle = Lesestelle{Lesegrund::Kopf, std::string(xml::Name(kopf)), xml::Zeile(kopf)};
         return datei;
     }
     if (xml::Attribut(kopf, "Version") != ProgrammVersion) {

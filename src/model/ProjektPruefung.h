@@ -4,6 +4,7 @@
 #include "model/XmlBaum.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace vsk {
 
@@ -20,13 +21,14 @@ struct GepruefteDatei {
     Pruefung ergebnis = Pruefung::Unlesbar;
     bool alteVersion = false;
     const xmlNode* projekt = nullptr; // the "Projekt" element; null when missing
+    std::optional<Lesestelle> stelle; // where an unreadable or foreign file failed
 };
 
 // Parses the file and checks the header, the second child element of the root. Shows
 // "The file is not a valid Tervo - VSK File" for a foreign header and the old-version
 // message for another version; an unreadable file is left to the caller to report.
 GepruefteDatei PruefeDatei(const std::filesystem::path& pfad, Plattform& plattform);
-// The same for a document already parsed (null: unreadable).
-GepruefteDatei PruefeDokument(xml::Dokument dokument, Plattform& plattform);
+// The same for a document already parsed.
+GepruefteDatei PruefeDokument(xml::Parsergebnis gelesen, Plattform& plattform);
 
 } // namespace vsk

@@ -92,11 +92,7 @@ public:
     void DornErgebnis(xmlNode* eltern, const std::string& name, const TKDornErgebnis& e) const {
         xmlNode* g = Gruppe(eltern, name);
         Integer(g, "TDornAnordnung", e.TDornAnordnung);
-        xmlNode* abstaende = Gruppe(g, "TDornAbstand");
-        const auto& liste = e.Abstaende();
-        for (std::size_t i = 0; i < liste.size(); ++i) {
-            Real(abstaende, "A_" + std::to_string(i), liste[i]);
-        }
+        Abstaende(g, "TDornAbstand", e.Abstaende());
         Real(g, "TAbstandLinks", e.TAbstandLinks);
         Real(g, "TAbstandRechts", e.TAbstandRechts);
         Real(g, "TIstMinAchs", e.TIstMinAchs);
@@ -121,6 +117,26 @@ public:
         Meldungen(g, "Warnungen", e.Warnungen);
     }
 
+    void Abstaende(xmlNode* eltern, const char* name, const std::vector<double>& liste) const {
+        xmlNode* g = Gruppe(eltern, name);
+        for (std::size_t i = 0; i < liste.size(); ++i) {
+            Real(g, "A_" + std::to_string(i), liste[i]);
+        }
+    }
+
+    // The reinforcement the design and the reinforcement window gave the type.
+    void DornDaten(xmlNode* eltern, const std::string& name, const TKDornDaten& d) const {
+        xmlNode* g = Gruppe(eltern, name);
+        Integer(g, "DurchmB", d.DurchmB);
+        Integer(g, "DurchmD", d.DurchmD);
+        Integer(g, "AnzB", d.AnzB);
+        Integer(g, "AnzD", d.AnzD);
+        Real(g, "LaengeB", d.LaengeB);
+        Real(g, "BreiteBuegel", d.BreiteBuegel);
+        Abstaende(g, "AbstandB", d.AbstandB);
+        Abstaende(g, "AbstandD", d.AbstandD);
+    }
+
     void Ergebnisse(xmlNode* eltern, const char* name, const TKErgebnisse& erg) const {
         xmlNode* g = Gruppe(eltern, name);
         Integer(g, "TAktDorn", erg.TAktDorn);
@@ -130,6 +146,10 @@ public:
             const std::string& kennung = DornKennung(i);
             DornErgebnis(g, "cDornErgebnis_" + kennung, erg.DornErgebnis(i));
             Integer(g, "TAnzDorn_" + kennung, erg.TAnzDorn(i));
+        }
+        // After every element readers of the plain format know, so that they skip these.
+        for (int i = 0; i < AnzDornTypen; ++i) {
+            DornDaten(g, DornDatenElement + DornKennung(i), erg.DornDaten(i));
         }
     }
 

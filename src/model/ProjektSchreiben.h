@@ -14,6 +14,9 @@ inline constexpr const char* WurzelName = "VSK_2.0";
 inline constexpr const char* ProgrammName = "Tervo - VSK / VSKQ Shear Connector";
 inline constexpr const char* ProgrammVersion = "VSK - 2.0";
 inline constexpr const char* CopyrightZeile = "Copyright (c) Tervo";
+// Prefix of the groups that keep each type's designed reinforcement at the end of a
+// position's results ("cDornDaten_VSK_007").
+inline constexpr const char* DornDatenElement = "cDornDaten_";
 
 // The whole project in the element order of the file. Reals use the given decimal
 // separator; dateiName goes into the header's "FileName". Null when libxml2 fails.

@@ -22,19 +22,20 @@ constexpr std::int64_t kMaxPositionen = std::numeric_limits<std::uint16_t>::max(
 constexpr std::size_t kMaxVorgabePositionen = 1000;
 
 // The eight values of the project group. False on a value that is not a number.
-bool LeseProjektwerte(const xmlNode* projekt, TKModell& m, std::int64_t& anzahl) {
-    LeseFlag(projekt, "TTempFlag", m.TTempFlag);
-    LeseFlag(projekt, "TCalcFlag", m.TCalcFlag);
+bool LeseProjektwerte(ProjektLeser& leser, const xmlNode* projekt, TKModell& m,
+                      std::int64_t& anzahl) {
+    leser.LeseFlag(projekt, "TTempFlag", m.TTempFlag);
+    leser.LeseFlag(projekt, "TCalcFlag", m.TCalcFlag);
     std::int64_t akt = m.TAktAnwendung;
     std::uint8_t eingabeDorn = m.TEingabeDorn;
     std::uint8_t skizze = m.TSkizzeAnzeige;
     std::uint8_t ergebnis = m.TErgebnisAnzeige;
-    bool ok = LeseInteger(projekt, "TAnzAnwendung", anzahl) &&
-              LeseInteger(projekt, "TAktAnwendung", akt) &&
-              LeseAuswahl(projekt, "TEingabeDorn", eingabeDorn, AnzDornTypen) &&
-              LeseByte(projekt, "TEingabeFugenbreite", m.TEingabeFugenbreite) &&
-              LeseAuswahl(projekt, "TSkizzeAnzeige", skizze, 6) &&
-              LeseAuswahl(projekt, "TErgebnisAnzeige", ergebnis, 4);
+    bool ok = leser.LeseInteger(projekt, "TAnzAnwendung", anzahl) &&
+              leser.LeseInteger(projekt, "TAktAnwendung", akt) &&
+              leser.LeseAuswahl(projekt, "TEingabeDorn", eingabeDorn, AnzDornTypen) &&
+              leser.LeseByte(projekt, "TEingabeFugenbreite", m.TEingabeFugenbreite) &&
+              leser.LeseAuswahl(projekt, "TSkizzeAnzeige", skizze, 6) &&
+              leser.LeseAuswahl(projekt, "TErgebnisAnzeige", ergebnis, 4);
     anzahl = std::clamp<std::int64_t>(anzahl, 1, kMaxPositionen);
     m.TAktAnwendung = static_cast<std::uint16_t>(std::clamp<std::int64_t>(akt, 1, anzahl));
     m.TEingabeDorn = eingabeDorn;
@@ -43,15 +44,37 @@ bool LeseProjektwerte(const xmlNode* projekt, TKModell& m, std::int64_t& anzahl)
     return ok;
 }
 
-} // namespace
+// Shows the read error with its place and returns the failed result.
+Leseergebnis Gescheitert(Lesestelle stelle, Plattform& plattform) {
+    plattform.Information(TextLeseFehler(stelle));
+    return Leseergebnis{std::move(stelle), {}};
+}
 
-static bool LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattform& plattform);
+// The place of a file that is no project file to read.
+Lesestelle Unbrauchbar(const GepruefteDatei& datei) {
+    if (datei.stelle) {
+        return *datei.stelle;
+    }
+    return Lesestelle{Lesegrund::Fehlt, "Projekt", xml::Zeile(xml::Wurzel(datei.dokument.get()))};
+}
+
+// Where the reader stopped (every failing read keeps its place; the fallback only guards).
+Lesestelle StelleVon(const ProjektLeser& leser) {
+    return leser.Fehler().value_or(Lesestelle{Lesegrund::Ungueltig, "Projekt", 0});
+}
+
+Leseergebnis LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattform& plattform);
+
+} // namespace
 
 std::string TextSpeicherFehler() {
     return text("Projektdatei", "Error during saving the data - unable to save the project");
 }
 std::string TextLeseFehler() {
     return text("Projektdatei", "Error during opening the data file - unable to read project data");
+}
+std::string TextLeseFehler(const Lesestelle& stelle) {
+    return TextLeseFehler() + "\n" + LesestelleText(stelle);
 }
 std::string TextKeineVSKDatei() {
     return text("Projektdatei", "The file is not a valid Tervo - VSK File");
@@ -83,41 +106,45 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
     return ok;
 }
 
-bool LoadProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform) {
+Leseergebnis LoadProjekt(TKModell& modell, const std::filesystem::path& pfad,
+                         Plattform& plattform) {
     modell.FileName = pfad.string();
     return LadeGeprueft(modell, PruefeDatei(pfad, plattform), plattform);
 }
 
-bool LoadProjektText(TKModell& modell, std::string_view inhalt, Plattform& plattform) {
+Leseergebnis LoadProjektText(TKModell& modell, std::string_view inhalt, Plattform& plattform) {
     return LadeGeprueft(modell, PruefeDokument(xml::LeseText(inhalt), plattform), plattform);
 }
 
-static bool LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattform& plattform) {
-    if (datei.ergebnis == Pruefung::Unlesbar) {
-        plattform.Information(TextLeseFehler());
-        return false;
-    }
-    if (datei.ergebnis != Pruefung::Gueltig) {
-        return false;
+namespace {
+
+Leseergebnis LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattform& plattform) {
+    if (datei.ergebnis != Pruefung::Gueltig || !datei.projekt) {
+        return Gescheitert(Unbrauchbar(datei), plattform);
     }
     const xmlNode* projekt = datei.projekt;
+    ProjektLeser leser;
+    Leseergebnis ergebnis;
 
     std::int64_t anzahl = modell.TAnzAnwendung();
-    if (!LeseProjektwerte(projekt, modell, anzahl)) {
-        plattform.Information(TextLeseFehler());
-        return false;
+    if (!LeseProjektwerte(leser, projekt, modell, anzahl)) {
+        return Gescheitert(StelleVon(leser), plattform);
     }
 
-    bool ok = LeseProjektdaten(projekt, "Projektbeschreibung", modell.Projektbeschreibung) &&
-              LeseStueckliste(projekt, "Stueckliste", modell.Stueckliste) &&
-              LeseGeometrie(projekt, "EingabeGeometrie", modell.EingabeGeometrie);
+    bool ok = leser.LeseProjektdaten(projekt, "Projektbeschreibung", modell.Projektbeschreibung) &&
+              leser.LeseStueckliste(projekt, "Stueckliste", modell.Stueckliste) &&
+              leser.LeseGeometrie(projekt, "EingabeGeometrie", modell.EingabeGeometrie);
 
     // Positions are read one after the other until one fails; that one keeps what was read.
     xml::KindIndex index(projekt);
     std::vector<TKAnwendung> gelesen;
     for (std::int64_t k = 1; ok && k <= anzahl; ++k) {
+        const std::string name = "Position_" + std::to_string(k);
         gelesen.push_back(modell.NeueAnwendung());
-        ok = LesePosition(index.Finde("Position_" + std::to_string(k)), gelesen.back());
+        ok = leser.LesePosition(index.Finde(name), gelesen.back(), projekt, name);
+        if (ok && gelesen.back().cErgebnisse.TBerechnet && !leser.BewehrungGelesen()) {
+            ergebnis.ohneBewehrungsdaten.push_back(static_cast<std::uint16_t>(k));
+        }
     }
     std::size_t plaetze = static_cast<std::size_t>(anzahl);
     if (!ok && plaetze > kMaxVorgabePositionen) {
@@ -130,35 +157,41 @@ static bool LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattfor
     modell.TAktAnwendung =
         std::clamp<std::uint16_t>(modell.TAktAnwendung, 1, modell.TAnzAnwendung());
     modell.AktDornDaten.Laden(modell.TEingabeDorn);
-    return ok;
+    if (!ok) {
+        return Gescheitert(StelleVon(leser), plattform);
+    }
+    return ergebnis;
 }
 
-bool ImportAnwendung(TKModell& modell, const std::filesystem::path& pfad, int zeile,
-                     Plattform& plattform) {
+} // namespace
+
+Leseergebnis ImportAnwendung(TKModell& modell, const std::filesystem::path& pfad, int zeile,
+                             Plattform& plattform) {
     GepruefteDatei datei = PruefeDatei(pfad, plattform);
-    if (datei.ergebnis == Pruefung::Unlesbar) {
-        plattform.Information(TextLeseFehler());
-        return false;
-    }
-    if (datei.ergebnis != Pruefung::Gueltig) {
-        return false;
+    if (datei.ergebnis != Pruefung::Gueltig || !datei.projekt) {
+        return Gescheitert(Unbrauchbar(datei), plattform);
     }
     if (modell.TAnzAnwendung() >= kMaxPositionen) {
         plattform.Information(text("Projektdatei", "The project cannot take more positions."));
-        return false;
+        return Leseergebnis{Lesestelle{Lesegrund::Grenze, "Projekt", 0}, {}};
     }
     // Read into a position of its own first: a position that cannot be read completely
     // must not end up half-read in the project.
+    ProjektLeser leser;
     TKAnwendung neu = modell.NeueAnwendung();
     const std::string name = "Position_" + std::to_string(static_cast<long long>(zeile) + 1);
-    if (!LeseAnwendung(datei.projekt, name.c_str(), neu)) {
-        plattform.Information(TextLeseFehler());
-        return false;
+    if (!leser.LeseAnwendung(datei.projekt, name.c_str(), neu)) {
+        return Gescheitert(StelleVon(leser), plattform);
     }
+    const bool ohneBewehrung = neu.cErgebnisse.TBerechnet && !leser.BewehrungGelesen();
     const auto n = static_cast<std::uint16_t>(modell.TAnzAnwendung() + 1);
     modell.SetAnzAnwendung(n);
     modell.Anwendung(n) = std::move(neu);
-    return true;
+    Leseergebnis ergebnis;
+    if (ohneBewehrung) {
+        ergebnis.ohneBewehrungsdaten.push_back(n);
+    }
+    return ergebnis;
 }
 
 } // namespace vsk

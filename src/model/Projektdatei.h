@@ -6,6 +6,8 @@
 // accepts reals with "." or "," whatever the user's separator is; values that would index
 // a table or list are checked before use. Messages go through the platform.
 
+#include "model/Lesestelle.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,23 +21,26 @@ class TKModell;
 // shows "Error during saving the data - unable to save the project" and returns false.
 bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform);
 
-// Reads a project into a freshly constructed model; FileName := pfad. False when the file
+// Reads a project into a freshly constructed model; FileName := pfad. Fails when the file
 // is not a project file or a part of it could not be read (the caller then discards the
-// model). Shows the header messages and, for an unreadable file, "Error during opening
-// the data file - unable to read project data".
-bool LoadProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform);
+// model): the result names the place. Shows the header messages and, on every failure,
+// "Error during opening the data file - unable to read project data" with the place in a
+// second line.
+Leseergebnis LoadProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform);
 // The same for a file's content already in memory; FileName is left alone.
-bool LoadProjektText(TKModell& modell, std::string_view inhalt, Plattform& plattform);
+Leseergebnis LoadProjektText(TKModell& modell, std::string_view inhalt, Plattform& plattform);
 
 // Appends position zeile + 1 of the file (zeile: row index of the listing, from 0) as the
 // new last position. FileName is left alone. When the position cannot be read completely
 // the model stays as it was and the reading error is shown.
-bool ImportAnwendung(TKModell& modell, const std::filesystem::path& pfad, int zeile,
-                     Plattform& plattform);
+Leseergebnis ImportAnwendung(TKModell& modell, const std::filesystem::path& pfad, int zeile,
+                             Plattform& plattform);
 
 // Program texts of the file operations.
 std::string TextSpeicherFehler();
 std::string TextLeseFehler();
+// The read error with the place in its second line.
+std::string TextLeseFehler(const Lesestelle& stelle);
 std::string TextKeineVSKDatei();
 std::string TextAlteVersion();
 

@@ -1,5 +1,7 @@
 #include "model/XmlBaum.h"
 
+#include "model/XmlGrenzen.h"
+
 #include <libxml/dict.h>
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
@@ -17,8 +19,17 @@ namespace {
 // limits stay in force (no XML_PARSE_HUGE).
 // Blank text between elements is dropped (the text of an element that holds only blanks
 // is kept); short texts are stored inside their nodes. Both halve the work on big files.
+// Line numbers beyond 65535 are kept, so that a read error names the right line.
 constexpr int kLeseOptionen = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
-                              XML_PARSE_NOBLANKS | XML_PARSE_COMPACT;
+                              XML_PARSE_NOBLANKS | XML_PARSE_COMPACT | XML_PARSE_BIG_LINES;
+
+Parsergebnis Unlesbar() {
+    return {nullptr, Lesestelle{Lesegrund::Datei, {}, 0}};
+}
+
+struct ParserFreigabe {
+    void operator()(xmlParserCtxt* ctxt) const { xmlFreeParserCtxt(ctxt); }
+};
 
 const char* AlsZeichen(const xmlChar* s) {
     return reinterpret_cast<const char*>(s);
@@ -114,38 +125,53 @@ bool OhneKodierungsangabe(std::string_view s) {
 
 } // namespace
 
-Dokument LeseText(std::string_view inhalt) {
+Parsergebnis LeseText(std::string_view inhalt) {
     if (inhalt.size() > MaxDateiGroesse) {
-        return nullptr;
+        return Unlesbar();
+    }
+    if (auto grenze = PruefeXmlGrenzen(inhalt)) {
+        return {nullptr, std::move(grenze)};
     }
     const char* kodierung = nullptr;
     if (!IstUtf8(inhalt) && OhneKodierungsangabe(inhalt)) {
         kodierung = "windows-1252";
     }
-    return Dokument(xmlReadMemory(inhalt.data(), static_cast<int>(inhalt.size()), nullptr,
-                                  kodierung, kLeseOptionen));
+    const std::unique_ptr<xmlParserCtxt, ParserFreigabe> ctxt(xmlNewParserCtxt());
+    if (!ctxt) {
+        return Unlesbar();
+    }
+    Dokument dokument(xmlCtxtReadMemory(ctxt.get(), inhalt.data(), static_cast<int>(inhalt.size()),
+                                        nullptr, kodierung, kLeseOptionen));
+    if (!dokument) {
+        return {nullptr, Lesestelle{Lesegrund::Xml, {}, ctxt->lastError.line}};
+    }
+    return {std::move(dokument), std::nullopt};
 }
 
-Dokument LeseDatei(const std::filesystem::path& pfad) {
+Parsergebnis LeseDatei(const std::filesystem::path& pfad) {
     std::error_code fehler;
     if (!std::filesystem::is_regular_file(pfad, fehler)) {
-        return nullptr;
+        return Unlesbar();
     }
     auto groesse = std::filesystem::file_size(pfad, fehler);
     if (fehler || groesse > MaxDateiGroesse) {
-        return nullptr;
+        return Unlesbar();
     }
     std::ifstream datei(pfad, std::ios::binary);
     if (!datei) {
-        return nullptr;
+        return Unlesbar();
     }
     std::string inhalt;
     inhalt.resize(static_cast<std::size_t>(groesse));
     datei.read(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
     if (datei.gcount() != static_cast<std::streamsize>(inhalt.size())) {
-        return nullptr;
+        return Unlesbar();
     }
     return LeseText(inhalt);
+}
+
+long Zeile(const xmlNode* knoten) {
+    return knoten ? xmlGetLineNo(knoten) : 0;
 }
 
 std::optional<std::string> Schreibe(xmlDoc* dokument) {

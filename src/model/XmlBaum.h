@@ -3,6 +3,8 @@
 // needs. Parsing never touches the network, never loads a DTD and never substitutes
 // entities, so a hostile file cannot make the reader fetch, expand or blow up anything.
 
+#include "model/Lesestelle.h"
+
 #include <libxml/tree.h>
 
 #include <cstddef>
@@ -23,11 +25,20 @@ using Dokument = std::unique_ptr<xmlDoc, DokumentFreigabe>;
 // Largest file the reader accepts; a 200-position project with full results is about 6 MB.
 inline constexpr std::uintmax_t MaxDateiGroesse = 256u * 1024u * 1024u;
 
-// The parsed document, or null when the file cannot be read, is too large or is not
-// well-formed XML. A file without encoding declaration that is not valid UTF-8 is read
-// as windows-1252, the code page older versions of the program wrote in.
-Dokument LeseDatei(const std::filesystem::path& pfad);
-Dokument LeseText(std::string_view inhalt);
+// The parsed document, or null with the place where reading stopped: the file cannot be
+// read or is too large (Datei), goes beyond the bounds of XmlGrenzen.h (Grenze), or is not
+// well-formed XML (Xml, with the parser's line). A file without encoding declaration that
+// is not valid UTF-8 is read as windows-1252, the code page older versions of the program
+// wrote in.
+struct Parsergebnis {
+    Dokument dokument;
+    std::optional<Lesestelle> fehler;
+};
+Parsergebnis LeseDatei(const std::filesystem::path& pfad);
+Parsergebnis LeseText(std::string_view inhalt);
+
+// The element's line in the file it was read from (0 for null).
+long Zeile(const xmlNode* knoten);
 
 // Serialises with one element per line, indented by depth, UTF-8 with declaration.
 // Empty when libxml2 fails.

@@ -59,16 +59,20 @@ class Check(unittest.TestCase):
         self.assertIn("old-version warning", r.stdout)
         self.assertIn(ALT, r.stderr)
 
-    def test_unreadable_files(self):
-        for name, meldungen in [
-                ("kein_xml.VSK", [LESEFEHLER]),
-                ("ohne_wanddicke.VSK", [LESEFEHLER]),
-                ("fremder_kopf.VSK", ["The file is not a valid Tervo - VSK File", LESEFEHLER]),
-                ("fehlt.VSK", [LESEFEHLER])]:
+    def test_unreadable_files_name_the_place(self):
+        for name, meldungen, stelle in [
+                ("kein_xml.VSK", [LESEFEHLER], "The file is not well-formed XML (line 1)."),
+                ("ohne_wanddicke.VSK", [LESEFEHLER],
+                 'Element "Projekt/Position_1/cGeometrie/TWandDicke" is missing (line '),
+                ("fremder_kopf.VSK", ["The file is not a valid Tervo - VSK File", LESEFEHLER],
+                 'Element "Program" in line 4 does not name this program.'),
+                ("fehlt.VSK", [LESEFEHLER], "The file cannot be read.")]:
             with self.subTest(name):
                 r = cli("check", DATEN / name)
                 self.assertEqual(r.returncode, 1)
-                self.assertEqual(r.stderr.splitlines(), meldungen)
+                zeilen = r.stderr.splitlines()
+                self.assertEqual(zeilen[:-1], meldungen)
+                self.assertTrue(zeilen[-1].startswith(stelle), zeilen[-1])
                 self.assertEqual(r.stdout, "")
 
 

@@ -158,6 +158,17 @@ pruefe(r.returncode == 1 and "could not be read completely" in r.stderr
 r = lauf(projekt, "--pdf", aus / "no-such-dir" / "x.pdf")
 pruefe(r.returncode == 1 and "cannot write" in r.stderr, f"unwritable: {r.returncode} {r.stderr}")
 
+# A calculated position is reported with the type its engineer selected (stored in the file),
+# not the recommendation of a new design; --type still chooses.
+gewaehlt = aus / "chosen.VSK"
+gewaehlt.write_text((wurzel / "examples" / "row.VSK").read_text(encoding="utf-8")
+                    .replace("<TAktDorn>4</TAktDorn>", "<TAktDorn>9</TAktDorn>", 1), encoding="utf-8")
+r = lauf(gewaehlt, "--pdf", aus / "chosen.pdf")
+pruefe(r.returncode == 0 and "pages, VSK 10," in r.stdout, f"stored type: {r.stdout} {r.stderr}")
+pruefe("Calculation for VSK 10" in text(aus / "chosen.pdf", 1), "stored type: report title")
+r = lauf(gewaehlt, "--type", "VSK 7", "--pdf", aus / "chosen.pdf")
+pruefe(r.returncode == 0 and "pages, VSK 7," in r.stdout, f"--type: {r.stdout} {r.stderr}")
+
 # vsk-cli schedule --pdf: 22 entries, 4 of them inactive, on several pages each with its frame.
 liste = aus / "schedule.pdf"
 r = subprocess.run([cli, "schedule", str(projekt), "--pdf", str(liste)], capture_output=True,

@@ -95,10 +95,13 @@ TEST(ImportAnwendung, OldVersionWarnsAndInvalidFilesAddNothing) {
     PlattformDouble q;
     EXPECT_FALSE(ImportAnwendung(m, kDaten / "fremder_kopf.VSK", 0, q));
     EXPECT_FALSE(ImportAnwendung(m, kDaten / "kein_xml.VSK", 0, q));
+    const std::string leseFehler =
+        "Error during opening the data file - unable to read project data";
     EXPECT_EQ(q.meldungen,
               (std::vector<std::string>{
                   "The file is not a valid Tervo - VSK File",
-                  "Error during opening the data file - unable to read project data"}));
+                  leseFehler + "\nElement \"Program\" in line 4 does not name this program.",
+                  leseFehler + "\nThe file is not well-formed XML (line 1)."}));
     EXPECT_EQ(m.TAnzAnwendung(), 2);
 }
 

@@ -113,6 +113,21 @@ private:
         Meldungen(p + ".Fehler", e.Fehler);
         Meldungen(p + ".Warnungen", e.Warnungen);
     }
+    void DornDaten(const std::string& p, const TKDornDaten& d) {
+        Feld(p + ".Typ", d.Typ);
+        Feld(p + ".DurchmB", d.DurchmB);
+        Feld(p + ".DurchmD", d.DurchmD);
+        Feld(p + ".AnzB", d.AnzB);
+        Feld(p + ".AnzD", d.AnzD);
+        Real(p + ".LaengeB", d.LaengeB);
+        Real(p + ".BreiteBuegel", d.BreiteBuegel);
+        for (std::size_t i = 0; i < d.AbstandB.size(); ++i) {
+            Real(p + ".AbstandB" + std::to_string(i), d.AbstandB[i]);
+        }
+        for (std::size_t i = 0; i < d.AbstandD.size(); ++i) {
+            Real(p + ".AbstandD" + std::to_string(i), d.AbstandD[i]);
+        }
+    }
     void Anwendung(const std::string& p, const TKAnwendung& a) {
         Feld(p + ".TAktLand", a.TAktLand);
         Text(p + ".TPosition", a.TPosition);
@@ -145,7 +160,7 @@ private:
         for (int i = 0; i < AnzDornTypen; ++i) {
             DornErgebnis(p + "." + DornKennung(i), e.DornErgebnis(i));
             Feld(p + ".TAnzDorn_" + DornKennung(i), e.TAnzDorn(i));
-            Feld(p + ".DornDaten_" + DornKennung(i) + ".Typ", e.DornDaten(i).Typ);
+            DornDaten(p + ".DornDaten_" + DornKennung(i), e.DornDaten(i));
         }
     }
 

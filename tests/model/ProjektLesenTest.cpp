@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace vsk {
@@ -27,14 +29,37 @@ const std::string kAlt = "The data file was created with an old version of the p
 struct Gelesen {
     TKModell modell;
     PlattformDouble plattform;
+    Leseergebnis ergebnis;
     bool ok = false;
 };
 
 std::unique_ptr<Gelesen> Lade(const std::string& name, char trenner = '.') {
     auto g = std::make_unique<Gelesen>();
     g->plattform.trenner = trenner;
-    g->ok = LoadProjekt(g->modell, kDaten / name, g->plattform);
+    g->ergebnis = LoadProjekt(g->modell, kDaten / name, g->plattform);
+    g->ok = static_cast<bool>(g->ergebnis);
     return g;
+}
+
+// The first line of each message shown.
+std::vector<std::string> ErsteZeilen(const std::vector<std::string>& meldungen) {
+    std::vector<std::string> zeilen;
+    for (const std::string& m : meldungen) {
+        zeilen.push_back(m.substr(0, m.find('\n')));
+    }
+    return zeilen;
+}
+
+// Line (from 1) of the n-th occurrence (from 0) of a text in a test file.
+long ZeileVon(const std::string& name, const std::string& text, int n = 0) {
+    std::ifstream datei(kDaten / name, std::ios::binary);
+    const std::string inhalt((std::istreambuf_iterator<char>(datei)),
+                             std::istreambuf_iterator<char>());
+    std::size_t p = inhalt.find(text);
+    for (; n > 0 && p != std::string::npos; --n) {
+        p = inhalt.find(text, p + 1);
+    }
+    return p == std::string::npos ? -1 : 1 + std::count(inhalt.begin(), inhalt.begin() + p, '\n');
 }
 
 TEST(ProjektLesen, UnreadableFilesReportTheReadError) {
@@ -42,7 +67,8 @@ TEST(ProjektLesen, UnreadableFilesReportTheReadError) {
                              "entitaeten.VSK"}) {
         auto g = Lade(name);
         EXPECT_FALSE(g->ok) << name;
-        EXPECT_EQ(g->plattform.meldungen, std::vector<std::string>{kLeseFehler}) << name;
+        EXPECT_EQ(ErsteZeilen(g->plattform.meldungen), std::vector<std::string>{kLeseFehler})
+            << name;
         EXPECT_EQ(g->modell.FileName, (kDaten / name).string());
     }
 }
@@ -51,7 +77,9 @@ TEST(ProjektLesen, ForeignHeaderReadsNothing) {
     for (const char* name : {"fremder_kopf.VSK", "kopf_ohne_name.VSK"}) {
         auto g = Lade(name);
         EXPECT_FALSE(g->ok) << name;
-        EXPECT_EQ(g->plattform.meldungen, std::vector<std::string>{kFremd}) << name;
+        EXPECT_EQ(ErsteZeilen(g->plattform.meldungen),
+                  (std::vector<std::string>{kFremd, kLeseFehler}))
+            << name;
         EXPECT_TRUE(test::GleicheFelder(g->modell, TKModell{})) << name;
     }
 }
@@ -67,13 +95,13 @@ TEST(ProjektLesen, OldVersionWarnsOnceAndReadsOn) {
 TEST(ProjektLesen, ProjectValueNotANumberIsAReadError) {
     auto g = Lade("projektwert_keine_zahl.VSK");
     EXPECT_FALSE(g->ok);
-    EXPECT_EQ(g->plattform.meldungen, std::vector<std::string>{kLeseFehler});
+    EXPECT_EQ(ErsteZeilen(g->plattform.meldungen), std::vector<std::string>{kLeseFehler});
 }
 
 TEST(ProjektLesen, MissingDescriptionStopsAfterTheProjectValues) {
     auto g = Lade("ohne_projektbeschreibung.VSK");
     EXPECT_FALSE(g->ok);
-    EXPECT_TRUE(g->plattform.meldungen.empty()); // the main window reports it
+    EXPECT_EQ(ErsteZeilen(g->plattform.meldungen), std::vector<std::string>{kLeseFehler});
     const TKModell& m = g->modell;
     EXPECT_EQ(m.TAnzAnwendung(), 3);
     EXPECT_EQ(m.TAktAnwendung, 1);
@@ -86,7 +114,7 @@ TEST(ProjektLesen, MissingDescriptionStopsAfterTheProjectValues) {
 TEST(ProjektLesen, MissingWallThicknessStopsInsideTheGeometry) {
     auto g = Lade("ohne_wanddicke.VSK");
     EXPECT_FALSE(g->ok);
-    EXPECT_TRUE(g->plattform.meldungen.empty());
+    EXPECT_EQ(ErsteZeilen(g->plattform.meldungen), std::vector<std::string>{kLeseFehler});
     const TKAnwendung& a = g->modell.Anwendung(1);
     EXPECT_EQ(a.TPosition, "multi01-1");
     EXPECT_EQ(a.TGammaMs, 1.1);
@@ -100,6 +128,41 @@ TEST(ProjektLesen, MissingWallThicknessStopsInsideTheGeometry) {
     EXPECT_EQ(a.cErgebnisse.TBerechnet, 0);
     EXPECT_EQ(g->modell.Anwendung(2).TPosition, "Unnamed");
     EXPECT_EQ(g->modell.Anwendung(3).TPosition, "Unnamed");
+}
+
+TEST(ProjektLesen, EveryFailureNamesItsPlaceInTheSecondLineOfTheMessage) {
+    struct Fall {
+        const char* datei;
+        Lesegrund grund;
+        std::string element;
+        long zeile;
+    };
+    const Fall faelle[] = {
+        {"ohne_wanddicke.VSK", Lesegrund::Fehlt, "Projekt/Position_1/cGeometrie/TWandDicke",
+         ZeileVon("ohne_wanddicke.VSK", "<cGeometrie>")},
+        {"projektwert_keine_zahl.VSK", Lesegrund::Ungueltig, "Projekt/TEingabeDorn",
+         ZeileVon("projektwert_keine_zahl.VSK", "<TEingabeDorn>")},
+        {"ohne_projektbeschreibung.VSK", Lesegrund::Fehlt, "Projekt/Projektbeschreibung",
+         ZeileVon("ohne_projektbeschreibung.VSK", "<Projekt>")},
+        {"fremder_kopf.VSK", Lesegrund::Kopf, "Program", ZeileVon("fremder_kopf.VSK", "<Program")},
+        {"kein_xml.VSK", Lesegrund::Xml, "", 1},
+        {"fehlt.VSK", Lesegrund::Datei, "", 0},
+    };
+    for (const Fall& f : faelle) {
+        auto g = Lade(f.datei);
+        ASSERT_TRUE(g->ergebnis.fehler) << f.datei;
+        const Lesestelle& stelle = *g->ergebnis.fehler;
+        EXPECT_EQ(stelle.grund, f.grund) << f.datei;
+        EXPECT_EQ(stelle.element, f.element) << f.datei;
+        if (f.grund != Lesegrund::Xml) {
+            EXPECT_EQ(stelle.zeile, f.zeile) << f.datei;
+        }
+        EXPECT_EQ(g->plattform.meldungen.back(), kLeseFehler + "\n" + LesestelleText(stelle))
+            << f.datei;
+    }
+    EXPECT_EQ(LesestelleText(
+                  Lesestelle{Lesegrund::Fehlt, "Projekt/Position_1/cGeometrie/TWandDicke", 57}),
+              "Element \"Projekt/Position_1/cGeometrie/TWandDicke\" is missing (line 57).");
 }
 
 TEST(ProjektLesen, PointsAreSortedStatusdTwoIsKeptAndScheduleEntriesRead) {
@@ -235,9 +298,57 @@ TEST(ProjektLesen, ListsWhoseInsertionGrowsWithTheirLengthAreBounded) {
                  "</TMeldungen_" + std::to_string(k) + ">";
     }
     TKModell meldungen;
-    EXPECT_FALSE(LoadProjektText(
-        meldungen, Ersetze(Referenz(), "<Fehler/>", "<Fehler>" + codes + "</Fehler>"), p));
-    EXPECT_TRUE(p.meldungen.empty());
+    const Leseergebnis e = LoadProjektText(
+        meldungen, Ersetze(Referenz(), "<Fehler/>", "<Fehler>" + codes + "</Fehler>"), p);
+    ASSERT_TRUE(e.fehler);
+    EXPECT_EQ(e.fehler->grund, Lesegrund::Grenze);
+    EXPECT_EQ(e.fehler->element, "Projekt/Position_1/cErgebnisse/cDornErgebnis_VSK_001/Fehler");
+}
+
+TEST(ProjektLesen, HostileFilesAreRefusedBeforeTheParserSeesThem) {
+    const auto mitGruppe = [](const std::string& inhalt) {
+        return Ersetze(Referenz(), "<TDornAbstand>", "<TDornAbstand>" + inhalt);
+    };
+    std::string attribute = "<Program";
+    for (int i = 0; i < 100000; ++i) {
+        attribute += " a" + std::to_string(i) + "=\"1\"";
+    }
+    std::string namen;
+    std::string abstaende;
+    for (int i = 0; i < 1000000; ++i) {
+        const std::string n = std::to_string(i);
+        namen += "<n" + n + "/>";
+        abstaende += "<A_" + n + ">1</A_" + n + ">";
+    }
+    std::string tief;
+    for (int i = 0; i < 40; ++i) {
+        tief += "<t>";
+    }
+    const std::string faelle[] = {
+        Ersetze(Referenz(), "<Program", attribute),
+        mitGruppe(namen),
+        mitGruppe(abstaende),
+        mitGruppe(tief),
+        mitGruppe("<" + std::string(300, 'x') + "/>"),
+    };
+    for (const std::string& text : faelle) {
+        PlattformDouble p;
+        TKModell m;
+        const Leseergebnis e = LoadProjektText(m, text, p);
+        ASSERT_TRUE(e.fehler);
+        EXPECT_EQ(e.fehler->grund, Lesegrund::Grenze) << e.fehler->element;
+        EXPECT_GT(e.fehler->zeile, 1);
+    }
+    // Spacings within the bound of the parser but beyond what a row can have.
+    std::string zuviele;
+    for (int i = 0; i <= 10000; ++i) {
+        zuviele += "<A_" + std::to_string(i) + ">1</A_" + std::to_string(i) + ">";
+    }
+    PlattformDouble p;
+    TKModell m;
+    const Leseergebnis e = LoadProjektText(m, mitGruppe(zuviele), p);
+    ASSERT_TRUE(e.fehler);
+    EXPECT_EQ(e.fehler->grund, Lesegrund::Grenze);
 }
 
 TEST(ProjektLesen, MessageCodesKeepTheirOrderWithoutDuplicates) {

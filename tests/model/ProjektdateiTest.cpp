@@ -81,7 +81,9 @@ TEST(Projektdatei, NewModelComesBackWithDefaultPointsAndSpacings) {
 
 TEST(Projektdatei, ReferenceFilesReadAndWriteBackUnchanged) {
     // Files written by another implementation of the format: reading and writing them
-    // again must reproduce them line for line (apart from the path in the header).
+    // again must reproduce them line for line (apart from the path in the header); the
+    // designed reinforcement this program adds to each position's results comes after
+    // everything such a reader knows.
     for (const char* name : {"referenz_mehrere.VSK", "referenz_beliebig.VSK"}) {
         TempDir dir;
         PlattformDouble p;
@@ -89,7 +91,15 @@ TEST(Projektdatei, ReferenceFilesReadAndWriteBackUnchanged) {
         ASSERT_TRUE(LoadProjekt(m, kDaten / name, p)) << name;
         ASSERT_TRUE(SaveProjekt(m, dir / name, p));
         auto original = Zeilen(LeseAlles(kDaten / name));
-        auto neu = Zeilen(LeseAlles(dir / name));
+        std::vector<std::string> neu;
+        bool hinzugefuegt = false;
+        for (const std::string& z : Zeilen(LeseAlles(dir / name))) {
+            hinzugefuegt = hinzugefuegt || z.find("<cDornDaten_") != std::string::npos;
+            if (!hinzugefuegt) {
+                neu.push_back(z);
+            }
+            hinzugefuegt = hinzugefuegt && z.find("</cDornDaten_") == std::string::npos;
+        }
         ASSERT_EQ(neu.size(), original.size()) << name;
         for (std::size_t i = 0; i < neu.size(); ++i) {
             if (original[i].find("<Program ") != std::string::npos) {

@@ -106,6 +106,16 @@ inline TKModell VollesModell(int positionen = 3) {
             }
             e.setTAnzDorn(i, static_cast<std::uint16_t>(1 + i * 3 + k));
         }
+        // A reinforcement fitted by hand: other bars than the catalogue's.
+        TKDornDaten& d = e.DornDaten(e.TAktDorn);
+        d.DurchmB = 14;
+        d.DurchmD = 20;
+        d.AnzB = 5;
+        d.AnzD = 6;
+        d.AbstandB = {60, 100.5, 100.5, 100.5, 100.5};
+        d.AbstandD = {57, 1.0 / 3.0};
+        d.LaengeB = 462;
+        d.BreiteBuegel = 123.45;
         m.Stueckliste.AddEintrag({a.TPosition, "2", "8", DornName(e.TAktDorn), "16", "Active",
                                   std::to_string(k), k % 2 ? "" : "BS 30", "63.2", "8"});
     }

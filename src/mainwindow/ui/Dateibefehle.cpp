@@ -1,5 +1,6 @@
 #include "mainwindow/ui/Dateibefehle.h"
 
+#include "design/ProjektOeffnen.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/Eingabebaum.h"
@@ -131,37 +132,34 @@ bool TDateibefehle::FrageSpeichern() {
 
 bool TDateibefehle::OeffneProjekt(const QString& pfad) {
     const Sanduhr sanduhr;
+    // The file is read into a project of its own: the open project stays, with its file
+    // name, until the file has been read completely. The reader shows what failed.
+    std::unique_ptr<TKModell> neu = programm_.LeeresModell();
+    if (!OeffneProjektdatei(*neu, pfad.toStdString(), programm_.plattform())) {
+        return false;
+    }
     try {
-        programm_.NeuesModell(); // the old project writes its load factors
+        programm_.ErsetzeModell(std::move(neu)); // the old project writes its load factors
     } catch (const SchreibFehler& fehler) {
         programm_.plattform().Fehler(fehler.what());
     }
-    const bool ok = LoadProjekt(programm_.AktModell(), pfad.toStdString(), programm_.plattform());
     programm_.EingabeOK = true;
-    if (ok) {
-        TKModell& m = programm_.AktModell();
-        fenster_.SetzeTitel(pfad);
-        QSpinBox& wahl = fenster_.Positionswahl();
-        {
-            const QSignalBlocker sperre(&wahl);
-            wahl.setMaximum(m.TAnzAnwendung());
-            wahl.setValue(m.TAktAnwendung);
-        }
-        QStringList namen;
-        for (const TKAnwendung& a : m.Anwendungen()) {
-            namen << QString::fromStdString(a.TPosition);
-        }
-        fenster_.Baum().BaueAktuellePositionen(namen);
-        fenster_.ZeigeAnwendung();
-        Merke(pfad);
-    } else {
-        // The reader has shown its messages; a half-read project is dropped without
-        // touching the settings, and a fresh one takes its place as after New.
-        programm_.ModellVerwerfen();
-        fenster_.FormCreate();
-        fenster_.AktualisiereEingaben();
+    TKModell& m = programm_.AktModell();
+    fenster_.SetzeTitel(pfad);
+    QSpinBox& wahl = fenster_.Positionswahl();
+    {
+        const QSignalBlocker sperre(&wahl);
+        wahl.setMaximum(m.TAnzAnwendung());
+        wahl.setValue(m.TAktAnwendung);
     }
-    return ok;
+    QStringList namen;
+    for (const TKAnwendung& a : m.Anwendungen()) {
+        namen << QString::fromStdString(a.TPosition);
+    }
+    fenster_.Baum().BaueAktuellePositionen(namen);
+    fenster_.ZeigeAnwendung();
+    Merke(pfad);
+    return true;
 }
 
 // ---------------------------------------------------------------- recent files

@@ -474,10 +474,14 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
 }
 
 void TfrmHauptMaske::ZeigeAnwendung() {
-    // The refresh ends in input mode, so whether the position was calculated is read first.
-    const bool berechnet = programm_.AktAnwendung().cErgebnisse.TBerechnet != 0;
+    // The refresh of the fields ends in input mode, which drops the results' state and
+    // their selected type; showing a position changes neither, so both are read first.
+    const TKErgebnisse& ergebnisse = programm_.AktAnwendung().cErgebnisse;
+    const bool berechnet = ergebnisse.TBerechnet != 0;
+    const std::uint8_t gewaehlt = ergebnisse.TAktDorn;
     AktualisiereEingaben();
     if (berechnet) {
+        programm_.AktAnwendung().cErgebnisse.TAktDorn = gewaehlt;
         SetAnzeigeModus(Uebersicht);
         programm_.AktModell().TSkizzeAnzeige = programm_.AktModell().TErgebnisAnzeige;
         FuelleErgebnisliste();
@@ -613,7 +617,9 @@ void TfrmHauptMaske::BaueDialoge() {
     connect(a.projektdaten, &QAction::triggered, this, [this] {
         if (frmProjektdaten_->Zeige(programm_.AktModell().Projektbeschreibung) ==
             QDialog::Accepted) {
-            AktualisiereEingaben();
+            // Only the project's name is shown in the window; the position and its results
+            // stay as they are.
+            editBauvorhaben_->setText(Q(programm_.AktModell().Projektbeschreibung.TBauvorhaben));
         }
     });
     connect(a.projektverwaltung, &QAction::triggered, this, [this] {

@@ -1,5 +1,6 @@
 #include "model/ui/ProjektverwaltungFenster.h"
 
+#include "design/ProjektOeffnen.h"
 #include "model/Explorer.h"
 #include "model/Projektdatei.h"
 #include "shell/Einstellungen.h"
@@ -238,7 +239,7 @@ void TfrmProjektverwaltung::BitBtnUebernehmenClick() {
     const int zeile = lvPositionen->indexOfTopLevelItem(gewaehlt.first());
     // The window closes with OK whatever the import reported; a failed import has shown
     // its message and left the project as it was.
-    ImportAnwendung(*modell_, GewaehlteDatei().toStdString(), zeile, plattform_);
+    ImportierePosition(*modell_, GewaehlteDatei().toStdString(), zeile, plattform_);
     accept();
 }
 

@@ -16,14 +16,31 @@ Programm::~Programm() {
 }
 
 void Programm::NeuesModell() {
-    // A failed write of the old factors must not leave the program without a project.
-    std::exception_ptr fehler;
+    // A failed write of the old factors must not leave the program without a project; the
+    // new one is made after the old one wrote them, so its position starts from them.
+    std::exception_ptr fehler = AltesModellFreigeben();
+    aktModell_ = LeeresModell();
+    if (fehler) {
+        std::rethrow_exception(fehler);
+    }
+}
+
+std::exception_ptr Programm::AltesModellFreigeben() {
     try {
         ModellFreigeben();
     } catch (const SchreibFehler&) {
-        fehler = std::current_exception();
+        return std::current_exception();
     }
-    aktModell_ = std::make_unique<TKModell>(&einstellungen_, plattform_.HeuteText());
+    return nullptr;
+}
+
+std::unique_ptr<TKModell> Programm::LeeresModell() {
+    return std::make_unique<TKModell>(&einstellungen_, plattform_.HeuteText());
+}
+
+void Programm::ErsetzeModell(std::unique_ptr<TKModell> neu) {
+    std::exception_ptr fehler = AltesModellFreigeben();
+    aktModell_ = std::move(neu);
     if (fehler) {
         std::rethrow_exception(fehler);
     }

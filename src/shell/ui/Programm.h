@@ -8,6 +8,7 @@
 #include "shell/Plattform.h"
 #include "sketches/Farbschema.h"
 
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -44,8 +45,14 @@ public:
     // The text tables of the chosen language, built when the main window is created.
     TKTexttabellen Texte;
 
-    // Discards a project without writing anything: one whose reading failed.
+    // Discards a project without writing anything.
     void ModellVerwerfen() { aktModell_.reset(); }
+
+    // A project with one position from the settings, for reading a file into.
+    std::unique_ptr<TKModell> LeeresModell();
+    // Makes a project read elsewhere the current one. The old one is discarded as by
+    // ModellFreigeben; its SchreibFehler is raised after the new project is in place.
+    void ErsetzeModell(std::unique_ptr<TKModell> neu);
 
     // The colour scheme of the sketches; it exists from the main window's creation to its
     // destruction. FarbenLaden reads it from the settings file (only when there is none yet,
@@ -67,6 +74,9 @@ public:
     std::string Kommandozeile;
 
 private:
+    // ModellFreigeben, with its SchreibFehler returned instead of raised.
+    std::exception_ptr AltesModellFreigeben();
+
     Plattform& plattform_;
     Einstellungen einstellungen_;
     std::unique_ptr<TKModell> aktModell_;

@@ -651,14 +651,14 @@ private slots:
         QVERIFY(std::filesystem::exists(datei));
     }
 
-    void unlesbareProjektdateiGibtNeuesProjekt() {
+    void unlesbareProjektdateiLaesstDasProjektStehen() {
         const std::filesystem::path datei = *verzeichnis / "kaputt.VSK";
         std::ofstream(datei) << "<not a project";
         Eingabe("meditPlatteDicke", "280");
         QVERIFY(!fenster->OeffneProjekt(QString::fromStdString(datei.string())));
         QVERIFY(!plattform->meldungen.empty());
         QCOMPARE(Modell().TAnzAnwendung(), 1);
-        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("450"));
+        QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("280"));
         QCOMPARE(fenster->windowTitle(),
                  QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: Unnamed"));
     }
