@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 namespace vsk::xml {
 
@@ -45,7 +46,9 @@ public:
             } else if (Beginnt("<!")) {
                 UeberspringeDeklaration();
             } else if (Beginnt("</")) {
-                tiefe_ = tiefe_ > 0 ? tiefe_ - 1 : 0;
+                if (kinder_.size() > 1) {
+                    kinder_.pop_back();
+                }
                 UeberspringeBis(">");
             } else if (auto fehler = Starttag()) {
                 return fehler;
@@ -108,7 +111,8 @@ private:
     std::optional<Lesestelle> Starttag() {
         ++i_; // '<'
         const std::string_view name = Name();
-        if (++elemente_ > MaxElemente || name.size() > MaxNamenslaenge) {
+        if (++elemente_ > MaxElemente || name.size() > MaxNamenslaenge ||
+            ++kinder_.back() > MaxKinderJeElement) {
             return Grenze(name);
         }
         if (namen_.size() < MaxVerschiedeneNamen || namen_.count(name) != 0) {
@@ -124,7 +128,8 @@ private:
             }
             if (s_[i_] == '>') {
                 ++i_;
-                if (++tiefe_ > MaxTiefe) {
+                kinder_.push_back(0);
+                if (kinder_.size() > MaxTiefe + 1) {
                     return Grenze(name);
                 }
                 return std::nullopt;
@@ -157,7 +162,8 @@ private:
     std::string_view s_;
     std::size_t i_ = 0;
     long zeile_ = 1;
-    std::size_t tiefe_ = 0;
+    // Children counted so far of each open element, the document level first.
+    std::vector<std::size_t> kinder_{0};
     std::size_t elemente_ = 0;
     std::unordered_set<std::string_view> namen_;
 };

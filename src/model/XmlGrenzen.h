@@ -19,6 +19,8 @@ inline constexpr std::size_t MaxVerschiedeneNamen = 200'000;
 inline constexpr std::size_t MaxAttributeJeElement = 32;
 inline constexpr std::size_t MaxNamenslaenge = 256;
 inline constexpr std::size_t MaxTiefe = 32;
+// The project element holds every position (at most 65535) besides its own values.
+inline constexpr std::size_t MaxKinderJeElement = 70'000;
 
 // The first place where the text goes beyond a bound (reason Grenze), or nothing. Text in
 // UTF-16 is scanned by its low bytes; any other text as bytes. Malformed markup is left to
