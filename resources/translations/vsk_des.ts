@@ -462,6 +462,18 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>Die Dateilanzeige zum Dorn ist noch nicht aktiviert</source>
         <translation>Die Dateianzeige zum Dorn ist noch nicht aktiviert</translation>
     </message>
+    <message>
+        <source>Two values are expected: x and q.</source>
+        <translation>Erwartet werden zwei Werte: x und q.</translation>
+    </message>
+    <message>
+        <source>The text holds no load points.</source>
+        <translation>Der Text enthält keine Lastpunkte.</translation>
+    </message>
+    <message>
+        <source>Line %s: </source>
+        <translation>Zeile %s: </translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>

@@ -462,6 +462,18 @@ The last position cannot be removed!</source>
         <source>Die Dateilanzeige zum Dorn ist noch nicht aktiviert</source>
         <translation>La visualización del archivo del conector todavía no está activada</translation>
     </message>
+    <message>
+        <source>Two values are expected: x and q.</source>
+        <translation>Se esperan dos valores: x y q.</translation>
+    </message>
+    <message>
+        <source>The text holds no load points.</source>
+        <translation>El texto no contiene puntos de carga.</translation>
+    </message>
+    <message>
+        <source>Line %s: </source>
+        <translation>Línea %s: </translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>

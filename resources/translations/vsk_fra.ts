@@ -462,6 +462,18 @@ La dernière position ne peut pas être supprimée !</translation>
         <source>Die Dateilanzeige zum Dorn ist noch nicht aktiviert</source>
         <translation>L&apos;affichage du fichier du goujon n&apos;est pas encore activé</translation>
     </message>
+    <message>
+        <source>Two values are expected: x and q.</source>
+        <translation>Deux valeurs sont attendues : x et q.</translation>
+    </message>
+    <message>
+        <source>The text holds no load points.</source>
+        <translation>Le texte ne contient aucun point de charge.</translation>
+    </message>
+    <message>
+        <source>Line %s: </source>
+        <translation>Ligne %s : </translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -594,23 +606,23 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>The file is not well-formed XML (line %s).</source>
-        <translation>Le fichier n'est pas un XML bien formé (ligne %s).</translation>
+        <translation>Le fichier n&apos;est pas un XML bien formé (ligne %s).</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; in line %s does not name this program.</source>
-        <translation>L'élément &quot;%s&quot; à la ligne %s ne désigne pas ce programme.</translation>
+        <translation>L&apos;élément &quot;%s&quot; à la ligne %s ne désigne pas ce programme.</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; is missing (line %s).</source>
-        <translation>L'élément &quot;%s&quot; manque (ligne %s).</translation>
+        <translation>L&apos;élément &quot;%s&quot; manque (ligne %s).</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; in line %s cannot be read.</source>
-        <translation>L'élément &quot;%s&quot; à la ligne %s ne peut pas être lu.</translation>
+        <translation>L&apos;élément &quot;%s&quot; à la ligne %s ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
-        <translation>L'élément &quot;%s&quot; à la ligne %s dépasse ce qu'un fichier de projet peut contenir.</translation>
+        <translation>L&apos;élément &quot;%s&quot; à la ligne %s dépasse ce qu&apos;un fichier de projet peut contenir.</translation>
     </message>
 </context>
 <context>

@@ -462,6 +462,18 @@ The last position cannot be removed!</source>
 <byte value="xd"/>
 L&apos;ultima posizione non può essere eliminata!</translation>
     </message>
+    <message>
+        <source>Two values are expected: x and q.</source>
+        <translation>Sono attesi due valori: x e q.</translation>
+    </message>
+    <message>
+        <source>The text holds no load points.</source>
+        <translation>Il testo non contiene punti di carico.</translation>
+    </message>
+    <message>
+        <source>Line %s: </source>
+        <translation>Riga %s: </translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -598,19 +610,19 @@ L&apos;ultima posizione non può essere eliminata!</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; in line %s does not name this program.</source>
-        <translation>L'elemento &quot;%s&quot; alla riga %s non indica questo programma.</translation>
+        <translation>L&apos;elemento &quot;%s&quot; alla riga %s non indica questo programma.</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; is missing (line %s).</source>
-        <translation>Manca l'elemento &quot;%s&quot; (riga %s).</translation>
+        <translation>Manca l&apos;elemento &quot;%s&quot; (riga %s).</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; in line %s cannot be read.</source>
-        <translation>Impossibile leggere l'elemento &quot;%s&quot; alla riga %s.</translation>
+        <translation>Impossibile leggere l&apos;elemento &quot;%s&quot; alla riga %s.</translation>
     </message>
     <message>
         <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
-        <translation>L'elemento &quot;%s&quot; alla riga %s supera quanto può contenere un file di progetto.</translation>
+        <translation>L&apos;elemento &quot;%s&quot; alla riga %s supera quanto può contenere un file di progetto.</translation>
     </message>
 </context>
 <context>

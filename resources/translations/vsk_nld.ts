@@ -462,6 +462,18 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>Die Dateilanzeige zum Dorn ist noch nicht aktiviert</source>
         <translation>De bestandsweergave van de deuvel is nog niet geactiveerd</translation>
     </message>
+    <message>
+        <source>Two values are expected: x and q.</source>
+        <translation>Er worden twee waarden verwacht: x en q.</translation>
+    </message>
+    <message>
+        <source>The text holds no load points.</source>
+        <translation>De tekst bevat geen belastingspunten.</translation>
+    </message>
+    <message>
+        <source>Line %s: </source>
+        <translation>Regel %s: </translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>

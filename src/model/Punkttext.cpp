@@ -1,0 +1,178 @@
+#include "model/Punkttext.h"
+
+#include "shell/Feldpruefung.h"
+#include "shell/Texte.h"
+#include "shell/Zahlen.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vsk {
+
+namespace {
+
+constexpr double MmJeMeter = 1000;
+
+std::vector<std::string_view> Zeilen(std::string_view text) {
+    std::vector<std::string_view> zeilen;
+    std::size_t anfang = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == '\n' || text[i] == '\r') {
+            zeilen.push_back(text.substr(anfang, i - anfang));
+            if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') {
+                ++i;
+            }
+            anfang = i + 1;
+        }
+    }
+    return zeilen;
+}
+
+bool IstLeer(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool Leerzeile(std::string_view zeile) {
+    return std::all_of(zeile.begin(), zeile.end(), IstLeer);
+}
+
+// Fields of a line; blanks separate only where no other separator is used.
+std::vector<std::string> Felder(std::string_view zeile, char trenner) {
+    std::vector<std::string> felder;
+    std::string feld;
+    bool inFeld = false;
+    for (char c : zeile) {
+        const bool trennt = trenner == ' ' ? IstLeer(c) : c == trenner;
+        if (trennt) {
+            if (trenner != ' ' || inFeld) {
+                felder.push_back(feld);
+            }
+            feld.clear();
+            inFeld = false;
+        } else if (!(IstLeer(c) && trenner != ' ')) {
+            feld += c;
+            inFeld = true;
+        }
+    }
+    if (inFeld || trenner != ' ') {
+        felder.push_back(feld);
+    }
+    // Spreadsheets end rows with the separators of empty columns.
+    while (!felder.empty() && felder.back().empty()) {
+        felder.pop_back();
+    }
+    return felder;
+}
+
+// Tab, then semicolon, then comma (where no data line has a blank between values), else
+// blanks.
+char Spaltentrenner(const std::vector<std::string_view>& daten) {
+    const auto irgendeine = [&](auto bedingung) {
+        return std::any_of(daten.begin(), daten.end(), bedingung);
+    };
+    if (irgendeine([](std::string_view z) { return z.find('\t') != std::string_view::npos; })) {
+        return '\t';
+    }
+    if (irgendeine([](std::string_view z) { return z.find(';') != std::string_view::npos; })) {
+        return ';';
+    }
+    const bool kommas =
+        irgendeine([](std::string_view z) { return z.find(',') != std::string_view::npos; });
+    const bool blanksZwischenWerten =
+        irgendeine([](std::string_view z) { return Felder(z, ' ').size() >= 2; });
+    return kommas && !blanksZwischenWerten ? ',' : ' ';
+}
+
+std::optional<double> Zahl(std::string text, char spaltentrenner) {
+    if (spaltentrenner != ',') {
+        std::replace(text.begin(), text.end(), ',', '.');
+    }
+    return LeseZahl(text, '.');
+}
+
+// A header names its columns: it holds a letter that no number can hold.
+bool IstKopf(std::string_view zeile) {
+    return std::any_of(zeile.begin(), zeile.end(), [](unsigned char c) {
+        return (std::isalpha(c) && c != 'e' && c != 'E') || c == '[' || c == '(';
+    });
+}
+
+// The x column comes first, so the header's first unit in brackets is that of x: metres
+// for "[m]" or "(m)", millimetres otherwise.
+double FaktorAusKopf(std::string_view kopf) {
+    const std::size_t auf = kopf.find_first_of("[(");
+    if (auf == std::string_view::npos) {
+        return 1;
+    }
+    const std::size_t zu = kopf.find_first_of("])", auf);
+    std::string einheit(kopf.substr(auf + 1, zu == std::string_view::npos ? 0 : zu - auf - 1));
+    einheit.erase(std::remove_if(einheit.begin(), einheit.end(), IstLeer), einheit.end());
+    return einheit == "m" || einheit == "M" ? MmJeMeter : 1;
+}
+
+} // namespace
+
+Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
+    const std::vector<std::string_view> zeilen = Zeilen(eingabe);
+    Punktliste liste;
+    const auto scheitert = [&](std::size_t index, std::string grund) {
+        liste.punkte.clear();
+        liste.fehler = Punktfehler{static_cast<int>(index + 1), std::move(grund)};
+        return liste;
+    };
+    // Only the first line that holds anything may be the header.
+    std::size_t erste = 0;
+    while (erste < zeilen.size() && Leerzeile(zeilen[erste])) {
+        ++erste;
+    }
+    const bool mitKopf = erste < zeilen.size() && IstKopf(zeilen[erste]);
+    const double faktor = mitKopf ? FaktorAusKopf(zeilen[erste]) : 1;
+    const std::size_t anfang = mitKopf ? erste + 1 : erste;
+    const std::vector<std::string_view> daten(zeilen.begin() + static_cast<std::ptrdiff_t>(anfang),
+                                              zeilen.end());
+    const char trenner = Spaltentrenner(daten);
+    for (std::size_t i = anfang; i < zeilen.size(); ++i) {
+        if (Leerzeile(zeilen[i])) {
+            continue;
+        }
+        const std::vector<std::string> felder = Felder(zeilen[i], trenner);
+        if (felder.size() != 2) {
+            return scheitert(i, text("Eingabe", "Two values are expected: x and q."));
+        }
+        const std::optional<double> x = Zahl(felder[0], trenner);
+        const std::optional<double> q = Zahl(felder[1], trenner);
+        if (!x || !q) {
+            return scheitert(i, MeldungNurZahlen());
+        }
+        const double xMm = *x * faktor;
+        if (xMm < 0 || *q < 0) {
+            return scheitert(i, MeldungZuKlein());
+        }
+        if (xMm > laengeMm) {
+            return scheitert(i, MeldungZuGross());
+        }
+        liste.punkte.push_back({xMm, *q});
+    }
+    if (liste.punkte.empty()) {
+        liste.fehler = Punktfehler{0, text("Eingabe", "The text holds no load points.")};
+    }
+    return liste;
+}
+
+std::string PunktText(const std::vector<TPunkt>& punkte, char trenner) {
+    std::string text = "x [mm]\tq [kN/m]\n";
+    for (const TPunkt& p : punkte) {
+        text += FormatAllgemein(p.x, trenner) + '\t' + FormatAllgemein(p.y, trenner) + '\n';
+    }
+    return text;
+}
+
+std::string PunktfehlerText(const Punktfehler& fehler) {
+    if (fehler.zeile == 0) {
+        return fehler.grund;
+    }
+    return ErsetzeProzentS(text("Eingabe", "Line %s: "), std::to_string(fehler.zeile)) +
+           fehler.grund;
+}
+
+} // namespace vsk

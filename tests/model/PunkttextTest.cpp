@@ -1,0 +1,75 @@
+// Load points pasted from spreadsheets and FE programs, and the text the window copies.
+
+#include "model/Punkttext.h"
+#include "shell/Feldpruefung.h"
+
+#include <gtest/gtest.h>
+
+namespace vsk {
+namespace {
+
+using Paare = std::vector<std::pair<double, double>>;
+
+Paare Paarweise(const std::vector<TPunkt>& punkte) {
+    Paare paare;
+    for (const TPunkt& p : punkte) {
+        paare.emplace_back(p.x, p.y);
+    }
+    return paare;
+}
+
+Paare Punkte(std::string_view text, double laenge = 5000) {
+    const Punktliste liste = LesePunkttext(text, laenge);
+    EXPECT_FALSE(liste.fehler) << text << ": " << (liste.fehler ? liste.fehler->grund : "");
+    return Paarweise(liste.punkte);
+}
+
+TEST(Punkttext, ReadsWhatSpreadsheetsAndFeProgramsWrite) {
+    const Paare soll{{0, 58}, {26, 100.1}, {2000, 0}};
+    // A spreadsheet copied to the clipboard: tab-separated, with the header in mm.
+    EXPECT_EQ(Punkte("x [mm]\tq [kN/m]\r\n0\t58\r\n26\t100.1\r\n2000\t0\r\n"), soll);
+    // A German-locale spreadsheet saved as CSV: semicolons and decimal commas, x in m.
+    EXPECT_EQ(Punkte("x (m);q (kN/m)\n0;58\n0,026;100,1\n2;0;\n"), soll);
+    // An FE program's table: blanks, decimal commas, no header.
+    EXPECT_EQ(Punkte("   0   58\n  26   100,1\n\n2000 0\n"), soll);
+    // Comma-separated with decimal points, x in m.
+    EXPECT_EQ(Punkte("x [m],q [kN/m]\n0,58\n0.026,100.1\n2,0\n"), soll);
+}
+
+TEST(Punkttext, ABadLineIsRefusedWithItsNumberAndNothingIsTaken) {
+    struct Fall {
+        const char* text;
+        int zeile;
+        const char* grund;
+    };
+    const std::string nurZahlen = MeldungNurZahlen();
+    const Fall faelle[] = {
+        {"x\tq\n0\t1\n10\tabc\n", 3, nurZahlen.c_str()},
+        {"0;1\n-5;1\n", 2, "Input value is smaller than allowed!"},
+        {"0;1\n5;-1\n", 2, "Input value is smaller than allowed!"},
+        {"0;1\n\n5001;1\n", 3, "Input value is greater than allowed!"},
+        {"x [m];q\n5.5;1\n", 2, "Input value is greater than allowed!"},
+        {"0;1;2\n", 1, "Two values are expected: x and q."},
+        {"x\tq\n", 0, "The text holds no load points."},
+    };
+    for (const Fall& f : faelle) {
+        const Punktliste liste = LesePunkttext(f.text, 5000);
+        ASSERT_TRUE(liste.fehler) << f.text;
+        EXPECT_EQ(liste.fehler->zeile, f.zeile) << f.text;
+        EXPECT_EQ(liste.fehler->grund, f.grund) << f.text;
+        EXPECT_TRUE(liste.punkte.empty()) << f.text;
+    }
+    EXPECT_EQ(PunktfehlerText({3, "Input value is greater than allowed!"}),
+              "Line 3: Input value is greater than allowed!");
+}
+
+TEST(Punkttext, CopiedTextReadsBackInEitherLocale) {
+    const std::vector<TPunkt> punkte{{0, 12.5}, {1234.5, 0.25}, {4000, 0}};
+    for (char trenner : {'.', ','}) {
+        EXPECT_EQ(Punkte(PunktText(punkte, trenner)), Paarweise(punkte)) << trenner;
+    }
+    EXPECT_EQ(PunktText({{1234.5, 7}}, ','), "x [mm]\tq [kN/m]\n1234,5\t7\n");
+}
+
+} // namespace
+} // namespace vsk
