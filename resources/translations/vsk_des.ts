@@ -757,6 +757,22 @@ Soll sie überschrieben werden?</translation>
         <source>and fire protection sleeve</source>
         <translation>und Brandschutzmanschette</translation>
     </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Fire protection sleeve</source>
+        <translation>Brandschutzmanschette</translation>
+    </message>
+    <message>
+        <source>max. design Resistance FRd [kN]</source>
+        <translation>max. Tragwiderstand FRd [kN]</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

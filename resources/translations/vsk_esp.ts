@@ -757,6 +757,22 @@ Should this be overwritten?</source>
         <source>and fire protection sleeve</source>
         <translation>y vaina de protección contra incendios</translation>
     </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Fire protection sleeve</source>
+        <translation>Vaina de protección contra incendios</translation>
+    </message>
+    <message>
+        <source>max. design Resistance FRd [kN]</source>
+        <translation>Resistencia de cálculo máx. FRd [kN]</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

@@ -757,6 +757,22 @@ Faut-il la remplacer ?</translation>
         <source>and fire protection sleeve</source>
         <translation>et fourreau coupe-feu</translation>
     </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Fire protection sleeve</source>
+        <translation>Fourreau coupe-feu</translation>
+    </message>
+    <message>
+        <source>max. design Resistance FRd [kN]</source>
+        <translation>Résistance de calcul max. FRd [kN]</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

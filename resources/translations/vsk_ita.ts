@@ -757,6 +757,22 @@ Should this be overwritten?</source>
 <byte value="xd"/>
 Sovrascriverla?</translation>
     </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Fire protection sleeve</source>
+        <translation>Manicotto antincendio</translation>
+    </message>
+    <message>
+        <source>max. design Resistance FRd [kN]</source>
+        <translation>Resistenza di progetto max. FRd [kN]</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

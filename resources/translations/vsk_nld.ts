@@ -757,6 +757,22 @@ Moet deze worden overschreven?</translation>
         <source>and fire protection sleeve</source>
         <translation>en brandwerende huls</translation>
     </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Fire protection sleeve</source>
+        <translation>Brandwerende huls</translation>
+    </message>
+    <message>
+        <source>max. design Resistance FRd [kN]</source>
+        <translation>max. rekenwaarde weerstand FRd [kN]</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>
