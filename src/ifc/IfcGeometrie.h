@@ -1,0 +1,66 @@
+#pragma once
+// The geometry entities of the IFC model: points, placements, profiles, extruded and
+// swept-disk solids, and the body representation of a product. Lengths in mm.
+
+#include "ifc/StepSchreiber.h"
+
+#include <optional>
+#include <vector>
+
+namespace vsk {
+
+struct Vektor3 {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+// A piece of a bar's centre line: a straight line to the next point, or an arc through
+// a point on it to the point after.
+struct Linienstueck {
+    enum class Art { Gerade, Bogen };
+    Art art = Art::Gerade;
+    std::vector<Vektor3> punkte; // Gerade: end; Bogen: point on the arc, then end
+};
+
+// A centre line from its start point through its pieces.
+struct Mittellinie {
+    Vektor3 start;
+    std::vector<Linienstueck> stuecke;
+};
+
+class IfcGeometrie {
+public:
+    // Writes the model's world coordinate system and the body context.
+    explicit IfcGeometrie(StepSchreiber& schreiber);
+
+    StepSchreiber& Schreiber() { return s_; }
+    StepRef Modellkontext() const { return modell_; }
+    StepRef Koerperkontext() const { return koerper_; }
+
+    StepRef Punkt(const Vektor3& p);
+    StepRef Richtung(const Vektor3& r);
+    // Origin p, local z axis and local x axis (default: those of the parent).
+    StepRef Achsen(const Vektor3& p, std::optional<Vektor3> z = {}, std::optional<Vektor3> x = {});
+    // Placement at p relative to the parent placement (none: the world).
+    StepRef Platzierung(std::optional<StepRef> relativZu, const Vektor3& p);
+
+    StepRef KreisProfil(double radius);
+    StepRef RechteckProfil(double breiteX, double hoeheY);
+    // The profile moved along the local z axis of the axes by laenge.
+    StepRef Extrusion(StepRef profil, StepRef achsen, double laenge);
+    // A bar of the given diameter along its centre line.
+    StepRef Scheibenkoerper(const Mittellinie& linie, double durchmesser);
+
+    // The product's body from solids of one representation type ("SweptSolid",
+    // "AdvancedSweptSolid").
+    StepRef Koerper(const char* darstellungsart, const std::vector<StepRef>& koerper);
+
+private:
+    StepSchreiber& s_;
+    StepRef ursprung_;
+    StepRef modell_;
+    StepRef koerper_;
+};
+
+} // namespace vsk
