@@ -37,7 +37,9 @@ W Refs(const std::vector<StepRef>& refs) {
 class ModellBau {
 public:
     ModellBau(StepSchreiber& s, const TKModell& modell, std::string kennung)
-        : s_(s), g_(s), modell_(modell), kennung_(std::move(kennung)) {}
+        : s_(s), g_(s), modell_(modell), kennung_(std::move(kennung)),
+          edelstahl_(g_.Oberflaeche(0.55, 0.6, 0.66)),
+          betonstahl_(g_.Oberflaeche(0.7, 0.33, 0.18)) {}
 
     void Alles(const std::vector<int>& positionen) {
         const StepRef projekt = Projekt();
@@ -176,7 +178,9 @@ private:
     StepRef Verbinder(int nummer, const std::string& nr, StepRef ort, const Vektor3& achse,
                       const BewehrungsAngaben& a) {
         const StepRef platz = g_.Platzierung(ort, achse);
-        const StepRef form = g_.Koerper("SweptSolid", VerbinderKoerper(g_, a.Dorn));
+        const std::vector<StepRef> koerper = VerbinderKoerper(g_, a.Dorn);
+        g_.Einfaerben(koerper, edelstahl_);
+        const StepRef form = g_.Koerper("SweptSolid", koerper);
         return s_.Instanz("IFCMECHANICALFASTENER",
                           {Guid(nummer, "connector/" + nr), W::Leer(), W::Text(a.Bezeichnung),
                            W::Leer(), W::Text(a.Bezeichnung), platz, form, W::Text(nr),
@@ -188,8 +192,9 @@ private:
                  const Bewehrungsstab& stab, const TKAnwendung& position) {
         const bool b = stab.position == StabPosition::B;
         const StepRef platz = g_.Platzierung(ort, achse);
-        const StepRef form =
-            g_.Koerper("AdvancedSweptSolid", {g_.Scheibenkoerper(stab.linie, stab.durchmesser)});
+        const StepRef koerper = g_.Scheibenkoerper(stab.linie, stab.durchmesser);
+        g_.Einfaerben({koerper}, betonstahl_);
+        const StepRef form = g_.Koerper("AdvancedSweptSolid", {koerper});
         const std::string name = b ? text("IFC", "Position B") : text("IFC", "Position D");
         const std::string guete = ErsetzeProzentS(text("IFC", "%s N/mm²"),
                                                   FormatAllgemein(Stahl(position.TStahlguete).fyk));
@@ -234,6 +239,8 @@ private:
     IfcGeometrie g_;
     const TKModell& modell_;
     std::string kennung_;
+    StepRef edelstahl_;  // the connectors
+    StepRef betonstahl_; // the reinforcement
 };
 
 } // namespace

@@ -23,7 +23,9 @@ IfcGeometrie::IfcGeometrie(StepSchreiber& schreiber)
       koerper_(s_.Instanz("IFCGEOMETRICREPRESENTATIONSUBCONTEXT",
                           {W::Text("Body"), W::Text("Model"), W::Abgeleitet(), W::Abgeleitet(),
                            W::Abgeleitet(), W::Abgeleitet(), modell_, W::Leer(),
-                           W::Aufzaehlung("MODEL_VIEW"), W::Leer()})) {}
+                           W::Aufzaehlung("MODEL_VIEW"), W::Leer()})),
+      profilOrt_(s_.Instanz("IFCAXIS2PLACEMENT2D",
+                            {s_.Instanz("IFCCARTESIANPOINT", {W::Reals({0, 0})}), W::Leer()})) {}
 
 StepRef IfcGeometrie::Punkt(const Vektor3& p) {
     return s_.Instanz("IFCCARTESIANPOINT", {Koordinaten(p)});
@@ -47,11 +49,11 @@ StepRef IfcGeometrie::Platzierung(std::optional<StepRef> relativZu, const Vektor
 
 StepRef IfcGeometrie::KreisProfil(double radius) {
     return s_.Instanz("IFCCIRCLEPROFILEDEF",
-                      {W::Aufzaehlung("AREA"), W::Leer(), W::Leer(), W::Real(radius)});
+                      {W::Aufzaehlung("AREA"), W::Leer(), profilOrt_, W::Real(radius)});
 }
 
 StepRef IfcGeometrie::RechteckProfil(double breiteX, double hoeheY) {
-    return s_.Instanz("IFCRECTANGLEPROFILEDEF", {W::Aufzaehlung("AREA"), W::Leer(), W::Leer(),
+    return s_.Instanz("IFCRECTANGLEPROFILEDEF", {W::Aufzaehlung("AREA"), W::Leer(), profilOrt_,
                                                  W::Real(breiteX), W::Real(hoeheY)});
 }
 
@@ -78,6 +80,20 @@ StepRef IfcGeometrie::Scheibenkoerper(const Mittellinie& linie, double durchmess
         s_.Instanz("IFCINDEXEDPOLYCURVE", {liste, W::Liste(stuecke), W::Logisch(false)});
     return s_.Instanz("IFCSWEPTDISKSOLID",
                       {kurve, W::Real(durchmesser / 2), W::Leer(), W::Leer(), W::Leer()});
+}
+
+StepRef IfcGeometrie::Oberflaeche(double rot, double gruen, double blau) {
+    const StepRef farbe =
+        s_.Instanz("IFCCOLOURRGB", {W::Leer(), W::Real(rot), W::Real(gruen), W::Real(blau)});
+    const StepRef schattierung = s_.Instanz("IFCSURFACESTYLESHADING", {farbe, W::Real(0)});
+    return s_.Instanz("IFCSURFACESTYLE",
+                      {W::Leer(), W::Aufzaehlung("BOTH"), W::Liste({schattierung})});
+}
+
+void IfcGeometrie::Einfaerben(const std::vector<StepRef>& koerper, StepRef oberflaeche) {
+    for (StepRef k : koerper) {
+        s_.Instanz("IFCSTYLEDITEM", {k, W::Liste({oberflaeche}), W::Leer()});
+    }
 }
 
 StepRef IfcGeometrie::Koerper(const char* darstellungsart, const std::vector<StepRef>& koerper) {

@@ -52,6 +52,11 @@ public:
     // A bar of the given diameter along its centre line.
     StepRef Scheibenkoerper(const Mittellinie& linie, double durchmesser);
 
+    // A surface colour (red, green, blue from 0 to 1) for Einfaerben.
+    StepRef Oberflaeche(double rot, double gruen, double blau);
+    // Shows the solids in the colour of the surface style.
+    void Einfaerben(const std::vector<StepRef>& koerper, StepRef oberflaeche);
+
     // The product's body from solids of one representation type ("SweptSolid",
     // "AdvancedSweptSolid").
     StepRef Koerper(const char* darstellungsart, const std::vector<StepRef>& koerper);
@@ -61,6 +66,7 @@ private:
     StepRef ursprung_;
     StepRef modell_;
     StepRef koerper_;
+    StepRef profilOrt_; // every profile is centred on its axes
 };
 
 } // namespace vsk
