@@ -23,46 +23,21 @@ namespace vsk::cli {
 
 namespace {
 
-struct Optionen {
-    std::string datei;
-    Positionswahl wahl;
+struct Optionen : Dateiwahl {
     bool alle = false;
-    std::string ausgabe;
 };
 
 // Parses the options; an empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (a == "--all") {
-            o.alle = true;
-        } else if (a == "-o" || a == "--output") {
-            auto w = NaechsterWert(argumente, i);
-            if (!w || w->empty()) {
-                return "-o needs a file name";
-            }
-            o.ausgabe = *w;
-        } else if (o.datei.empty() && !a.empty() && a[0] != '-') {
-            o.datei = a;
-        } else {
-            return "unexpected argument \"" + a + "\"";
-        }
-    }
-    if (o.datei.empty()) {
-        return "a project file is needed";
-    }
-    if (o.ausgabe.empty()) {
-        return "-o OUT is needed";
-    }
-    if (o.alle && (o.wahl.position || o.wahl.typ)) {
+    const std::string fehler = LiesDateiwahl(argumente, true, o, [&](const std::string& a) {
+        o.alle = o.alle || a == "--all";
+        return a == "--all";
+    });
+    if (fehler.empty() && o.alle && (o.wahl.position || o.wahl.typ)) {
         return "--all exports every position with its own type; it takes neither --position "
                "nor --type";
     }
-    return {};
+    return fehler;
 }
 
 // The positions to export, designed; nothing when none can be.

@@ -153,7 +153,7 @@ private:
         const std::vector<double> orte = DornOrte(ergs, typ);
         for (std::size_t k = 0; k < orte.size(); ++k) {
             const std::string nr = std::to_string(k + 1);
-            const Vektor3 achse{orte[k], 0, zAchse};
+            const Point3D achse{orte[k], 0, zAchse};
             verbinder.push_back(Verbinder(nummer, nr, ort, achse, a));
             teile.push_back(verbinder.back());
             int nB = 0;
@@ -164,7 +164,9 @@ private:
                 teile.push_back(Stab(nummer, nr + "/" + marke, ort, achse, stab, position));
             }
         }
-        Teile(nummer, "parts-of-assembly", baugruppe, teile);
+        if (!teile.empty()) {
+            Teile(nummer, "parts-of-assembly", baugruppe, teile);
+        }
 
         std::vector<StepRef> traeger = verbinder;
         traeger.insert(traeger.begin(), baugruppe);
@@ -175,7 +177,7 @@ private:
         return baugruppe;
     }
 
-    StepRef Verbinder(int nummer, const std::string& nr, StepRef ort, const Vektor3& achse,
+    StepRef Verbinder(int nummer, const std::string& nr, StepRef ort, const Point3D& achse,
                       const BewehrungsAngaben& a) {
         const StepRef platz = g_.Platzierung(ort, achse);
         const std::vector<StepRef> koerper = VerbinderKoerper(g_, a.Dorn);
@@ -188,7 +190,7 @@ private:
                            W::Aufzaehlung("USERDEFINED")});
     }
 
-    StepRef Stab(int nummer, const std::string& marke, StepRef ort, const Vektor3& achse,
+    StepRef Stab(int nummer, const std::string& marke, StepRef ort, const Point3D& achse,
                  const Bewehrungsstab& stab, const TKAnwendung& position) {
         const bool b = stab.position == StabPosition::B;
         const StepRef platz = g_.Platzierung(ort, achse);

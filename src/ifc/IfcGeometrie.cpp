@@ -9,7 +9,7 @@ constexpr double kGenauigkeitMm = 1e-5;
 
 using W = StepWert;
 
-W Koordinaten(const Vektor3& p) {
+W Koordinaten(const Point3D& p) {
     return W::Reals({p.x, p.y, p.z});
 }
 
@@ -27,22 +27,22 @@ IfcGeometrie::IfcGeometrie(StepSchreiber& schreiber)
       profilOrt_(s_.Instanz("IFCAXIS2PLACEMENT2D",
                             {s_.Instanz("IFCCARTESIANPOINT", {W::Reals({0, 0})}), W::Leer()})) {}
 
-StepRef IfcGeometrie::Punkt(const Vektor3& p) {
+StepRef IfcGeometrie::Punkt(const Point3D& p) {
     return s_.Instanz("IFCCARTESIANPOINT", {Koordinaten(p)});
 }
 
-StepRef IfcGeometrie::Richtung(const Vektor3& r) {
+StepRef IfcGeometrie::Richtung(const Point3D& r) {
     return s_.Instanz("IFCDIRECTION", {Koordinaten(r)});
 }
 
-StepRef IfcGeometrie::Achsen(const Vektor3& p, std::optional<Vektor3> z, std::optional<Vektor3> x) {
+StepRef IfcGeometrie::Achsen(const Point3D& p, std::optional<Point3D> z, std::optional<Point3D> x) {
     const StepRef ort = Punkt(p);
     const W achseZ = z ? W(Richtung(*z)) : W::Leer();
     const W achseX = x ? W(Richtung(*x)) : W::Leer();
     return s_.Instanz("IFCAXIS2PLACEMENT3D", {ort, achseZ, achseX});
 }
 
-StepRef IfcGeometrie::Platzierung(std::optional<StepRef> relativZu, const Vektor3& p) {
+StepRef IfcGeometrie::Platzierung(std::optional<StepRef> relativZu, const Point3D& p) {
     const StepRef achsen = Achsen(p);
     return s_.Instanz("IFCLOCALPLACEMENT", {relativZu ? W(*relativZu) : W::Leer(), achsen});
 }
@@ -68,7 +68,7 @@ StepRef IfcGeometrie::Scheibenkoerper(const Mittellinie& linie, double durchmess
     long long letzter = 1; // STEP lists count from 1
     for (const Linienstueck& st : linie.stuecke) {
         std::vector<W> indizes{W::Ganz(letzter)};
-        for (const Vektor3& p : st.punkte) {
+        for (const Point3D& p : st.punkte) {
             punkte.push_back(Koordinaten(p));
             indizes.push_back(W::Ganz(++letzter));
         }

@@ -2,6 +2,7 @@
 // The geometry entities of the IFC model: points, placements, profiles, extruded and
 // swept-disk solids, and the body representation of a product. Lengths in mm.
 
+#include "dxf/Point3D.h"
 #include "ifc/StepSchreiber.h"
 
 #include <optional>
@@ -9,23 +10,17 @@
 
 namespace vsk {
 
-struct Vektor3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
-};
-
 // A piece of a bar's centre line: a straight line to the next point, or an arc through
 // a point on it to the point after.
 struct Linienstueck {
     enum class Art { Gerade, Bogen };
     Art art = Art::Gerade;
-    std::vector<Vektor3> punkte; // Gerade: end; Bogen: point on the arc, then end
+    std::vector<Point3D> punkte; // Gerade: end; Bogen: point on the arc, then end
 };
 
 // A centre line from its start point through its pieces.
 struct Mittellinie {
-    Vektor3 start;
+    Point3D start;
     std::vector<Linienstueck> stuecke;
 };
 
@@ -38,12 +33,12 @@ public:
     StepRef Modellkontext() const { return modell_; }
     StepRef Koerperkontext() const { return koerper_; }
 
-    StepRef Punkt(const Vektor3& p);
-    StepRef Richtung(const Vektor3& r);
+    StepRef Punkt(const Point3D& p);
+    StepRef Richtung(const Point3D& r);
     // Origin p, local z axis and local x axis (default: those of the parent).
-    StepRef Achsen(const Vektor3& p, std::optional<Vektor3> z = {}, std::optional<Vektor3> x = {});
+    StepRef Achsen(const Point3D& p, std::optional<Point3D> z = {}, std::optional<Point3D> x = {});
     // Placement at p relative to the parent placement (none: the world).
-    StepRef Platzierung(std::optional<StepRef> relativZu, const Vektor3& p);
+    StepRef Platzierung(std::optional<StepRef> relativZu, const Point3D& p);
 
     StepRef KreisProfil(double radius);
     StepRef RechteckProfil(double breiteX, double hoeheY);

@@ -6,11 +6,11 @@ namespace vsk {
 
 namespace {
 
-const Vektor3 kEntlangFuge{1, 0, 0};
-const Vektor3 kQuerZurFuge{0, 1, 0};
+const Point3D kEntlangFuge{1, 0, 0};
+const Point3D kQuerZurFuge{0, 1, 0};
 
 // A profile in the x-z plane pushed from p along y by laenge.
-StepRef QuerExtrusion(IfcGeometrie& g, StepRef profil, const Vektor3& p, double laenge) {
+StepRef QuerExtrusion(IfcGeometrie& g, StepRef profil, const Point3D& p, double laenge) {
     return g.Extrusion(profil, g.Achsen(p, kQuerZurFuge, kEntlangFuge), laenge);
 }
 
