@@ -15,6 +15,7 @@
 #include "shell/Zahlen.h"
 
 #include <algorithm>
+#include <set>
 
 namespace vsk {
 
@@ -54,8 +55,10 @@ public:
         std::vector<StepRef> baugruppen;
         double y = 0;
         bool erste = true;
+        std::set<int> geschrieben; // a position named twice would repeat its ids
         for (int nummer : positionen) {
-            if (nummer < 1 || nummer > modell_.TAnzAnwendung()) {
+            if (nummer < 1 || nummer > modell_.TAnzAnwendung() ||
+                !geschrieben.insert(nummer).second) {
                 continue;
             }
             const TKAnwendung& position = modell_.Anwendung(nummer);

@@ -31,8 +31,8 @@ struct IfcExportAngaben {
 // The positions whose results are calculated, by number.
 std::vector<int> BerechnetePositionen(const TKModell& modell);
 
-// Writes the model of the positions (numbers from 1; others are left out) with the
-// selected type TAktDorn of each. False when the stream failed.
+// Writes the model of the positions (numbers from 1; others, and repeats, are left out)
+// with the selected type TAktDorn of each. False when the stream failed.
 bool SchreibeIfc(std::ostream& aus, const TKModell& modell, const std::vector<int>& positionen,
                  const IfcExportAngaben& angaben);
 
