@@ -307,6 +307,10 @@
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>IFC models (*.ifc)</source>
+        <translation>IFC-Modelle (*.ifc)</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -495,6 +499,29 @@ Die letzte Position kann nicht gelöscht werden!</translation>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
         <translation> - wurde nicht gefunden. Die benötigte Datei kann nur ab der CD-Version installiert werden!</translation>
+    </message>
+</context>
+<context>
+    <name>IFC</name>
+    <message>
+        <source>Other positions of the project are calculated too. Export all calculated positions? (No: the current position only)</source>
+        <translation>Weitere Positionen des Projekts sind ebenfalls berechnet. Alle berechneten Positionen exportieren? (Nein: nur die aktuelle Position)</translation>
+    </message>
+    <message>
+        <source>Default storey</source>
+        <translation>Standardgeschoss</translation>
+    </message>
+    <message>
+        <source>Position B</source>
+        <translation>Position B</translation>
+    </message>
+    <message>
+        <source>Position D</source>
+        <translation>Position D</translation>
+    </message>
+    <message>
+        <source>%s N/mm²</source>
+        <translation>%s N/mm²</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1486,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>&amp;Calculation</source>
         <comment>Options menu: the design settings</comment>
         <translation>Be&amp;messung</translation>
+    </message>
+    <message>
+        <source>IFC Export</source>
+        <translation>IFC-Export</translation>
+    </message>
+    <message>
+        <source>IFC Export|Export the designed joints as an IFC model</source>
+        <translation>IFC-Export|Die bemessenen Fugen als IFC-Modell exportieren</translation>
     </message>
 </context>
 <context>

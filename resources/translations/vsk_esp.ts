@@ -307,6 +307,10 @@
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>IFC models (*.ifc)</source>
+        <translation>Modelos IFC (*.ifc)</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -495,6 +499,29 @@ The last position cannot be removed!</source>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
         <translation> - no se ha encontrado. ¡El archivo necesario solo puede instalarse desde la versión en CD!</translation>
+    </message>
+</context>
+<context>
+    <name>IFC</name>
+    <message>
+        <source>Other positions of the project are calculated too. Export all calculated positions? (No: the current position only)</source>
+        <translation>También se han calculado otras posiciones del proyecto. ¿Exportar todas las posiciones calculadas? (No: solo la posición actual)</translation>
+    </message>
+    <message>
+        <source>Default storey</source>
+        <translation>Planta estándar</translation>
+    </message>
+    <message>
+        <source>Position B</source>
+        <translation>Posición B</translation>
+    </message>
+    <message>
+        <source>Position D</source>
+        <translation>Posición D</translation>
+    </message>
+    <message>
+        <source>%s N/mm²</source>
+        <translation>%s N/mm²</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1486,14 @@ Do you want to replace it?</source>
         <source>&amp;Calculation</source>
         <comment>Options menu: the design settings</comment>
         <translation>&amp;Parámetros de cálculo</translation>
+    </message>
+    <message>
+        <source>IFC Export</source>
+        <translation>Exportación IFC</translation>
+    </message>
+    <message>
+        <source>IFC Export|Export the designed joints as an IFC model</source>
+        <translation>Exportación IFC|Exportar las juntas calculadas como modelo IFC</translation>
     </message>
 </context>
 <context>

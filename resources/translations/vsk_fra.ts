@@ -307,6 +307,10 @@
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>IFC models (*.ifc)</source>
+        <translation>Modèles IFC (*.ifc)</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -495,6 +499,29 @@ La dernière position ne peut pas être supprimée !</translation>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
         <translation> - est introuvable. Ce fichier ne peut être installé qu&apos;à partir de la version CD !</translation>
+    </message>
+</context>
+<context>
+    <name>IFC</name>
+    <message>
+        <source>Other positions of the project are calculated too. Export all calculated positions? (No: the current position only)</source>
+        <translation>D'autres positions du projet sont également calculées. Exporter toutes les positions calculées ? (Non : seulement la position actuelle)</translation>
+    </message>
+    <message>
+        <source>Default storey</source>
+        <translation>Étage par défaut</translation>
+    </message>
+    <message>
+        <source>Position B</source>
+        <translation>Position B</translation>
+    </message>
+    <message>
+        <source>Position D</source>
+        <translation>Position D</translation>
+    </message>
+    <message>
+        <source>%s N/mm²</source>
+        <translation>%s N/mm²</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1486,14 @@ Voulez-vous le remplacer ?</translation>
         <source>&amp;Calculation</source>
         <comment>Options menu: the design settings</comment>
         <translation>&amp;Paramètres de calcul</translation>
+    </message>
+    <message>
+        <source>IFC Export</source>
+        <translation>Export IFC</translation>
+    </message>
+    <message>
+        <source>IFC Export|Export the designed joints as an IFC model</source>
+        <translation>Export IFC|Exporter les joints dimensionnés comme modèle IFC</translation>
     </message>
 </context>
 <context>

@@ -307,6 +307,10 @@
         <source>All files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>IFC models (*.ifc)</source>
+        <translation>Modelli IFC (*.ifc)</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -495,6 +499,29 @@ L&apos;ultima posizione non può essere eliminata!</translation>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
         <translation> - non è stato trovato. Il file richiesto può essere installato solo dalla versione su CD!</translation>
+    </message>
+</context>
+<context>
+    <name>IFC</name>
+    <message>
+        <source>Other positions of the project are calculated too. Export all calculated positions? (No: the current position only)</source>
+        <translation>Anche altre posizioni del progetto sono calcolate. Esportare tutte le posizioni calcolate? (No: solo la posizione corrente)</translation>
+    </message>
+    <message>
+        <source>Default storey</source>
+        <translation>Piano predefinito</translation>
+    </message>
+    <message>
+        <source>Position B</source>
+        <translation>Posizione B</translation>
+    </message>
+    <message>
+        <source>Position D</source>
+        <translation>Posizione D</translation>
+    </message>
+    <message>
+        <source>%s N/mm²</source>
+        <translation>%s N/mm²</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1486,14 @@ Sostituirlo?</translation>
         <source>&amp;Calculation</source>
         <comment>Options menu: the design settings</comment>
         <translation>&amp;Parametri di calcolo</translation>
+    </message>
+    <message>
+        <source>IFC Export</source>
+        <translation>Esportazione IFC</translation>
+    </message>
+    <message>
+        <source>IFC Export|Export the designed joints as an IFC model</source>
+        <translation>Esportazione IFC|Esportare i giunti dimensionati come modello IFC</translation>
     </message>
 </context>
 <context>

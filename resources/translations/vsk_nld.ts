@@ -307,6 +307,10 @@
         <source>All files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
+    <message>
+        <source>IFC models (*.ifc)</source>
+        <translation>IFC-modellen (*.ifc)</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -495,6 +499,29 @@ De laatste positie kan niet worden verwijderd!</translation>
     <message>
         <source> - was not found.The required file can only be installed from the CD version!</source>
         <translation> - is niet gevonden. Het benodigde bestand kan alleen vanaf de cd-versie worden geïnstalleerd!</translation>
+    </message>
+</context>
+<context>
+    <name>IFC</name>
+    <message>
+        <source>Other positions of the project are calculated too. Export all calculated positions? (No: the current position only)</source>
+        <translation>Ook andere posities van het project zijn berekend. Alle berekende posities exporteren? (Nee: alleen de huidige positie)</translation>
+    </message>
+    <message>
+        <source>Default storey</source>
+        <translation>Standaardverdieping</translation>
+    </message>
+    <message>
+        <source>Position B</source>
+        <translation>Positie B</translation>
+    </message>
+    <message>
+        <source>Position D</source>
+        <translation>Positie D</translation>
+    </message>
+    <message>
+        <source>%s N/mm²</source>
+        <translation>%s N/mm²</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1486,14 @@ Wilt u het vervangen?</translation>
         <source>&amp;Calculation</source>
         <comment>Options menu: the design settings</comment>
         <translation>&amp;Berekeningsinstellingen</translation>
+    </message>
+    <message>
+        <source>IFC Export</source>
+        <translation>IFC-export</translation>
+    </message>
+    <message>
+        <source>IFC Export|Export the designed joints as an IFC model</source>
+        <translation>IFC-export|De berekende voegen als IFC-model exporteren</translation>
     </message>
 </context>
 <context>

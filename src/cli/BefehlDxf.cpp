@@ -23,49 +23,13 @@ namespace vsk::cli {
 
 namespace {
 
-struct Optionen {
-    std::string datei;
-    Positionswahl wahl;
-    std::string ausgabe;
-};
-
-// Parses the options; an empty text on success, else the usage error.
-std::string LeseOptionen(const Argumente& argumente, bool mitDatei, Optionen& o) {
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        auto wert = [&] { return NaechsterWert(argumente, i); };
-        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (a == "-o" || a == "--output") {
-            auto w = wert();
-            if (!w || w->empty()) {
-                return "-o needs a file name";
-            }
-            o.ausgabe = *w;
-        } else if (mitDatei && o.datei.empty() && !a.empty() && a[0] != '-') {
-            o.datei = a;
-        } else {
-            return "unexpected argument \"" + a + "\"";
-        }
-    }
-    if (mitDatei && o.datei.empty()) {
-        return "a project file is needed";
-    }
-    if (o.ausgabe.empty()) {
-        return "-o OUT is needed";
-    }
-    return {};
-}
-
 std::filesystem::path ProgrammOrdner() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
 int Dxf(const Argumente& argumente) {
-    Optionen o;
-    if (std::string fehler = LeseOptionen(argumente, true, o); !fehler.empty()) {
+    Dateiwahl o;
+    if (std::string fehler = LiesDateiwahl(argumente, true, o); !fehler.empty()) {
         std::cerr << "vsk-cli dxf: " << fehler << "\n";
         return 2;
     }
@@ -93,8 +57,8 @@ int Dxf(const Argumente& argumente) {
 }
 
 int ConnectorDrawings(const Argumente& argumente) {
-    Optionen o;
-    if (std::string fehler = LeseOptionen(argumente, false, o); !fehler.empty()) {
+    Dateiwahl o;
+    if (std::string fehler = LiesDateiwahl(argumente, false, o); !fehler.empty()) {
         std::cerr << "vsk-cli connector-drawings: " << fehler << "\n";
         return 2;
     }

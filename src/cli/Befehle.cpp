@@ -10,11 +10,12 @@ Befehl BefehlSketch();
 Befehl BefehlInfo();     // cli/BefehlInfo.cpp
 Befehl BefehlSchedule(); // cli/BefehlSchedule.cpp
 Befehl BefehlCheck();    // cli/BefehlCheck.cpp
+Befehl BefehlIfc();      // cli/BefehlIfc.cpp
 
 // Add a command here: its entry and the file that implements it (cli/Befehl<Name>.cpp).
 const std::vector<Befehl>& AlleBefehle() {
     static const std::vector<Befehl> befehle = {
-        BefehlDesign(), BefehlDxf(),  BefehlConnectorDrawings(), BefehlReport(),
+        BefehlDesign(), BefehlDxf(),  BefehlConnectorDrawings(), BefehlIfc(),   BefehlReport(),
         BefehlSketch(), BefehlInfo(), BefehlSchedule(),          BefehlCheck(),
     };
     return befehle;

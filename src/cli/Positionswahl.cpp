@@ -69,6 +69,37 @@ bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl
     return true;
 }
 
+std::string LiesDateiwahl(const Argumente& argumente, bool mitDatei, Dateiwahl& o,
+                          const std::function<bool(const std::string&)>& eigene) {
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& a = argumente[i];
+        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
+            if (!fehler.empty()) {
+                return fehler;
+            }
+        } else if (eigene && eigene(a)) {
+            continue;
+        } else if (a == "-o" || a == "--output") {
+            auto w = NaechsterWert(argumente, i);
+            if (!w || w->empty()) {
+                return "-o needs a file name";
+            }
+            o.ausgabe = *w;
+        } else if (mitDatei && o.datei.empty() && !a.empty() && a[0] != '-') {
+            o.datei = a;
+        } else {
+            return "unexpected argument \"" + a + "\"";
+        }
+    }
+    if (mitDatei && o.datei.empty()) {
+        return "a project file is needed";
+    }
+    if (o.ausgabe.empty()) {
+        return "-o OUT is needed";
+    }
+    return {};
+}
+
 std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
                                   const Positionswahl& wahl, Plattform& plattform,
                                   TKModell& modell) {

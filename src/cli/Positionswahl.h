@@ -8,6 +8,7 @@
 #include "shell/Plattform.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,17 @@ struct Positionswahl {
 // argumente[i] is neither; a bad or missing value leaves its usage error in fehler.
 bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
                        std::string& fehler);
+
+// The options of a command that writes one file from a position: FILE (when mitDatei),
+// --position N, --type T and -o OUT. eigene takes a command's own flag (true when
+// argumente[i] was one). An empty text on success, else the usage error.
+struct Dateiwahl {
+    std::string datei;
+    Positionswahl wahl;
+    std::string ausgabe;
+};
+std::string LiesDateiwahl(const Argumente& argumente, bool mitDatei, Dateiwahl& o,
+                          const std::function<bool(const std::string&)>& eigene = {});
 
 // Reads the project (never half a file) and makes the chosen position current. The exit
 // status when that fails: 1 the file could not be read, 2 there is no such position.

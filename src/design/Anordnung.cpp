@@ -164,4 +164,15 @@ bool DornAnordnung(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
     return DornReihe(anw, typ, meldeweg);
 }
 
+std::vector<double> DornOrte(const TKErgebnisse& ergebnisse, int typ) {
+    const TKDornErgebnis& erg = ergebnisse.DornErgebnis(typ);
+    std::vector<double> orte;
+    double x = 0;
+    for (int i = 0; i < ergebnisse.TAnzDorn(typ); ++i) {
+        x += erg.GetAbstand(i);
+        orte.push_back(x);
+    }
+    return orte;
+}
+
 } // namespace vsk

@@ -2,9 +2,12 @@
 // Arrangement of the connectors of one type along the joint: how many, where, the load
 // on each, and the required reinforcement that follows from them.
 
+#include <vector>
+
 namespace vsk {
 
 class TKAnwendung;
+class TKErgebnisse;
 struct Meldeweg;
 
 // Most connectors the count reaches while it grows to keep the spacing limit.
@@ -21,5 +24,9 @@ bool DornAnordnung(TKAnwendung& anwendung, int typ, Meldeweg& meldeweg);
 // Whether a row of this position has no load line to distribute (a point load, or fewer
 // than two points).
 bool OhneLastlinie(const TKAnwendung& anwendung);
+
+// Where the TAnzDorn connectors of type typ stand along the joint, from its start: the
+// left edge distance, then each spacing added on.
+std::vector<double> DornOrte(const TKErgebnisse& ergebnisse, int typ);
 
 } // namespace vsk

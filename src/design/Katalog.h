@@ -79,6 +79,11 @@ struct KatalogC {
     double RippeLaenge;
 };
 
+// Thickness of the anchor plate at the joint face and of the rib behind it, the same
+// for every type.
+inline constexpr double AnkerplatteDickeMm = 4;
+inline constexpr double RippeDickeMm = 4;
+
 const KatalogA& TabelleA(int typ);
 const KatalogB& TabelleB(int typ);
 const KatalogC& TabelleC(int typ);

@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 namespace vsk {
 
@@ -15,22 +14,6 @@ namespace {
 
 constexpr int kFarbeFlaeche = 5; // member faces
 constexpr int kFarbeSchnitt = 4; // cut edges of the concrete
-
-// An entry of a spacing list; a list shorter than its count reads as 0 there.
-double Eintrag(const std::vector<double>& liste, int i) {
-    if (i < 0 || static_cast<std::size_t>(i) >= liste.size()) {
-        return 0;
-    }
-    return liste[static_cast<std::size_t>(i)];
-}
-
-double Summe(const std::vector<double>& liste, int anzahl) {
-    long double s = 0;
-    for (int i = 0; i < anzahl; ++i) {
-        s += Eintrag(liste, i);
-    }
-    return static_cast<double>(s);
-}
 
 // Number of characters of a UTF-8 text (a translated label may hold non-ASCII letters).
 double Zeichenzahl(const std::string& text) {
@@ -69,7 +52,7 @@ private:
     void Grundriss(double ox, double oy) {
         double xl = ox - a_.Tby / 2;
         double xr = xl + a_.Tby;
-        double tiefe = Eintrag(d_.AbstandB, 0) + a_.Tbx;
+        double tiefe = UBuegelFormVon(a_).yEnde;
 
         z_.DxfLinie({xl, oy}, {xr, oy}, kFarbeFlaeche, false);
         z_.DxfLinie({xl, oy - 20}, {xl, oy + tiefe + 20}, kFarbeSchnitt, false);
@@ -82,45 +65,42 @@ private:
         z_.DxfStab({ox - d_.Anker1Laenge / 2, oy + d_.Anker1Abstand},
                    {ox + d_.Anker1Laenge / 2, oy + d_.Anker1Abstand}, d_.Anker1Durchm,
                    StabEnde::Eckig, StabEnde::Eckig);
-        z_.DxfRechteck(ox + d_.PlatteBreite / 2, oy + 4, ox - d_.PlatteBreite / 2, oy);
-        z_.DxfRechteck(ox + 2, oy + 4 + d_.RippeLaenge, ox - 2, oy + 4);
+        const double platte = AnkerplatteDickeMm;
+        const double rippe = RippeDickeMm / 2;
+        z_.DxfRechteck(ox + d_.PlatteBreite / 2, oy + platte, ox - d_.PlatteBreite / 2, oy);
+        z_.DxfRechteck(ox + rippe, oy + platte + d_.RippeLaenge, ox - rippe, oy + platte);
         z_.DxfStab({ox, oy - d_.DornLaenge}, {ox, oy + d_.DornLaenge}, d_.DornDurchm,
                    StabEnde::Eckig, StabEnde::Eckig);
 
-        double s = 0;
-        for (int i = 0; i < d_.AnzB; ++i) {
-            s += Eintrag(d_.AbstandB, i);
-            z_.DxfStab({xl, oy + s}, {xr, oy + s}, dB_, StabEnde::Offen, StabEnde::Offen);
+        for (const BStab& b : BStaebe(a_)) {
+            if (b.lage == 0) {
+                z_.DxfStab({xl, oy + b.y}, {xr, oy + b.y}, dB_, StabEnde::Offen, StabEnde::Offen);
+            }
         }
 
-        double yb = oy + Eintrag(d_.AbstandB, 0) + a_.Tbx;
+        double yb = oy + UBuegelFormVon(a_).yEnde;
         double yf = oy + a_.cV + dD_ / 2;
         auto buegel = [&](double x) {
             z_.DxfStab({x, yf}, {x, yb}, dD_, StabEnde::Rund, StabEnde::Offen);
         };
-        buegel(ox - bb_ / 2);
-        buegel(ox + bb_ / 2);
-        s = 0;
-        for (int i = 0; i <= HalbeAnzD() - 2; ++i) {
-            s += Eintrag(d_.AbstandD, i);
-            buegel(ox - bb_ / 2 + s);
-            buegel(ox + bb_ / 2 - s);
+        for (const UBuegel& u : UBuegelLagen(a_)) {
+            buegel(ox + u.x);
         }
 
-        double s2 = 2 * a_.cV + Summe(d_.AbstandB, d_.AnzB);
+        double s2 = 2 * a_.cV + ListenSumme(d_.AbstandB, d_.AnzB);
         z_.DxfText(text("DXF", "Plan view"), {xl, oy + s2 + 175});
         std::string label = text("DXF", "Top and Bottom: ") + text("DXF", "2 x ") + Ganz(d_.AnzB) +
                             text("DXF", " - T") + Ganz(d_.DurchmB);
-        double xa = ox - bb_ / 2 + Eintrag(d_.AbstandD, 0) / 2;
+        double xa = ox - bb_ / 2 + ListenEintrag(d_.AbstandD, 0) / 2;
         double yl = oy + s2 + 100;
         double xt = xa + 15 * Zeichenzahl(label);
-        z_.DxfLinie({xa, oy + Eintrag(d_.AbstandB, 0)}, {xa, yl}, 7, false);
+        z_.DxfLinie({xa, oy + ListenEintrag(d_.AbstandB, 0)}, {xa, yl}, 7, false);
         z_.DxfMasslinie({xa, yl}, {xt, yl}, label, 0, false);
         if (d_.AnzB > 0) {
             double xd = ox + a_.Tby / 2 + 50;
             double y = oy;
             for (int i = 0; i < d_.AnzB; ++i) {
-                double abstand = Eintrag(d_.AbstandB, i);
+                double abstand = ListenEintrag(d_.AbstandB, i);
                 z_.DxfMasslinie({xd, y + abstand}, {xd, y}, Zahl(abstand), 90, true);
                 y += abstand;
             }
@@ -154,28 +134,15 @@ private:
         z_.DxfKreis({ox, oy + d_.DornMittenAbstand / 2}, d_.DornDurchm / 2);
 
         for (int j = 0; j < d_.AnzLagen; ++j) {
-            double oben = oy + h / 2 - a_.cO - 50.0 * j - dD_ - dB_ / 2;
-            double unten = oy - h / 2 + a_.cU + 50.0 * j + dD_ + dB_ / 2;
+            double oben = oy + BStabHoeheOben(a_, j);
+            double unten = oy + BStabHoeheUnten(a_, j);
             z_.DxfStab({xl, oben}, {xr, oben}, dB_, StabEnde::Offen, StabEnde::Offen);
             z_.DxfStab({xl, unten}, {xr, unten}, dB_, StabEnde::Offen, StabEnde::Offen);
         }
 
-        double yd = oy - h / 2 + a_.cU + dB_ / 2;
-        double yu = oy + h / 2 - a_.cO - dB_ / 2;
-        double s50 = d_.AnzLagen >= 2 ? 50 : 0;
-        auto buegel = [&](double x, double unten, double oben) {
-            z_.DxfStab({x, unten}, {x, oben}, dD_, StabEnde::Rund, StabEnde::Rund);
-        };
-        double aussenUnten = (d_.AnzD % 4 == 0) ? yd + s50 : yd;
-        buegel(ox - bb_ / 2, aussenUnten, yu);
-        buegel(ox + bb_ / 2, aussenUnten, yu);
-        double s = 0;
-        for (int i = 0; i <= HalbeAnzD() - 2; ++i) {
-            s += Eintrag(d_.AbstandD, i);
-            double oben = (i % 2 == 0) ? yu - s50 : yu;
-            double unten = (i % 2 == 0) ? yd : yd + s50;
-            buegel(ox - bb_ / 2 + s, unten, oben);
-            buegel(ox + bb_ / 2 - s, unten, oben);
+        for (const UBuegel& u : UBuegelLagen(a_)) {
+            z_.DxfStab({ox + u.x, oy + u.zUnten}, {ox + u.x, oy + u.zOben}, dD_, StabEnde::Rund,
+                       StabEnde::Rund);
         }
 
         z_.DxfText(text("DXF", "View"), {xl, oy + h / 2 + 175});
@@ -185,9 +152,9 @@ private:
         double ya = oy + h / 2 + 50;
         Point3D links(ox - bb_ / 2, ya);
         Point3D rechts(ox + bb_ / 2, ya);
-        s = 0;
+        double s = 0;
         for (int i = 0; i <= HalbeAnzD() - 2; ++i) {
-            double abstand = Eintrag(d_.AbstandD, i);
+            double abstand = ListenEintrag(d_.AbstandD, i);
             s += abstand;
             Point3D neuLinks(ox - bb_ / 2 + s, ya);
             Point3D neuRechts(ox + bb_ / 2 - s, ya);
@@ -207,7 +174,8 @@ private:
 
     void Schnitt(double ox, double oy) {
         double h = a_.h;
-        double xe = ox + Eintrag(d_.AbstandB, 0) + a_.Tbx;
+        const UBuegelForm form = UBuegelFormVon(a_);
+        double xe = ox + form.yEnde;
         double yb = oy - h / 2;
         double yt = yb + h;
 
@@ -218,42 +186,39 @@ private:
 
         z_.DxfKreis({ox + d_.Anker2Abstand, oy}, d_.Anker2Durchm / 2);
         z_.DxfKreis({ox + d_.Anker1Abstand, oy}, d_.Anker1Durchm / 2);
-        z_.DxfRechteck(ox + 4, oy + d_.PlatteHoehe / 2, ox, oy - d_.PlatteHoehe / 2);
+        const double platte = AnkerplatteDickeMm;
+        z_.DxfRechteck(ox + platte, oy + d_.PlatteHoehe / 2, ox, oy - d_.PlatteHoehe / 2);
         double rippe = (d_.DornMittenAbstand - d_.DornDurchm) / 2;
-        z_.DxfRechteck(ox + 4 + d_.RippeLaenge, oy + rippe, ox + 4, oy - rippe);
+        z_.DxfRechteck(ox + platte + d_.RippeLaenge, oy + rippe, ox + platte, oy - rippe);
         for (double y : {oy - d_.DornMittenAbstand / 2, oy + d_.DornMittenAbstand / 2}) {
             z_.DxfStab({ox - d_.DornLaenge, y}, {ox + d_.DornLaenge, y}, d_.DornDurchm,
                        StabEnde::Eckig, StabEnde::Eckig);
         }
 
-        for (int j = 0; j < d_.AnzLagen; ++j) {
-            double x = ox;
-            for (int i = 0; i < d_.AnzB; ++i) {
-                x += Eintrag(d_.AbstandB, i);
-                z_.DxfKreis({x, oy + h / 2 - a_.cO - 50.0 * j - dD_ - dB_ / 2}, dB_ / 2);
-                z_.DxfKreis({x, oy - h / 2 + a_.cU + 50.0 * j + dD_ + dB_ / 2}, dB_ / 2);
-            }
+        for (const BStab& b : BStaebe(a_)) {
+            z_.DxfKreis({ox + b.y, oy + b.zOben}, dB_ / 2);
+            z_.DxfKreis({ox + b.y, oy + b.zUnten}, dB_ / 2);
         }
 
-        double yT = oy + h / 2 - a_.cO - dB_ / 2;
-        double yB = oy - h / 2 + a_.cU + dB_ / 2;
-        double xw = ox + a_.cV + dB_ / 2;
+        double yT = oy + form.zOben;
+        double yB = oy + form.zUnten;
+        double xw = ox + form.ySteg;
         if (d_.AnzLagen > 1) {
-            z_.DxfBuegel(xw, yT, yB + 50, xe, dD_, 2 * dD_);
+            z_.DxfBuegel(xw, yT, yB + 50, xe, dD_, form.biegeRadius);
             yT -= 50;
         }
-        z_.DxfBuegel(xw, yT, yB, xe, dD_, 2 * dD_);
+        z_.DxfBuegel(xw, yT, yB, xe, dD_, form.biegeRadius);
 
         z_.DxfText(text("DXF", "Cut"), {ox - d_.DornLaenge, oy + h / 2 + 175});
         if (d_.AnzB > 0) {
             double yc = oy - h / 2 - 100;
             double x = ox;
             for (int i = 0; i < d_.AnzB; ++i) {
-                double abstand = Eintrag(d_.AbstandB, i);
+                double abstand = ListenEintrag(d_.AbstandB, i);
                 z_.DxfMasslinie({x, yc}, {x + abstand, yc}, Zahl(abstand), 0, true);
                 x += abstand;
             }
-            double summe = Summe(d_.AbstandB, d_.AnzB);
+            double summe = ListenSumme(d_.AbstandB, d_.AnzB);
             double yo = oy + h / 2 + 50;
             z_.DxfMasslinie({ox, yo}, {ox + summe, yo}, Zahl(summe), 0, true);
         }
@@ -264,13 +229,13 @@ private:
             double xb = ox;
             double xm = ox;
             for (int i = 0; i < d_.AnzB; ++i) {
-                double abstand = Eintrag(d_.AbstandB, i);
+                double abstand = ListenEintrag(d_.AbstandB, i);
                 xb += abstand;
                 xm = xb + abstand / 2;
                 z_.DxfLinie({xb, oy + h / 2 - a_.cO - dD_ - dB_ / 2}, {xm, oy + ym}, 7, false);
                 z_.DxfLinie({xb, oy - h / 2 + a_.cU + dD_ + dB_ / 2}, {xm, oy - ym}, 7, false);
             }
-            double x0 = ox + 1.5 * Eintrag(d_.AbstandB, 0);
+            double x0 = ox + 1.5 * ListenEintrag(d_.AbstandB, 0);
             z_.DxfLinie({x0, oy + ym}, {xm, oy + ym}, 7, false);
             z_.DxfLinie({x0, oy - ym}, {xm, oy - ym}, 7, false);
             std::string ende = text("DXF", " - T") + Ganz(d_.DurchmB);
@@ -292,21 +257,6 @@ private:
 };
 
 } // namespace
-
-BewehrungsAngaben BewehrungsAngabenVon(const TKAnwendung& position) {
-    BewehrungsAngaben a;
-    const TKGeometrie& g = position.cGeometrie;
-    a.h = g.TPlatteDicke;
-    a.cO = g.TBetondeckungOben;
-    a.cU = g.TBetondeckungUnten;
-    a.cV = g.TBetondeckungVorn;
-    int typ = KlemmeDornTyp(position.cErgebnisse.TAktDorn);
-    a.Tbx = position.cErgebnisse.DornErgebnis(typ).Tbx;
-    a.Tby = position.cErgebnisse.DornErgebnis(typ).Tby;
-    a.Bezeichnung = DornName(typ);
-    a.Dorn = position.cErgebnisse.DornDaten(typ);
-    return a;
-}
 
 void ZeichneBewehrung(DXF_Object& objekt, const BewehrungsAngaben& angaben, char trenner) {
     Zeichnung(objekt, angaben, trenner).Alles();

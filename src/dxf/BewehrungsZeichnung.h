@@ -3,29 +3,12 @@
 // and section of the selected connector type with its concrete member, the bars of
 // positions B and D, dimensions and labels, in model millimetres on layer "0".
 
-#include "design/Katalog.h"
+#include "design/Bewehrungsgeometrie.h"
 #include "dxf/DxfObjekt.h"
-
-#include <string>
 
 namespace vsk {
 
 class TKAnwendung;
-
-// What the drawing reads, gathered so that it can also be drawn for values set by hand.
-struct BewehrungsAngaben {
-    double h = 0;  // slab thickness
-    double cO = 0; // concrete covers: top, bottom, front
-    double cU = 0;
-    double cV = 0;
-    double Tbx = 0;          // extent of position B across the joint
-    double Tby = 0;          // extent of the U-bar zone along the joint
-    std::string Bezeichnung; // type designation ("VSK 7")
-    TKDornDaten Dorn;        // catalogue record with the designed reinforcement
-};
-
-// The position's geometry, its selected type TAktDorn with that type's record and result.
-BewehrungsAngaben BewehrungsAngabenVon(const TKAnwendung& position);
 
 // Adds the drawing to layer "0" of the object. Numbers in dimension texts use the
 // given decimal separator.

@@ -33,8 +33,10 @@ void Grundriss(DxfZeichenhilfe& z, const TKDornDaten& d) {
               d.Anker2Durchm, StabEnde::Eckig, StabEnde::Eckig);
     z.DxfStab({-d.Anker1Laenge / 2, d.Anker1Abstand}, {d.Anker1Laenge / 2, d.Anker1Abstand},
               d.Anker1Durchm, StabEnde::Eckig, StabEnde::Eckig);
-    z.DxfRechteck(d.PlatteBreite / 2, 4, -d.PlatteBreite / 2, 0);
-    z.DxfRechteck(2, 4 + d.RippeLaenge, -2, 4);
+    const double platte = AnkerplatteDickeMm;
+    const double rippe = RippeDickeMm / 2;
+    z.DxfRechteck(d.PlatteBreite / 2, platte, -d.PlatteBreite / 2, 0);
+    z.DxfRechteck(rippe, platte + d.RippeLaenge, -rippe, platte);
     z.DxfStab({0, -d.DornLaenge}, {0, d.DornLaenge}, d.DornDurchm, StabEnde::Eckig,
               StabEnde::Eckig);
     double huelse = std::max(d.HuelseBreite, d.HuelseHoehe);
@@ -45,9 +47,10 @@ void Grundriss(DxfZeichenhilfe& z, const TKDornDaten& d) {
 void Seite(DxfZeichenhilfe& z, const TKDornDaten& d) {
     z.DxfKreis({d.Anker2Abstand, 0}, d.Anker2Durchm / 2);
     z.DxfKreis({d.Anker1Abstand, 0}, d.Anker1Durchm / 2);
-    z.DxfRechteck(4, d.PlatteHoehe / 2, 0, -d.PlatteHoehe / 2);
+    const double platte = AnkerplatteDickeMm;
+    z.DxfRechteck(platte, d.PlatteHoehe / 2, 0, -d.PlatteHoehe / 2);
     double rippe = (d.DornMittenAbstand - d.DornDurchm) / 2;
-    z.DxfRechteck(4 + d.RippeLaenge, rippe, 4, -rippe);
+    z.DxfRechteck(platte + d.RippeLaenge, rippe, platte, -rippe);
     for (double y : {-d.DornMittenAbstand / 2, d.DornMittenAbstand / 2}) {
         z.DxfStab({-d.DornLaenge, y}, {d.DornLaenge, y}, d.DornDurchm, StabEnde::Eckig,
                   StabEnde::Eckig);

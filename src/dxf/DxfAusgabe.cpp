@@ -1,5 +1,7 @@
 #include "dxf/DxfAusgabe.h"
 
+#include "shell/Utf8.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -51,33 +53,6 @@ constexpr char32_t kCp1252[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-// Next code point of UTF-8 text; an invalid byte stands for itself (text that came in
-// the old code page already).
-char32_t NaechstesZeichen(std::string_view s, std::size_t& i) {
-    auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    unsigned char c = b(i);
-    int laenge = c < 0x80           ? 1
-                 : (c >> 5) == 0x6  ? 2
-                 : (c >> 4) == 0xE  ? 3
-                 : (c >> 3) == 0x1E ? 4
-                                    : 0;
-    if (laenge > 1 && i + static_cast<std::size_t>(laenge) <= s.size()) {
-        char32_t z = c & (0x7F >> laenge);
-        bool gueltig = true;
-        for (int k = 1; k < laenge; ++k) {
-            unsigned char f = b(i + static_cast<std::size_t>(k));
-            gueltig = gueltig && (f & 0xC0) == 0x80;
-            z = (z << 6) | (f & 0x3F);
-        }
-        if (gueltig && z >= 0x80) {
-            i += static_cast<std::size_t>(laenge);
-            return z;
-        }
-    }
-    ++i;
-    return c;
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
-// A point or vector of the DXF drawing, in millimetres (z is always 0 in this program).
+// A point or vector in millimetres: of the DXF drawing (where z is always 0) and of the
+// IFC model.
 
 namespace vsk {
 

@@ -2,6 +2,10 @@
 
 namespace vsk {
 
+namespace {
+constexpr const char* kLeerraum = " \t\r\n";
+} // namespace
+
 std::string ExportEndung(ListeExportArt art) {
     switch (art) {
     case ListeExportArt::Metafile:
@@ -28,6 +32,20 @@ std::string MitExportEndung(const std::string& name, ListeExportArt art) {
     const bool hatEndung = punkt != std::string::npos && punkt > anfang;
     const std::string stamm = hatEndung ? name.substr(0, punkt) : name;
     return stamm + "." + ExportEndung(art);
+}
+
+std::string ExportVorschlag(const std::filesystem::path& projektdatei,
+                            const std::string& projekttext, const std::string& ersatz,
+                            const std::string& endung) {
+    if (!projektdatei.empty()) {
+        return (projektdatei.parent_path() / projektdatei.stem()).string() + "." + endung;
+    }
+    const std::string::size_type anfang = projekttext.find_first_not_of(kLeerraum);
+    if (anfang == std::string::npos) {
+        return ersatz + "." + endung;
+    }
+    const std::string::size_type ende = projekttext.find_last_not_of(kLeerraum);
+    return projekttext.substr(anfang, ende - anfang + 1) + "." + endung;
 }
 
 } // namespace vsk

@@ -2,6 +2,7 @@
 // The file name of a schedule export: the chosen file type decides the extension, whatever
 // extension the user typed.
 
+#include <filesystem>
 #include <string>
 
 namespace vsk {
@@ -17,5 +18,12 @@ std::string ExportEndung(ListeExportArt art);
 // ("liste.emf" as text -> "liste.txt", "liste" -> "liste.txt"). Only the last path
 // component is looked at, so a dot in a directory name is not taken for an extension.
 std::string MitExportEndung(const std::string& name, ListeExportArt art);
+
+// The proposed file of an export of the project: beside the project file and named like
+// it, else named after the project's description, else ersatz; with the extension endung
+// ("pdf", "ifc").
+std::string ExportVorschlag(const std::filesystem::path& projektdatei,
+                            const std::string& projekttext, const std::string& ersatz,
+                            const std::string& endung);
 
 } // namespace vsk

@@ -81,6 +81,8 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
                   tr("DXF Export - Connector|Copy the drawing of the selected connector"));
     dxfBewehrung = Neu(f, "mnuDXFBewehrung", tr("DXF Export - &Reinforcement"), "dxf",
                        tr("DXF Export - Reinforcement|Export the reinforcement drawing"));
+    ifcExport = Neu(f, "mnuIFCExport", tr("IFC Export"), "export",
+                    tr("IFC Export|Export the designed joints as an IFC model"));
     exportDatei = Neu(f, "mnuExportDatei", tr("Export Results to &File"), "export",
                       tr("Export results to file|Save the report page as a picture"));
     exportZwischenablage =
@@ -129,7 +131,7 @@ QMenu* THauptAktionen::BaueMenue(QMenuBar* m) const {
     ergebnisse->addActions({berechnung, vorschau});
     QMenu* export_ = ergebnisse->addMenu(QMainWindow::tr("&Export Results"));
     export_->setIcon(Symbol("export"));
-    export_->addActions({dxfDorn, dxfBewehrung, exportDatei, exportZwischenablage});
+    export_->addActions({dxfDorn, dxfBewehrung, ifcExport, exportDatei, exportZwischenablage});
     QMenu* optionen = m->addMenu(QMainWindow::tr("&Options"));
     optionen->addActions({bemessung, bildschirmfarben});
     QMenu* hilfe = m->addMenu(QMainWindow::tr("&Help"));

@@ -40,6 +40,7 @@ struct THauptAktionen {
     QAction* vorschau;
     QAction* dxfDorn;
     QAction* dxfBewehrung;
+    QAction* ifcExport;
     QAction* exportDatei;
     QAction* exportZwischenablage;
     QAction* bemessung;

@@ -7,6 +7,7 @@
 #include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/Vorschau.h"
+#include "model/Exportname.h"
 #include "model/StuecklisteAufnahme.h"
 #include "reports/Berichtskontext.h"
 #include "reports/Druckablauf.h"
@@ -17,8 +18,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSpinBox>
@@ -136,15 +135,9 @@ void TBerichtbefehle::PdfExport() {
 }
 
 QString TBerichtbefehle::PdfVorschlag() const {
-    // Beside the project file, named like it; else after the project text.
-    const QString projekt = fenster_.Dateiname();
-    if (!projekt.isEmpty()) {
-        const QFileInfo info(projekt);
-        return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
-    }
-    const QString text =
-        QString::fromStdString(programm_.AktModell().Projektbeschreibung.TBauvorhaben).trimmed();
-    return (text.isEmpty() ? tr("Report") : text) + QStringLiteral(".pdf");
+    return QString::fromStdString(ExportVorschlag(
+        fenster_.Dateiname().toStdString(), programm_.AktModell().Projektbeschreibung.TBauvorhaben,
+        tr("Report").toStdString(), "pdf"));
 }
 
 void TBerichtbefehle::StuecklisteHinzufuegen() {

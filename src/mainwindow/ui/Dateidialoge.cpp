@@ -45,6 +45,16 @@ public:
         return datei ? QString::fromStdString(datei->string()) : QString();
     }
 
+    QString IfcDatei(QWidget* eltern, const QString& vorschlag) override {
+        QFileDialog dialog(eltern, Titel());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(QCoreApplication::translate("Dateidialoge", "IFC models (*.ifc)"));
+        dialog.setDefaultSuffix(QStringLiteral("ifc"));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        dialog.selectFile(vorschlag);
+        return Gewaehlt(dialog);
+    }
+
     std::optional<TBildwahl> BildDatei(QWidget* eltern, Bildtyp typ,
                                        const QString& ordner) override {
         QFileDialog dialog(eltern, BildexportTitel(), ordner);

@@ -29,6 +29,9 @@ public:
     virtual QString SpeichernUnter(QWidget* eltern, const QString& vorschlag) = 0;
     // The PDF file of the report, proposing vorschlag; empty when cancelled.
     virtual QString PdfDatei(QWidget* eltern, const QString& vorschlag) = 0;
+    // The IFC model file, proposing vorschlag (an existing file is confirmed); empty when
+    // cancelled.
+    virtual QString IfcDatei(QWidget* eltern, const QString& vorschlag) = 0;
     // The picture export dialog in ordner, its file type preset to typ; nothing when
     // cancelled. An existing file of the returned name is confirmed; the extension rule
     // is the caller's.

@@ -218,6 +218,40 @@ private slots:
         QVERIFY(plattform->fehler.empty());
     }
 
+    void ifcModellDerBerechnetenPositionen() {
+        QVERIFY(!A().ifcExport->isEnabled()); // only with results
+        Projekttext(QStringLiteral("Bridge A"));
+        Eingabe("meditLinienlastLinks", "50");
+        A().berechnung->trigger();
+        const std::filesystem::path datei = *verzeichnis / "modell.ifc";
+        dialoge->ifc = Q(datei);
+        A().ifcExport->trigger();
+        QCOMPARE(dialoge->ifcVorschlaege, QStringList{"Bridge A.ifc"});
+        QVERIFY(plattform->fragen.empty()); // no other position to ask about
+        auto zaehle = [&](const std::string& typ) {
+            std::ifstream ein(datei);
+            std::string zeile;
+            int n = 0;
+            while (std::getline(ein, zeile)) {
+                n += zeile.find("=" + typ + "(") != std::string::npos ? 1 : 0;
+            }
+            return n;
+        };
+        const TKErgebnisse& e = programm->AktAnwendung().cErgebnisse;
+        QCOMPARE(zaehle("IFCMECHANICALFASTENER"), int(e.TAnzDorn(e.TAktDorn)));
+
+        // A second calculated position: the question decides, Cancel writes nothing.
+        A().positionHinzufuegen->trigger();
+        A().berechnung->trigger();
+        plattform->antworten = {Antwort::Ja, Antwort::Abbrechen};
+        A().ifcExport->trigger();
+        QCOMPARE(plattform->fragen.size(), std::size_t(1));
+        QCOMPARE(zaehle("IFCELEMENTASSEMBLY"), 2);
+        A().ifcExport->trigger();
+        QCOMPARE(dialoge->ifcVorschlaege.size(), 2);
+        QVERIFY(plattform->fehler.empty());
+    }
+
     // With VSK_BILDER set to a directory, saves pictures of the preview and the File menu.
     void bildschirmfotos() {
         const QByteArray ziel = qgetenv("VSK_BILDER");

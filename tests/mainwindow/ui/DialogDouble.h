@@ -13,9 +13,9 @@ namespace vsk::test {
 
 class DialogDouble final : public TDateidialoge {
 public:
-    QString oeffnen, speichern, pdf;
+    QString oeffnen, speichern, pdf, ifc;
     int oeffnenAufrufe = 0;
-    QStringList vorschlaege, pdfVorschlaege;
+    QStringList vorschlaege, pdfVorschlaege, ifcVorschlaege;
     std::optional<TBildwahl> bild;     // the answer of the picture dialog
     std::vector<Bildtyp> bildVorgaben; // the type it was opened with, each time
     QStringList bildOrdner;
@@ -31,6 +31,10 @@ public:
     QString PdfDatei(QWidget*, const QString& vorschlag) override {
         pdfVorschlaege << vorschlag;
         return pdf;
+    }
+    QString IfcDatei(QWidget*, const QString& vorschlag) override {
+        ifcVorschlaege << vorschlag;
+        return ifc;
     }
     std::optional<TBildwahl> BildDatei(QWidget*, Bildtyp typ, const QString& ordner) override {
         bildVorgaben.push_back(typ);
