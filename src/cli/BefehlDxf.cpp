@@ -3,11 +3,11 @@
 
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
-#include "design/Katalog.h"
 #include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DXF_Writer.h"
 #include "dxf/DateiSchreiben.h"
 #include "dxf/DornZeichnungen.h"
+#include "katalog/Katalog.h"
 #include "model/Modell.h"
 #include "shell/Zahlen.h"
 #include "shell/qt/QtPlattform.h"

@@ -2,7 +2,7 @@
 
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "model/Texttabellen.h"
 #include "reports/Berichtskontext.h"

@@ -4,7 +4,7 @@
 #include "canvas/qt/Bilddatei.h"
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
 #include "shell/qt/QtPlattform.h"

@@ -1,8 +1,8 @@
 #include "cli/Positionswahl.h"
 
 #include "design/Bemessung.h"
-#include "design/Katalog.h"
 #include "design/Plausibilitaet.h"
+#include "katalog/Katalog.h"
 #include "model/Projektdatei.h"
 #include "shell/Zahlen.h"
 

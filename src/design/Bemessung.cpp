@@ -3,8 +3,8 @@
 #include "design/Anordnung.h"
 #include "design/Bewehrung.h"
 #include "design/DornAufteilung.h"
-#include "design/Katalog.h"
 #include "design/Widerstand.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
 

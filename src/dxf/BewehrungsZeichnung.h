@@ -3,8 +3,8 @@
 // and section of the selected connector type with its concrete member, the bars of
 // positions B and D, dimensions and labels, in model millimetres on layer "0".
 
-#include "design/Katalog.h"
 #include "dxf/DxfObjekt.h"
+#include "katalog/Katalog.h"
 
 #include <string>
 

@@ -14,7 +14,7 @@
 //    before it discards the model (exit, New, Open), so the factors of position 1 remain.
 // Writes may raise SchreibFehler; the model is then left as it was.
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Anwendung.h"
 #include "model/Geometrie.h"
 #include "model/Projektdaten.h"

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Anwendung.h"
 #include "model/Belastung.h"
 #include "model/DornErgebnis.h"

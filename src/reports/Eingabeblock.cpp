@@ -1,6 +1,6 @@
 #include "reports/Berechnungsbericht.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "reports/Berichtszahlen.h"
 #include "reports/Druckhilfen.h"
 #include "shell/Texte.h"

@@ -1,6 +1,6 @@
 #include "sketches/TrDaten.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // and the title-bar close) puts the type's catalogue record and result back exactly as
 // they were when the window opened.
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/DornErgebnis.h"
 #include "shell/ui/DialogFenster.h"
 
