@@ -38,19 +38,19 @@ struct Optionen {
 
 std::optional<int> LeseArt(const std::string& text) {
     if (text == "view") {
-        return SkizzeAnsicht;
+        return SkizzenArt::Ansicht;
     }
     if (text == "plan") {
-        return SkizzeDraufsicht;
+        return SkizzenArt::Draufsicht;
     }
     if (text == "section") {
-        return SkizzeSchnitt;
+        return SkizzenArt::Schnitt;
     }
     if (text == "row") {
-        return SkizzeReihe;
+        return SkizzenArt::Reihe;
     }
     if (text == "system") {
-        return SkizzeSystem;
+        return SkizzenArt::System;
     }
     if (text == "load") {
         return kLastbild;
@@ -113,12 +113,12 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
         return "a project file is needed";
     }
     if (o.quadranten && o.art < 0) {
-        o.art = SkizzeAnsicht;
+        o.art = SkizzenArt::Ansicht;
     }
     if (o.art < 0) {
         return "--kind is needed";
     }
-    if (o.quadranten && (o.art < SkizzeAnsicht || o.art > SkizzeReihe)) {
+    if (o.quadranten && (o.art < SkizzenArt::Ansicht || o.art > SkizzenArt::Reihe)) {
         return "--quadrants needs a result sketch (view, plan, section or row)";
     }
     if (o.ausgabe.empty()) {
@@ -163,7 +163,7 @@ int Sketch(const Argumente& argumente) {
         return *status;
     }
     TKAnwendung& position = modell.AktuelleAnwendung();
-    if (o.art == SkizzeSystem) {
+    if (o.art == SkizzenArt::System) {
         // Input mode: the system sketch of the input connector type.
         const int typ = o.wahl.typ.value_or(modell.TEingabeDorn);
         modell.AktDornDaten.Laden(typ);

@@ -37,7 +37,7 @@ std::vector<std::string> PruefeEingaben(const TKAnwendung& anw) {
                                 "The sum of the concrete cover is greater than the thickness "
                                 "of the concrete slab to be connected!"));
     }
-    if (anw.TAnwendungsfall == 2 && g.TWandDicke < 200) {
+    if (anw.TAnwendungsfall == Anwendungsfall::ReiheWand && g.TWandDicke < 200) {
         hinweise.push_back(text("Eingabe",
                                 "The wall thickness is less than the minimum required "
                                 "thickness of concrete for the smallest shear connector!"));

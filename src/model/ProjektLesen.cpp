@@ -187,7 +187,7 @@ bool LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& bel) {
         return false;
     }
     double laenge = bel.TLastLaenge();
-    if (!LeseAuswahl(g, "TBelastungsfall", bel.TBelastungsfall, 4) ||
+    if (!LeseAuswahl(g, "TBelastungsfall", bel.TBelastungsfall, Belastungsfall::Anzahl) ||
         !LeseReal(g, "TGammaf", bel.TGammaf) || !LeseReal(g, "TLastLaenge", laenge)) {
         return false;
     }
@@ -210,7 +210,7 @@ bool LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& bel) {
         }
         bel.AddPunkt(x, y);
     }
-    if (!LeseAuswahl(g, "TLinienLast", bel.TLinienLast, 3)) {
+    if (!LeseAuswahl(g, "TLinienLast", bel.TLinienLast, Linienlastform::Anzahl)) {
         return false;
     }
     return LeseLast(g, "cLinienLastLinks", bel.cLinienLastLinks) &&
@@ -325,7 +325,7 @@ bool LesePosition(const xmlNode* g, TKAnwendung& anw) {
     LeseText(g, "TPosition", anw.TPosition);
     return LeseAuswahl(g, "TMaxDornabstand", anw.TMaxDornabstand, 2) &&
            LeseAuswahl(g, "TBewehrungCalc", anw.TBewehrungCalc, 2) &&
-           LeseAuswahl(g, "TAnwendungsfall", anw.TAnwendungsfall, 3) &&
+           LeseAuswahl(g, "TAnwendungsfall", anw.TAnwendungsfall, Anwendungsfall::Anzahl) &&
            LeseAuswahl(g, "TBetonguete", anw.TBetonguete, AnzBetongueten) &&
            LeseAuswahl(g, "TStahlguete", anw.TStahlguete, AnzStahlgueten) &&
            LeseReal(g, "TGammaMs", anw.TGammaMs) &&

@@ -33,8 +33,8 @@ bool LeseProjektwerte(const xmlNode* projekt, TKModell& m, std::int64_t& anzahl)
               LeseInteger(projekt, "TAktAnwendung", akt) &&
               LeseAuswahl(projekt, "TEingabeDorn", eingabeDorn, AnzDornTypen) &&
               LeseByte(projekt, "TEingabeFugenbreite", m.TEingabeFugenbreite) &&
-              LeseAuswahl(projekt, "TSkizzeAnzeige", skizze, 6) &&
-              LeseAuswahl(projekt, "TErgebnisAnzeige", ergebnis, 4);
+              LeseAuswahl(projekt, "TSkizzeAnzeige", skizze, SkizzenArt::Anzahl) &&
+              LeseAuswahl(projekt, "TErgebnisAnzeige", ergebnis, SkizzenArt::AnzahlErgebnis);
     anzahl = std::clamp<std::int64_t>(anzahl, 1, kMaxPositionen);
     m.TAktAnwendung = static_cast<std::uint16_t>(std::clamp<std::int64_t>(akt, 1, anzahl));
     m.TEingabeDorn = eingabeDorn;

@@ -69,7 +69,7 @@ int Ergebnisblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sy
     zeile(x, yl, text("Bericht", "Minimum edge distance"), AufGanze(r.TZulMinRand),
           {"c", "min", "", "="}, mm, arial);
     yl += z.L14;
-    if (a.TAnwendungsfall != 0 && erg.TAnzDorn(erg.TAktDorn) > 1) {
+    if (a.TAnwendungsfall != Anwendungsfall::Einzeldorn && erg.TAnzDorn(erg.TAktDorn) > 1) {
         zeile(x, yl, text("Bericht", "Actual connector spacing"), AufGanze(r.TIstMinAchs),
               {"e", "act", "", "="}, mm, arial);
         zeile(x, yl, text("Bericht", "Minimum connector spacing"), AufGanze(r.TZulMinAchs),

@@ -42,7 +42,7 @@ TEST(PruefeEingaben, CoversThatDoNotFitTheSlab) {
 
 TEST(PruefeEingaben, ThinSlabSmallValuesAndThinWallInOrder) {
     TKAnwendung a = Mit(159, 5, 5, 5);
-    a.TAnwendungsfall = 2;
+    a.TAnwendungsfall = Anwendungsfall::ReiheWand;
     a.cGeometrie.TWandDicke = 199;
     const std::vector<std::string> soll = {
         "The thickness of the concrete slab is less than the minimum thickness of concrete for "
@@ -53,7 +53,7 @@ TEST(PruefeEingaben, ThinSlabSmallValuesAndThinWallInOrder) {
         "smallest shear connector!"};
     EXPECT_EQ(PruefeEingaben(a), soll);
     // The wall only counts for a row in a wall; 160 mm is the thinnest slab accepted.
-    a.TAnwendungsfall = 1;
+    a.TAnwendungsfall = Anwendungsfall::ReihePlatte;
     a.cGeometrie.TPlatteDicke = 160;
     EXPECT_EQ(PruefeEingaben(a).size(), 3u);
 }

@@ -30,7 +30,7 @@ TEST(TKAnwendung, BuiltInDefaults) {
     TKAnwendung a;
     EXPECT_EQ(a.TPosition, "Unnamed");
     EXPECT_EQ(a.TAktLand, 0);
-    EXPECT_EQ(a.TAnwendungsfall, 1);
+    EXPECT_EQ(a.TAnwendungsfall, Anwendungsfall::ReihePlatte);
     EXPECT_EQ(a.TBewehrungCalc, 0);
     EXPECT_EQ(a.TMaxDornabstand, 1);
     EXPECT_EQ(a.TBetonguete, 3);
@@ -138,8 +138,8 @@ TEST(TKModell, NewModelWithoutSettings) {
     EXPECT_EQ(m.TAktAnwendung, 1);
     EXPECT_EQ(m.TEingabeDorn, 6);
     EXPECT_EQ(m.TEingabeFugenbreite, 3);
-    EXPECT_EQ(m.TSkizzeAnzeige, 5);
-    EXPECT_EQ(m.TErgebnisAnzeige, 0);
+    EXPECT_EQ(m.TSkizzeAnzeige, SkizzenArt::Keine);
+    EXPECT_EQ(m.TErgebnisAnzeige, SkizzenArt::Ansicht);
     EXPECT_EQ(m.AktDornDaten.Typ, 6);
     EXPECT_EQ(m.Projektbeschreibung.TDatum, "09.12.2026");
     EXPECT_TRUE(m.Projektbeschreibung.TFirma.empty());
@@ -149,7 +149,7 @@ TEST(TKModell, NewModelWithoutSettings) {
     EXPECT_EQ(a.TAktLand, 7); // as with a missing file: IDSprache 2055
     EXPECT_EQ(a.cBelastungDesign.PunktCount(), 2);
     EXPECT_EQ(a.cBelastungDesign.GetPunkt(1).x, 2000);
-    EXPECT_EQ(a.cBelastungDesign.TLinienLast, 1);
+    EXPECT_EQ(a.cBelastungDesign.TLinienLast, Linienlastform::Gleich);
     EXPECT_EQ(a.cBelastungDesign.Resultierende(), 0);
     m.Verwerfen(); // nothing to write to
 }

@@ -335,7 +335,7 @@ QWidget* TfrmHauptMaske::BaueUebersicht() {
         skizzenArten_.push_back(a);
         connect(a, &QAction::triggered, this, [this, i] { SkizzenArtGewaehlt(i); });
     }
-    skizzenArten_[0]->setChecked(true);
+    skizzenArten_[SkizzenArt::Ansicht]->setChecked(true);
     // The connector drawing is not part of the program: its button is never shown.
     QAction* dorn = skizzenLeiste_->addAction(tr("Drawing of connector"));
     dorn->setObjectName(QStringLiteral("tbDorn"));
@@ -464,7 +464,7 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
     knopfBerechnung_->setVisible(!P);
     knopfVorschau_->setVisible(!P);
     if (modus == Eingabe) {
-        m.TSkizzeAnzeige = 4;
+        m.TSkizzeAnzeige = SkizzenArt::System;
         m.AktDornDaten.Laden(m.TEingabeDorn);
         a.cErgebnisse.TAktDorn = m.TEingabeDorn;
     }
@@ -519,12 +519,12 @@ void TfrmHauptMaske::SetzeEingabebaum(bool sichtbar) {
 }
 
 void TfrmHauptMaske::AnwendungsfallGezeigt(int fall) {
-    QAction* reihe = skizzenArten_[3];
-    if (fall == 0) {
+    QAction* reihe = skizzenArten_[SkizzenArt::Reihe];
+    if (fall == Anwendungsfall::Einzeldorn) {
         if (reihe->isChecked()) {
-            skizzenArten_[0]->setChecked(true);
-            programm_.AktModell().TSkizzeAnzeige = 0;
-            programm_.AktModell().TErgebnisAnzeige = 0;
+            skizzenArten_[SkizzenArt::Ansicht]->setChecked(true);
+            programm_.AktModell().TSkizzeAnzeige = SkizzenArt::Ansicht;
+            programm_.AktModell().TErgebnisAnzeige = SkizzenArt::Ansicht;
         }
         reihe->setVisible(false);
     } else {
@@ -543,7 +543,7 @@ void TfrmHauptMaske::SkizzenArtGewaehlt(int art) {
 
 void TfrmHauptMaske::ZeichneSkizze() {
     if (!programm_.HatModell() || !programm_.HatFarben() ||
-        programm_.AktModell().TSkizzeAnzeige > 4) {
+        programm_.AktModell().TSkizzeAnzeige > SkizzenArt::System) {
         return;
     }
     QImage& bild = skizze_->Bitmap();
@@ -576,7 +576,7 @@ void TfrmHauptMaske::Groessenanpassung() {
     status_[1]->setFixedWidth(feld1);
     status_[2]->setFixedWidth(std::max(0, width() - feld0 - feld1 - 24));
     vorschau_->Anordnen();
-    if (!programm_.HatModell() || programm_.AktModell().TSkizzeAnzeige > 4) {
+    if (!programm_.HatModell() || programm_.AktModell().TSkizzeAnzeige > SkizzenArt::System) {
         return;
     }
     ZeichneSkizze();
@@ -802,7 +802,7 @@ void TfrmHauptMaske::Freigeben() {
     try {
         programm_.FarbenFreigeben();
         if (programm_.HatModell()) {
-            programm_.AktModell().TSkizzeAnzeige = 5; // nothing is drawn during teardown
+            programm_.AktModell().TSkizzeAnzeige = SkizzenArt::Keine; // nothing drawn in teardown
         }
         programm_.ModellFreigeben();
     } catch (const SchreibFehler& fehler) {

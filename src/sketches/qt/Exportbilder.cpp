@@ -20,7 +20,7 @@ void WeissFuellen(Canvas& c, int breite, int hoehe) {
 } // namespace
 
 Vektorzeichnung SkizzenVektorbild(const Zeichenkontext& k, int art, int breite, int hoehe) {
-    if (art == SkizzeSystem) {
+    if (art == SkizzenArt::System) {
         return {breite,
                 hoehe,
                 [&k, breite, hoehe](Canvas& c) {
@@ -29,7 +29,7 @@ Vektorzeichnung SkizzenVektorbild(const Zeichenkontext& k, int art, int breite, 
                 },
                 {}};
     }
-    if (art >= SkizzeAnsicht && art <= SkizzeReihe) {
+    if (art >= SkizzenArt::Ansicht && art <= SkizzenArt::Reihe) {
         return {QuadrantenbildGroesse,
                 QuadrantenbildGroesse,
                 [&k](Canvas& c) { ZeichneQuadrantenbild(c, k); },
