@@ -3,6 +3,7 @@
 
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
+#include "cli/ProjektLaden.h"
 #include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DXF_Writer.h"
 #include "dxf/DateiSchreiben.h"
@@ -10,7 +11,6 @@
 #include "katalog/Katalog.h"
 #include "model/Modell.h"
 #include "shell/Zahlen.h"
-#include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
 
@@ -31,27 +31,14 @@ struct Optionen {
 
 // Parses the options; an empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, bool mitDatei, Optionen& o) {
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        auto wert = [&] { return NaechsterWert(argumente, i); };
-        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (a == "-o" || a == "--output") {
-            auto w = wert();
-            if (!w || w->empty()) {
-                return "-o needs a file name";
-            }
-            o.ausgabe = *w;
-        } else if (mitDatei && o.datei.empty() && !a.empty() && a[0] != '-') {
-            o.datei = a;
-        } else {
-            return "unexpected argument \"" + a + "\"";
-        }
+    Optionsleser leser;
+    PositionswahlOptionen(leser, o.wahl);
+    leser.Text({"-o", "--output"}, o.ausgabe, "-o needs a file name");
+    if (mitDatei) {
+        leser.Datei(o.datei, "a project file is needed");
     }
-    if (mitDatei && o.datei.empty()) {
-        return "a project file is needed";
+    if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {
+        return fehler;
     }
     if (o.ausgabe.empty()) {
         return "-o OUT is needed";
@@ -69,12 +56,9 @@ int Dxf(const Argumente& argumente) {
         std::cerr << "vsk-cli dxf: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
-    if (auto status = WaehlePosition("dxf", o.datei, o.wahl, plattform, modell)) {
-        return *status;
-    }
-    if (auto status = BemesseAktuellePosition("dxf", o.wahl, plattform, modell)) {
+    if (auto status = LadeUndBemesse("dxf", o.datei, o.wahl, plattform, modell)) {
         return *status;
     }
     const int nummer = modell.TAktAnwendung;

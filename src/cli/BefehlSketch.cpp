@@ -4,14 +4,13 @@
 #include "canvas/qt/Bilddatei.h"
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
+#include "cli/ProjektLaden.h"
 #include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
-#include "shell/qt/QtPlattform.h"
 #include "sketches/Skizzen.h"
 #include "sketches/qt/Exportbilder.h"
 
-#include <QCoreApplication>
 #include <QImage>
 
 #include <filesystem>
@@ -76,41 +75,24 @@ bool LeseGroesse(const std::string& text, int& breite, int& hoehe) {
 
 // An empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        auto wert = [&] { return NaechsterWert(argumente, i); };
-        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (a == "--kind") {
-            auto w = wert();
-            auto art = w ? LeseArt(*w) : std::nullopt;
-            if (!art) {
-                return "--kind needs one of view, plan, section, row, system, load";
-            }
-            o.art = *art;
-        } else if (a == "--size") {
-            auto w = wert();
-            if (!w || !LeseGroesse(*w, o.breite, o.hoehe)) {
-                return "--size needs WIDTHxHEIGHT, each 16 to 10000 pixels";
-            }
-        } else if (a == "--quadrants") {
-            o.quadranten = true;
-        } else if (a == "-o" || a == "--output") {
-            auto w = wert();
-            if (!w || w->empty()) {
-                return "-o needs a file name";
-            }
-            o.ausgabe = *w;
-        } else if (o.datei.empty() && !a.empty() && a[0] != '-') {
-            o.datei = a;
-        } else {
-            return "unexpected argument \"" + a + "\"";
-        }
-    }
-    if (o.datei.empty()) {
-        return "a project file is needed";
+    Optionsleser leser;
+    PositionswahlOptionen(leser, o.wahl);
+    leser.Wert(
+        {"--kind"},
+        [&o](const std::string& wert) {
+            const auto art = LeseArt(wert);
+            o.art = art.value_or(o.art);
+            return art.has_value();
+        },
+        "--kind needs one of view, plan, section, row, system, load");
+    leser.Wert(
+        {"--size"}, [&o](const std::string& wert) { return LeseGroesse(wert, o.breite, o.hoehe); },
+        "--size needs WIDTHxHEIGHT, each 16 to 10000 pixels");
+    leser.Schalter("--quadrants", o.quadranten);
+    leser.Text({"-o", "--output"}, o.ausgabe, "-o needs a file name");
+    leser.Datei(o.datei, "a project file is needed");
+    if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {
+        return fehler;
     }
     if (o.quadranten && o.art < 0) {
         o.art = SkizzenArt::Ansicht;
@@ -157,7 +139,7 @@ int Sketch(const Argumente& argumente) {
         std::cerr << "vsk-cli sketch: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
     if (auto status = WaehlePosition("sketch", o.datei, o.wahl, plattform, modell)) {
         return *status;

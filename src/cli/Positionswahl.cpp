@@ -39,34 +39,25 @@ std::optional<int> LeseTyp(const std::string& text) {
     return std::nullopt;
 }
 
-std::optional<std::string> NaechsterWert(const Argumente& argumente, std::size_t& i) {
-    if (i + 1 >= argumente.size()) {
-        return std::nullopt;
-    }
-    return argumente[++i];
-}
-
-bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
-                       std::string& fehler) {
-    const std::string& a = argumente[i];
-    if (a != "--position" && a != "--type") {
-        return false;
-    }
-    const std::optional<std::string> wert = NaechsterWert(argumente, i);
-    if (a == "--position") {
-        const auto n = wert ? LeseGanzzahl(*wert) : std::nullopt;
-        if (!n || *n < 1 || *n > 65535) {
-            fehler = "--position needs a position number from 1";
-        } else {
+void PositionswahlOptionen(Optionsleser& leser, Positionswahl& wahl) {
+    leser.Wert(
+        {"--position"},
+        [&wahl](const std::string& wert) {
+            const auto n = LeseGanzzahl(wert);
+            if (!n || *n < 1 || *n > MaxAnzAnwendung) {
+                return false;
+            }
             wahl.position = static_cast<int>(*n);
-        }
-    } else {
-        wahl.typ = wert ? LeseTyp(*wert) : std::nullopt;
-        if (!wahl.typ) {
-            fehler = "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
-        }
-    }
-    return true;
+            return true;
+        },
+        "--position needs a position number from 1");
+    leser.Wert(
+        {"--type"},
+        [&wahl](const std::string& wert) {
+            wahl.typ = LeseTyp(wert);
+            return wahl.typ.has_value();
+        },
+        "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")");
 }
 
 std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
@@ -106,6 +97,15 @@ std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswa
     }
     modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
     return std::nullopt;
+}
+
+std::optional<int> LadeUndBemesse(const char* befehl, const std::string& datei,
+                                  const Positionswahl& wahl, Plattform& plattform,
+                                  TKModell& modell) {
+    if (auto status = WaehlePosition(befehl, datei, wahl, plattform, modell)) {
+        return status;
+    }
+    return BemesseAktuellePosition(befehl, wahl, plattform, modell);
 }
 
 } // namespace vsk::cli

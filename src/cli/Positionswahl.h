@@ -3,11 +3,10 @@
 // --position N and --type T, and the way to the designed position that the Calculation
 // command takes. Errors go to standard error, prefixed with the command's name.
 
-#include "cli/Befehle.h"
+#include "cli/Optionsleser.h"
 #include "model/Modell.h"
 #include "shell/Plattform.h"
 
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -17,18 +16,13 @@ namespace vsk::cli {
 // (in any letter case).
 std::optional<int> LeseTyp(const std::string& text);
 
-// The value after the option at argumente[i], advancing i; nullopt when the line ends.
-std::optional<std::string> NaechsterWert(const Argumente& argumente, std::size_t& i);
-
 struct Positionswahl {
     std::optional<int> position; // default: the project's current position
     std::optional<int> typ;      // default: the recommended type
 };
 
-// Takes --position N or --type T at argumente[i], advancing i past its value. False when
-// argumente[i] is neither; a bad or missing value leaves its usage error in fehler.
-bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
-                       std::string& fehler);
+// The options --position N and --type T of the command.
+void PositionswahlOptionen(Optionsleser& leser, Positionswahl& wahl);
 
 // Reads the project (never half a file) and makes the chosen position current. The exit
 // status when that fails: 1 the file could not be read, 2 there is no such position.
@@ -41,5 +35,10 @@ std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
 // position cannot be calculated (the hints are listed).
 std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswahl& wahl,
                                            Plattform& plattform, TKModell& modell);
+
+// What report and dxf begin with: WaehlePosition, then BemesseAktuellePosition.
+std::optional<int> LadeUndBemesse(const char* befehl, const std::string& datei,
+                                  const Positionswahl& wahl, Plattform& plattform,
+                                  TKModell& modell);
 
 } // namespace vsk::cli

@@ -1,6 +1,6 @@
 #include "design/Plausibilitaet.h"
 
-#include "model/Anwendung.h"
+#include "model/Modell.h"
 #include "shell/Texte.h"
 
 namespace vsk {
@@ -42,6 +42,12 @@ std::vector<std::string> PruefeEingaben(const TKAnwendung& anw) {
                                 "The wall thickness is less than the minimum required "
                                 "thickness of concrete for the smallest shear connector!"));
     }
+    return hinweise;
+}
+
+std::vector<std::string> PruefeVorBemessung(TKModell& modell) {
+    std::vector<std::string> hinweise = PruefeEingaben(modell.AktuelleAnwendung());
+    modell.TCalcFlag = hinweise.empty() ? 1 : 0;
     return hinweise;
 }
 

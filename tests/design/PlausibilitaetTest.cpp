@@ -1,6 +1,7 @@
 #include "design/Plausibilitaet.h"
 
 #include "model/Anwendung.h"
+#include "model/Modell.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,17 @@ TEST(PruefeEingaben, ThinSlabSmallValuesAndThinWallInOrder) {
     a.TAnwendungsfall = Anwendungsfall::ReihePlatte;
     a.cGeometrie.TPlatteDicke = 160;
     EXPECT_EQ(PruefeEingaben(a).size(), 3u);
+}
+
+TEST(PruefeVorBemessung, ChecksTheCurrentPositionAndRecordsTheOutcomeInTheCalcFlag) {
+    TKModell m;
+    m.SetAnzAnwendung(2);
+    m.Anwendung(2).cGeometrie.TNutzhoehe = 1000;
+    EXPECT_TRUE(PruefeVorBemessung(m).empty());
+    EXPECT_EQ(m.TCalcFlag, 1);
+    m.TAktAnwendung = 2;
+    EXPECT_EQ(PruefeVorBemessung(m).size(), 2u);
+    EXPECT_EQ(m.TCalcFlag, 0);
 }
 
 } // namespace

@@ -51,9 +51,9 @@ public:
     TBST500* udDurchmD;
     QLabel* imgDorn;
     QLabel* imgZwischenergebnis;
-    QPushButton* BitBtnOK;
-    QPushButton* BitBtnAbbrechen;
-    QPushButton* BitBtnHilfe;
+    QPushButton* BitBtnOK = nullptr;
+    QPushButton* BitBtnAbbrechen = nullptr;
+    QPushButton* BitBtnHilfe = nullptr;
 
 signals:
     // The bars changed and the type was rechecked: the main window refreshes its results.

@@ -1,6 +1,8 @@
 #include "sketches/qt/Exportbilder.h"
 
 #include "reports/Berechnungsbericht.h"
+#include "reports/Druckablauf.h"
+#include "reports/LeinwandVorschaubild.h"
 #include "reports/SeitenRahmen.h"
 #include "reports/qt/Berichtsbilder.h"
 #include "shell/Texte.h"
@@ -46,6 +48,16 @@ Vektorzeichnung VorschauseitenVektorbild(Berichtskontext& k, int breite, int hoe
                 Ergebnisseite(c, k);
             },
             BerichtsBildQuelle()};
+}
+
+Vektorzeichnung ListenVektorbild(Berichtskontext& k, const Druckergeometrie& geometrie, int breite,
+                                 int hoehe, int dpi) {
+    return {breite, hoehe,
+            [&k, geometrie, breite, hoehe, dpi](Canvas& c) {
+                LeinwandVorschaubild bild(c, breite, hoehe, dpi);
+                ListeVorschau(geometrie, bild, k);
+            },
+            BerichtsBildQuelle(), dpi};
 }
 
 } // namespace vsk
