@@ -40,6 +40,9 @@ public:
     // Writes the six partial factors of the design loading to section "Anwenderdaten";
     // raises SchreibFehler when the file cannot be written (keys written before stay).
     void SchreibeLastfaktoren(Einstellungen& einstellungen) const;
+    // Writes the design settings ("Bemessung", "Stahlguete", "GammaMs") as the defaults of
+    // new positions; raises SchreibFehler like SchreibeLastfaktoren.
+    void SchreibeBemessungsvorgaben(Einstellungen& einstellungen) const;
 
     std::uint8_t TAktLand = 0; // country index; stored only
     std::string TPosition;     // designation, "Unnamed" for a new position

@@ -1,6 +1,7 @@
 #include "design/ui/BeliebigeLastFenster.h"
 
 #include "canvas/qt/QtCanvas.h"
+#include "model/Eingaben.h"
 #include "model/Modell.h"
 #include "shell/Feldpruefung.h"
 #include "shell/Plattform.h"
@@ -355,14 +356,7 @@ bool TfrmbeliebigeLast::NeuAufbauen() {
             punkte.push_back(p);
         }
     }
-    last.ClearPunkte();
-    for (const TPunkt& p : punkte) {
-        last.AddPunkt(p.x, p.y);
-    }
-    if (punkte.empty()) {
-        // Emptying keeps the old resultant; without points it is 0.
-        last.SetLastLaenge(last.TLastLaenge());
-    }
+    SetzeLastpunkte(last, punkte);
     Zeichnen();
     return true;
 }

@@ -17,6 +17,7 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
+#include "model/Eingaben.h"
 #include "model/Texttabellen.h"
 #include "model/ui/ProjektdatenFenster.h"
 #include "model/ui/ProjektverwaltungFenster.h"
@@ -146,7 +147,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     });
     connect(editPosition_, &QLineEdit::editingFinished, this, [this] {
         if (programm_.HatModell()) {
-            programm_.AktAnwendung().TPosition = editPosition_->text().toStdString();
+            BenennePosition(programm_.AktAnwendung(), editPosition_->text().toStdString());
             baum_->SetzePositionText(programm_.AktModell().TAktAnwendung, editPosition_->text());
         }
     });
@@ -636,12 +637,8 @@ void TfrmHauptMaske::BaueDialoge() {
         }
     });
     connect(a.bemessung, &QAction::triggered, this, [this] {
-        TKAnwendung& anw = programm_.AktAnwendung();
-        const auto abstand = anw.TMaxDornabstand;
-        const auto guete = anw.TStahlguete;
-        frmBemessung_->Zeige(anw);
-        // Results of other settings than the shown ones are no longer valid.
-        if (anw.TMaxDornabstand != abstand || anw.TStahlguete != guete) {
+        if (frmBemessung_->Zeige(programm_.AktAnwendung()) == QDialog::Accepted &&
+            frmBemessung_->Folgen().eingabemodus) {
             SetAnzeigeModus(Eingabe);
         }
     });
@@ -653,12 +650,7 @@ void TfrmHauptMaske::BaueDialoge() {
             &TfrmHauptMaske::ErgebnisseNeuZeigen);
     connect(panel_, &TEingabePanel::beliebigeLastBearbeiten, this, [this] {
         frmbeliebigeLast_->Zeige(programm_.AktModell());
-        TKBelastung& b = programm_.AktAnwendung().cBelastungDesign;
-        if (b.PunktCount() > 0) { // without points the end loads stay as they were
-            b.cLinienLastLinks.SetFdDirekt(b.GetPunkt(0).y);
-            b.cLinienLastRechts.SetFdDirekt(b.GetPunkt(b.PunktCount() - 1).y);
-            b.ClassifyLinienLast();
-        }
+        BeliebigeLastUebernehmen(programm_.AktAnwendung().cBelastungDesign);
         AktualisiereEingaben();
     });
 }
