@@ -3,6 +3,7 @@
 #include "cli/Befehle.h"
 #include "cli/DesignJson.h"
 #include "cli/Optionsleser.h"
+#include "cli/Positionswahl.h"
 #include "design/Bemessung.h"
 #include "design/Plausibilitaet.h"
 #include "katalog/Katalog.h"
@@ -38,12 +39,8 @@ std::optional<Optionen> LeseOptionen(const Argumente& argumente) {
     leser.Wert(
         {"--position"},
         [&o](const std::string& wert) {
-            const auto n = LeseGanzzahl(wert);
-            if (!n || *n < 1 || *n > MaxAnzAnwendung) {
-                return false;
-            }
-            o.position = static_cast<int>(*n);
-            return true;
+            o.position = LesePositionsnummer(wert);
+            return o.position.has_value();
         },
         "--position needs a position number");
     leser.Text({"--save"}, o.speichern,

@@ -39,16 +39,20 @@ std::optional<int> LeseTyp(const std::string& text) {
     return std::nullopt;
 }
 
+std::optional<int> LesePositionsnummer(const std::string& text) {
+    const auto n = LeseGanzzahl(text);
+    if (!n || *n < 1 || *n > MaxAnzAnwendung) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*n);
+}
+
 void PositionswahlOptionen(Optionsleser& leser, Positionswahl& wahl) {
     leser.Wert(
         {"--position"},
         [&wahl](const std::string& wert) {
-            const auto n = LeseGanzzahl(wert);
-            if (!n || *n < 1 || *n > MaxAnzAnwendung) {
-                return false;
-            }
-            wahl.position = static_cast<int>(*n);
-            return true;
+            wahl.position = LesePositionsnummer(wert);
+            return wahl.position.has_value();
         },
         "--position needs a position number from 1");
     leser.Wert(

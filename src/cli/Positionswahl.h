@@ -21,6 +21,9 @@ struct Positionswahl {
     std::optional<int> typ;      // default: the recommended type
 };
 
+// A position number 1 to MaxAnzAnwendung; nothing for any other text.
+std::optional<int> LesePositionsnummer(const std::string& text);
+
 // The options --position N and --type T of the command.
 void PositionswahlOptionen(Optionsleser& leser, Positionswahl& wahl);
 
