@@ -33,7 +33,7 @@ struct Projekt {
 
     explicit Projekt(int belastungsfall) {
         vsk::TKAnwendung& a = modell.AktuelleAnwendung();
-        a.TAnwendungsfall = Anwendungsfall::ReihePlatte;
+        a.TAnwendungsfall = vsk::Anwendungsfall::ReihePlatte;
         a.cGeometrie.TFugenlaenge = 6000;
         a.cBelastungDesign.SetLastLaenge(6000);
         a.cBelastungDesign.TBelastungsfall = static_cast<std::uint8_t>(belastungsfall);
