@@ -35,7 +35,7 @@ void ErwarteAbstaende(const TKDornErgebnis& erg, const std::vector<double>& soll
     }
 }
 
-TEST(Anordnung, ConstantLoadFourConnectors) {
+TEST(Anordnung, AConstantLoadGetsFourConnectors) {
     test::PlattformDouble p;
     TKAnwendung a = test::Reihe(450, 5000, 20);
     const TKDornErgebnis& erg = Anordnen(a, 30, p);

@@ -26,7 +26,7 @@ std::string Inhalt(const fs::path& p) {
     return s.str();
 }
 
-TEST(TKAnwendung, BuiltInDefaults) {
+TEST(TKAnwendung, WithoutSettingsItTakesTheBuiltInDefaults) {
     TKAnwendung a;
     EXPECT_EQ(a.TPosition, "Unnamed");
     EXPECT_EQ(a.TAktLand, 0);
@@ -129,7 +129,7 @@ TEST(TKAnwendung, CopiesAreDeep) {
     EXPECT_EQ(quelle.ctmpLast.TGk(), 3);
 }
 
-TEST(TKModell, NewModelWithoutSettings) {
+TEST(TKModell, ANewModelWithoutSettingsHasTheDefaultState) {
     TKModell m(nullptr, "09.12.2026");
     EXPECT_EQ(m.FileName, "");
     EXPECT_EQ(m.TTempFlag, 1);
@@ -174,7 +174,7 @@ TEST(TKModell, ProjectDataAndLanguageFromTheSettings) {
     EXPECT_EQ(ohne.Anwendung(1).TAktLand, 7);
 }
 
-TEST(TKModell, LanguageToCountry) {
+TEST(TKModell, TheLanguageSetsTheCountryOfEveryPosition) {
     TKModell m;
     m.SetAnzAnwendung(3);
     m.SetLandFromSprache(3082);
@@ -299,7 +299,7 @@ TEST(TKModell, ReadOnlySettingsFileLeavesThePositionsInPlace) {
     EXPECT_TRUE(m.CopyAnwendung(1, 2));
 }
 
-TEST(TKModell, ReplacingPositionsForReading) {
+TEST(TKModell, ReplacingThePositionsForReadingGivesFreshDefaults) {
     TKModell m;
     m.Anwendung(1).TBetonguete = 0;
     m.ErsetzeAnwendungen(3);

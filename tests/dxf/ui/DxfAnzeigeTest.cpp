@@ -162,7 +162,7 @@ private slots:
         QVERIFY(Gezeichnet(bild, blau.x(), blau.y()));
     }
 
-    void LinienKreiseUndTexte() {
+    void LinienKreiseUndTexteWerdenGezeichnet() {
         TDXF_Anzeige_Form& f = Fenster();
         DXF_Layer& layer = GetLayer(f.Objekt(), "0");
         Linie(f.Objekt(), Point3D(0, 0), Point3D(1000, 0), 5);

@@ -77,7 +77,7 @@ private slots:
     }
     void cleanup() { fenster_.reset(); }
 
-    void AufbauUndSchliessen() {
+    void FensterBautSichAufUndSchliesst() {
         QCOMPARE(fenster_->windowTitle(), QStringLiteral("Zoom"));
         QCOMPARE(fenster_->size(), QSize(439, 378));
         QCOMPARE(Element<QPushButton>("BitBtnKopieren")->text(), QStringLiteral("&Copy"));
