@@ -26,7 +26,7 @@ public:
 
 vsk::TKAnwendung Reihe(double h, double L, std::uint8_t maxAbstand) {
     vsk::TKAnwendung a;
-    a.TAnwendungsfall = 1;
+    a.TAnwendungsfall = vsk::Anwendungsfall::ReihePlatte;
     a.TMaxDornabstand = maxAbstand;
     a.cGeometrie.TPlatteDicke = h;
     a.cGeometrie.TNutzhoehe = h - 40;
@@ -47,7 +47,7 @@ void Messen(benchmark::State& state, const vsk::TKAnwendung& vorlage) {
 // (a) Slab to slab, 450 mm, 5 m joint, constant 50 kN/m.
 void BM_KonstanteLast(benchmark::State& state) {
     vsk::TKAnwendung a = Reihe(450, 5000, 1);
-    a.cBelastungDesign.TBelastungsfall = 1;
+    a.cBelastungDesign.TBelastungsfall = vsk::Belastungsfall::Konstant;
     a.cBelastungDesign.cLinienLastLinks.SetFdDirekt(50);
     a.cBelastungDesign.cLinienLastRechts.SetFdDirekt(50);
     Messen(state, a);
@@ -57,7 +57,7 @@ BENCHMARK(BM_KonstanteLast)->Unit(benchmark::kMicrosecond);
 // (b) 30 m joint, 600 mm slab, spacing limit on, 20-point arbitrary load.
 void BM_BeliebigeLast30m(benchmark::State& state) {
     vsk::TKAnwendung a = Reihe(600, 30000, 1);
-    a.cBelastungDesign.TBelastungsfall = 3;
+    a.cBelastungDesign.TBelastungsfall = vsk::Belastungsfall::Beliebig;
     a.cBelastungDesign.ClearPunkte();
     for (int k = 0; k < 20; ++k) {
         const double x = 30000.0 * k / 19;
@@ -71,7 +71,7 @@ BENCHMARK(BM_BeliebigeLast30m)->Unit(benchmark::kMillisecond);
 // the count grows to its bound in every pass.
 void BM_Wachstumsgrenze(benchmark::State& state) {
     vsk::TKAnwendung a = Reihe(200, 5000, 1);
-    a.cBelastungDesign.TBelastungsfall = 3;
+    a.cBelastungDesign.TBelastungsfall = vsk::Belastungsfall::Beliebig;
     a.cBelastungDesign.ClearPunkte();
     for (auto [x, q] :
          {std::pair{0.0, 20.0}, {1000, 20}, {1000, 1e-9}, {4000, 1e-9}, {4000, 20}, {5000, 20}}) {

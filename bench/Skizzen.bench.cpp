@@ -33,7 +33,7 @@ struct Projekt {
 
     explicit Projekt(int belastungsfall) {
         vsk::TKAnwendung& a = modell.AktuelleAnwendung();
-        a.TAnwendungsfall = 1;
+        a.TAnwendungsfall = vsk::Anwendungsfall::ReihePlatte;
         a.cGeometrie.TFugenlaenge = 6000;
         a.cBelastungDesign.SetLastLaenge(6000);
         a.cBelastungDesign.TBelastungsfall = static_cast<std::uint8_t>(belastungsfall);
@@ -57,19 +57,19 @@ void Zeichnen(benchmark::State& state, int art) {
 }
 
 void BM_Ansicht(benchmark::State& s) {
-    Zeichnen(s, vsk::SkizzeAnsicht);
+    Zeichnen(s, vsk::SkizzenArt::Ansicht);
 }
 void BM_Draufsicht(benchmark::State& s) {
-    Zeichnen(s, vsk::SkizzeDraufsicht);
+    Zeichnen(s, vsk::SkizzenArt::Draufsicht);
 }
 void BM_Schnitt(benchmark::State& s) {
-    Zeichnen(s, vsk::SkizzeSchnitt);
+    Zeichnen(s, vsk::SkizzenArt::Schnitt);
 }
 void BM_Reihenansicht(benchmark::State& s) {
-    Zeichnen(s, vsk::SkizzeReihe);
+    Zeichnen(s, vsk::SkizzenArt::Reihe);
 }
 void BM_Systemskizze(benchmark::State& s) {
-    Zeichnen(s, vsk::SkizzeSystem);
+    Zeichnen(s, vsk::SkizzenArt::System);
 }
 
 BENCHMARK(BM_Ansicht)->Unit(benchmark::kMillisecond);

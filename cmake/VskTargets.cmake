@@ -3,6 +3,10 @@ function(vsk_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
 endfunction()
 
+# The folders of the Qt-free core, lowest first; src/ and tests/ each have one of the same
+# name. Their qt/ and ui/ subfolders hold the Qt layers.
+set(VSK_KERN_ORDNER shell katalog model design canvas sketches reports dxf ifc)
+
 # Adds the Qt layer subfolders (qt/ for vsk_platform, ui/ for vsk_ui) of a core folder.
 macro(vsk_add_qt_subdirs)
     if(NOT VSK_CORE_ONLY)

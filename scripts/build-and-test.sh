@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds everything and runs every test: the full build with
-# all tests, the end-to-end check of its Debian package, then the Qt-free core under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs the dependencies, checks the format of the code, builds everything and runs every
+# test: the full build with all tests, the end-to-end check of its Debian package, then the
+# Qt-free core under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 
 cmake --preset release
@@ -18,7 +19,7 @@ cmake --build --preset core-sanitize
 ctest --preset core-sanitize -j2
 
 # The fuzz target of the project file reader, when clang is installed: built, and every
-# test file run through it once (a real fuzzing run is described in the README).
+# test file run through it once (a real fuzzing run is described in docs/MODEL.md).
 if command -v clang++ >/dev/null 2>&1; then
     cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVSK_FUZZ=ON \
           -DVSK_CORE_ONLY=ON -DVSK_BUILD_TESTS=OFF -DVSK_BUILD_BENCH=OFF

@@ -932,6 +932,17 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>vsk-cli</name>
+    <message>
+        <source>--save needs a file name</source>
+        <translation>--save braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>unerwartetes Argument</translation>
+    </message>
+</context>
+<context>
     <name>vsk::TBerichtbefehle</name>
     <message>
         <source>Printer Setup</source>
@@ -969,6 +980,33 @@ Soll sie überschrieben werden?</translation>
 Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden.
 Soll die Datei ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TDialogFenster</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation>Eingabe übernehmen und Fenster schliessen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation>Eingabe verwerfen und Fenster schliessen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation>Hilfe zum Eingabefenster|Hilfe zur Eingabe in dieser Maske</translation>
     </message>
 </context>
 <context>
@@ -1574,14 +1612,6 @@ Soll die Datei ersetzt werden?</translation>
 <context>
     <name>vsk::TfrmBemessung</name>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
         <source>Settings for Calculation</source>
         <translation>Einstellungen für die Bemessung</translation>
     </message>
@@ -1605,29 +1635,9 @@ Soll die Datei ersetzt werden?</translation>
         <source>Max. Spacing of Dowels</source>
         <translation>Max. Dornabstand</translation>
     </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Eingabe übernehmen und Fenster schliessen</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Eingabe verwerfen und Fenster schliessen</translation>
-    </message>
 </context>
 <context>
     <name>vsk::TfrmBewehrung</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
     <message>
         <source>Reinforcement</source>
         <translation>Bewehrung</translation>
@@ -1689,18 +1699,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Vertikalbewehrung</translation>
     </message>
     <message>
-        <source>Undertake entry and close window</source>
-        <translation>Eingabe übernehmen und Fenster schliessen</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Eingabe verwerfen und Fenster schliessen</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Hilfe zum Eingabefenster|Hilfe zur Eingabe in dieser Maske</translation>
-    </message>
-    <message>
         <source>Reinforcement to current connector: </source>
         <translation>Bewehrung zum aktuellen Dorn: </translation>
     </message>
@@ -1718,14 +1716,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>&amp;Grey scales</source>
         <translation>&amp;Graustufen</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>VSK - colour representation</source>
@@ -2007,30 +1997,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Installation of today&apos;s date</source>
         <translation>Heutiges Datum einsetzen</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Eingabe übernehmen und Fenster schliessen</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Eingabe verwerfen und Fenster schliessen</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Hilfe zum Eingabefenster|Hilfe zur Eingabe in dieser Maske</translation>
     </message>
     <message>
         <source>Project:</source>
@@ -2392,18 +2358,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
         <source>Entry of arbitrary transverse force distribution</source>
         <translation>Eingabe einer beliebigen Querkraftverteilung</translation>
     </message>
@@ -2454,18 +2408,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
         <translation>Aktuelles Wertepaar löschen|Aktuelles Wertepaar (x,q) aus der Liste löschen</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Eingabe übernehmen und Fenster schliessen</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Eingabe verwerfen und Fenster schliessen</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Hilfe zum Eingabefenster|Hilfe zur Eingabe in dieser Maske</translation>
     </message>
     <message>
         <source>A value for the entered coordinate already exists!</source>

@@ -932,6 +932,17 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>vsk-cli</name>
+    <message>
+        <source>--save needs a file name</source>
+        <translation>--save necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>argumento inesperado</translation>
+    </message>
+</context>
+<context>
     <name>vsk::TBerichtbefehle</name>
     <message>
         <source>Printer Setup</source>
@@ -969,6 +980,33 @@ Should this be overwritten?</source>
 Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TDialogFenster</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation>Aceptar los datos y cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation>Descartar los datos y cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation>Ayuda de la ventana de entrada|Ayuda para la entrada de datos en esta ventana</translation>
     </message>
 </context>
 <context>
@@ -1574,14 +1612,6 @@ Do you want to replace it?</source>
 <context>
     <name>vsk::TfrmBemessung</name>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;Aceptar</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
-    </message>
-    <message>
         <source>Settings for Calculation</source>
         <translation>Parámetros de cálculo</translation>
     </message>
@@ -1605,29 +1635,9 @@ Do you want to replace it?</source>
         <source>Max. Spacing of Dowels</source>
         <translation>Separación máx. de conectores</translation>
     </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Aceptar los datos y cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Descartar los datos y cerrar la ventana</translation>
-    </message>
 </context>
 <context>
     <name>vsk::TfrmBewehrung</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;Aceptar</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
     <message>
         <source>Reinforcement</source>
         <translation>Armadura</translation>
@@ -1689,18 +1699,6 @@ Do you want to replace it?</source>
         <translation>Armadura vertical</translation>
     </message>
     <message>
-        <source>Undertake entry and close window</source>
-        <translation>Aceptar los datos y cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Descartar los datos y cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Ayuda de la ventana de entrada|Ayuda para la entrada de datos en esta ventana</translation>
-    </message>
-    <message>
         <source>Reinforcement to current connector: </source>
         <translation>Armadura del conector actual: </translation>
     </message>
@@ -1718,14 +1716,6 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Grey scales</source>
         <translation>Escala de &amp;grises</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;Aceptar</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>VSK - colour representation</source>
@@ -2007,30 +1997,6 @@ Do you want to replace it?</source>
     <message>
         <source>Installation of today&apos;s date</source>
         <translation>Insertar la fecha de hoy</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;Aceptar</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Aceptar los datos y cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Descartar los datos y cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Ayuda de la ventana de entrada|Ayuda para la entrada de datos en esta ventana</translation>
     </message>
     <message>
         <source>Project:</source>
@@ -2392,18 +2358,6 @@ Do you want to replace it?</source>
         <translation>&amp;Eliminar</translation>
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation>A&amp;ceptar</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>Ca&amp;ncelar</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
         <source>Entry of arbitrary transverse force distribution</source>
         <translation>Entrada de una distribución arbitraria del esfuerzo cortante</translation>
     </message>
@@ -2454,18 +2408,6 @@ Do you want to replace it?</source>
     <message>
         <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
         <translation>Eliminar el par de valores actual|Eliminar de la lista el par de valores (x,q) actual</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Aceptar los datos y cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Descartar los datos y cerrar la ventana</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Ayuda de la ventana de entrada|Ayuda para la entrada de datos en esta ventana</translation>
     </message>
     <message>
         <source>A value for the entered coordinate already exists!</source>

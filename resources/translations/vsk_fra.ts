@@ -505,7 +505,7 @@ La dernière position ne peut pas être supprimée !</translation>
     <name>IFC</name>
     <message>
         <source>Other positions of the project are calculated too. Export all calculated positions? (No: the current position only)</source>
-        <translation>D'autres positions du projet sont également calculées. Exporter toutes les positions calculées ? (Non : seulement la position actuelle)</translation>
+        <translation>D&apos;autres positions du projet sont également calculées. Exporter toutes les positions calculées ? (Non : seulement la position actuelle)</translation>
     </message>
     <message>
         <source>Default storey</source>
@@ -932,6 +932,17 @@ Faut-il la remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>vsk-cli</name>
+    <message>
+        <source>--save needs a file name</source>
+        <translation>--save demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>argument inattendu</translation>
+    </message>
+</context>
+<context>
     <name>vsk::TBerichtbefehle</name>
     <message>
         <source>Printer Setup</source>
@@ -969,6 +980,33 @@ Faut-il la remplacer ?</translation>
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TDialogFenster</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation>Valider la saisie et fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Annu&amp;ler</translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation>Annuler la saisie et fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
 </context>
 <context>
@@ -1574,14 +1612,6 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>vsk::TfrmBemessung</name>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
         <source>Settings for Calculation</source>
         <translation>Paramètres de calcul</translation>
     </message>
@@ -1605,29 +1635,9 @@ Voulez-vous le remplacer ?</translation>
         <source>Max. Spacing of Dowels</source>
         <translation>Entraxe max. des goujons</translation>
     </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Valider la saisie et fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annuler la saisie et fermer la fenêtre</translation>
-    </message>
 </context>
 <context>
     <name>vsk::TfrmBewehrung</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
     <message>
         <source>Reinforcement</source>
         <translation>Armatures</translation>
@@ -1689,18 +1699,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Armatures verticales</translation>
     </message>
     <message>
-        <source>Undertake entry and close window</source>
-        <translation>Valider la saisie et fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annuler la saisie et fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
-    </message>
-    <message>
         <source>Reinforcement to current connector: </source>
         <translation>Armatures du goujon courant : </translation>
     </message>
@@ -1718,14 +1716,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>&amp;Grey scales</source>
         <translation>&amp;Niveaux de gris</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>VSK - colour representation</source>
@@ -2007,30 +1997,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Installation of today&apos;s date</source>
         <translation>Insérer la date du jour</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Valider la saisie et fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annuler la saisie et fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
     <message>
         <source>Project:</source>
@@ -2392,18 +2358,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>Annu&amp;ler</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
         <source>Entry of arbitrary transverse force distribution</source>
         <translation>Saisie d&apos;une répartition quelconque de l&apos;effort tranchant</translation>
     </message>
@@ -2454,18 +2408,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
         <translation>Supprimer le couple de valeurs|Supprimer de la liste le couple de valeurs (x,q) courant</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Valider la saisie et fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annuler la saisie et fermer la fenêtre</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Aide sur la fenêtre de saisie|Aide sur la saisie dans ce masque</translation>
     </message>
     <message>
         <source>A value for the entered coordinate already exists!</source>

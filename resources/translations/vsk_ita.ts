@@ -932,6 +932,17 @@ Sovrascriverla?</translation>
     </message>
 </context>
 <context>
+    <name>vsk-cli</name>
+    <message>
+        <source>--save needs a file name</source>
+        <translation>--save richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>argomento inatteso</translation>
+    </message>
+</context>
+<context>
     <name>vsk::TBerichtbefehle</name>
     <message>
         <source>Printer Setup</source>
@@ -969,6 +980,33 @@ Sovrascriverla?</translation>
 Do you want to replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TDialogFenster</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation>Conferma l'immissione e chiudi la finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation>Annulla l'immissione e chiudi la finestra</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>G&amp;uida</translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation>Guida per la finestra di immissione|Guida per l'immissione nella maschera</translation>
     </message>
 </context>
 <context>
@@ -1574,14 +1612,6 @@ Sostituirlo?</translation>
 <context>
     <name>vsk::TfrmBemessung</name>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annulla</translation>
-    </message>
-    <message>
         <source>Settings for Calculation</source>
         <translation>Impostazioni di calcolo</translation>
     </message>
@@ -1605,29 +1635,9 @@ Sostituirlo?</translation>
         <source>Max. Spacing of Dowels</source>
         <translation>Interasse max. dei connettori</translation>
     </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Conferma l&apos;immissione e chiudi la finestra</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annulla l&apos;immissione e chiudi la finestra</translation>
-    </message>
 </context>
 <context>
     <name>vsk::TfrmBewehrung</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annulla</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Guida</translation>
-    </message>
     <message>
         <source>Reinforcement</source>
         <translation>Armatura</translation>
@@ -1689,18 +1699,6 @@ Sostituirlo?</translation>
         <translation>Armatura verticale</translation>
     </message>
     <message>
-        <source>Undertake entry and close window</source>
-        <translation>Conferma l&apos;immissione e chiudi la finestra</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annulla l&apos;immissione e chiudi la finestra</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Guida per la finestra di immissione|Guida per l&apos;immissione nella maschera</translation>
-    </message>
-    <message>
         <source>Reinforcement to current connector: </source>
         <translation>Armatura per il connettore corrente: </translation>
     </message>
@@ -1718,14 +1716,6 @@ Sostituirlo?</translation>
     <message>
         <source>&amp;Grey scales</source>
         <translation>Scala di &amp;grigi</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>VSK - colour representation</source>
@@ -2007,30 +1997,6 @@ Sostituirlo?</translation>
     <message>
         <source>Installation of today&apos;s date</source>
         <translation>Inserisci la data odierna</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Conferma l&apos;immissione e chiudi la finestra</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annulla</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annulla l&apos;immissione e chiudi la finestra</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Guida</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Guida per la finestra di immissione|Guida per l&apos;immissione nella maschera</translation>
     </message>
     <message>
         <source>Project:</source>
@@ -2392,18 +2358,6 @@ Sostituirlo?</translation>
         <translation>&amp;Elimina</translation>
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>A&amp;nnulla</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Guida</translation>
-    </message>
-    <message>
         <source>Entry of arbitrary transverse force distribution</source>
         <translation>Immissione di una distribuzione arbitraria del taglio</translation>
     </message>
@@ -2454,18 +2408,6 @@ Sostituirlo?</translation>
     <message>
         <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
         <translation>Elimina la coppia di valori corrente|Elimina dall&apos;elenco la coppia di valori (x,q) corrente</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Conferma l&apos;immissione e chiudi la finestra</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Annulla l&apos;immissione e chiudi la finestra</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Guida per la finestra di immissione|Guida per l&apos;immissione nella maschera</translation>
     </message>
     <message>
         <source>A value for the entered coordinate already exists!</source>

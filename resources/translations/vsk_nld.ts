@@ -932,6 +932,17 @@ Moet deze worden overschreven?</translation>
     </message>
 </context>
 <context>
+    <name>vsk-cli</name>
+    <message>
+        <source>--save needs a file name</source>
+        <translation>--save heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>unexpected argument</source>
+        <translation>onverwacht argument</translation>
+    </message>
+</context>
+<context>
     <name>vsk::TBerichtbefehle</name>
     <message>
         <source>Printer Setup</source>
@@ -969,6 +980,33 @@ Moet deze worden overschreven?</translation>
 Do you want to replace it?</source>
         <translation>%1 bestaat al.
 Wilt u het vervangen?</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TDialogFenster</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Undertake entry and close window</source>
+        <translation>Invoer overnemen en venster sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>Discard entry and close window</source>
+        <translation>Invoer verwerpen en venster sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Help in the input window|Help in the input in the mask</source>
+        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
 </context>
 <context>
@@ -1574,14 +1612,6 @@ Wilt u het vervangen?</translation>
 <context>
     <name>vsk::TfrmBemessung</name>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuleren</translation>
-    </message>
-    <message>
         <source>Settings for Calculation</source>
         <translation>Instellingen voor de berekening</translation>
     </message>
@@ -1605,29 +1635,9 @@ Wilt u het vervangen?</translation>
         <source>Max. Spacing of Dowels</source>
         <translation>Max. h.o.h.-afstand deuvels</translation>
     </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Invoer overnemen en venster sluiten</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Invoer verwerpen en venster sluiten</translation>
-    </message>
 </context>
 <context>
     <name>vsk::TfrmBewehrung</name>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuleren</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
     <message>
         <source>Reinforcement</source>
         <translation>Wapening</translation>
@@ -1689,18 +1699,6 @@ Wilt u het vervangen?</translation>
         <translation>Verticale wapening</translation>
     </message>
     <message>
-        <source>Undertake entry and close window</source>
-        <translation>Invoer overnemen en venster sluiten</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Invoer verwerpen en venster sluiten</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
-    </message>
-    <message>
         <source>Reinforcement to current connector: </source>
         <translation>Wapening bij de huidige deuvel: </translation>
     </message>
@@ -1718,14 +1716,6 @@ Wilt u het vervangen?</translation>
     <message>
         <source>&amp;Grey scales</source>
         <translation>&amp;Grijstinten</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>VSK - colour representation</source>
@@ -2007,30 +1997,6 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Installation of today&apos;s date</source>
         <translation>De datum van vandaag invullen</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Invoer overnemen en venster sluiten</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuleren</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Invoer verwerpen en venster sluiten</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
     <message>
         <source>Project:</source>
@@ -2392,18 +2358,6 @@ Wilt u het vervangen?</translation>
         <translation>&amp;Verwijderen</translation>
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuleren</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
         <source>Entry of arbitrary transverse force distribution</source>
         <translation>Invoer van een willekeurige dwarskrachtverdeling</translation>
     </message>
@@ -2454,18 +2408,6 @@ Wilt u het vervangen?</translation>
     <message>
         <source>delete current pair of values|delete current pair of values (x,q) from the list</source>
         <translation>huidig waardepaar verwijderen|huidig waardepaar (x,q) uit de lijst verwijderen</translation>
-    </message>
-    <message>
-        <source>Undertake entry and close window</source>
-        <translation>Invoer overnemen en venster sluiten</translation>
-    </message>
-    <message>
-        <source>Discard entry and close window</source>
-        <translation>Invoer verwerpen en venster sluiten</translation>
-    </message>
-    <message>
-        <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Help bij het invoervenster|Help bij de invoer in dit venster</translation>
     </message>
     <message>
         <source>A value for the entered coordinate already exists!</source>

@@ -2,9 +2,11 @@
 
 #include "cli/Befehle.h"
 #include "cli/DesignJson.h"
+#include "cli/Optionsleser.h"
+#include "cli/Positionswahl.h"
 #include "design/Bemessung.h"
-#include "design/Katalog.h"
 #include "design/Plausibilitaet.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "model/Projektdatei.h"
 #include "model/Texttabellen.h"
@@ -32,29 +34,20 @@ struct Optionen {
 
 std::optional<Optionen> LeseOptionen(const Argumente& argumente) {
     Optionen o;
-    for (std::size_t k = 0; k < argumente.size(); ++k) {
-        const std::string& a = argumente[k];
-        const bool mitWert = k + 1 < argumente.size();
-        if (a == "--json") {
-            o.json = true;
-        } else if (a == "--position" && mitWert) {
-            const auto n = LeseGanzzahl(argumente[++k]);
-            if (!n || *n < 1 || *n > MaxAnzAnwendung) {
-                std::cerr << "vsk-cli design: --position needs a position number\n";
-                return std::nullopt;
-            }
-            o.position = static_cast<int>(*n);
-        } else if (a == "--save" && mitWert) {
-            o.speichern = argumente[++k];
-        } else if (!a.empty() && a[0] != '-' && o.datei.empty()) {
-            o.datei = a;
-        } else {
-            std::cerr << "vsk-cli design: unexpected argument \"" << a << "\"\n";
-            return std::nullopt;
-        }
-    }
-    if (o.datei.empty()) {
-        std::cerr << "vsk-cli design: no project file given\n";
+    Optionsleser leser;
+    leser.Schalter("--json", o.json);
+    leser.Wert(
+        {"--position"},
+        [&o](const std::string& wert) {
+            o.position = LesePositionsnummer(wert);
+            return o.position.has_value();
+        },
+        "--position needs a position number");
+    leser.Text({"--save"}, o.speichern,
+               QCoreApplication::translate("vsk-cli", "--save needs a file name").toStdString());
+    leser.Datei(o.datei, "no project file given");
+    if (const std::string fehler = leser.Lies(argumente); !fehler.empty()) {
+        std::cerr << "vsk-cli design: " << fehler << "\n";
         return std::nullopt;
     }
     return o;

@@ -3,14 +3,14 @@
 
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
-#include "design/Katalog.h"
+#include "cli/ProjektLaden.h"
 #include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DXF_Writer.h"
 #include "dxf/DateiSchreiben.h"
 #include "dxf/DornZeichnungen.h"
+#include "katalog/Katalog.h"
 #include "model/Modell.h"
 #include "shell/Zahlen.h"
-#include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
 
@@ -33,12 +33,9 @@ int Dxf(const Argumente& argumente) {
         std::cerr << "vsk-cli dxf: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
-    if (auto status = WaehlePosition("dxf", o.datei, o.wahl, plattform, modell)) {
-        return *status;
-    }
-    if (auto status = BemesseAktuellePosition("dxf", o.wahl, plattform, modell)) {
+    if (auto status = LadeUndBemesse("dxf", o.datei, o.wahl, plattform, modell)) {
         return *status;
     }
     const int nummer = modell.TAktAnwendung;

@@ -29,10 +29,8 @@ struct Optionen : Dateiwahl {
 
 // Parses the options; an empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
-    const std::string fehler = LiesDateiwahl(argumente, true, o, [&](const std::string& a) {
-        o.alle = o.alle || a == "--all";
-        return a == "--all";
-    });
+    const std::string fehler = LiesDateiwahl(
+        argumente, true, o, [&](Optionsleser& leser) { leser.Schalter("--all", o.alle); });
     if (fehler.empty() && o.alle && (o.wahl.position || o.wahl.typ)) {
         return "--all exports every position with its own type; it takes neither --position "
                "nor --type";

@@ -2,16 +2,15 @@
 
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
-#include "design/Katalog.h"
+#include "cli/ProjektLaden.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "model/Texttabellen.h"
 #include "reports/Berichtskontext.h"
 #include "reports/qt/Berichtsausgabe.h"
 #include "reports/qt/Seitengeraete.h"
 #include "shell/Zahlen.h"
-#include "shell/qt/QtPlattform.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 
@@ -33,33 +32,13 @@ struct Optionen {
 
 // An empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        auto wert = [&] { return NaechsterWert(argumente, i); };
-        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (a == "--pdf") {
-            const auto w = wert();
-            if (!w || w->empty()) {
-                return "--pdf needs a file name";
-            }
-            o.pdf = *w;
-        } else if (a == "--png") {
-            const auto w = wert();
-            if (!w || w->empty()) {
-                return "--png needs a directory";
-            }
-            o.pngVerzeichnis = *w;
-        } else if (o.datei.empty() && !a.empty() && a[0] != '-') {
-            o.datei = a;
-        } else {
-            return "unexpected argument \"" + a + "\"";
-        }
-    }
-    if (o.datei.empty()) {
-        return "a project file is needed";
+    Optionsleser leser;
+    PositionswahlOptionen(leser, o.wahl);
+    leser.Text({"--pdf"}, o.pdf, "--pdf needs a file name");
+    leser.Text({"--png"}, o.pngVerzeichnis, "--png needs a directory");
+    leser.Datei(o.datei, "a project file is needed");
+    if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {
+        return fehler;
     }
     if (o.pdf.empty() && o.pngVerzeichnis.empty()) {
         return "--pdf OUT.pdf or --png DIR is needed";
@@ -73,12 +52,9 @@ int Report(const Argumente& argumente) {
         std::cerr << "vsk-cli report: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
-    if (auto status = WaehlePosition("report", o.datei, o.wahl, plattform, modell)) {
-        return *status;
-    }
-    if (auto status = BemesseAktuellePosition("report", o.wahl, plattform, modell)) {
+    if (auto status = LadeUndBemesse("report", o.datei, o.wahl, plattform, modell)) {
         return *status;
     }
     const int nummer = modell.TAktAnwendung;

@@ -2,6 +2,7 @@
 // text and as printed pages; without an option the text goes to standard output.
 
 #include "cli/Befehle.h"
+#include "cli/Optionsleser.h"
 #include "cli/ProjektLaden.h"
 #include "model/Texttabellen.h"
 #include "reports/ListeExport.h"
@@ -22,22 +23,12 @@ int Ausfuehren(const Argumente& argumente) {
     std::string datei;
     std::string txt;
     std::string pdf;
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        if (a == "--txt" && i + 1 < argumente.size() && txt.empty()) {
-            txt = argumente[++i];
-        } else if (a == "--pdf" && i + 1 < argumente.size() && pdf.empty()) {
-            pdf = argumente[++i];
-        } else if (!a.empty() && a[0] != '-' && datei.empty()) {
-            datei = a;
-        } else {
-            std::cerr << "vsk-cli schedule: " << text("unexpected argument") << " \"" << a
-                      << "\"\n";
-            return 2;
-        }
-    }
-    if (datei.empty()) {
-        std::cerr << "vsk-cli schedule: " << text("expects a project file") << '\n';
+    Optionsleser leser;
+    leser.Text({"--txt"}, txt, text("--txt needs a file name"));
+    leser.Text({"--pdf"}, pdf, text("--pdf needs a file name"));
+    leser.Datei(datei, text("expects a project file"));
+    if (const std::string fehler = leser.Lies(argumente); !fehler.empty()) {
+        std::cerr << "vsk-cli schedule: " << fehler << '\n';
         return 2;
     }
     auto projekt = LadeProjekt(datei);

@@ -4,14 +4,13 @@
 #include "canvas/qt/Bilddatei.h"
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
-#include "design/Katalog.h"
+#include "cli/ProjektLaden.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
-#include "shell/qt/QtPlattform.h"
 #include "sketches/Skizzen.h"
 #include "sketches/qt/Exportbilder.h"
 
-#include <QCoreApplication>
 #include <QImage>
 
 #include <filesystem>
@@ -38,19 +37,19 @@ struct Optionen {
 
 std::optional<int> LeseArt(const std::string& text) {
     if (text == "view") {
-        return SkizzeAnsicht;
+        return SkizzenArt::Ansicht;
     }
     if (text == "plan") {
-        return SkizzeDraufsicht;
+        return SkizzenArt::Draufsicht;
     }
     if (text == "section") {
-        return SkizzeSchnitt;
+        return SkizzenArt::Schnitt;
     }
     if (text == "row") {
-        return SkizzeReihe;
+        return SkizzenArt::Reihe;
     }
     if (text == "system") {
-        return SkizzeSystem;
+        return SkizzenArt::System;
     }
     if (text == "load") {
         return kLastbild;
@@ -76,49 +75,32 @@ bool LeseGroesse(const std::string& text, int& breite, int& hoehe) {
 
 // An empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        auto wert = [&] { return NaechsterWert(argumente, i); };
-        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (a == "--kind") {
-            auto w = wert();
-            auto art = w ? LeseArt(*w) : std::nullopt;
-            if (!art) {
-                return "--kind needs one of view, plan, section, row, system, load";
-            }
-            o.art = *art;
-        } else if (a == "--size") {
-            auto w = wert();
-            if (!w || !LeseGroesse(*w, o.breite, o.hoehe)) {
-                return "--size needs WIDTHxHEIGHT, each 16 to 10000 pixels";
-            }
-        } else if (a == "--quadrants") {
-            o.quadranten = true;
-        } else if (a == "-o" || a == "--output") {
-            auto w = wert();
-            if (!w || w->empty()) {
-                return "-o needs a file name";
-            }
-            o.ausgabe = *w;
-        } else if (o.datei.empty() && !a.empty() && a[0] != '-') {
-            o.datei = a;
-        } else {
-            return "unexpected argument \"" + a + "\"";
-        }
-    }
-    if (o.datei.empty()) {
-        return "a project file is needed";
+    Optionsleser leser;
+    PositionswahlOptionen(leser, o.wahl);
+    leser.Wert(
+        {"--kind"},
+        [&o](const std::string& wert) {
+            const auto art = LeseArt(wert);
+            o.art = art.value_or(o.art);
+            return art.has_value();
+        },
+        "--kind needs one of view, plan, section, row, system, load");
+    leser.Wert(
+        {"--size"}, [&o](const std::string& wert) { return LeseGroesse(wert, o.breite, o.hoehe); },
+        "--size needs WIDTHxHEIGHT, each 16 to 10000 pixels");
+    leser.Schalter("--quadrants", o.quadranten);
+    leser.Text({"-o", "--output"}, o.ausgabe, "-o needs a file name");
+    leser.Datei(o.datei, "a project file is needed");
+    if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {
+        return fehler;
     }
     if (o.quadranten && o.art < 0) {
-        o.art = SkizzeAnsicht;
+        o.art = SkizzenArt::Ansicht;
     }
     if (o.art < 0) {
         return "--kind is needed";
     }
-    if (o.quadranten && (o.art < SkizzeAnsicht || o.art > SkizzeReihe)) {
+    if (o.quadranten && (o.art < SkizzenArt::Ansicht || o.art > SkizzenArt::Reihe)) {
         return "--quadrants needs a result sketch (view, plan, section or row)";
     }
     if (o.ausgabe.empty()) {
@@ -157,13 +139,13 @@ int Sketch(const Argumente& argumente) {
         std::cerr << "vsk-cli sketch: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
     if (auto status = WaehlePosition("sketch", o.datei, o.wahl, plattform, modell)) {
         return *status;
     }
     TKAnwendung& position = modell.AktuelleAnwendung();
-    if (o.art == SkizzeSystem) {
+    if (o.art == SkizzenArt::System) {
         // Input mode: the system sketch of the input connector type.
         const int typ = o.wahl.typ.value_or(modell.TEingabeDorn);
         modell.AktDornDaten.Laden(typ);

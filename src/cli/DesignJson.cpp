@@ -1,6 +1,6 @@
 #include "cli/DesignJson.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 
 namespace vsk::cli {

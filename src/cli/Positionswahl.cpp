@@ -1,9 +1,9 @@
 #include "cli/Positionswahl.h"
 
 #include "design/Bemessung.h"
-#include "design/Katalog.h"
 #include "design/Plausibilitaet.h"
 #include "design/ProjektOeffnen.h"
+#include "katalog/Katalog.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
@@ -39,60 +39,44 @@ std::optional<int> LeseTyp(const std::string& text) {
     return std::nullopt;
 }
 
-std::optional<std::string> NaechsterWert(const Argumente& argumente, std::size_t& i) {
-    if (i + 1 >= argumente.size()) {
+std::optional<int> LesePositionsnummer(const std::string& text) {
+    const auto n = LeseGanzzahl(text);
+    if (!n || *n < 1 || *n > MaxAnzAnwendung) {
         return std::nullopt;
     }
-    return argumente[++i];
+    return static_cast<int>(*n);
 }
 
-bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
-                       std::string& fehler) {
-    const std::string& a = argumente[i];
-    if (a != "--position" && a != "--type") {
-        return false;
-    }
-    const std::optional<std::string> wert = NaechsterWert(argumente, i);
-    if (a == "--position") {
-        const auto n = wert ? LeseGanzzahl(*wert) : std::nullopt;
-        if (!n || *n < 1 || *n > 65535) {
-            fehler = "--position needs a position number from 1";
-        } else {
-            wahl.position = static_cast<int>(*n);
-        }
-    } else {
-        wahl.typ = wert ? LeseTyp(*wert) : std::nullopt;
-        if (!wahl.typ) {
-            fehler = "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")";
-        }
-    }
-    return true;
+void PositionswahlOptionen(Optionsleser& leser, Positionswahl& wahl) {
+    leser.Wert(
+        {"--position"},
+        [&wahl](const std::string& wert) {
+            wahl.position = LesePositionsnummer(wert);
+            return wahl.position.has_value();
+        },
+        "--position needs a position number from 1");
+    leser.Wert(
+        {"--type"},
+        [&wahl](const std::string& wert) {
+            wahl.typ = LeseTyp(wert);
+            return wahl.typ.has_value();
+        },
+        "--type needs a connector type 0 to 18 (or its name, such as \"VSK 7\")");
 }
 
 std::string LiesDateiwahl(const Argumente& argumente, bool mitDatei, Dateiwahl& o,
-                          const std::function<bool(const std::string&)>& eigene) {
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& a = argumente[i];
-        if (std::string fehler; LiesPositionswahl(argumente, i, o.wahl, fehler)) {
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (eigene && eigene(a)) {
-            continue;
-        } else if (a == "-o" || a == "--output") {
-            auto w = NaechsterWert(argumente, i);
-            if (!w || w->empty()) {
-                return "-o needs a file name";
-            }
-            o.ausgabe = *w;
-        } else if (mitDatei && o.datei.empty() && !a.empty() && a[0] != '-') {
-            o.datei = a;
-        } else {
-            return "unexpected argument \"" + a + "\"";
-        }
+                          const std::function<void(Optionsleser&)>& eigene) {
+    Optionsleser leser;
+    PositionswahlOptionen(leser, o.wahl);
+    leser.Text({"-o", "--output"}, o.ausgabe, "-o needs a file name");
+    if (mitDatei) {
+        leser.Datei(o.datei, "a project file is needed");
     }
-    if (mitDatei && o.datei.empty()) {
-        return "a project file is needed";
+    if (eigene) {
+        eigene(leser);
+    }
+    if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {
+        return fehler;
     }
     if (o.ausgabe.empty()) {
         return "-o OUT is needed";
@@ -146,6 +130,15 @@ std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswa
     }
     modell.AktDornDaten.Laden(position.cErgebnisse.TAktDorn);
     return std::nullopt;
+}
+
+std::optional<int> LadeUndBemesse(const char* befehl, const std::string& datei,
+                                  const Positionswahl& wahl, Plattform& plattform,
+                                  TKModell& modell) {
+    if (auto status = WaehlePosition(befehl, datei, wahl, plattform, modell)) {
+        return status;
+    }
+    return BemesseAktuellePosition(befehl, wahl, plattform, modell);
 }
 
 } // namespace vsk::cli

@@ -3,11 +3,10 @@
 // --position N and --type T, and the way to the designed position that the Calculation
 // command takes. Errors go to standard error, prefixed with the command's name.
 
-#include "cli/Befehle.h"
+#include "cli/Optionsleser.h"
 #include "model/Modell.h"
 #include "shell/Plattform.h"
 
-#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,29 +17,27 @@ namespace vsk::cli {
 // (in any letter case).
 std::optional<int> LeseTyp(const std::string& text);
 
-// The value after the option at argumente[i], advancing i; nullopt when the line ends.
-std::optional<std::string> NaechsterWert(const Argumente& argumente, std::size_t& i);
-
 struct Positionswahl {
     std::optional<int> position; // default: the project's current position
     std::optional<int> typ;      // default: the stored selection, else the recommended type
 };
 
-// Takes --position N or --type T at argumente[i], advancing i past its value. False when
-// argumente[i] is neither; a bad or missing value leaves its usage error in fehler.
-bool LiesPositionswahl(const Argumente& argumente, std::size_t& i, Positionswahl& wahl,
-                       std::string& fehler);
+// A position number 1 to MaxAnzAnwendung; nothing for any other text.
+std::optional<int> LesePositionsnummer(const std::string& text);
+
+// The options --position N and --type T of the command.
+void PositionswahlOptionen(Optionsleser& leser, Positionswahl& wahl);
 
 // The options of a command that writes one file from a position: FILE (when mitDatei),
-// --position N, --type T and -o OUT. eigene takes a command's own flag (true when
-// argumente[i] was one). An empty text on success, else the usage error.
+// --position N, --type T and -o OUT; eigene adds the command's own options. An empty text
+// on success, else the usage error.
 struct Dateiwahl {
     std::string datei;
     Positionswahl wahl;
     std::string ausgabe;
 };
 std::string LiesDateiwahl(const Argumente& argumente, bool mitDatei, Dateiwahl& o,
-                          const std::function<bool(const std::string&)>& eigene = {});
+                          const std::function<void(Optionsleser&)>& eigene = {});
 
 // Reads the project (never half a file) and makes the chosen position current. The exit
 // status when that fails: 1 the file could not be read, 2 there is no such position.
@@ -54,5 +51,10 @@ std::optional<int> WaehlePosition(const char* befehl, const std::string& datei,
 // status 1 when the position cannot be calculated (the hints are listed).
 std::optional<int> BemesseAktuellePosition(const char* befehl, const Positionswahl& wahl,
                                            Plattform& plattform, TKModell& modell);
+
+// What report and dxf begin with: WaehlePosition, then BemesseAktuellePosition.
+std::optional<int> LadeUndBemesse(const char* befehl, const std::string& datei,
+                                  const Positionswahl& wahl, Plattform& plattform,
+                                  TKModell& modell);
 
 } // namespace vsk::cli

@@ -68,7 +68,7 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Me
         erg.ClearAbstaende();
         erg.AddAbstand(static_cast<double>(LD(L) / 2));
         erg.AddAbstand(static_cast<double>(LD(L) / 2));
-        erg.TFSdIst = anw.cBelastungDesign.TBelastungsfall == 0
+        erg.TFSdIst = anw.cBelastungDesign.TBelastungsfall == Belastungsfall::Punktlast
                           ? anw.cBelastungDesign.cPunktlast.TFd()
                           : static_cast<double>(R);
         return false;
@@ -120,7 +120,8 @@ bool DornReihe(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
 
     // The load line is built on a copy, so the position's loading stays as it was.
     TKBelastung last = anw.cBelastungDesign;
-    if (last.TBelastungsfall == 1 || last.TBelastungsfall == 2) {
+    if (last.TBelastungsfall == Belastungsfall::Konstant ||
+        last.TBelastungsfall == Belastungsfall::Linear) {
         last.ClearPunkte();
         last.SetLastLaenge(L);
         last.AddPunkt(0, last.cLinienLastLinks.TFd());
@@ -150,14 +151,15 @@ bool DornReihe(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
 
 bool OhneLastlinie(const TKAnwendung& anw) {
     const TKBelastung& last = anw.cBelastungDesign;
-    if (last.TBelastungsfall == 1 || last.TBelastungsfall == 2) {
+    if (last.TBelastungsfall == Belastungsfall::Konstant ||
+        last.TBelastungsfall == Belastungsfall::Linear) {
         return false;
     }
-    return last.TBelastungsfall == 0 || last.PunktCount() < 2;
+    return last.TBelastungsfall == Belastungsfall::Punktlast || last.PunktCount() < 2;
 }
 
 bool DornAnordnung(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
-    if (anw.TAnwendungsfall == 0) {
+    if (anw.TAnwendungsfall == Anwendungsfall::Einzeldorn) {
         EinzelDorn(anw, typ);
         return true;
     }

@@ -3,8 +3,8 @@
 #include "design/Anordnung.h"
 #include "design/Bewehrung.h"
 #include "design/DornAufteilung.h"
-#include "design/Katalog.h"
 #include "design/Widerstand.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
 
@@ -45,7 +45,7 @@ void MeldungenLeeren(TKDornErgebnis& erg) {
 // Whether a row type has no capacity to count with or no load to distribute; the
 // arrangement then puts one connector in the middle.
 bool Unbrauchbar(const TKAnwendung& anw, const TKDornErgebnis& erg) {
-    if (anw.TAnwendungsfall == 0) {
+    if (anw.TAnwendungsfall == Anwendungsfall::Einzeldorn) {
         return false;
     }
     return !(std::min(erg.TFRdStahl(), erg.TFRdBeton()) > 0) || OhneLastlinie(anw);
@@ -62,7 +62,7 @@ unsigned PruefeDorn(TKAnwendung& anw, int typ, bool unbrauchbar) {
     const KatalogB& b = TabelleB(typ);
     const LD h = geo.TPlatteDicke;
     const LD c = std::min(erg.TAbstandLinks, erg.TAbstandRechts);
-    const bool reihe = anw.TAnwendungsfall != 0;
+    const bool reihe = anw.TAnwendungsfall != Anwendungsfall::Einzeldorn;
     const bool aufMaxFRd = anw.TBewehrungCalc == 0;
 
     unsigned status = Status::OK;
@@ -71,7 +71,7 @@ unsigned PruefeDorn(TKAnwendung& anw, int typ, bool unbrauchbar) {
         status = code;
     };
 
-    if (anw.TAnwendungsfall == 2 && LD(a.lD) + 50 > LD(geo.TWandDicke)) {
+    if (anw.TAnwendungsfall == Anwendungsfall::ReiheWand && LD(a.lD) + 50 > LD(geo.TWandDicke)) {
         fehler(Status::WandZuDuenn);
     }
     if (unbrauchbar || Zehntel(erg.TFSdIst) > Zehntel(erg.TFRd())) {

@@ -1,6 +1,6 @@
 #include "design/Bewehrung.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
 

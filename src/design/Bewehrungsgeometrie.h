@@ -6,7 +6,7 @@
 // from the joint face into the member that holds the anchor plate, z up from the
 // slab's mid-plane. Lengths in mm.
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 
 #include <string>
 #include <vector>

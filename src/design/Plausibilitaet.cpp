@@ -1,6 +1,6 @@
 #include "design/Plausibilitaet.h"
 
-#include "model/Anwendung.h"
+#include "model/Modell.h"
 #include "shell/Texte.h"
 
 namespace vsk {
@@ -37,11 +37,17 @@ std::vector<std::string> PruefeEingaben(const TKAnwendung& anw) {
                                 "The sum of the concrete cover is greater than the thickness "
                                 "of the concrete slab to be connected!"));
     }
-    if (anw.TAnwendungsfall == 2 && g.TWandDicke < 200) {
+    if (anw.TAnwendungsfall == Anwendungsfall::ReiheWand && g.TWandDicke < 200) {
         hinweise.push_back(text("Eingabe",
                                 "The wall thickness is less than the minimum required "
                                 "thickness of concrete for the smallest shear connector!"));
     }
+    return hinweise;
+}
+
+std::vector<std::string> PruefeVorBemessung(TKModell& modell) {
+    std::vector<std::string> hinweise = PruefeEingaben(modell.AktuelleAnwendung());
+    modell.TCalcFlag = hinweise.empty() ? 1 : 0;
     return hinweise;
 }
 

@@ -7,6 +7,7 @@
 namespace vsk {
 
 class TKAnwendung;
+class TKModell;
 
 // Thinnest slab the check accepts: the smallest slab the input field takes.
 inline constexpr double MinPlattenDicke = 160;
@@ -14,5 +15,9 @@ inline constexpr double MinPlattenDicke = 160;
 // The hint lines of every failed test, in order; empty when the position may be
 // calculated.
 std::vector<std::string> PruefeEingaben(const TKAnwendung& anwendung);
+
+// The check before a design (Calculation, Preview): PruefeEingaben on the current position,
+// its outcome recorded in TCalcFlag. The hint lines; empty when the design may run.
+std::vector<std::string> PruefeVorBemessung(TKModell& modell);
 
 } // namespace vsk

@@ -1,7 +1,7 @@
 #include "design/ProjektOeffnen.h"
 
 #include "design/Bemessung.h"
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Modell.h"
 #include "model/Projektdatei.h"
 #include "shell/StillePlattform.h"

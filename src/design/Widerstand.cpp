@@ -1,6 +1,6 @@
 #include "design/Widerstand.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 
 #include <algorithm>
 #include <cmath>

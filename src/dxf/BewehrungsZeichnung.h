@@ -5,6 +5,7 @@
 
 #include "design/Bewehrungsgeometrie.h"
 #include "dxf/DxfObjekt.h"
+#include "katalog/Katalog.h"
 
 namespace vsk {
 

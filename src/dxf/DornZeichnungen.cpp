@@ -1,9 +1,9 @@
 #include "dxf/DornZeichnungen.h"
 
-#include "design/Katalog.h"
 #include "dxf/DXF_Writer.h"
 #include "dxf/DateiSchreiben.h"
 #include "dxf/DxfZeichenhilfe.h"
+#include "katalog/Katalog.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
 

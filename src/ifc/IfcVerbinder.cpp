@@ -1,6 +1,6 @@
 #include "ifc/IfcVerbinder.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 
 namespace vsk {
 

@@ -34,6 +34,12 @@ TKAnwendung::TKAnwendung(const Einstellungen& e) : TKAnwendung() {
     b.cLinienLastRechts.setTgq(e.ReadFloat(sektion, "LinienlastRechts_Tgq", 1.5));
 }
 
+void TKAnwendung::SchreibeBemessungsvorgaben(Einstellungen& e) const {
+    e.WriteInteger(sektion, "Bemessung", TMaxDornabstand);
+    e.WriteInteger(sektion, "Stahlguete", TStahlguete);
+    e.WriteFloat(sektion, "GammaMs", TGammaMs);
+}
+
 void TKAnwendung::SchreibeLastfaktoren(Einstellungen& e) const {
     const TKBelastung& b = cBelastungDesign;
     e.WriteFloat(sektion, "Punktlast_Tgg", b.cPunktlast.Tgg());

@@ -19,6 +19,14 @@ namespace vsk {
 
 class Einstellungen;
 
+// Application cases (TAnwendungsfall), in the order of the case buttons.
+namespace Anwendungsfall {
+inline constexpr std::uint8_t Einzeldorn = 0;  // single connector under a point load
+inline constexpr std::uint8_t ReihePlatte = 1; // connector row, slab to slab
+inline constexpr std::uint8_t ReiheWand = 2;   // connector row, slab to wall
+inline constexpr std::uint8_t Anzahl = 3;
+} // namespace Anwendungsfall
+
 class TKAnwendung {
 public:
     // Built-in defaults: country 0, spacing rule 1, steel grade 0, gamma Ms 1.05,
@@ -32,10 +40,13 @@ public:
     // Writes the six partial factors of the design loading to section "Anwenderdaten";
     // raises SchreibFehler when the file cannot be written (keys written before stay).
     void SchreibeLastfaktoren(Einstellungen& einstellungen) const;
+    // Writes the design settings ("Bemessung", "Stahlguete", "GammaMs") as the defaults of
+    // new positions; raises SchreibFehler like SchreibeLastfaktoren.
+    void SchreibeBemessungsvorgaben(Einstellungen& einstellungen) const;
 
-    std::uint8_t TAktLand = 0;        // country index; stored only
-    std::string TPosition;            // designation, "Unnamed" for a new position
-    std::uint8_t TAnwendungsfall = 1; // 0 single connector, 1 slab to slab, 2 slab to wall
+    std::uint8_t TAktLand = 0; // country index; stored only
+    std::string TPosition;     // designation, "Unnamed" for a new position
+    std::uint8_t TAnwendungsfall = Anwendungsfall::ReihePlatte;
     std::uint8_t TBewehrungCalc = 0;  // 0 on max. FRd, 1 on actual FRd
     std::uint8_t TMaxDornabstand = 1; // 0 unlimited, 1 five times the slab thickness
     std::uint8_t TBetonguete = 3;     // 0 C16/20 ... 3 C30/37

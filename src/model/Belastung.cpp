@@ -34,11 +34,11 @@ void TKBelastung::ClassifyLinienLast() {
     const double a = cLinienLastLinks.TFd();
     const double b = cLinienLastRechts.TFd();
     if (a > b) {
-        TLinienLast = 0;
+        TLinienLast = Linienlastform::Fallend;
     } else if (a == b) {
-        TLinienLast = 1;
+        TLinienLast = Linienlastform::Gleich;
     } else {
-        TLinienLast = 2;
+        TLinienLast = Linienlastform::Steigend;
     }
 }
 

@@ -15,6 +15,23 @@ struct TPunkt {
     double y = 0;
 };
 
+// Load cases (TBelastungsfall), in the order of the load-case buttons.
+namespace Belastungsfall {
+inline constexpr std::uint8_t Punktlast = 0; // single load (the single connector only)
+inline constexpr std::uint8_t Konstant = 1;  // uniform distributed load
+inline constexpr std::uint8_t Linear = 2;    // linearly varying distributed load
+inline constexpr std::uint8_t Beliebig = 3;  // arbitrary distribution given by points
+inline constexpr std::uint8_t Anzahl = 4;
+} // namespace Belastungsfall
+
+// Shapes of the line load (TLinienLast): its start value against its end value.
+namespace Linienlastform {
+inline constexpr std::uint8_t Fallend = 0;  // start > end
+inline constexpr std::uint8_t Gleich = 1;   // start = end
+inline constexpr std::uint8_t Steigend = 2; // start < end
+inline constexpr std::uint8_t Anzahl = 3;
+} // namespace Linienlastform
+
 class TKBelastung {
 public:
     // Points (0, start TFd) and (2000, end TFd), TLinienLast classified.
@@ -27,9 +44,9 @@ public:
     TKBelastung& operator=(TKBelastung&&) noexcept = default;
     ~TKBelastung() = default;
 
-    std::uint8_t TBelastungsfall = 1; // 0 single, 1 uniform, 2 linear, 3 arbitrary
-    double TGammaf = 0;               // kept with the project only
-    std::uint8_t TLinienLast = 1;     // 0 start > end, 1 equal, 2 start < end
+    std::uint8_t TBelastungsfall = Belastungsfall::Konstant;
+    double TGammaf = 0; // kept with the project only
+    std::uint8_t TLinienLast = Linienlastform::Gleich;
 
     TKLast cPunktlast;
     TKLast cLinienLastLinks;

@@ -1,6 +1,6 @@
 #include "model/DornErgebnis.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // Per-type access takes a type index and clamps it into 0..18, so an index read from a
 // file can never reach past the tables.
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/DornErgebnis.h"
 #include "model/Geometrie.h"
 

@@ -1,5 +1,6 @@
 #include "model/Explorer.h"
 
+#include "model/Anwendung.h"
 #include "model/ProjektLesen.h"
 #include "model/ProjektPruefung.h"
 #include "model/Texttabellen.h"
@@ -56,7 +57,8 @@ void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
         if (!leser.LeseReal(xml::Kind(position, "cGeometrie"), "TFugenlaenge", laenge)) {
             return;
         }
-        const int fallIndex = (fall >= 0 && fall <= 2) ? static_cast<int>(fall) : -1;
+        const int fallIndex =
+            (fall >= 0 && fall < Anwendungsfall::Anzahl) ? static_cast<int>(fall) : -1;
         zeilen_.push_back({programm, bauvorhaben, name,
                            Tabellentext(Texttabellen().AnwendungsfallKurz, fallIndex),
                            FormatFest(laenge / 10, 1, trenner) + " cm", datum});

@@ -14,7 +14,7 @@
 //    before it discards the model (exit, New, Open), so the factors of position 1 remain.
 // Writes may raise SchreibFehler; the model is then left as it was.
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Anwendung.h"
 #include "model/Geometrie.h"
 #include "model/Projektdaten.h"
@@ -30,6 +30,18 @@ class Einstellungen;
 
 inline constexpr int MaxAnzAnwendung = 65535;
 
+// Sketch kinds (TSkizzeAnzeige; TErgebnisAnzeige holds Ansicht to Reihe).
+namespace SkizzenArt {
+inline constexpr std::uint8_t Ansicht = 0;
+inline constexpr std::uint8_t Draufsicht = 1;
+inline constexpr std::uint8_t Schnitt = 2;
+inline constexpr std::uint8_t Reihe = 3;  // connector row
+inline constexpr std::uint8_t System = 4; // system sketch of input mode
+inline constexpr std::uint8_t Keine = 5;
+inline constexpr std::uint8_t Anzahl = 6;
+inline constexpr std::uint8_t AnzahlErgebnis = 4; // kinds a result shows
+} // namespace SkizzenArt
+
 class TKModell {
 public:
     // einstellungen: not owned, may be nullptr (see above); heute: today's date text for
@@ -42,8 +54,8 @@ public:
     std::uint16_t TAktAnwendung = 1;            // current position, 1..TAnzAnwendung
     std::uint8_t TEingabeDorn = VorgabeDornTyp; // type shown in input mode
     std::uint8_t TEingabeFugenbreite = 3;       // stored only
-    std::uint8_t TSkizzeAnzeige = 5;            // 0 view ... 4 system sketch, 5 none
-    std::uint8_t TErgebnisAnzeige = 0;          // sketch kind 0..3 for results
+    std::uint8_t TSkizzeAnzeige = SkizzenArt::Keine;
+    std::uint8_t TErgebnisAnzeige = SkizzenArt::Ansicht; // kind shown for results
 
     TKProjektdaten Projektbeschreibung;
     TKStueckliste Stueckliste;

@@ -1,6 +1,6 @@
 #include "model/ProjektLesen.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Anwendung.h"
 #include "model/Belastung.h"
 #include "model/DornErgebnis.h"
@@ -228,7 +228,7 @@ bool ProjektLeser::LeseBelastung(const xmlNode* eltern, const char* name, TKBela
         return false;
     }
     double laenge = bel.TLastLaenge();
-    if (!LeseAuswahl(g, "TBelastungsfall", bel.TBelastungsfall, 4) ||
+    if (!LeseAuswahl(g, "TBelastungsfall", bel.TBelastungsfall, Belastungsfall::Anzahl) ||
         !LeseReal(g, "TGammaf", bel.TGammaf) || !LeseReal(g, "TLastLaenge", laenge)) {
         return false;
     }
@@ -254,7 +254,7 @@ bool ProjektLeser::LeseBelastung(const xmlNode* eltern, const char* name, TKBela
         }
         bel.AddPunkt(x, y);
     }
-    if (!LeseAuswahl(g, "TLinienLast", bel.TLinienLast, 3)) {
+    if (!LeseAuswahl(g, "TLinienLast", bel.TLinienLast, Linienlastform::Anzahl)) {
         return false;
     }
     return LeseLast(g, "cLinienLastLinks", bel.cLinienLastLinks) &&
@@ -441,7 +441,7 @@ bool ProjektLeser::LesePosition(const xmlNode* g, TKAnwendung& anw, const xmlNod
     LeseText(g, "TPosition", anw.TPosition);
     return LeseAuswahl(g, "TMaxDornabstand", anw.TMaxDornabstand, 2) &&
            LeseAuswahl(g, "TBewehrungCalc", anw.TBewehrungCalc, 2) &&
-           LeseAuswahl(g, "TAnwendungsfall", anw.TAnwendungsfall, 3) &&
+           LeseAuswahl(g, "TAnwendungsfall", anw.TAnwendungsfall, Anwendungsfall::Anzahl) &&
            LeseAuswahl(g, "TBetonguete", anw.TBetonguete, AnzBetongueten) &&
            LeseAuswahl(g, "TStahlguete", anw.TStahlguete, AnzStahlgueten) &&
            LeseReal(g, "TGammaMs", anw.TGammaMs) &&

@@ -34,8 +34,8 @@ bool LeseProjektwerte(ProjektLeser& leser, const xmlNode* projekt, TKModell& m,
               leser.LeseInteger(projekt, "TAktAnwendung", akt) &&
               leser.LeseAuswahl(projekt, "TEingabeDorn", eingabeDorn, AnzDornTypen) &&
               leser.LeseByte(projekt, "TEingabeFugenbreite", m.TEingabeFugenbreite) &&
-              leser.LeseAuswahl(projekt, "TSkizzeAnzeige", skizze, 6) &&
-              leser.LeseAuswahl(projekt, "TErgebnisAnzeige", ergebnis, 4);
+              leser.LeseAuswahl(projekt, "TSkizzeAnzeige", skizze, SkizzenArt::Anzahl) &&
+              leser.LeseAuswahl(projekt, "TErgebnisAnzeige", ergebnis, SkizzenArt::AnzahlErgebnis);
     anzahl = std::clamp<std::int64_t>(anzahl, 1, kMaxPositionen);
     m.TAktAnwendung = static_cast<std::uint16_t>(std::clamp<std::int64_t>(akt, 1, anzahl));
     m.TEingabeDorn = eingabeDorn;

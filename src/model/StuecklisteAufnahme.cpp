@@ -1,6 +1,6 @@
 #include "model/StuecklisteAufnahme.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/Modell.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"

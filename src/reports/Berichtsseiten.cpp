@@ -1,6 +1,6 @@
 #include "reports/Berechnungsbericht.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "reports/Skizzenaufrufe.h"
 #include "shell/Texte.h"
 
@@ -34,14 +34,14 @@ void Ergebnisseite(Canvas& canvas, Berichtskontext& k) {
     }
 
     const int e = z.CmX(z.Wp - z.mr - 9.5);
-    if (a.TAnwendungsfall == 2) {
+    if (a.TAnwendungsfall == Anwendungsfall::ReiheWand) {
         BerichtSystemSchnitt(canvas, k, {e, y + z.CmY(0.5), e + z.CmX(10), y + z.CmY(5.5)});
     } else {
         BerichtSystemSchnitt(canvas, k, {e, y - z.CmY(0.5), e + z.CmX(10), y + z.CmY(6.5)});
     }
     const int ea = z.CmX(z.Wp - z.mr - 9);
     const int y2 = y + z.CmY(8);
-    if (a.cBelastungDesign.TBelastungsfall == 3) {
+    if (a.cBelastungDesign.TBelastungsfall == Belastungsfall::Beliebig) {
         BerichtSystemAnsicht(canvas, k, {ea, y2 - z.CmY(0.5), ea + z.CmX(8), y2 + z.CmY(6.5)});
     } else {
         BerichtSystemAnsicht(canvas, k, {ea, y2 - z.CmY(2), ea + z.CmX(8), y2 + z.CmY(5)});

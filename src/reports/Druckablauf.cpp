@@ -45,7 +45,7 @@ bool BerichtDrucken(Drucker& drucker, Berichtskontext& k) {
     Canvas& c = drucker.Leinwand();
     SeitenRahmen(c, k, titel);
     Ergebnisseite(c, k);
-    if (k.Anwendung().cBelastungDesign.TBelastungsfall == 3) {
+    if (k.Anwendung().cBelastungDesign.TBelastungsfall == Belastungsfall::Beliebig) {
         drucker.NewPage();
         SeitenRahmen(c, k, titel);
         Lastseite(c, k);
@@ -77,7 +77,7 @@ void BerichtVorschau(const Druckergeometrie& geometrie, Vorschaubild& p1, Vorsch
         WeissFuellen(p);
         SeitenRahmen(p.Leinwand(), k, titel);
     };
-    if (k.Anwendung().cBelastungDesign.TBelastungsfall == 3) {
+    if (k.Anwendung().cBelastungDesign.TBelastungsfall == Belastungsfall::Beliebig) {
         folgeseite(p2);
         Lastseite(p2.Leinwand(), k);
         p2.Neuzeichnen();

@@ -1,6 +1,6 @@
 #include "reports/Berechnungsbericht.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "reports/Berichtszahlen.h"
 #include "reports/Druckhilfen.h"
 #include "shell/Texte.h"
@@ -41,7 +41,7 @@ int Eingabeblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sym
     zeile("", Tabellentext(k.texte.Betonfestigkeiten, a.TBetonguete), {"f", "ck,cyl", "", "="}, "");
     y += L10;
     zeile(text("Bericht", "Slab thickness"), AufGanze(g.TPlatteDicke), {"d", "", "", "="}, mm);
-    if (a.TAnwendungsfall == 2) {
+    if (a.TAnwendungsfall == Anwendungsfall::ReiheWand) {
         y += L10;
         zeile(text("Bericht", "Wall thickness"), AufGanze(g.TWandDicke), {"d", "w", "", "="}, mm);
     }
@@ -65,7 +65,8 @@ int Eingabeblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sym
     canvas.schrift.name = "Arial";
 
     y += L10;
-    if (a.TAnwendungsfall == 1 || a.TAnwendungsfall == 2) {
+    if (a.TAnwendungsfall == Anwendungsfall::ReihePlatte ||
+        a.TAnwendungsfall == Anwendungsfall::ReiheWand) {
         zeile(text("Bericht", "Joint length"), AufGanze(g.WirksameFugenlaenge()),
               {"l", "f", "", "="}, mm);
     } else {

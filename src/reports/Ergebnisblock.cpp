@@ -1,6 +1,6 @@
 #include "reports/Berechnungsbericht.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "reports/Berichtszahlen.h"
 #include "reports/Druckhilfen.h"
 #include "shell/Texte.h"
@@ -48,12 +48,16 @@ int Ergebnisblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sy
     int yl = y1;
     zeile(x, yl, text("Bericht", "Actual area of main reinf\u00B4t"), AufGanze(r.TAsyIst),
           {"A", "sy", "", "="}, mm2, arial);
-    zeile(x, yl, text("Bericht", "Req\u00B4" "d area of main reinf\u00B4t"), AufGanze(r.TAsyErf),
-          {"A", "sy,req", "", "="}, mm2, arial);
+    zeile(x, yl,
+          text("Bericht", "Req\u00B4"
+                          "d area of main reinf\u00B4t"),
+          AufGanze(r.TAsyErf), {"A", "sy,req", "", "="}, mm2, arial);
     zeile(x, yl, text("Bericht", "Actual area of secondary reinf\u00B4t"), AufGanze(r.TAsxIst),
           {"A", "sx", "", "="}, mm2, arial);
-    zeile(x, yl, text("Bericht", "Req\u00B4" "d area of secondary reinf\u00B4t"), AufGanze(r.TAsxErf),
-          {"A", "sx,req", "", "="}, mm2, arial);
+    zeile(x, yl,
+          text("Bericht", "Req\u00B4"
+                          "d area of secondary reinf\u00B4t"),
+          AufGanze(r.TAsxErf), {"A", "sx,req", "", "="}, mm2, arial);
     yl += z.L14;
     zeile(x, yl, text("Bericht", "Region of main reinf\u00B4t"),
           AufGanze(erg.AktDornDaten().BreiteBuegel), {"b", "y", "", "="}, mm, arial);
@@ -65,7 +69,7 @@ int Ergebnisblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int sy
     zeile(x, yl, text("Bericht", "Minimum edge distance"), AufGanze(r.TZulMinRand),
           {"c", "min", "", "="}, mm, arial);
     yl += z.L14;
-    if (a.TAnwendungsfall != 0 && erg.TAnzDorn(erg.TAktDorn) > 1) {
+    if (a.TAnwendungsfall != Anwendungsfall::Einzeldorn && erg.TAnzDorn(erg.TAktDorn) > 1) {
         zeile(x, yl, text("Bericht", "Actual connector spacing"), AufGanze(r.TIstMinAchs),
               {"e", "act", "", "="}, mm, arial);
         zeile(x, yl, text("Bericht", "Minimum connector spacing"), AufGanze(r.TZulMinAchs),

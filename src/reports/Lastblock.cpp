@@ -153,16 +153,16 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
     canvas.schrift.groesse = 9;
     canvas.schrift.stil = Kursiv | Unterstrichen;
     switch (b.TBelastungsfall) {
-    case 0:
+    case Belastungsfall::Punktlast:
         canvas.TextOut(x, y, text("Bericht", "Single load to connector"));
         break;
-    case 1:
+    case Belastungsfall::Konstant:
         canvas.TextOut(x, y, text("Bericht", "Linear load"));
         break;
-    case 2:
+    case Belastungsfall::Linear:
         canvas.TextOut(x, y, text("Bericht", "Uniform distributed load"));
         break;
-    case 3:
+    case Belastungsfall::Beliebig:
         canvas.TextOut(x, y, text("Bericht", "Varying distributed load"));
         break;
     default:
@@ -172,7 +172,7 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
     const std::string summe = text("Bericht", "Total design load");
 
     switch (b.TBelastungsfall) {
-    case 0: {
+    case Belastungsfall::Punktlast: {
         const TKLast& p = b.cPunktlast;
         y = bl.FuenfZeilen(y, x, p, "V", "", "kN", true);
         y += L10 + L10 / 2;
@@ -188,7 +188,7 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
             .MitIndex("V", "Ed");
         break;
     }
-    case 1: {
+    case Belastungsfall::Konstant: {
         const TKLast& l = b.cLinienLastLinks;
         y = bl.FuenfZeilen(y, x, l, "q", "", kNm, true);
         y += L10 + L10 / 2;
@@ -209,7 +209,7 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
             .MitIndex("q", "Ed");
         break;
     }
-    case 2: {
+    case Belastungsfall::Linear: {
         const TKLast& l = b.cLinienLastLinks;
         const TKLast& r = b.cLinienLastRechts;
         const int xr = x + k.druck.CmX(2.75);
@@ -243,7 +243,7 @@ int Lastblock(Canvas& canvas, const Berichtskontext& k, int x, int y, int symbol
         canvas.TextOut(a + (ende - a - canvas.TextWidth("2")) / 2, y + L10 / 2, "2");
         break;
     }
-    case 3: {
+    case Belastungsfall::Beliebig: {
         if (lastseite) {
             const auto& punkte = b.Punkte();
             for (std::size_t i = 0; i < punkte.size(); ++i) {

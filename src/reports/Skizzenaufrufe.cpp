@@ -10,10 +10,10 @@ Zeichenkontext Kontext(Berichtskontext& k) {
     return Zeichenkontext{k.modell, k.Anwendung(), k.farben, k.linienbreite, k.trenner};
 }
 
-int Anwendungsfall(const Berichtskontext& k) {
+int FallDerPosition(const Berichtskontext& k) {
     return k.Anwendung().TAnwendungsfall;
 }
-int Belastungsfall(const Berichtskontext& k) {
+int LastfallDerPosition(const Berichtskontext& k) {
     return k.Anwendung().cBelastungDesign.TBelastungsfall;
 }
 
@@ -41,11 +41,11 @@ private:
 
 void BerichtSystemSchnitt(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
     Zustandssicherung s(canvas);
-    ZeichneSystemSchnitt(canvas, r, Kontext(k), Anwendungsfall(k), Belastungsfall(k));
+    ZeichneSystemSchnitt(canvas, r, Kontext(k), FallDerPosition(k), LastfallDerPosition(k));
 }
 void BerichtSystemAnsicht(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
     Zustandssicherung s(canvas);
-    ZeichneSystemAnsicht(canvas, r, Kontext(k), Anwendungsfall(k), Belastungsfall(k));
+    ZeichneSystemAnsicht(canvas, r, Kontext(k), FallDerPosition(k), LastfallDerPosition(k));
 }
 void BerichtReihenansicht(Canvas& canvas, Berichtskontext& k, const Rechteck& r) {
     Zustandssicherung s(canvas);

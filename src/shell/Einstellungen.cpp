@@ -255,8 +255,7 @@ void Einstellungen::WriteInteger(std::string_view sektion, std::string_view schl
     SchreibeWert(datei_, sektion, schluessel, std::to_string(wert));
 }
 
-void Einstellungen::WriteFloat(std::string_view sektion, std::string_view schluessel,
-                               double wert) {
+void Einstellungen::WriteFloat(std::string_view sektion, std::string_view schluessel, double wert) {
     SchreibeWert(datei_, sektion, schluessel, FormatAllgemein(wert, trenner_));
 }
 

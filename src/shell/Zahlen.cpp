@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kStellen = 15;
 
-bool IstLeer(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IstLeer(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view Trimme(std::string_view s) {
     while (!s.empty() && IstLeer(s.front())) {
@@ -33,7 +35,8 @@ std::string NichtEndlich(double wert) {
 
 // Parses [sign]digits[sep digits][E[sign]digits] where sep is any character for which
 // istTrenner is true; at most one separator.
-template <typename Pred> std::optional<double> ParseDezimal(std::string_view text, Pred istTrenner) {
+template <typename Pred>
+std::optional<double> ParseDezimal(std::string_view text, Pred istTrenner) {
     std::string_view s = Trimme(text);
     std::string kanonisch;
     kanonisch.reserve(s.size());

@@ -9,7 +9,7 @@
 namespace vsk {
 
 void ZeichneAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
-    const TrDaten d = DatenBerechnen(c, r, SkizzeAnsicht, k);
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Ansicht, k);
     const TKFarbe& f = k.farben;
     FuelleHintergrund(c, r, f);
     if (!d.gueltig) {
@@ -69,7 +69,7 @@ void ZeichneAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
 
     // Dimensions and the U-bar label.
     BemassungsStil(c, f);
-    const TKDornDaten& dorn = SkizzenDorn(k, SkizzeAnsicht);
+    const TKDornDaten& dorn = SkizzenDorn(k, SkizzenArt::Ansicht);
     const int lb = k.linienbreite;
     const int xR = d.X0 + d.Breite - Halb(d.Breite);
     ZeichneBemassung(c, {xR, yt}, {xR, yb}, H, true, "",

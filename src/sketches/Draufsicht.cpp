@@ -38,7 +38,7 @@ void PosD(Canvas& c, const TrDaten& d, const TKFarbe& f, bool erste) {
 } // namespace
 
 void ZeichneDraufsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
-    const TrDaten d = DatenBerechnen(c, r, SkizzeDraufsicht, k);
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Draufsicht, k);
     const TKFarbe& f = k.farben;
     FuelleHintergrund(c, r, f);
     if (!d.gueltig) {
@@ -89,7 +89,7 @@ void ZeichneDraufsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
         return;
     }
     BemassungsStil(c, f);
-    const TKDornDaten& dorn = SkizzenDorn(k, SkizzeDraufsicht);
+    const TKDornDaten& dorn = SkizzenDorn(k, SkizzenArt::Draufsicht);
     const int xR = d.X0 + d.Breite - Halb(d.Breite);
     int y = d.Y0;
     for (std::size_t i = 0; i < d.AbstandB.size(); ++i) {

@@ -5,7 +5,7 @@
 namespace vsk {
 
 int AnzahlQuadranten(const Zeichenkontext& k) {
-    return k.anwendung.cBelastungDesign.TBelastungsfall == 0 ? 3 : 4;
+    return k.anwendung.cBelastungDesign.TBelastungsfall == Belastungsfall::Punktlast ? 3 : 4;
 }
 
 void ZeichneQuadrantenbild(Canvas& c, const Zeichenkontext& k) {

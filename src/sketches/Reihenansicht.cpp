@@ -55,7 +55,7 @@ void ZeichneBelastung(Canvas& c, const Rechteck& r, const TrDaten& d, const Zeic
     const int schritt = std::max(1, d.TextHoehe);
 
     switch (last.TBelastungsfall) {
-    case 0: {
+    case Belastungsfall::Punktlast: {
         const TKGeometrie& geo = k.anwendung.cErgebnisse.cGeometrie;
         const int w0 = k.linienbreite;
         const long double summe =
@@ -68,8 +68,8 @@ void ZeichneBelastung(Canvas& c, const Rechteck& r, const TrDaten& d, const Zeic
         k.linienbreite = 1;
         break;
     }
-    case 1:
-    case 2: {
+    case Belastungsfall::Konstant:
+    case Belastungsfall::Linear: {
         const long double laenge = last.TLastLaenge();
         if (!(laenge > 0)) {
             return;
@@ -91,7 +91,7 @@ void ZeichneBelastung(Canvas& c, const Rechteck& r, const TrDaten& d, const Zeic
         Linie(c, L, yL, xe, yR);
         break;
     }
-    case 3: {
+    case Belastungsfall::Beliebig: {
         const auto& punkte = last.Punkte();
         const long double laenge = last.TLastLaenge();
         if (punkte.size() < 2 || !(laenge > 0)) {
@@ -124,7 +124,7 @@ void ZeichneBelastung(Canvas& c, const Rechteck& r, const TrDaten& d, const Zeic
 }
 
 void ZeichneLastbild(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
-    const TrDaten d = DatenBerechnen(c, r, SkizzeReihe, k);
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Reihe, k);
     FuelleHintergrund(c, r, k.farben);
     if (d.gueltig) {
         Bauteil(c, d, k, true);
@@ -132,7 +132,7 @@ void ZeichneLastbild(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
 }
 
 void ZeichneReihenansicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k, bool mitLast) {
-    const TrDaten d = DatenBerechnen(c, r, SkizzeReihe, k);
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Reihe, k);
     const TKFarbe& f = k.farben;
     FuelleHintergrund(c, r, f);
     if (!d.gueltig) {

@@ -10,7 +10,7 @@
 namespace vsk {
 
 void ZeichneSchnitt(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
-    const TrDaten d = DatenBerechnen(c, r, SkizzeSchnitt, k);
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Schnitt, k);
     const TKFarbe& f = k.farben;
     FuelleHintergrund(c, r, f);
     if (!d.gueltig) {
@@ -26,7 +26,7 @@ void ZeichneSchnitt(Canvas& c, const Rechteck& r, const Zeichenkontext& k) {
     const int yt = d.Y0 - Halb(d.Dicke);
     const int yb = yt + d.Dicke;
     const int xe = d.X0 + d.Tiefe;
-    const TKDornDaten& dorn = SkizzenDorn(k, SkizzeSchnitt);
+    const TKDornDaten& dorn = SkizzenDorn(k, SkizzenArt::Schnitt);
     BemassungsStil(c, f);
     ZeichneBemassung(c, {d.X0, yt}, {d.X0, yb}, H, true, "",
                      Zahltext(k.anwendung.cGeometrie.TPlatteDicke, k), {-H, 0}, lb);

@@ -30,9 +30,9 @@ void ZeichneSystemSchnitt(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
 void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k, int anwendungsfall,
                           int belastungsfall);
 
-// The sketch of kind art (TSkizzeAnzeige): 0 view, 1 plan view, 2 section, 3 connector
-// row with its load, 4 system sketch of the position's case and load type; any other
-// value draws nothing.
+// The sketch of kind art (SkizzenArt): view, plan view, section, connector row with its
+// load, or the system sketch of the position's case and load type; SkizzenArt::Keine and
+// any other value draw nothing.
 void ZeichneSkizze(Canvas& c, const Rechteck& r, const Zeichenkontext& k, int art);
 
 } // namespace vsk

@@ -138,7 +138,7 @@ void ZeichneSystemSchnitt(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
                           int belastungsfall) {
     const TKFarbe& f = k.farben;
     const int cx = r.left + Halb(r.right - r.left);
-    const TrDaten rechts = DatenBerechnen(c, {cx, r.top, r.right, r.bottom}, SkizzeSystem, k);
+    const TrDaten rechts = DatenBerechnen(c, {cx, r.top, r.right, r.bottom}, SkizzenArt::System, k);
     if (!rechts.gueltig) {
         return;
     }
@@ -147,11 +147,11 @@ void ZeichneSystemSchnitt(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
     SchnittPosB(c, rechts, f);
     SchnittDorn(c, rechts, f);
 
-    const TrDaten d = DatenBerechnen(c, {cx, r.top, r.left, r.bottom}, SkizzeSystem, k);
+    const TrDaten d = DatenBerechnen(c, {cx, r.top, r.left, r.bottom}, SkizzenArt::System, k);
     if (!d.gueltig) {
         return;
     }
-    if (anwendungsfall == 2) {
+    if (anwendungsfall == Anwendungsfall::ReiheWand) {
         Wand(c, d, f, r.top);
     } else {
         Platte(c, d, f);
@@ -167,7 +167,7 @@ void ZeichneSystemSchnitt(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
     const int xD = d.X0 + d.Fugenbreite - d.Tiefe;
     BemassungsStil(c, f);
     const int lb = k.linienbreite;
-    if (anwendungsfall == 2) {
+    if (anwendungsfall == Anwendungsfall::ReiheWand) {
         ZeichneBemassung(c, {d.X0, yb}, {d.X0 + d.Tiefe - H, yb}, H, false, "W", "d", {0, 2 * H},
                          lb);
     }
@@ -185,9 +185,9 @@ void ZeichneSystemSchnitt(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
     {
         LinienbreiteSichern sicher(k.linienbreite);
         const int ya = yt - 2 * k.linienbreite;
-        k.linienbreite = belastungsfall == 0 ? 3 : 1;
+        k.linienbreite = belastungsfall == Belastungsfall::Punktlast ? 3 : 1;
         const int xf = d.X0 + d.Fugenbreite;
-        if (belastungsfall == 0) {
+        if (belastungsfall == Belastungsfall::Punktlast) {
             ZeichnePfeil(c, {xf, ya - 2 * H}, {xf, ya}, true, "Ed,p", "V", Kopf(d), k.linienbreite);
         } else {
             ZeichnePfeil(c, {xf, ya - 2 * H}, {xf, ya}, true, "Ed", "q", Kopf(d), k.linienbreite);
@@ -202,7 +202,7 @@ void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
     const int T = r.top;
     const int R = r.right;
     const int B = r.bottom;
-    TrDaten d = DatenBerechnen(c, {L + Halb(R - L), T, L, B}, SkizzeSystem, k);
+    TrDaten d = DatenBerechnen(c, {L + Halb(R - L), T, L, B}, SkizzenArt::System, k);
     if (!d.gueltig) {
         return;
     }
@@ -219,7 +219,7 @@ void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
     Linie(c, xa, yt, xb, yt);
     Linie(c, xa, yb, xb, yb);
     for (int x : {xa, xb}) {
-        if (d.Anwendungsfall != 0) {
+        if (d.Anwendungsfall != Anwendungsfall::Einzeldorn) {
             Stiftwahl(c, f.BetonPen, 1, Stiftart::Gepunktet);
             Linie(c, x, yt - 5, x, yb + 5);
         } else {
@@ -228,9 +228,10 @@ void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
         }
     }
 
-    if (anwendungsfall == 0) {
+    if (anwendungsfall == Anwendungsfall::Einzeldorn) {
         ZeichneDornAnsicht(c, d, f, L + Halb(R - L), d.Y0);
-    } else if (anwendungsfall == 1 || anwendungsfall == 2) {
+    } else if (anwendungsfall == Anwendungsfall::ReihePlatte ||
+               anwendungsfall == Anwendungsfall::ReiheWand) {
         for (int x : {L + (R - L) / 6, L + Halb(R - L), L + 5 * ((R - L) / 6)}) {
             ZeichneDornAnsicht(c, d, f, x, d.Y0);
         }
@@ -241,7 +242,7 @@ void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
     const Punkt kopf = Kopf(d);
     const int ybs = d.Y0 + Halb(d.Dicke);
     switch (belastungsfall) {
-    case 0: {
+    case Belastungsfall::Punktlast: {
         k.linienbreite = 3;
         const int xm = Halb(L + R);
         ZeichnePfeil(c, {xm, yt - 6 - 2 * H}, {xm, yt - 6}, true, "Ed,p", "     V", kopf,
@@ -251,10 +252,11 @@ void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
         ZeichneBemassung(c, {xm, yt}, {R - H, yt}, H, false, "R", "c", {0, -H}, k.linienbreite);
         break;
     }
-    case 1:
-    case 2: {
+    case Belastungsfall::Konstant:
+    case Belastungsfall::Linear: {
         k.linienbreite = 1;
-        const int fl = 10 * d.LinienLast - 10;
+        // The load line rises, lies flat or falls with the shape of the line load.
+        const int fl = 10 * (d.LinienLast - Linienlastform::Gleich);
         const int n = std::max(1, (R - L) / std::max(1, H));
         const long double schritt = static_cast<long double>(fl) / n;
         const int yo = yt - 2;
@@ -273,7 +275,8 @@ void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
                              k.linienbreite);
             ZeichneBemassung(c, {R - (R - L) / 6, yt}, {R - H, yt}, H, false, "R", "c", {0, -2 * H},
                              k.linienbreite);
-        } else if (d.Anwendungsfall == 1 || d.Anwendungsfall == 2) {
+        } else if (d.Anwendungsfall == Anwendungsfall::ReihePlatte ||
+                   d.Anwendungsfall == Anwendungsfall::ReiheWand) {
             const int y = d.Y0 + Halb(d.Dicke) + H;
             ZeichnePfeil(c, {L + Halb(H), y}, {R - Halb(H), y}, false, "", "", kopf,
                          k.linienbreite);
@@ -287,7 +290,7 @@ void ZeichneSystemAnsicht(Canvas& c, const Rechteck& r, const Zeichenkontext& k,
         }
         break;
     }
-    case 3:
+    case Belastungsfall::Beliebig:
         ZeichneBelastung(c, {L + H, yt - 4 * H, R - H, yt}, d, k);
         ZeichneBemassung(c, {L + H, ybs}, {R - H, ybs}, H, false, "f", "l", {0, H}, k.linienbreite);
         break;
@@ -306,19 +309,19 @@ void ZeichneSystemskizze(Canvas& c, const Rechteck& r, const Zeichenkontext& k, 
 
 void ZeichneSkizze(Canvas& c, const Rechteck& r, const Zeichenkontext& k, int art) {
     switch (art) {
-    case SkizzeAnsicht:
+    case SkizzenArt::Ansicht:
         ZeichneAnsicht(c, r, k);
         break;
-    case SkizzeDraufsicht:
+    case SkizzenArt::Draufsicht:
         ZeichneDraufsicht(c, r, k);
         break;
-    case SkizzeSchnitt:
+    case SkizzenArt::Schnitt:
         ZeichneSchnitt(c, r, k);
         break;
-    case SkizzeReihe:
+    case SkizzenArt::Reihe:
         ZeichneReihenansicht(c, r, k, true);
         break;
-    case SkizzeSystem:
+    case SkizzenArt::System:
         ZeichneSystemskizze(c, r, k, k.anwendung.TAnwendungsfall,
                             k.anwendung.cBelastungDesign.TBelastungsfall);
         break;

@@ -1,6 +1,6 @@
 #include "sketches/TrDaten.h"
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
@@ -34,14 +34,14 @@ double Eintrag(const std::vector<double>& v, std::size_t i) {
 } // namespace
 
 const TKDornDaten& SkizzenDorn(const Zeichenkontext& k, int art) {
-    if (art == SkizzeSystem) {
+    if (art == SkizzenArt::System) {
         return k.modell.AktDornDaten;
     }
     return k.anwendung.cErgebnisse.AktDornDaten();
 }
 
 const TKGeometrie& SkizzenGeometrie(const Zeichenkontext& k, int art) {
-    if (art == SkizzeSystem) {
+    if (art == SkizzenArt::System) {
         return k.modell.EingabeGeometrie;
     }
     return k.anwendung.cGeometrie;
@@ -67,9 +67,9 @@ TrDaten DatenBerechnen(Canvas& c, const Rechteck& r, int art, const Zeichenkonte
     const long double dx = static_cast<long double>(r.right) - r.left;
     const long double dy = static_cast<long double>(r.bottom) - r.top;
 
-    const long double h = art == SkizzeSystem ? dorn.MinDicke : geo.TPlatteDicke;
-    const long double m = art == SkizzeSystem ? dorn.BreiteBuegel + Eintrag(dorn.AbstandD, 0)
-                                              : std::max<long double>(ergebnis.Tby, h);
+    const long double h = art == SkizzenArt::System ? dorn.MinDicke : geo.TPlatteDicke;
+    const long double m = art == SkizzenArt::System ? dorn.BreiteBuegel + Eintrag(dorn.AbstandD, 0)
+                                                    : std::max<long double>(ergebnis.Tby, h);
     long double sumB = 0;
     for (double a : dorn.AbstandB) {
         sumB += a;
@@ -84,8 +84,8 @@ TrDaten DatenBerechnen(Canvas& c, const Rechteck& r, int art, const Zeichenkonte
     long double rx = 0, ry = 0, nx = 1, ny = 1; // margins and the lengths to fit
     long double w = 0;
     switch (art) {
-    case SkizzeAnsicht:
-    case SkizzeSchnitt: {
+    case SkizzenArt::Ansicht:
+    case SkizzenArt::Schnitt: {
         rx = 5.0L * H;
         ry = 9.0L * H;
         nx = std::min(m, 2.0L * dorn.DornLaenge + t);
@@ -96,21 +96,21 @@ TrDaten DatenBerechnen(Canvas& c, const Rechteck& r, int art, const Zeichenkonte
         w = std::min(std::fabs(cc), std::fabs((dy - 9.0L * H) / h));
         break;
     }
-    case SkizzeDraufsicht:
+    case SkizzenArt::Draufsicht:
         rx = 5.0L * H;
         ry = 5.0L * H;
         nx = m;
         ny = t;
         w = std::min(std::fabs((dx - 5.0L * H) / m), std::fabs((dy - 5.0L * H) / t));
         break;
-    case SkizzeReihe:
+    case SkizzenArt::Reihe:
         rx = 3.0L * H;
         ry = 6.0L * H;
         nx = leff;
         ny = h;
         w = std::min(std::fabs((dx - 3.0L * H) / leff), std::fabs((dy - 6.0L * H) / h));
         break;
-    case SkizzeSystem:
+    case SkizzenArt::System:
         rx = 4.0L * H;
         ry = 3.0L * H;
         nx = t + jw;
@@ -128,22 +128,22 @@ TrDaten DatenBerechnen(Canvas& c, const Rechteck& r, int art, const Zeichenkonte
     const Skalierer S(d.Massstab);
 
     switch (art) {
-    case SkizzeAnsicht:
+    case SkizzenArt::Ansicht:
         d.X0 = Halb(r.left + r.right) - H;
         d.Y0 = Halb(r.top + r.bottom + H);
         break;
-    case SkizzeDraufsicht:
+    case SkizzenArt::Draufsicht:
         d.X0 = Halb(r.left + r.right) - H;
         d.Y0 = Halb(r.top + r.bottom) + Halb(S(static_cast<double>(sumB)));
         // Centring on half the B bars leaves the back of a deep member and its label above
         // the rectangle when the height decides the scale; move down just enough.
         d.Y0 = std::max(d.Y0, r.top + S(static_cast<double>(t)) + 3 * H);
         break;
-    case SkizzeSchnitt:
+    case SkizzenArt::Schnitt:
         d.X0 = r.left + S(dorn.DornLaenge) + 5;
         d.Y0 = Halb(r.top + r.bottom + H);
         break;
-    case SkizzeReihe:
+    case SkizzenArt::Reihe:
         d.X0 = r.left + 2 * H;
         d.Y0 = Halb(r.top + r.bottom) + H;
         break;
@@ -156,8 +156,9 @@ TrDaten DatenBerechnen(Canvas& c, const Rechteck& r, int art, const Zeichenkonte
     d.Tiefe = v * S(static_cast<double>(t));
     d.Breite = S(static_cast<double>(m));
     d.Dicke = S(static_cast<double>(h));
-    d.Fugenlaenge = last.TBelastungsfall != 0 ? S(static_cast<double>(leff))
-                                              : S(geo.TBauteilRandLinks + geo.TBauteilRandRechts);
+    d.Fugenlaenge = last.TBelastungsfall != Belastungsfall::Punktlast
+                        ? S(static_cast<double>(leff))
+                        : S(geo.TBauteilRandLinks + geo.TBauteilRandRechts);
     d.BreiteBuegel = S(dorn.BreiteBuegel);
     d.DurchmB = S(dorn.DurchmB);
     d.DurchmD = S(dorn.DurchmD);

@@ -9,16 +9,6 @@
 
 namespace vsk {
 
-// Sketch kinds (TSkizzeAnzeige).
-enum SkizzenArt : int {
-    SkizzeAnsicht = 0,
-    SkizzeDraufsicht = 1,
-    SkizzeSchnitt = 2,
-    SkizzeReihe = 3,
-    SkizzeSystem = 4,
-    SkizzeKeine = 5,
-};
-
 struct TrDaten {
     // False when the rectangle leaves no room for the sketch (narrower than its margins,
     // or a zero length to fit); the sketch then draws nothing but its background.

@@ -255,7 +255,8 @@ void TfrmStartup::BitBtnSetupArcobatClick() {
 
 void TfrmStartup::SchreibeLaufwerk() {
     // No drive letters here: the installer is told where the disc is mounted.
-    const std::string laufwerk = MitBackslash(Einhaengepunkt(umgebung_.programmdatei.parent_path()).string());
+    const std::string laufwerk =
+        MitBackslash(Einhaengepunkt(umgebung_.programmdatei.parent_path()).string());
     Einstellungen log(LogDatei(), plattform_.Dezimaltrenner());
     try {
         log.WriteString("InstallDrive", "Drive", laufwerk);

@@ -2,7 +2,7 @@
 // installer of the design program or of a PDF reader from the disc.
 
 #include "shell/qt/QtProgrammstarter.h"
-#include "startprogram/StartPlattform.h"
+#include "shell/ui/DialogPlattform.h"
 #include "startprogram/StartupFenster.h"
 
 #include <QApplication>
@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     umgebung.arbeitsverzeichnis = pfad(QDir::currentPath());
     umgebung.tempverzeichnis = pfad(QDir::tempPath());
 
-    vsk::StartPlattform plattform(umgebung.programmdatei);
+    vsk::DialogPlattform plattform(umgebung.programmdatei, QLocale::system(),
+                                   [] { return QApplication::applicationDisplayName(); });
     vsk::QtProgrammstarter starter;
     vsk::TfrmStartup frmStartup(umgebung, plattform, starter);
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {

@@ -35,7 +35,7 @@ void ErwarteAbstaende(const TKDornErgebnis& erg, const std::vector<double>& soll
     }
 }
 
-TEST(Anordnung, ConstantLoadFourConnectors) {
+TEST(Anordnung, AConstantLoadGetsFourConnectors) {
     test::PlattformDouble p;
     TKAnwendung a = test::Reihe(450, 5000, 20);
     const TKDornErgebnis& erg = Anordnen(a, 30, p);
@@ -62,7 +62,7 @@ TEST(Anordnung, TheCountRoundsTheShareUp) {
 TEST(Anordnung, RisingLoadCrowdsConnectorsToTheHighEnd) {
     test::PlattformDouble p;
     TKAnwendung a = test::Reihe(450, 5000, 0);
-    a.cBelastungDesign.TBelastungsfall = 2;
+    a.cBelastungDesign.TBelastungsfall = Belastungsfall::Linear;
     a.cBelastungDesign.cLinienLastRechts.SetFdDirekt(20);
     const TKDornErgebnis& erg = Anordnen(a, 15, p);
     EXPECT_EQ(a.cErgebnisse.TAnzDorn(Typ), 4);
@@ -126,7 +126,7 @@ TEST(Anordnung, WithoutALoadLineOneConnectorSitsInTheMiddle) {
 
     // A row with a point load carries the point load.
     TKAnwendung punkt = test::Reihe(450, 4000, 0);
-    punkt.cBelastungDesign.TBelastungsfall = 0;
+    punkt.cBelastungDesign.TBelastungsfall = Belastungsfall::Punktlast;
     punkt.cBelastungDesign.cPunktlast.SetFdDirekt(33);
     EXPECT_EQ(Anordnen(punkt, 100, p, &brauchbar).TFSdIst, 33);
     EXPECT_FALSE(brauchbar);

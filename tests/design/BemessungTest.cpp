@@ -59,7 +59,7 @@ TEST(Bemessung, ASpacingViolationIsRedesignedOnThinnerSlabs) {
 TEST(Bemessung, ARowInAThinWallFailsOnTheWall) {
     Lauf lauf;
     TKAnwendung a = test::Reihe(450, 5000, 30);
-    a.TAnwendungsfall = 2;
+    a.TAnwendungsfall = Anwendungsfall::ReiheWand;
     a.cGeometrie.TWandDicke = 150;
     lauf(a);
     for (int i = 0; i < AnzDornTypen; ++i) {
@@ -178,7 +178,7 @@ TEST(Bemessung, AResultNeverDependsOnEarlierCalculations) {
     // The same position after a row design with other numbers.
     TKAnwendung vorher = test::Reihe(450, 9000, 80);
     lauf(vorher);
-    vorher.TAnwendungsfall = 0;
+    vorher.TAnwendungsfall = Anwendungsfall::Einzeldorn;
     vorher.cGeometrie = frisch.cGeometrie;
     vorher.cBelastungDesign = frisch.cBelastungDesign;
     lauf(vorher);
@@ -291,7 +291,7 @@ TEST(PruefeDorn, EachCheckReportsItsCode) {
     }
     {
         TKAnwendung a = Bestanden();
-        a.TAnwendungsfall = 2;
+        a.TAnwendungsfall = Anwendungsfall::ReiheWand;
         a.cErgebnisse.cGeometrie.TWandDicke = 170; // l_D 120 + 50 = 170 is enough
         EXPECT_EQ(PruefeDorn(a, 0, false), Status::OK);
         a.cErgebnisse.cGeometrie.TWandDicke = 169.99;

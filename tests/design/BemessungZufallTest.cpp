@@ -33,11 +33,11 @@ TEST(BemessungZufall, ResultsAreCompleteAndConsistent) {
         a.cGeometrie.TFugenbreite = static_cast<std::uint8_t>(I(0, 6));
         a.cGeometrie.TWandDicke = U(200, 600);
         TKBelastung& b = a.cBelastungDesign;
-        if (a.TAnwendungsfall == 0) {
+        if (a.TAnwendungsfall == Anwendungsfall::Einzeldorn) {
             a.cGeometrie.TRandLinks = a.cGeometrie.TRandRechts = 1;
             a.cGeometrie.TBauteilRandLinks = U(120, 2000);
             a.cGeometrie.TBauteilRandRechts = U(120, 2000);
-            b.TBelastungsfall = 0;
+            b.TBelastungsfall = Belastungsfall::Punktlast;
             b.cPunktlast.SetFdDirekt(U(0, 500));
         } else {
             b.TBelastungsfall = static_cast<std::uint8_t>(I(1, 3));
@@ -68,9 +68,9 @@ TEST(BemessungZufall, ResultsAreCompleteAndConsistent) {
             }
             EXPECT_EQ(e.TAbstandMeldung == 1, e.Warnungen.Enthaelt(Warnung::MaxAbstand)) << i;
             EXPECT_EQ(e.TFRd(), std::min({e.TFRdStahl(), e.TFRdBeton(), e.TFRdBewehrung()})) << i;
-            if (a.TAnwendungsfall != 0) {
+            if (a.TAnwendungsfall != Anwendungsfall::Einzeldorn) {
                 ASSERT_EQ(e.AbstandCount(), ergs.TAnzDorn(i) + 1) << i;
-                if (b.TBelastungsfall != 3) {
+                if (b.TBelastungsfall != Belastungsfall::Beliebig) {
                     const double summe =
                         std::accumulate(e.Abstaende().begin(), e.Abstaende().end(), 0.0);
                     EXPECT_NEAR(summe, L, 1e-6 * L) << i;

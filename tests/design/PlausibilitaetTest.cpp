@@ -1,6 +1,7 @@
 #include "design/Plausibilitaet.h"
 
 #include "model/Anwendung.h"
+#include "model/Modell.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ TEST(PruefeEingaben, CoversThatDoNotFitTheSlab) {
 
 TEST(PruefeEingaben, ThinSlabSmallValuesAndThinWallInOrder) {
     TKAnwendung a = Mit(159, 5, 5, 5);
-    a.TAnwendungsfall = 2;
+    a.TAnwendungsfall = Anwendungsfall::ReiheWand;
     a.cGeometrie.TWandDicke = 199;
     const std::vector<std::string> soll = {
         "The thickness of the concrete slab is less than the minimum thickness of concrete for "
@@ -53,9 +54,20 @@ TEST(PruefeEingaben, ThinSlabSmallValuesAndThinWallInOrder) {
         "smallest shear connector!"};
     EXPECT_EQ(PruefeEingaben(a), soll);
     // The wall only counts for a row in a wall; 160 mm is the thinnest slab accepted.
-    a.TAnwendungsfall = 1;
+    a.TAnwendungsfall = Anwendungsfall::ReihePlatte;
     a.cGeometrie.TPlatteDicke = 160;
     EXPECT_EQ(PruefeEingaben(a).size(), 3u);
+}
+
+TEST(PruefeVorBemessung, ChecksTheCurrentPositionAndRecordsTheOutcomeInTheCalcFlag) {
+    TKModell m;
+    m.SetAnzAnwendung(2);
+    m.Anwendung(2).cGeometrie.TNutzhoehe = 1000;
+    EXPECT_TRUE(PruefeVorBemessung(m).empty());
+    EXPECT_EQ(m.TCalcFlag, 1);
+    m.TAktAnwendung = 2;
+    EXPECT_EQ(PruefeVorBemessung(m).size(), 2u);
+    EXPECT_EQ(m.TCalcFlag, 0);
 }
 
 } // namespace

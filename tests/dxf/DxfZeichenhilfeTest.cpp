@@ -101,7 +101,7 @@ TEST(DxfZeichenhilfe, RectangleRunsFromTheSecondCorner) {
     ErwartePunkt(b.Nr<Line_>("Line_", 3).Ende(), 20, 10);
 }
 
-TEST(DxfZeichenhilfe, DimensionTextPlacement) {
+TEST(DxfZeichenhilfe, DimensionTextsArePlacedByTheLineDirection) {
     Blatt b;
     b.z.SetzeTexthoehe(30);
     b.z.DxfMasslinie({0, 0}, {100, 0}, "100", 0, true); // horizontal: raised, centred

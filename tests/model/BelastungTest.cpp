@@ -19,9 +19,9 @@ using P = std::vector<std::pair<double, double>>;
 
 TEST(TKBelastung, NewLoadingHasTwoZeroPoints) {
     TKBelastung b;
-    EXPECT_EQ(b.TBelastungsfall, 1);
+    EXPECT_EQ(b.TBelastungsfall, Belastungsfall::Konstant);
     EXPECT_EQ(b.TLastLaenge(), 2000);
-    EXPECT_EQ(b.TLinienLast, 1);
+    EXPECT_EQ(b.TLinienLast, Linienlastform::Gleich);
     EXPECT_EQ(Punkte(b), P({{0, 0}, {2000, 0}}));
     EXPECT_EQ(b.Resultierende(), 0);
 }
@@ -105,17 +105,17 @@ TEST(TKBelastung, CopyRebuildsOrderAndResultant) {
     b.AddPunkt(0, 1);
     b.AddPunkt(1000, 1);
     b.SetPunkt(0, 1500, 4);
-    b.TBelastungsfall = 3;
+    b.TBelastungsfall = Belastungsfall::Beliebig;
     b.TGammaf = 1.4;
-    b.TLinienLast = 2;
+    b.TLinienLast = Linienlastform::Steigend;
     b.SetLastLaenge(1800);
     b.cPunktlast.setTGk(7);
     TKBelastung kopie(b);
     EXPECT_EQ(Punkte(kopie), P({{1000, 1}, {1500, 4}}));
     EXPECT_DOUBLE_EQ(kopie.Resultierende(), 500 * 5 / 2.0 / 1000);
-    EXPECT_EQ(kopie.TBelastungsfall, 3);
+    EXPECT_EQ(kopie.TBelastungsfall, Belastungsfall::Beliebig);
     EXPECT_EQ(kopie.TGammaf, 1.4);
-    EXPECT_EQ(kopie.TLinienLast, 2);
+    EXPECT_EQ(kopie.TLinienLast, Linienlastform::Steigend);
     EXPECT_EQ(kopie.TLastLaenge(), 1800);
     EXPECT_EQ(kopie.cPunktlast.TFd(), 7 * 1.35);
     // Changing the copy leaves the source alone, and the other way round.
@@ -135,13 +135,13 @@ TEST(TKBelastung, ClassifyLineLoadByEndValues) {
     b.cLinienLastLinks.SetFdDirekt(4);
     b.cLinienLastRechts.SetFdDirekt(2);
     b.ClassifyLinienLast();
-    EXPECT_EQ(b.TLinienLast, 0);
+    EXPECT_EQ(b.TLinienLast, Linienlastform::Fallend);
     b.cLinienLastRechts.SetFdDirekt(4);
     b.ClassifyLinienLast();
-    EXPECT_EQ(b.TLinienLast, 1);
+    EXPECT_EQ(b.TLinienLast, Linienlastform::Gleich);
     b.cLinienLastRechts.setTQk(1);
     b.ClassifyLinienLast();
-    EXPECT_EQ(b.TLinienLast, 2);
+    EXPECT_EQ(b.TLinienLast, Linienlastform::Steigend);
 }
 
 } // namespace

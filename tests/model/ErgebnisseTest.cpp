@@ -58,7 +58,7 @@ TEST(TKDornErgebnis, LeastResistanceAfterEachWrite) {
     EXPECT_EQ(e.TFRdStahl(), 50);
 }
 
-TEST(TKDornErgebnis, SpacingsAndTheirMaximum) {
+TEST(TKDornErgebnis, SpacingsKnowTheirMaximum) {
     TKDornErgebnis e(0);
     e.ClearAbstaende();
     EXPECT_EQ(e.MaxAbstand(), 0);

@@ -62,7 +62,7 @@ TEST(TKGeometrie, EffectiveJointLengthNeedsBothEdges) {
     EXPECT_EQ(g.WirksameFugenlaenge(), 2000);
 }
 
-TEST(Objektmodell, DiameterIndex) {
+TEST(Objektmodell, BarDiametersMapToTheirTableIndex) {
     EXPECT_EQ(DurchmesserIndex(8), 1);
     EXPECT_EQ(DurchmesserIndex(16), 5);
     EXPECT_EQ(DurchmesserIndex(20), 6);
@@ -72,7 +72,7 @@ TEST(Objektmodell, DiameterIndex) {
     EXPECT_EQ(DurchmesserIndex(18), 0);
 }
 
-TEST(Objektmodell, RoundUpToMultiple) {
+TEST(Objektmodell, RoundsUpToTheNextMultiple) {
     EXPECT_EQ(RoundUpToMultiple(7, 2), 8);
     EXPECT_EQ(RoundUpToMultiple(8, 2), 8);
     EXPECT_EQ(RoundUpToMultiple(0, 2), 0);

@@ -26,11 +26,11 @@ std::string Inhalt(const fs::path& p) {
     return s.str();
 }
 
-TEST(TKAnwendung, BuiltInDefaults) {
+TEST(TKAnwendung, WithoutSettingsItTakesTheBuiltInDefaults) {
     TKAnwendung a;
     EXPECT_EQ(a.TPosition, "Unnamed");
     EXPECT_EQ(a.TAktLand, 0);
-    EXPECT_EQ(a.TAnwendungsfall, 1);
+    EXPECT_EQ(a.TAnwendungsfall, Anwendungsfall::ReihePlatte);
     EXPECT_EQ(a.TBewehrungCalc, 0);
     EXPECT_EQ(a.TMaxDornabstand, 1);
     EXPECT_EQ(a.TBetonguete, 3);
@@ -129,7 +129,7 @@ TEST(TKAnwendung, CopiesAreDeep) {
     EXPECT_EQ(quelle.ctmpLast.TGk(), 3);
 }
 
-TEST(TKModell, NewModelWithoutSettings) {
+TEST(TKModell, ANewModelWithoutSettingsHasTheDefaultState) {
     TKModell m(nullptr, "09.12.2026");
     EXPECT_EQ(m.FileName, "");
     EXPECT_EQ(m.TTempFlag, 1);
@@ -138,8 +138,8 @@ TEST(TKModell, NewModelWithoutSettings) {
     EXPECT_EQ(m.TAktAnwendung, 1);
     EXPECT_EQ(m.TEingabeDorn, 6);
     EXPECT_EQ(m.TEingabeFugenbreite, 3);
-    EXPECT_EQ(m.TSkizzeAnzeige, 5);
-    EXPECT_EQ(m.TErgebnisAnzeige, 0);
+    EXPECT_EQ(m.TSkizzeAnzeige, SkizzenArt::Keine);
+    EXPECT_EQ(m.TErgebnisAnzeige, SkizzenArt::Ansicht);
     EXPECT_EQ(m.AktDornDaten.Typ, 6);
     EXPECT_EQ(m.Projektbeschreibung.TDatum, "09.12.2026");
     EXPECT_TRUE(m.Projektbeschreibung.TFirma.empty());
@@ -149,7 +149,7 @@ TEST(TKModell, NewModelWithoutSettings) {
     EXPECT_EQ(a.TAktLand, 7); // as with a missing file: IDSprache 2055
     EXPECT_EQ(a.cBelastungDesign.PunktCount(), 2);
     EXPECT_EQ(a.cBelastungDesign.GetPunkt(1).x, 2000);
-    EXPECT_EQ(a.cBelastungDesign.TLinienLast, 1);
+    EXPECT_EQ(a.cBelastungDesign.TLinienLast, Linienlastform::Gleich);
     EXPECT_EQ(a.cBelastungDesign.Resultierende(), 0);
     m.Verwerfen(); // nothing to write to
 }
@@ -174,7 +174,7 @@ TEST(TKModell, ProjectDataAndLanguageFromTheSettings) {
     EXPECT_EQ(ohne.Anwendung(1).TAktLand, 7);
 }
 
-TEST(TKModell, LanguageToCountry) {
+TEST(TKModell, TheLanguageSetsTheCountryOfEveryPosition) {
     TKModell m;
     m.SetAnzAnwendung(3);
     m.SetLandFromSprache(3082);
@@ -299,7 +299,7 @@ TEST(TKModell, ReadOnlySettingsFileLeavesThePositionsInPlace) {
     EXPECT_TRUE(m.CopyAnwendung(1, 2));
 }
 
-TEST(TKModell, ReplacingPositionsForReading) {
+TEST(TKModell, ReplacingThePositionsForReadingGivesFreshDefaults) {
     TKModell m;
     m.Anwendung(1).TBetonguete = 0;
     m.ErsetzeAnwendungen(3);

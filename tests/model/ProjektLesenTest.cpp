@@ -192,16 +192,16 @@ TEST(ProjektLesen, OutOfRangeIndexesFallBackToTheirDefaults) {
     EXPECT_EQ(m.TAktAnwendung, 3); // 99 clamped to the last position
     EXPECT_EQ(m.TEingabeDorn, 6);
     EXPECT_EQ(m.AktDornDaten.Typ, 6);
-    EXPECT_EQ(m.TSkizzeAnzeige, 5);
-    EXPECT_EQ(m.TErgebnisAnzeige, 0);
+    EXPECT_EQ(m.TSkizzeAnzeige, SkizzenArt::Keine);
+    EXPECT_EQ(m.TErgebnisAnzeige, SkizzenArt::Ansicht);
     const TKAnwendung& a = m.Anwendung(1);
     EXPECT_EQ(a.TMaxDornabstand, 1);
     EXPECT_EQ(a.TBewehrungCalc, 0); // 256 is no selection, not 0 by truncation
-    EXPECT_EQ(a.TAnwendungsfall, 1);
+    EXPECT_EQ(a.TAnwendungsfall, Anwendungsfall::ReihePlatte);
     EXPECT_EQ(a.TBetonguete, 3);
     EXPECT_EQ(a.TStahlguete, 0);
-    EXPECT_EQ(a.cBelastungDesign.TBelastungsfall, 1);
-    EXPECT_EQ(a.cBelastungDesign.TLinienLast, 1);
+    EXPECT_EQ(a.cBelastungDesign.TBelastungsfall, Belastungsfall::Konstant);
+    EXPECT_EQ(a.cBelastungDesign.TLinienLast, Linienlastform::Gleich);
     EXPECT_EQ(a.cGeometrie.TFugenbreite, 2);
     EXPECT_EQ(a.cErgebnisse.TAktDorn, 6);
     // Reading went on behind the bad values.

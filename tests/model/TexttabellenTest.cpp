@@ -11,7 +11,7 @@ namespace {
 
 using V = std::vector<std::string>;
 
-TEST(Texttabellen, SplittingAtBackslashes) {
+TEST(Texttabellen, TextsSplitAtBackslashes) {
     EXPECT_EQ(ZerlegeText("OK\\d < d min\\"), V({"OK", "d < d min"}));
     EXPECT_EQ(ZerlegeText("a\\b"), V({"a"}));
     EXPECT_EQ(ZerlegeText(""), V());
@@ -34,7 +34,7 @@ TEST(Texttabellen, TableKeepsItsSlots) {
     EXPECT_EQ(Tabellentext(t, 1), "2");
 }
 
-TEST(Texttabellen, BuiltInEnglishTables) {
+TEST(Texttabellen, TheBuiltInTablesAreEnglish) {
     TKTexttabellen t = ErzeugeTexttabellen();
     EXPECT_EQ(t.StatusKurz[0], "OK");
     EXPECT_EQ(t.StatusKurz[9], "dw < reqd dw");

@@ -10,7 +10,7 @@ namespace {
 // Texts of formula lines carry the value and unit as " value unit".
 TEST(Eingabeblock, EinzeldornMitRandabstaendenOhneFugenlaenge) {
     Berichtsumgebung u;
-    u.Position().TAnwendungsfall = 0;
+    u.Position().TAnwendungsfall = Anwendungsfall::Einzeldorn;
     u.Position().cGeometrie.TBauteilRandLinks = 350;
     u.Position().cGeometrie.TBauteilRandRechts = 420.5;
     const int y = Eingabeblock(u.canvas, u.k, 100, 1000, 500, 100);
@@ -26,7 +26,7 @@ TEST(Eingabeblock, EinzeldornMitRandabstaendenOhneFugenlaenge) {
 
 TEST(Eingabeblock, ReiheInDerWandMitWandUndFugenlaenge) {
     Berichtsumgebung u;
-    u.Position().TAnwendungsfall = 2;
+    u.Position().TAnwendungsfall = Anwendungsfall::ReiheWand;
     u.Position().TBetonguete = 1;
     u.Position().TBewehrungCalc = 1;
     u.Position().cGeometrie.TFugenlaenge = 3250;
@@ -54,7 +54,7 @@ TEST(Eingabeblock, ReiheInDerWandMitWandUndFugenlaenge) {
 TEST(Lastblock, EinzellastMitSummenformel) {
     Berichtsumgebung u;
     TKBelastung& b = u.Position().cBelastungDesign;
-    b.TBelastungsfall = 0;
+    b.TBelastungsfall = Belastungsfall::Punktlast;
     b.cPunktlast.setTGk(10.04);
     b.cPunktlast.setTQk(20.25);
     b.cPunktlast.setTgg(1.125);
@@ -82,7 +82,7 @@ TEST(Lastblock, EinzellastMitSummenformel) {
 TEST(Lastblock, BeliebigeLastAufDerLastseiteUndDerErgebnisseite) {
     Berichtsumgebung u;
     TKBelastung& b = u.Position().cBelastungDesign;
-    b.TBelastungsfall = 3;
+    b.TBelastungsfall = Belastungsfall::Beliebig;
     b.ClearPunkte();
     b.AddPunkt(0, 10);
     b.AddPunkt(2500, 12.34);
@@ -113,7 +113,7 @@ TEST(Lastblock, BeliebigeLastAufDerLastseiteUndDerErgebnisseite) {
 TEST(Lastblock, BeliebigeLastOhnePunkte) {
     Berichtsumgebung u;
     TKBelastung& b = u.Position().cBelastungDesign;
-    b.TBelastungsfall = 3;
+    b.TBelastungsfall = Belastungsfall::Beliebig;
     b.ClearPunkte();
     Lastblock(u.canvas, u.k, 100, 1000, 400, true, 75);
     EXPECT_TRUE(HatText(u.canvas, "Total design load"));
@@ -123,7 +123,7 @@ TEST(Lastblock, BeliebigeLastOhnePunkte) {
 TEST(Lastblock, VeraenderlicheLinienlastLinksUndRechts) {
     Berichtsumgebung u;
     TKBelastung& b = u.Position().cBelastungDesign;
-    b.TBelastungsfall = 2;
+    b.TBelastungsfall = Belastungsfall::Linear;
     b.cLinienLastLinks.SetFdDirekt(30);
     b.cLinienLastRechts.SetFdDirekt(45.25);
     Lastblock(u.canvas, u.k, 100, 1000, 400, false, 75);
@@ -214,7 +214,7 @@ TEST(Ergebnisblock, AbstandsgruppeNurBeiReihenMitMehrerenDornen) {
 
 TEST(Ergebnisseite, UeberschriftUndWarnung) {
     Berichtsumgebung u;
-    u.Position().TAnwendungsfall = 2;
+    u.Position().TAnwendungsfall = Anwendungsfall::ReiheWand;
     u.Ergebnis().Warnungen.Add(1);
     Ergebnisseite(u.canvas, u.k);
     const auto kopf = *Text(u.canvas, "Row of shear connectors - connection slab to wall");

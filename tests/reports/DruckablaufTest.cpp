@@ -58,7 +58,7 @@ TEST(BerichtDrucken, OhneDokumentWirdNichtsGezeichnet) {
 
 TEST(BerichtVorschau, DreiBilderUntereinanderZentriert) {
     Berichtsumgebung u;
-    u.Position().cBelastungDesign.TBelastungsfall = 3;
+    u.Position().cBelastungDesign.TBelastungsfall = Belastungsfall::Beliebig;
     TestBild p1, p2, p3;
     p1.eltern = 1000;
     BerichtVorschau(StandardDruckergeometrie(), p1, p2, p3, u.k);
@@ -80,7 +80,7 @@ TEST(BerichtVorschau, DreiBilderUntereinanderZentriert) {
     EXPECT_EQ(Zaehle(AlleTexte(p2.canvas), "Varying distributed load"), 1);
 
     // Without an arbitrary load the load picture is hidden and the sketch page follows P1.
-    u.Position().cBelastungDesign.TBelastungsfall = 1;
+    u.Position().cBelastungDesign.TBelastungsfall = Belastungsfall::Konstant;
     TestBild q1, q2, q3;
     q1.eltern = 500; // narrower than the page: no centring
     BerichtVorschau(StandardDruckergeometrie(), q1, q2, q3, u.k);

@@ -18,7 +18,7 @@ Druckergeometrie Beispieldrucker() {
     return g;
 }
 
-TEST(Seitengeometrie, DruckerMit600dpi) {
+TEST(Seitengeometrie, SeiteEinesDruckersMit600dpiWirdEingerichtet) {
     Druckzustand z;
     SeiteEinrichten(z, Beispieldrucker());
     EXPECT_NEAR(z.Wp, 20.151, 0.0005);
@@ -68,7 +68,7 @@ TEST(Seitengeometrie, VorschaubildHatDieSeitengroesseAmBildschirm) {
     EXPECT_EQ(b.hoehe, 1088); // round(96 * 28.787 / 2.54) = round(1088)
 }
 
-TEST(Zentimeter, RundenAufPixel) {
+TEST(Zentimeter, ZentimeterRundenAufPixel) {
     Druckzustand z;
     z.resX = z.resY = 600;
     EXPECT_EQ(z.CmX(2.54f), 600);
@@ -79,7 +79,7 @@ TEST(Zentimeter, RundenAufPixel) {
     EXPECT_EQ(z.CmX(-2.54f), -96);
 }
 
-TEST(Masse, BildschirmUndDrucker) {
+TEST(Masse, MasseGeltenAufBildschirmUndDrucker) {
     Aufzeichnung drucker(600);
     drucker.schrift.groesse = 7;
     drucker.schrift.name = "Symbol";

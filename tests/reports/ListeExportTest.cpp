@@ -44,7 +44,7 @@ Zeilen Posten(const std::string& nummer, const std::string& pos, const std::stri
     };
 }
 
-TEST(ListeExport, HeaderAndOneActiveEntry) {
+TEST(ListeExport, HeaderAndOneActiveEntryAreWritten) {
     TKProjektdaten p;
     p.TBauvorhaben = "Neubau Ost";
     p.TFirma = {"Büro A", "Zeile 2", "Zeile 3", "Zeile 4 fehlt"};

@@ -16,7 +16,8 @@ TEST(ListeTabelle, ActiveEntriesBecomeRowsWithTypedCells) {
     TKStueckliste liste;
     liste.AddEintrag({"Slab A", "3", "8", "VSK 7", "24", "Active", "2", "", "63,2", "8"});
     liste.AddEintrag({"Wall", "1", "4", "VSK 3", "4", "Not active", "3", "", "40.0", "4"});
-    liste.AddEintrag({"Wall \"B\", east", "1", "5", "VSKQ 2", "5", "Active", "4", "BS 30", "x", "5"});
+    liste.AddEintrag(
+        {"Wall \"B\", east", "1", "5", "VSKQ 2", "5", "Active", "4", "BS 30", "x", "5"});
     const Tabelle t = ListeTabelle(liste);
     ASSERT_EQ(t.kopf.size(), 8u);
     ASSERT_EQ(t.zeilen.size(), 2u);

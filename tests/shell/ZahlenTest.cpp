@@ -76,7 +76,7 @@ TEST(LeseZahl, EitherSeparatorWhenLenient) {
     }
 }
 
-TEST(LeseGanzzahl, DecimalAndHex) {
+TEST(LeseGanzzahl, ReadsDecimalAndHexadecimalIntegers) {
     EXPECT_EQ(LeseGanzzahl("2055"), 2055);
     EXPECT_EQ(LeseGanzzahl(" -3 "), -3);
     EXPECT_EQ(LeseGanzzahl("0xFF"), 255);

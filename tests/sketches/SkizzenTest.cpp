@@ -59,11 +59,11 @@ TEST_F(SkizzenTest, ZuKleinesRechteckZeichntNurDenHintergrund) {
         EXPECT_EQ(c.ops[0].op, Operation::FillRect);
     }
     c.Leeren();
-    ZeichneSkizze(c, {0, 0, 50, 50}, Kontext(), SkizzeSystem);
+    ZeichneSkizze(c, {0, 0, 50, 50}, Kontext(), SkizzenArt::System);
     EXPECT_EQ(c.ops.size(), 1u);
     c.Leeren();
     ZeichneReihenansicht(c, {0, 0, 800, 600}, Kontext(), true);
-    Anw().cBelastungDesign.TBelastungsfall = 0;
+    Anw().cBelastungDesign.TBelastungsfall = Belastungsfall::Punktlast;
     Anw().cErgebnisse.cGeometrie.TBauteilRandLinks = 0;
     Anw().cErgebnisse.cGeometrie.TBauteilRandRechts = 0;
     ZeichneReihenansicht(c, {0, 0, 800, 600}, Kontext(), true); // no division by zero
@@ -80,8 +80,8 @@ TEST_F(SkizzenTest, DoppeltGrossGleicheGeometrieGleicheSchrift) {
         EXPECT_EQ(klein[i].op, c.ops[i].op) << i;
         EXPECT_EQ(klein[i].schrift.groesse, c.ops[i].schrift.groesse) << i;
     }
-    const TrDaten a = DatenBerechnen(c, {0, 0, 500, 500}, SkizzeSchnitt, Kontext());
-    const TrDaten b = DatenBerechnen(c, {0, 0, 1000, 1000}, SkizzeSchnitt, Kontext());
+    const TrDaten a = DatenBerechnen(c, {0, 0, 500, 500}, SkizzenArt::Schnitt, Kontext());
+    const TrDaten b = DatenBerechnen(c, {0, 0, 1000, 1000}, SkizzenArt::Schnitt, Kontext());
     EXPECT_GT(b.Massstab, 2.0 * a.Massstab); // the text margins do not grow
 }
 
@@ -155,7 +155,7 @@ TEST_F(SkizzenTest, OhneBStaebe) {
     // Thickness and the top dimension, which spans from the joint face to itself.
     EXPECT_EQ(Texte("450"), 1u);
     EXPECT_EQ(Texte("400"), 1u);
-    const TrDaten d = DatenBerechnen(c, r, SkizzeSchnitt, Kontext());
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Schnitt, Kontext());
     const auto texte = c.Nur(Operation::TextOut);
     const auto oben = std::find_if(texte.begin(), texte.end(),
                                    [](const Aufgezeichnet& o) { return o.text == "400"; });
@@ -171,7 +171,7 @@ TEST_F(SkizzenTest, ReiheZeichntEinenDornWenigerAlsAbstaende) {
     EXPECT_EQ(Texte("250"), 2u);
     EXPECT_EQ(Texte("2000"), 1u);
     // Connector centres at the chained spacings.
-    const TrDaten d = DatenBerechnen(c, r, SkizzeReihe, Kontext());
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Reihe, Kontext());
     const auto dorne = Mit(Operation::Ellipse, farben.DornBrush);
     const int halb = d.DornDurchm / 2;
     EXPECT_EQ(dorne[0].k[0], d.X0 + 93 - halb);
@@ -188,10 +188,10 @@ TEST_F(SkizzenTest, ReiheZeichntEinenDornWenigerAlsAbstaende) {
 
 TEST_F(SkizzenTest, LastbildKonstant) {
     TKBelastung& b = Anw().cBelastungDesign;
-    b.TBelastungsfall = 1;
+    b.TBelastungsfall = Belastungsfall::Konstant;
     b.cLinienLastLinks.SetFdDirekt(10);
     b.cLinienLastRechts.SetFdDirekt(10);
-    const TrDaten d = DatenBerechnen(c, r, SkizzeReihe, Kontext());
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Reihe, Kontext());
     c.Leeren();
     ZeichneBelastung(c, {0, 0, 200, 76}, d, Kontext());
     const auto pfeile = Pfeile(76);
@@ -205,10 +205,10 @@ TEST_F(SkizzenTest, LastbildKonstant) {
 
 TEST_F(SkizzenTest, LastbildSteigendUndNull) {
     TKBelastung& b = Anw().cBelastungDesign;
-    b.TBelastungsfall = 2;
+    b.TBelastungsfall = Belastungsfall::Linear;
     b.cLinienLastLinks.SetFdDirekt(0);
     b.cLinienLastRechts.SetFdDirekt(20);
-    const TrDaten d = DatenBerechnen(c, r, SkizzeReihe, Kontext());
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Reihe, Kontext());
     c.Leeren();
     ZeichneBelastung(c, {0, 0, 200, 76}, d, Kontext());
     auto pfeile = Pfeile(76);
@@ -233,12 +233,12 @@ TEST_F(SkizzenTest, LastbildSteigendUndNull) {
 
 TEST_F(SkizzenTest, LastbildBeliebig) {
     TKBelastung& b = Anw().cBelastungDesign;
-    b.TBelastungsfall = 3;
+    b.TBelastungsfall = Belastungsfall::Beliebig;
     b.ClearPunkte();
     b.AddPunkt(0, 0);
     b.AddPunkt(1000, 20);
     b.AddPunkt(2000, 10);
-    const TrDaten d = DatenBerechnen(c, r, SkizzeReihe, Kontext());
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Reihe, Kontext());
     c.Leeren();
     ZeichneBelastung(c, {0, 0, 200, 80}, d, Kontext());
     const auto linien = c.Nur(Operation::Linie);
@@ -261,12 +261,12 @@ TEST_F(SkizzenTest, LastbildBeliebig) {
 
 TEST_F(SkizzenTest, EinzellastPfeilDickUndLinienbreiteDanachEins) {
     TKBelastung& b = Anw().cBelastungDesign;
-    b.TBelastungsfall = 0;
+    b.TBelastungsfall = Belastungsfall::Punktlast;
     TKGeometrie& g = Anw().cErgebnisse.cGeometrie;
     g.TBauteilRandLinks = 500;
     g.TBauteilRandRechts = 1500;
     linienbreite = 2;
-    const TrDaten d = DatenBerechnen(c, r, SkizzeReihe, Kontext());
+    const TrDaten d = DatenBerechnen(c, r, SkizzenArt::Reihe, Kontext());
     c.Leeren();
     ZeichneBelastung(c, {0, 0, 400, 76}, d, Kontext());
     const auto linien = c.Nur(Operation::Linie);

@@ -61,7 +61,7 @@ TEST(ZoomAbbildung, EinzelnerPunktUndLeererBereichGebenMassstabEins) {
     EXPECT_GT(klein.Aktuell().sx, 0);
 }
 
-TEST(ZoomAbbildung, MassstabNachZoomen) {
+TEST(ZoomAbbildung, MassstabFolgtDemZoomen) {
     ZoomAbbildung z = Eingepasst();
     z.Zoom(1 / 1.25);
     EXPECT_EQ(z.Massstab('.'), "1.25 : 1");
@@ -76,7 +76,7 @@ TEST(ZoomAbbildung, MassstabNachZoomen) {
     EXPECT_DOUBLE_EQ(z.Aktuell().xmax - z.Aktuell().xmin, 2 * 220 / (0.3 / 1.25));
 }
 
-TEST(ZoomAbbildung, DreiStellen) {
+TEST(ZoomAbbildung, MassstabszahlenHabenDreiStellen) {
     EXPECT_EQ(DreiStellen(1, '.'), "1");
     EXPECT_EQ(DreiStellen(1.5625, '.'), "1.56");
     EXPECT_EQ(DreiStellen(12.3456, ','), "12,3");
@@ -86,7 +86,7 @@ TEST(ZoomAbbildung, DreiStellen) {
     EXPECT_EQ(DreiStellen(1250, '.'), "1.25E3");
 }
 
-TEST(ZoomAbbildung, ResetUndLetzteAnsicht) {
+TEST(ZoomAbbildung, ResetUndLetzteAnsichtKehrenZurueck) {
     ZoomAbbildung z = Eingepasst();
     const ZoomAnsicht eingepasst = z.Aktuell();
     z.Zoom(0.8);
@@ -128,7 +128,7 @@ TEST(ZoomAbbildung, MausradHaeltPunktUnterDemZeiger) {
     EXPECT_EQ(z.Massstab('.'), "1.25 : 1");
 }
 
-TEST(ZoomAbbildung, Rollbalken) {
+TEST(ZoomAbbildung, RollbalkenFolgenDerAnsicht) {
     ZoomAbbildung z = Eingepasst();
     EXPECT_EQ(z.HPosition(), 500);
     EXPECT_EQ(z.VPosition(), 500);
@@ -184,7 +184,7 @@ TEST(ZoomAbbildung, VorDemErstenFitPassiertNichts) {
     EXPECT_EQ(z.Aktuell(), ZoomAnsicht{});
 }
 
-TEST(ZoomAbbildung, Koordinatenanzeige) {
+TEST(ZoomAbbildung, KoordinatenZeigenDreiNachkommastellen) {
     EXPECT_EQ(ZoomKoordinaten(12.5, -3, '.'), "X= 12.500   Y= -3.000");
     EXPECT_EQ(ZoomKoordinaten(0.0004, 1234.5678, ','), "X= 0,000   Y= 1234,568");
 }

@@ -17,10 +17,10 @@ public:
     int sprachID = 2057;
     std::filesystem::path einstellungsdatei = "VSK.INI";
 
-    std::vector<std::string> meldungen;      // Meldung and Information, in order
-    std::vector<std::string> fehler;         // Fehler
-    std::vector<std::string> fragen;         // every question asked
-    std::deque<Antwort> antworten;           // scripted answers
+    std::vector<std::string> meldungen; // Meldung and Information, in order
+    std::vector<std::string> fehler;    // Fehler
+    std::vector<std::string> fragen;    // every question asked
+    std::deque<Antwort> antworten;      // scripted answers
 
     char Dezimaltrenner() const override { return trenner; }
     std::string HeuteText() const override { return heute; }

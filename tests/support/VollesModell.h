@@ -17,8 +17,8 @@ inline TKModell VollesModell(int positionen = 3) {
     m.TEingabeDorn = 12;
     m.AktDornDaten.Laden(12);
     m.TEingabeFugenbreite = 5;
-    m.TSkizzeAnzeige = 2;
-    m.TErgebnisAnzeige = 3;
+    m.TSkizzeAnzeige = SkizzenArt::Schnitt;
+    m.TErgebnisAnzeige = SkizzenArt::Reihe;
     m.Projektbeschreibung.TBauvorhaben = "Überbauung <Nord> & \"Süd\"";
     m.Projektbeschreibung.TFirma = {"Ingenieurbüro Müller", "Hauptstraße 5", "8000 Zürich"};
     m.Projektbeschreibung.TBearbeiter = "  "; // blanks only: kept as they are
@@ -44,7 +44,7 @@ inline TKModell VollesModell(int positionen = 3) {
         a.ctmpLast.setTFd(99.125);
 
         TKBelastung& b = a.cBelastungDesign;
-        b.TBelastungsfall = 3;
+        b.TBelastungsfall = Belastungsfall::Beliebig;
         b.TGammaf = 0.000001 * f;
         b.cPunktlast.setTGk(12.5 * f);
         b.cPunktlast.setTQk(7.0 / 3.0);

@@ -22,7 +22,7 @@ Vektorzeichnung Zeichnung(const QImage& bitmap, const Vektorzeichnung& vektor) {
     if (vektor.breite > 0 && vektor.hoehe > 0) {
         return vektor;
     }
-    return {bitmap.width(), bitmap.height(), vektor.zeichne, vektor.bilder};
+    return {bitmap.width(), bitmap.height(), vektor.zeichne, vektor.bilder, vektor.dpi};
 }
 
 std::optional<QByteArray> Kodiert(const QImage& bitmap, const char* format) {
@@ -141,7 +141,7 @@ std::filesystem::path MitBildEndung(const std::filesystem::path& datei, Bildtyp 
 }
 
 std::optional<QByteArray> AlsEmf(const Vektorzeichnung& vektor) {
-    EmfCanvas c(vektor.breite, vektor.hoehe);
+    EmfCanvas c(vektor.breite, vektor.hoehe, vektor.dpi);
     if (!c.Offen()) {
         return std::nullopt;
     }
@@ -160,10 +160,10 @@ QByteArray AlsSvg(const Vektorzeichnung& vektor) {
     svg.setOutputDevice(&puffer);
     svg.setSize(QSize(vektor.breite, vektor.hoehe));
     svg.setViewBox(QRect(0, 0, vektor.breite, vektor.hoehe));
-    svg.setResolution(96);
+    svg.setResolution(vektor.dpi);
     svg.setTitle(QStringLiteral("VSK"));
     {
-        QtCanvas c(svg, 96, 96);
+        QtCanvas c(svg, vektor.dpi, vektor.dpi);
         c.SetzeBildQuelle(vektor.bilder);
         if (vektor.zeichne) {
             vektor.zeichne(c);

@@ -32,6 +32,7 @@ struct Vektorzeichnung {
     int hoehe = 0;
     std::function<void(Canvas&)> zeichne;
     BildQuelle bilder; // the named bitmaps it stretches, if any
+    int dpi = 96;      // pixels per inch of the screen the drawing was laid out for
 };
 
 // "emf", "bmp", "jpg", "svg", "png"

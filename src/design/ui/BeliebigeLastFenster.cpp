@@ -1,6 +1,7 @@
 #include "design/ui/BeliebigeLastFenster.h"
 
 #include "canvas/qt/QtCanvas.h"
+#include "model/Eingaben.h"
 #include "model/Modell.h"
 #include "shell/Feldpruefung.h"
 #include "shell/Plattform.h"
@@ -53,9 +54,7 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
     : TDialogFenster(parent), imgLastbild(new QLabel), sgPunkte(new QTableWidget(1, 3)),
       meditX(Zahlenfeld("meditX")), meditQ(Zahlenfeld("meditQ")),
       BitBtnHinzufuegen(new QPushButton(tr("&Add"))), BitBtnAendern(new QPushButton(tr("C&hange"))),
-      BitBtnLoeschen(new QPushButton(tr("&Delete"))), BitBtnOK(new QPushButton(tr("&OK"))),
-      BitBtnAbbrechen(new QPushButton(tr("&Cancel"))), BitBtnHilfe(new QPushButton(tr("&Help"))),
-      plattform_(plattform), farben_(farben) {
+      BitBtnLoeschen(new QPushButton(tr("&Delete"))), plattform_(plattform), farben_(farben) {
     setObjectName(QStringLiteral("frmbeliebigeLast"));
     setWindowTitle(tr("Entry of arbitrary transverse force distribution"));
     EnterAlsTab(true);
@@ -127,26 +126,18 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
     mitte->addLayout(tabelle);
     mitte->addWidget(eingabe, 1);
 
-    BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
-    BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
-    BitBtnHilfe->setObjectName(QStringLiteral("BitBtnHilfe"));
-    SetzeHinweis(BitBtnOK, tr("Undertake entry and close window"));
-    SetzeHinweis(BitBtnAbbrechen, tr("Discard entry and close window"));
-    SetzeHinweis(BitBtnHilfe, tr("Help in the input window|Help in the input in the mask"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    for (QPushButton* b : {BitBtnOK, BitBtnAbbrechen, BitBtnHilfe}) {
-        knoepfe->addWidget(b);
-    }
-    for (QPushButton* b : {BitBtnHinzufuegen, BitBtnAendern, BitBtnLoeschen, BitBtnOK,
-                           BitBtnAbbrechen, BitBtnHilfe}) {
+    const Dialogknoepfe knoepfe = BaueDialogknoepfe(QStringLiteral("MaskeQuerkraft"));
+    BitBtnOK = knoepfe.ok;
+    BitBtnAbbrechen = knoepfe.abbrechen;
+    BitBtnHilfe = knoepfe.hilfe;
+    for (QPushButton* b : {BitBtnHinzufuegen, BitBtnAendern, BitBtnLoeschen}) {
         b->setAutoDefault(false);
     }
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(imgLastbild);
     spalte->addLayout(mitte);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(Knopfreihe(knoepfe));
     spalte->addWidget(Statuszeile());
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -156,10 +147,6 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
             &TfrmbeliebigeLast::BitBtnHinzufuegenClick);
     connect(BitBtnAendern, &QPushButton::clicked, this, &TfrmbeliebigeLast::BitBtnAendernClick);
     connect(BitBtnLoeschen, &QPushButton::clicked, this, &TfrmbeliebigeLast::BitBtnLoeschenClick);
-    connect(BitBtnOK, &QPushButton::clicked, this, &TfrmbeliebigeLast::accept);
-    connect(BitBtnAbbrechen, &QPushButton::clicked, this, &TfrmbeliebigeLast::reject);
-    connect(BitBtnHilfe, &QPushButton::clicked, this,
-            [this] { emit hilfeAngefordert(QStringLiteral("MaskeQuerkraft")); });
     connect(sgPunkte, &QTableWidget::cellClicked, this,
             [this](int zeile, int) { sgPunkteClick(zeile); });
     connect(sgPunkte, &QTableWidget::currentCellChanged, this,
@@ -369,14 +356,7 @@ bool TfrmbeliebigeLast::NeuAufbauen() {
             punkte.push_back(p);
         }
     }
-    last.ClearPunkte();
-    for (const TPunkt& p : punkte) {
-        last.AddPunkt(p.x, p.y);
-    }
-    if (punkte.empty()) {
-        // Emptying keeps the old resultant; without points it is 0.
-        last.SetLastLaenge(last.TLastLaenge());
-    }
+    SetzeLastpunkte(last, punkte);
     Zeichnen();
     return true;
 }

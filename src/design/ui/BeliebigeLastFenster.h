@@ -53,9 +53,9 @@ public:
     QPushButton* BitBtnHinzufuegen;
     QPushButton* BitBtnAendern;
     QPushButton* BitBtnLoeschen;
-    QPushButton* BitBtnOK;
-    QPushButton* BitBtnAbbrechen;
-    QPushButton* BitBtnHilfe;
+    QPushButton* BitBtnOK = nullptr;
+    QPushButton* BitBtnAbbrechen = nullptr;
+    QPushButton* BitBtnHilfe = nullptr;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;

@@ -1,6 +1,6 @@
 #include "design/ui/BemessungFenster.h"
 
-#include "model/Anwendung.h"
+#include "model/Eingaben.h"
 #include "shell/Einstellungen.h"
 #include "shell/Feldpruefung.h"
 #include "shell/Plattform.h"
@@ -8,7 +8,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,16 +21,10 @@
 
 namespace vsk {
 
-namespace {
-constexpr double VorgabeGammaMs = 1.05;
-constexpr const char* Sektion = "Anwenderdaten";
-} // namespace
-
 TfrmBemessung::TfrmBemessung(Einstellungen& einstellungen, Plattform& plattform,
                              const std::array<std::string, 2>& abstandTexte, QWidget* parent)
     : TDialogFenster(parent), meditGammaMs(new QLineEdit),
-      cboxStahlguete(new QComboBox), rgDornabstand{}, BitBtnOK(new QPushButton(tr("&OK"))),
-      BitBtnAbbrechen(new QPushButton(tr("&Cancel"))), einstellungen_(einstellungen),
+      cboxStahlguete(new QComboBox), rgDornabstand{}, einstellungen_(einstellungen),
       plattform_(plattform), gruppe_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("frmBemessung"));
     setWindowTitle(tr("Settings for Calculation"));
@@ -62,28 +55,23 @@ TfrmBemessung::TfrmBemessung(Einstellungen& einstellungen, Plattform& plattform,
         rgSpalte->addWidget(rgDornabstand[i]);
     }
 
-    BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
+    const Dialogknoepfe knoepfe = BaueDialogknoepfe();
+    BitBtnOK = knoepfe.ok;
+    BitBtnAbbrechen = knoepfe.abbrechen;
+    // Enter in this window means OK.
+    BitBtnOK->setAutoDefault(true);
     BitBtnOK->setDefault(true);
-    SetzeHinweis(BitBtnOK, tr("Undertake entry and close window"));
-    BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
-    BitBtnAbbrechen->setAutoDefault(false);
-    SetzeHinweis(BitBtnAbbrechen, tr("Discard entry and close window"));
-    auto* knoepfe = new QDialogButtonBox;
-    knoepfe->addButton(BitBtnOK, QDialogButtonBox::AcceptRole);
-    knoepfe->addButton(BitBtnAbbrechen, QDialogButtonBox::RejectRole);
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(werte);
     spalte->addWidget(rg);
-    spalte->addWidget(knoepfe);
+    spalte->addLayout(Knopfreihe(knoepfe));
     spalte->addWidget(Statuszeile());
     spalte->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(BitBtnOK, &QPushButton::clicked, this, &TfrmBemessung::accept);
-    connect(BitBtnAbbrechen, &QPushButton::clicked, this, &TfrmBemessung::reject);
 }
 
 int TfrmBemessung::Zeige(TKAnwendung& anwendung) {
+    folgen_ = {};
     Laden(anwendung);
     adjustSize();
     AufBildschirmMitte();
@@ -107,16 +95,13 @@ void TfrmBemessung::Laden(const TKAnwendung& anwendung) {
 }
 
 void TfrmBemessung::Uebernehmen(TKAnwendung& anwendung) {
-    const int abstand = std::max(0, gruppe_->checkedId());
-    const int guete = std::max(0, cboxStahlguete->currentIndex());
-    anwendung.TMaxDornabstand = static_cast<std::uint8_t>(abstand);
-    anwendung.TGammaMs =
-        LeseWert(meditGammaMs->text().toStdString(), VorgabeGammaMs, plattform_.Dezimaltrenner());
-    anwendung.TStahlguete = static_cast<std::uint8_t>(guete);
+    folgen_ = SetzeBemessungseinstellungen(
+        anwendung, static_cast<std::uint8_t>(std::max(0, gruppe_->checkedId())),
+        meditGammaMs->text().toStdString(),
+        static_cast<std::uint8_t>(std::max(0, cboxStahlguete->currentIndex())),
+        plattform_.Dezimaltrenner());
     try {
-        einstellungen_.WriteInteger(Sektion, "Bemessung", abstand);
-        einstellungen_.WriteInteger(Sektion, "Stahlguete", guete);
-        einstellungen_.WriteFloat(Sektion, "GammaMs", anwendung.TGammaMs);
+        anwendung.SchreibeBemessungsvorgaben(einstellungen_);
     } catch (const SchreibFehler& f) {
         plattform_.Fehler(f.what());
     }

@@ -3,6 +3,7 @@
 // strength and the connector spacing limit of a position. OK also stores the three
 // choices as the defaults of new positions in the settings file.
 
+#include "model/Eingaben.h"
 #include "shell/ui/DialogFenster.h"
 
 #include <array>
@@ -30,6 +31,8 @@ public:
 
     // Shows the settings of the position modally; OK writes them back.
     int Zeige(TKAnwendung& anwendung);
+    // What the last OK changed (nothing after Cancel).
+    const Eingabefolgen& Folgen() const { return folgen_; }
 
     // The window's state for a position, as on activation.
     void Laden(const TKAnwendung& anwendung);
@@ -39,13 +42,14 @@ public:
     QLineEdit* meditGammaMs;
     QComboBox* cboxStahlguete;
     std::array<QRadioButton*, 2> rgDornabstand;
-    QPushButton* BitBtnOK;
-    QPushButton* BitBtnAbbrechen;
+    QPushButton* BitBtnOK = nullptr;
+    QPushButton* BitBtnAbbrechen = nullptr;
 
 private:
     Einstellungen& einstellungen_;
     Plattform& plattform_;
     QButtonGroup* gruppe_;
+    Eingabefolgen folgen_;
 };
 
 } // namespace vsk

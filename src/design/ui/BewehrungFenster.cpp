@@ -52,8 +52,7 @@ TfrmBewehrung::TfrmBewehrung(Plattform& plattform, QWidget* parent)
       udAnzB(new TUpDown), edtDurchmB(Anzeigefeld("edtDurchmB")), udDurchmB(new TBST500),
       edtAnzD(Anzeigefeld("edtAnzD")), udAnzD(new TUpDown), edtDurchmD(Anzeigefeld("edtDurchmD")),
       udDurchmD(new TBST500), imgDorn(new QLabel), imgZwischenergebnis(new QLabel),
-      BitBtnOK(new QPushButton(tr("&OK"))), BitBtnAbbrechen(new QPushButton(tr("&Cancel"))),
-      BitBtnHilfe(new QPushButton(tr("&Help"))), plattform_(plattform) {
+      plattform_(plattform) {
     setObjectName(QStringLiteral("frmBewehrung"));
     setWindowTitle(tr("Reinforcement"));
     EnterAlsTab(true);
@@ -111,24 +110,16 @@ TfrmBewehrung::TfrmBewehrung(Plattform& plattform, QWidget* parent)
     bilder->addWidget(imgDorn);
     bilder->addWidget(imgZwischenergebnis);
 
-    BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
-    BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
-    BitBtnHilfe->setObjectName(QStringLiteral("BitBtnHilfe"));
-    SetzeHinweis(BitBtnOK, tr("Undertake entry and close window"));
-    SetzeHinweis(BitBtnAbbrechen, tr("Discard entry and close window"));
-    SetzeHinweis(BitBtnHilfe, tr("Help in the input window|Help in the input in the mask"));
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    for (QPushButton* b : {BitBtnOK, BitBtnAbbrechen, BitBtnHilfe}) {
-        b->setAutoDefault(false);
-        knoepfe->addWidget(b);
-    }
+    const Dialogknoepfe knoepfe = BaueDialogknoepfe(QStringLiteral("MaskeBewehrung"));
+    BitBtnOK = knoepfe.ok;
+    BitBtnAbbrechen = knoepfe.abbrechen;
+    BitBtnHilfe = knoepfe.hilfe;
 
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(lblUeberschrift);
     spalte->addLayout(tabelle);
     spalte->addLayout(bilder);
-    spalte->addLayout(knoepfe);
+    spalte->addLayout(Knopfreihe(knoepfe));
     spalte->addWidget(Statuszeile());
     spalte->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -136,10 +127,6 @@ TfrmBewehrung::TfrmBewehrung(Plattform& plattform, QWidget* parent)
          {udAnzB, udAnzD, static_cast<TUpDown*>(udDurchmB), static_cast<TUpDown*>(udDurchmD)}) {
         connect(ud, &TUpDown::geaendert, this, [this] { Schritt(); });
     }
-    connect(BitBtnOK, &QPushButton::clicked, this, &TfrmBewehrung::accept);
-    connect(BitBtnAbbrechen, &QPushButton::clicked, this, &TfrmBewehrung::reject);
-    connect(BitBtnHilfe, &QPushButton::clicked, this,
-            [this] { emit hilfeAngefordert(QStringLiteral("MaskeBewehrung")); });
 }
 
 bool TfrmBewehrung::IstGrosserTyp(int typ) {

@@ -4,7 +4,7 @@
 // and the title-bar close) puts the type's catalogue record and result back exactly as
 // they were when the window opened.
 
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 #include "model/DornErgebnis.h"
 #include "shell/ui/DialogFenster.h"
 
@@ -51,9 +51,9 @@ public:
     TBST500* udDurchmD;
     QLabel* imgDorn;
     QLabel* imgZwischenergebnis;
-    QPushButton* BitBtnOK;
-    QPushButton* BitBtnAbbrechen;
-    QPushButton* BitBtnHilfe;
+    QPushButton* BitBtnOK = nullptr;
+    QPushButton* BitBtnAbbrechen = nullptr;
+    QPushButton* BitBtnHilfe = nullptr;
 
 signals:
     // The bars changed and the type was rechecked: the main window refreshes its results.

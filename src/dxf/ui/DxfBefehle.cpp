@@ -1,8 +1,8 @@
 #include "dxf/ui/DxfBefehle.h"
 
-#include "design/Katalog.h"
 #include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DornZeichnungen.h"
+#include "katalog/Katalog.h"
 #include "model/Anwendung.h"
 #include "shell/Plattform.h"
 

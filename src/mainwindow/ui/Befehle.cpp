@@ -1,12 +1,12 @@
 #include "mainwindow/ui/Befehle.h"
 
 #include "design/Bemessung.h"
-#include "design/Plausibilitaet.h"
 #include "dxf/ui/DxfBefehle.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/Vorpruefung.h"
 #include "shell/Handbuch.h"
 #include "shell/Texte.h"
 #include "shell/qt/QtProgrammstarter.h"
@@ -125,28 +125,15 @@ void TBefehle::PositionLoeschen() {
 // ---------------------------------------------------------------- calculation
 
 void TBefehle::Berechnung() {
-    // Moving the focus on runs the leave check of the field being edited.
-    if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == &fenster_) {
-        fenster_.FokusWeiter();
-    }
-    if (!programm_.EingabeOK) {
+    if (!VorBemessungPruefen(fenster_, programm_)) {
         return;
     }
     TKModell& m = programm_.AktModell();
-    TKAnwendung& a = programm_.AktAnwendung();
-    const std::vector<std::string> hinweise = PruefeEingaben(a);
-    m.TCalcFlag = hinweise.empty() ? 1 : 0;
-    if (m.TCalcFlag) {
-        fenster_.ZeigeHinweise({});
-        fenster_.SetAnzeigeModus(TfrmHauptMaske::Uebersicht);
-        m.TSkizzeAnzeige = m.TErgebnisAnzeige;
-        RunDesign(a, programm_.plattform());
-        fenster_.FuelleErgebnisliste();
-        fenster_.Groessenanpassung();
-    } else {
-        fenster_.ZeigeHinweise(hinweise);
-        fenster_.Groessenanpassung();
-    }
+    fenster_.SetAnzeigeModus(TfrmHauptMaske::Uebersicht);
+    m.TSkizzeAnzeige = m.TErgebnisAnzeige;
+    RunDesign(programm_.AktAnwendung(), programm_.plattform());
+    fenster_.FuelleErgebnisliste();
+    fenster_.Groessenanpassung();
 }
 
 void TBefehle::Systemeingabe() {

@@ -1,11 +1,11 @@
 #include "mainwindow/ui/Berichtbefehle.h"
 
 #include "design/Bemessung.h"
-#include "design/Plausibilitaet.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/HauptMaske.h"
+#include "mainwindow/ui/Vorpruefung.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "model/Exportname.h"
 #include "model/StuecklisteAufnahme.h"
@@ -54,23 +54,11 @@ Berichtskontext TBerichtbefehle::VorschauKontext() {
 }
 
 void TBerichtbefehle::Vorschau() {
-    // Moving the focus on runs the leave check of the field being edited.
-    if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == &fenster_) {
-        fenster_.FokusWeiter();
-    }
-    if (!programm_.EingabeOK) {
+    if (!VorBemessungPruefen(fenster_, programm_)) {
         return;
     }
     TKModell& m = programm_.AktModell();
     TKAnwendung& a = programm_.AktAnwendung();
-    const std::vector<std::string> hinweise = PruefeEingaben(a);
-    m.TCalcFlag = hinweise.empty() ? 1 : 0;
-    if (!m.TCalcFlag) {
-        fenster_.ZeigeHinweise(hinweise);
-        fenster_.Groessenanpassung();
-        return;
-    }
-    fenster_.ZeigeHinweise({});
     // The overview shows valid results (a changed input leaves it); anywhere else the
     // position is designed again.
     if (fenster_.AnzeigeModus() != TfrmHauptMaske::Uebersicht) {

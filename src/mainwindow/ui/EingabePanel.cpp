@@ -2,6 +2,7 @@
 
 #include "mainwindow/ui/Hinweise.h"
 #include "mainwindow/ui/Symbole.h"
+#include "model/Eingaben.h"
 #include "model/Modell.h"
 #include "model/Texttabellen.h"
 #include "shell/ui/Programm.h"
@@ -152,11 +153,7 @@ void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
         spalte->addWidget(bewehrungKnoepfe_[i]);
     }
     connect(bewehrungCalc_, &QButtonGroup::idClicked, this, [this](int index) {
-        TKAnwendung& a = programm_.AktAnwendung();
-        if (index != a.TBewehrungCalc) {
-            emit eingabeGeaendert();
-            a.TBewehrungCalc = static_cast<std::uint8_t>(index);
-        }
+        Zeige(WaehleAuswahl(programm_.AktAnwendung(), Auswahl::BewehrungCalc, index));
     });
     raster->addWidget(gruppe, zeile++, 0, 1, Spalten);
 
@@ -181,67 +178,49 @@ void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
         });
     }
     connect(betonguete_, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0) {
-            programm_.AktAnwendung().TBetonguete = static_cast<std::uint8_t>(index);
-        }
+        Zeige(WaehleAuswahl(programm_.AktAnwendung(), Auswahl::Betonguete, index));
     });
     connect(fugenbreite_, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0) {
-            programm_.AktAnwendung().cGeometrie.TFugenbreite = static_cast<std::uint8_t>(index);
-        }
+        Zeige(WaehleAuswahl(programm_.AktAnwendung(), Auswahl::Fugenbreite, index));
     });
 }
 
 void TEingabePanel::BaueGeometrie(QGridLayout* raster, int& zeile) {
     raster->addWidget(Ueberschrift(tr("Structural Geometry")), zeile++, 0, 1, Spalten);
-    struct Vorgabe {
+    struct Zeilentext {
         const char* name;
         QString text;
         const char* zeichen;
         const char* index;
-        Feldgrenzen grenzen;
-        double leer;
-        const char* null;
-        double TKGeometrie::*wert;
+        Geometriefeld art;
     };
-    const Feldgrenzen ab160{Pruefmodus::NurUnten, 160, 0};
-    const Feldgrenzen ab100{Pruefmodus::NurUnten, 100, 0};
-    const Feldgrenzen ab10{Pruefmodus::NurUnten, 10, 0};
-    const Feldgrenzen ab120{Pruefmodus::NurUnten, 120, 0};
-    const Feldgrenzen fuge{Pruefmodus::Beide, 300, 30000};
     // Display order: the wall row above the slab row, the edge rows (right above left)
     // after the effective depth.
-    const std::array<Vorgabe, 9> vorgaben{{
-        {"meditWanddicke", tr("Wall thickness"), "d", "w", ab100, 300, "300",
-         &TKGeometrie::TWandDicke},
-        {"meditPlatteDicke", tr("Slab thickness"), "d", "", ab160, 160, "160",
-         &TKGeometrie::TPlatteDicke},
-        {"meditBetondeckungOben", tr("Concrete cover above"), "c", "o", ab10, 30, "30",
-         &TKGeometrie::TBetondeckungOben},
-        {"meditBetondeckungUnten", tr("Concrete cover below"), "c", "u", ab10, 30, "30",
-         &TKGeometrie::TBetondeckungUnten},
-        {"meditNutzhoehe", tr("eff. structural height"), "h", "m", ab10, 120, "120",
-         &TKGeometrie::TNutzhoehe},
-        {"meditBauteilrandRechts", tr("Edge distance right"), "c", "R", ab120, 0.5, "0",
-         &TKGeometrie::TBauteilRandRechts},
-        {"meditBauteilrandLinks", tr("Edge distance left"), "c", "L", ab120, 0.5, "0",
-         &TKGeometrie::TBauteilRandLinks},
-        {"meditBetondeckungVorn", tr("Concrete cover to front"), "c", "1", ab10, 30, "30",
-         &TKGeometrie::TBetondeckungVorn},
-        {"meditFugenlaenge", tr("Joint length"), "l", "f", fuge, 2, "2",
-         &TKGeometrie::TFugenlaenge},
+    const std::array<Zeilentext, 9> zeilen{{
+        {"meditWanddicke", tr("Wall thickness"), "d", "w", Geometriefeld::Wanddicke},
+        {"meditPlatteDicke", tr("Slab thickness"), "d", "", Geometriefeld::Plattendicke},
+        {"meditBetondeckungOben", tr("Concrete cover above"), "c", "o", Geometriefeld::DeckungOben},
+        {"meditBetondeckungUnten", tr("Concrete cover below"), "c", "u",
+         Geometriefeld::DeckungUnten},
+        {"meditNutzhoehe", tr("eff. structural height"), "h", "m", Geometriefeld::Nutzhoehe},
+        {"meditBauteilrandRechts", tr("Edge distance right"), "c", "R", Geometriefeld::RandRechts},
+        {"meditBauteilrandLinks", tr("Edge distance left"), "c", "L", Geometriefeld::RandLinks},
+        {"meditBetondeckungVorn", tr("Concrete cover to front"), "c", "1",
+         Geometriefeld::DeckungVorn},
+        {"meditFugenlaenge", tr("Joint length"), "l", "f", Geometriefeld::Fugenlaenge},
     }};
-    for (const Vorgabe& v : vorgaben) {
-        TZahlenFeld* feld =
-            NeuesFeld(QString::fromLatin1(v.name), v.grenzen, v.leer, QString::fromLatin1(v.null));
-        auto* text = new QLabel(v.text);
+    for (const Zeilentext& z : zeilen) {
+        const Feldvorgabe& v = Vorgabe(z.art);
+        TZahlenFeld* feld = NeuesFeld(QString::fromLatin1(z.name), v.grenzen, v.leerwert,
+                                      QString::fromLatin1(v.nulltext));
+        auto* text = new QLabel(z.text);
         text->setBuddy(feld);
         QLabel* symbol =
-            Symbolzeichen(QString::fromLatin1(v.zeichen), QString::fromLatin1(v.index));
+            Symbolzeichen(QString::fromLatin1(z.zeichen), QString::fromLatin1(z.index));
         QLabel* einheit = Einheit(QStringLiteral("[mm]"));
         const Zeile teile{{text, symbol, feld, einheit}};
-        geometrie_.push_back({feld, v.wert, teile});
-        if (v.wert == &TKGeometrie::TNutzhoehe || v.wert == &TKGeometrie::TBetondeckungVorn) {
+        geometrie_.push_back({feld, z.art, teile});
+        if (z.art == Geometriefeld::Nutzhoehe || z.art == Geometriefeld::DeckungVorn) {
             // The derived effective depth and the front cover are never edited here: the
             // rows exist for their values but are not laid out and take no focus.
             for (QWidget* w : teile.teile) {
@@ -258,7 +237,6 @@ void TEingabePanel::BaueGeometrie(QGridLayout* raster, int& zeile) {
         ++zeile;
     }
     zeileWand_ = geometrie_[0].zeile;
-    plattendicke_ = geometrie_[1].feld;
     nutzhoehe_ = geometrie_[4].feld;
     zeileRandRechts_ = geometrie_[5].zeile;
     zeileRandLinks_ = geometrie_[6].zeile;
@@ -302,11 +280,14 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
         lastfallKnoepfe_[i] = knopf;
         reihe->addWidget(knopf);
     }
-    lastfallKnoepfe_[0]->hide(); // the single load follows the application case only
+    // The single load follows the application case only.
+    lastfallKnoepfe_[Belastungsfall::Punktlast]->hide();
     reihe->addStretch(1);
-    connect(lastfallKnoepfe_[1], &QToolButton::clicked, this, &TEingabePanel::LastfallKonstant);
-    connect(lastfallKnoepfe_[2], &QToolButton::clicked, this, &TEingabePanel::LastfallLinear);
-    connect(lastfallKnoepfe_[3], &QToolButton::clicked, this, &TEingabePanel::LastfallBeliebig);
+    for (std::uint8_t fall :
+         {Belastungsfall::Konstant, Belastungsfall::Linear, Belastungsfall::Beliebig}) {
+        connect(lastfallKnoepfe_[fall], &QToolButton::clicked, this,
+                [this, fall] { LastfallGewaehlt(fall); });
+    }
     raster->addWidget(lastfallLeiste_, zeile++, 0, 1, Spalten);
 
     const std::array<QString, 6> texte{tr("Dead load"),        tr("Partial safety factor"),
@@ -316,8 +297,7 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
                                         Lastwert::F1};
     const std::array<const char*, 5> endungen{"g", "gg", "q", "gq", ""};
     // A zero factor shows as "0": the field must never show a number the model does not hold.
-    const std::array<const char*, 5> nulltexte{"0", "0", "0", "0", "0"};
-    const Feldgrenzen ab0{Pruefmodus::NurUnten, 0, 0};
+    const Feldvorgabe& vorgabe = Lastvorgabe();
 
     auto baueTeil = [&](bool linien) {
         auto* teil = new QWidget;
@@ -362,8 +342,8 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
                                           : QStringLiteral("meditLinienlastRechts");
                 TZahlenFeld* feld;
                 if (r < 5) {
-                    feld = NeuesFeld(basis + QString::fromLatin1(endungen[r]), ab0, 0,
-                                     QString::fromLatin1(nulltexte[r]));
+                    feld = NeuesFeld(basis + QString::fromLatin1(endungen[r]), vorgabe.grenzen,
+                                     vorgabe.leerwert, QString::fromLatin1(vorgabe.nulltext));
                     spalte->eingaben[r] = feld;
                     lastfelder_.push_back({feld, seite, werte[r]});
                 } else {
@@ -404,58 +384,10 @@ TZahlenFeld* TEingabePanel::Feld(const QString& name) const {
     return findChild<TZahlenFeld*>(name);
 }
 
-// ---------------------------------------------------------------- model access
+// ---------------------------------------------------------------- showing the model
 
-TKLast& TEingabePanel::Last(Lastseite seite) {
-    TKBelastung& b = programm_.AktAnwendung().cBelastungDesign;
-    switch (seite) {
-    case Lastseite::Punkt:
-        return b.cPunktlast;
-    case Lastseite::Links:
-        return b.cLinienLastLinks;
-    case Lastseite::Rechts:
-        break;
-    }
-    return b.cLinienLastRechts;
-}
-
-double TEingabePanel::LeseLastwert(const TKLast& last, Lastwert wert) {
-    switch (wert) {
-    case Lastwert::Gk:
-        return last.TGk();
-    case Lastwert::Gg:
-        return last.Tgg();
-    case Lastwert::Qk:
-        return last.TQk();
-    case Lastwert::Gq:
-        return last.Tgq();
-    case Lastwert::F1:
-        break;
-    }
-    return last.TF1();
-}
-
-void TEingabePanel::SetzeLastwert(TKLast& last, Lastwert wert, double v) {
-    switch (wert) {
-    case Lastwert::Gk:
-        last.setTGk(v);
-        return;
-    case Lastwert::Gg:
-        last.setTgg(v);
-        return;
-    case Lastwert::Qk:
-        last.setTQk(v);
-        return;
-    case Lastwert::Gq:
-        last.setTgq(v);
-        return;
-    case Lastwert::F1:
-        last.setTF1(v);
-        return;
-    }
-}
-
-void TEingabePanel::ZeigeLast(const Lastspalte& spalte, const TKLast& last) {
+void TEingabePanel::ZeigeLast(const Lastspalte& spalte, Lastseite seite) {
+    const TKLast& last = Last(programm_.AktAnwendung().cBelastungDesign, seite);
     const char t = programm_.Trenner();
     // Order: total, additional design load, dead load, factor, imposed load, factor.
     spalte.summe->ZeigeWert(last.TFd(), t);
@@ -467,183 +399,144 @@ void TEingabePanel::ZeigeLast(const Lastspalte& spalte, const TKLast& last) {
 }
 
 void TEingabePanel::ZeigeLinienlasten() {
-    ZeigeLast(links_, Last(Lastseite::Links));
-    ZeigeLast(rechts_, Last(Lastseite::Rechts));
+    ZeigeLast(links_, Lastseite::Links);
+    ZeigeLast(rechts_, Lastseite::Rechts);
 }
 
-// ---------------------------------------------------------------- refresh and layouts
+void TEingabePanel::ZeigeSummen() {
+    const TKBelastung& b = programm_.AktAnwendung().cBelastungDesign;
+    const char t = programm_.Trenner();
+    punkt_.summe->ZeigeWert(b.cPunktlast.TFd(), t);
+    links_.summe->ZeigeWert(b.cLinienLastLinks.TFd(), t);
+    rechts_.summe->ZeigeWert(b.cLinienLastRechts.TFd(), t);
+}
+
+void TEingabePanel::Zeige(const Eingabefolgen& folgen) {
+    if (folgen.nutzhoehe) {
+        nutzhoehe_->ZeigeWert(programm_.AktAnwendung().cGeometrie.TNutzhoehe, programm_.Trenner());
+    }
+    if (folgen.summen) {
+        ZeigeSummen();
+    }
+    if (folgen.layout) {
+        ZeigeLayout();
+    }
+    if (folgen.linienlasten) {
+        ZeigeLinienlasten();
+    }
+    if (folgen.eingabemodus) {
+        emit eingabeGeaendert();
+    }
+}
 
 void TEingabePanel::Aktualisiere() {
     TKAnwendung& a = programm_.AktAnwendung();
     const TKGeometrie& g = a.cGeometrie;
     const char t = programm_.Trenner();
     aktualisiert_ = true;
-    for (const Geometriefeld& gf : geometrie_) {
-        if (gf.feld == fugenlaenge_) {
-            gf.feld->ZeigeWert(g.WirksameFugenlaenge(), t);
-        } else {
-            gf.feld->ZeigeWert(g.*(gf.wert), t);
-        }
+    for (const Geometriezeile& gz : geometrie_) {
+        gz.feld->ZeigeWert(gz.art == Geometriefeld::Fugenlaenge
+                               ? g.WirksameFugenlaenge()
+                               : Geometriewert(a.cGeometrie, gz.art),
+                           t);
     }
-    ZeigeLast(punkt_, Last(Lastseite::Punkt));
+    ZeigeLast(punkt_, Lastseite::Punkt);
     ZeigeLinienlasten();
     if (a.TBewehrungCalc < bewehrungKnoepfe_.size()) {
         bewehrungKnoepfe_[a.TBewehrungCalc]->setChecked(true);
     }
     betonguete_->setCurrentIndex(a.TBetonguete < betonguete_->count() ? a.TBetonguete : -1);
     fugenbreite_->setCurrentIndex(g.TFugenbreite < fugenbreite_->count() ? g.TFugenbreite : -1);
-    if (QAbstractButton* k = anwendungsfall_->button(a.TAnwendungsfall + 1)) {
-        k->setChecked(true);
-    }
-    if (QAbstractButton* k = lastfall_->button(a.cBelastungDesign.TBelastungsfall + 1)) {
-        k->setChecked(true);
-    }
     aktualisiert_ = false;
-    ZeigeAnwendungsfall(a.TAnwendungsfall);
-    ZeigeLastfall(programm_.AktAnwendung().cBelastungDesign.TBelastungsfall);
-}
-
-void TEingabePanel::ZeigeAnwendungsfall(int fall) {
-    TKAnwendung& a = programm_.AktAnwendung();
-    TKGeometrie& g = a.cGeometrie;
-    if (fall == 0) {
-        zeileWand_.Zeige(false);
-        zeileFugenlaenge_.Zeige(false);
-        g.TRandLinks = 1;
-        g.TRandRechts = 1;
-        zeileRandRechts_.Zeige(true);
-        zeileRandLinks_.Zeige(true);
-    } else {
-        g.TRandLinks = 0;
-        g.TRandRechts = 0;
-        zeileRandRechts_.Zeige(false);
-        zeileRandLinks_.Zeige(false);
-        zeileFugenlaenge_.Zeige(true);
-        zeileWand_.Zeige(fall == 2);
-    }
-    emit anwendungsfallGezeigt(fall);
-    if (fall != 0) {
-        lastKopf_->setText(tr("Distributed Load"));
-        lastfallLeiste_->show();
-        if (a.cBelastungDesign.TBelastungsfall == 0) {
-            LastfallGewaehlt(2);
-            lastfallKnoepfe_[2]->setChecked(true);
-        }
-    } else {
-        lastKopf_->setText(tr("Point Load"));
-        lastfallLeiste_->hide();
-        LastfallGewaehlt(0);
-        lastfallKnoepfe_[0]->setChecked(true);
-    }
-    emit eingabeGeaendert();
+    // A position read from a file may hold a load case its case does not allow.
+    Zeige(AnwendungsfallDurchsetzen(a));
     emit skizzeNeu();
 }
 
-void TEingabePanel::ZeigeLastfall(int fall) {
-    punktlastTeil_->setVisible(fall == 0);
-    linienlastTeil_->setVisible(fall != 0);
-    if (fall == 3) {
+void TEingabePanel::ZeigeLayout() {
+    const TKAnwendung& a = programm_.AktAnwendung();
+    const std::uint8_t fall = a.TAnwendungsfall;
+    const std::uint8_t lastfall = a.cBelastungDesign.TBelastungsfall;
+    if (QAbstractButton* k = anwendungsfall_->button(fall + 1)) {
+        k->setChecked(true);
+    }
+    if (QAbstractButton* k = lastfall_->button(lastfall + 1)) {
+        k->setChecked(true);
+    }
+    const bool einzeln = fall == Anwendungsfall::Einzeldorn;
+    zeileWand_.Zeige(fall == Anwendungsfall::ReiheWand);
+    zeileFugenlaenge_.Zeige(!einzeln);
+    zeileRandRechts_.Zeige(einzeln);
+    zeileRandLinks_.Zeige(einzeln);
+    emit anwendungsfallGezeigt(fall);
+    lastKopf_->setText(einzeln ? tr("Point Load") : tr("Distributed Load"));
+    lastfallLeiste_->setVisible(!einzeln);
+
+    punktlastTeil_->setVisible(lastfall == Belastungsfall::Punktlast);
+    linienlastTeil_->setVisible(lastfall != Belastungsfall::Punktlast);
+    if (lastfall == Belastungsfall::Beliebig) {
+        // The points give the loading; the fields show the end values it starts from.
+        const TKBelastung& b = a.cBelastungDesign;
         const char t = programm_.Trenner();
-        links_.eingaben[4]->ZeigeWert(Last(Lastseite::Links).TFd(), QStringLiteral("0"), t);
-        rechts_.eingaben[4]->ZeigeWert(Last(Lastseite::Rechts).TFd(), QStringLiteral("0"), t);
+        links_.eingaben[4]->ZeigeWert(b.cLinienLastLinks.TFd(), QStringLiteral("0"), t);
+        rechts_.eingaben[4]->ZeigeWert(b.cLinienLastRechts.TFd(), QStringLiteral("0"), t);
     }
     for (TZahlenFeld* f : links_.eingaben) {
-        f->setEnabled(fall == 1 || fall == 2);
+        f->setEnabled(lastfall == Belastungsfall::Konstant || lastfall == Belastungsfall::Linear);
     }
     for (TZahlenFeld* f : rechts_.eingaben) {
-        f->setEnabled(fall == 2);
+        f->setEnabled(lastfall == Belastungsfall::Linear);
     }
-    emit eingabeGeaendert();
-    emit skizzeNeu();
 }
 
 // ---------------------------------------------------------------- field checks
 
-bool TEingabePanel::Pruefe(TZahlenFeld* feld) {
-    const std::string text = feld->text().toStdString();
-    std::optional<std::string> meldung = PruefeFeld(text, feld->Grenzen(), programm_.Trenner());
+bool TEingabePanel::Gemeldet(TZahlenFeld* feld, const std::optional<std::string>& meldung) {
     programm_.EingabeOK = !meldung;
     if (!meldung) {
-        return true;
+        return false;
     }
     programm_.plattform().Meldung(*meldung);
     // Back into the field; the field that had taken the focus meanwhile is not left.
     zurueck_ = true;
     feld->setFocus(Qt::OtherFocusReason);
     zurueck_ = false;
-    return false;
+    return true;
 }
 
 void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
     if (zurueck_ || !programm_.HatModell()) {
         return; // the program moves the focus back, or the window is going away
     }
+    const std::string text = feld->text().toStdString();
+    const char t = programm_.Trenner();
+    TKAnwendung& a = programm_.AktAnwendung();
     for (const Lastfeld& lf : lastfelder_) {
         if (lf.feld == feld) {
-            LastVerlassen(lf);
+            const Eingabeergebnis e = LastEingeben(a, lf.seite, lf.wert, text, t);
+            if (!Gemeldet(feld, e.meldung)) {
+                Zeige(e.folgen);
+                emit groesseNeu();
+            }
             return;
         }
     }
-    GeometrieVerlassen(feld);
-}
-
-void TEingabePanel::GeometrieVerlassen(TZahlenFeld* feld) {
-    auto it = std::find_if(geometrie_.begin(), geometrie_.end(),
-                           [feld](const Geometriefeld& g) { return g.feld == feld; });
-    if (it == geometrie_.end()) {
-        return;
-    }
-    TKGeometrie& g = programm_.AktAnwendung().cGeometrie;
-    if (Pruefe(feld)) {
-        const double wert =
-            LeseWert(feld->text().toStdString(), feld->Leerwert(), programm_.Trenner());
-        g.*(it->wert) = wert;
-        if (feld == plattendicke_) {
-            g.TNutzhoehe = g.TPlatteDicke - 40;
-            nutzhoehe_->ZeigeWert(g.TNutzhoehe, QStringLiteral("120"), programm_.Trenner());
+    for (const Geometriezeile& gz : geometrie_) {
+        if (gz.feld == feld) {
+            const Eingabeergebnis e = GeometrieEingeben(a, gz.art, text, t);
+            Gemeldet(feld, e.meldung);
+            Zeige(e.folgen);
+            emit groesseNeu();
+            return;
         }
     }
-    if (feld == fugenlaenge_) {
-        programm_.AktAnwendung().cBelastungDesign.SetLastLaenge(g.WirksameFugenlaenge());
-    }
-    emit groesseNeu();
-}
-
-void TEingabePanel::LastVerlassen(const Lastfeld& lf) {
-    if (!Pruefe(lf.feld)) {
-        return;
-    }
-    const char t = programm_.Trenner();
-    const double wert = LeseWert(lf.feld->text().toStdString(), 0, t);
-    TKAnwendung& a = programm_.AktAnwendung();
-    TKBelastung& b = a.cBelastungDesign;
-    SetzeLastwert(Last(lf.seite), lf.wert, wert);
-    switch (lf.seite) {
-    case Lastseite::Punkt:
-        punkt_.summe->ZeigeWert(b.cPunktlast.TFd(), t);
-        break;
-    case Lastseite::Links:
-        if (b.TBelastungsfall == 1) {
-            // A constant load has one value: the right end follows the left one.
-            SetzeLastwert(b.cLinienLastRechts, lf.wert, wert);
-            rechts_.summe->ZeigeWert(b.cLinienLastRechts.TFd(), t);
-        }
-        links_.summe->ZeigeWert(b.cLinienLastLinks.TFd(), t);
-        b.ClassifyLinienLast();
-        break;
-    case Lastseite::Rechts:
-        rechts_.summe->ZeigeWert(b.cLinienLastRechts.TFd(), t);
-        b.ClassifyLinienLast();
-        break;
-    }
-    emit groesseNeu();
 }
 
 void TEingabePanel::TextGeaendert(TZahlenFeld* feld) {
     if (feld->hasFocus() && !aktualisiert_) {
         emit eingabeGeaendert();
     }
-    if (programm_.HatModell() && programm_.AktAnwendung().cBelastungDesign.TBelastungsfall == 1 &&
+    if (programm_.HatModell() && RechteFolgtLinker(programm_.AktAnwendung().cBelastungDesign) &&
         feld != rechts_.eingaben[4]) {
         rechts_.eingaben[4]->setText(links_.eingaben[4]->text());
     }
@@ -652,56 +545,22 @@ void TEingabePanel::TextGeaendert(TZahlenFeld* feld) {
 // ---------------------------------------------------------------- buttons
 
 void TEingabePanel::AnwendungsfallGewaehlt(int tag) {
-    TKAnwendung& a = programm_.AktAnwendung();
-    a.TAnwendungsfall = static_cast<std::uint8_t>(tag - 1);
-    ZeigeAnwendungsfall(a.TAnwendungsfall);
-    emit eingabeGeaendert();
-    emit skizzeNeu();
-}
-
-void TEingabePanel::LastfallGewaehlt(int fall) {
-    programm_.AktAnwendung().cBelastungDesign.TBelastungsfall = static_cast<std::uint8_t>(fall);
-    ZeigeLastfall(fall);
-    emit eingabeGeaendert();
+    Zeige(WaehleAnwendungsfall(programm_.AktAnwendung(), static_cast<std::uint8_t>(tag - 1)));
     emit skizzeNeu();
     emit groesseNeu();
 }
 
-void TEingabePanel::LastfallKonstant() {
-    rechts_.eingaben[4]->setText(links_.eingaben[4]->text());
-    const double summe = LeseWert(links_.summe->text().toStdString(), 0, programm_.Trenner());
-    TKBelastung& b = programm_.AktAnwendung().cBelastungDesign;
-    b.cLinienLastLinks.SetFdDirekt(summe);
-    b.cLinienLastRechts.SetFdDirekt(summe);
-    b.ClassifyLinienLast();
-    LastfallGewaehlt(1);
-    // The loads are now pure design values; the fields must show what the model holds.
-    ZeigeLinienlasten();
-}
-
-void TEingabePanel::LastfallLinear() {
-    LastfallGewaehlt(2);
-    const char t = programm_.Trenner();
-    TKBelastung& b = programm_.AktAnwendung().cBelastungDesign;
-    b.cLinienLastLinks.SetFdDirekt(LeseWert(links_.summe->text().toStdString(), 0, t));
-    b.cLinienLastRechts.SetFdDirekt(LeseWert(rechts_.summe->text().toStdString(), 0, t));
-    b.ClassifyLinienLast();
-    ZeigeLinienlasten();
-}
-
-void TEingabePanel::LastfallBeliebig() {
-    if (fugenlaenge_->hasFocus()) {
-        GeometrieVerlassen(fugenlaenge_);
+void TEingabePanel::LastfallGewaehlt(std::uint8_t fall) {
+    if (fall == Belastungsfall::Beliebig && fugenlaenge_->hasFocus()) {
+        // The points start from the joint length being typed.
+        FeldVerlassen(fugenlaenge_);
     }
-    TKAnwendung& a = programm_.AktAnwendung();
-    TKBelastung& b = a.cBelastungDesign;
-    if (b.PunktCount() > 0) {
-        b.SetPunkt(0, 0, b.cLinienLastLinks.TFd());
-        b.SetPunkt(b.PunktCount() - 1, a.cGeometrie.WirksameFugenlaenge(),
-                   b.cLinienLastRechts.TFd());
+    Zeige(WaehleLastfall(programm_.AktAnwendung(), fall));
+    emit skizzeNeu();
+    emit groesseNeu();
+    if (fall == Belastungsfall::Beliebig) {
+        emit beliebigeLastBearbeiten();
     }
-    LastfallGewaehlt(3);
-    emit beliebigeLastBearbeiten();
 }
 
 } // namespace vsk

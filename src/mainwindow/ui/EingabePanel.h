@@ -1,12 +1,16 @@
 #pragma once
 // The input panel pnlEingaben: application case, reinforcement basis, concrete grade,
 // joint width, geometry and loading of the current position. The fields only show the
-// model; a field's text reaches the model when the field is left and passes its check.
+// model; a field's text goes to the core's edit (model/Eingaben.h) when the field is left,
+// and the panel shows what the edit changed.
 
 #include "mainwindow/ui/ZahlenFeld.h"
+#include "model/Eingaben.h"
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +24,6 @@ class QToolButton;
 namespace vsk {
 
 class Programm;
-class TKGeometrie;
-class TKLast;
 struct TKTexttabellen;
 
 class TEingabePanel final : public QWidget {
@@ -35,8 +37,6 @@ public:
     // Shows every field of the current position (geometry, loads, selections, case and
     // load-case buttons) and lays the panel out for its case; ends in input mode.
     void Aktualisiere();
-    void ZeigeAnwendungsfall(int fall);
-    void ZeigeLastfall(int fall);
 
     // The field of a model value, by its control name ("meditPlatteDicke").
     TZahlenFeld* Feld(const QString& name) const;
@@ -47,22 +47,19 @@ signals:
     void eingabeGeaendert();
     void skizzeNeu();
     void groesseNeu();
-    // ZeigeAnwendungsfall ran for a case: the window shows or hides the connector-row sketch.
+    // The panel was laid out for a case: the window shows or hides the connector-row sketch.
     void anwendungsfallGezeigt(int fall);
     // The "&Arbitrary" button: the arbitrary-load window is shown modally here.
     void beliebigeLastBearbeiten();
 
 private:
-    enum class Lastwert { Gk, Gg, Qk, Gq, F1 };
-    enum class Lastseite { Punkt, Links, Rechts };
-
     struct Zeile {
         std::vector<QWidget*> teile;
         void Zeige(bool sichtbar) const;
     };
-    struct Geometriefeld {
+    struct Geometriezeile {
         TZahlenFeld* feld;
-        double TKGeometrie::*wert;
+        Geometriefeld art;
         Zeile zeile;
     };
     struct Lastfeld {
@@ -86,24 +83,21 @@ private:
     QLabel* Einheit(const QString& text) const;
     int FeldBreite() const;
 
-    TKLast& Last(Lastseite seite);
-    static double LeseLastwert(const TKLast& last, Lastwert wert);
-    static void SetzeLastwert(TKLast& last, Lastwert wert, double v);
-    void ZeigeLast(const Lastspalte& spalte, const TKLast& last);
+    void ZeigeLast(const Lastspalte& spalte, Lastseite seite);
     void ZeigeLinienlasten();
+    void ZeigeSummen();
+    // The case and load-case buttons, rows and load columns of the current position.
+    void ZeigeLayout();
+    // What an edit changed.
+    void Zeige(const Eingabefolgen& folgen);
 
-    // Field checks: true when the text passed and was stored.
-    bool Pruefe(TZahlenFeld* feld);
+    // A failed check's message, shown with the focus back in the field; false without one.
+    bool Gemeldet(TZahlenFeld* feld, const std::optional<std::string>& meldung);
     void FeldVerlassen(TZahlenFeld* feld);
-    void GeometrieVerlassen(TZahlenFeld* feld);
-    void LastVerlassen(const Lastfeld& lf);
     void TextGeaendert(TZahlenFeld* feld);
 
     void AnwendungsfallGewaehlt(int tag);
-    void LastfallGewaehlt(int fall);
-    void LastfallKonstant();
-    void LastfallLinear();
-    void LastfallBeliebig();
+    void LastfallGewaehlt(std::uint8_t fall);
 
     Programm& programm_;
     bool zurueck_ = false; // the program moves the focus back into a failed field
@@ -115,8 +109,7 @@ private:
     QComboBox* betonguete_ = nullptr;
     QComboBox* fugenbreite_ = nullptr;
 
-    std::vector<Geometriefeld> geometrie_;
-    TZahlenFeld* plattendicke_ = nullptr;
+    std::vector<Geometriezeile> geometrie_;
     TZahlenFeld* nutzhoehe_ = nullptr;
     TZahlenFeld* fugenlaenge_ = nullptr;
     Zeile zeileWand_, zeileRandRechts_, zeileRandLinks_, zeileFugenlaenge_;

@@ -18,6 +18,7 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
+#include "model/Eingaben.h"
 #include "model/Texttabellen.h"
 #include "model/ui/ProjektdatenFenster.h"
 #include "model/ui/ProjektverwaltungFenster.h"
@@ -148,7 +149,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     });
     connect(editPosition_, &QLineEdit::editingFinished, this, [this] {
         if (programm_.HatModell()) {
-            programm_.AktAnwendung().TPosition = editPosition_->text().toStdString();
+            BenennePosition(programm_.AktAnwendung(), editPosition_->text().toStdString());
             baum_->SetzePositionText(programm_.AktModell().TAktAnwendung, editPosition_->text());
         }
     });
@@ -337,7 +338,7 @@ QWidget* TfrmHauptMaske::BaueUebersicht() {
         skizzenArten_.push_back(a);
         connect(a, &QAction::triggered, this, [this, i] { SkizzenArtGewaehlt(i); });
     }
-    skizzenArten_[0]->setChecked(true);
+    skizzenArten_[SkizzenArt::Ansicht]->setChecked(true);
     // The connector drawing is not part of the program: its button is never shown.
     QAction* dorn = skizzenLeiste_->addAction(tr("Drawing of connector"));
     dorn->setObjectName(QStringLiteral("tbDorn"));
@@ -467,7 +468,7 @@ void TfrmHauptMaske::SetAnzeigeModus(int modus) {
     knopfBerechnung_->setVisible(!P);
     knopfVorschau_->setVisible(!P);
     if (modus == Eingabe) {
-        m.TSkizzeAnzeige = 4;
+        m.TSkizzeAnzeige = SkizzenArt::System;
         m.AktDornDaten.Laden(m.TEingabeDorn);
         a.cErgebnisse.TAktDorn = m.TEingabeDorn;
     }
@@ -526,12 +527,12 @@ void TfrmHauptMaske::SetzeEingabebaum(bool sichtbar) {
 }
 
 void TfrmHauptMaske::AnwendungsfallGezeigt(int fall) {
-    QAction* reihe = skizzenArten_[3];
-    if (fall == 0) {
+    QAction* reihe = skizzenArten_[SkizzenArt::Reihe];
+    if (fall == Anwendungsfall::Einzeldorn) {
         if (reihe->isChecked()) {
-            skizzenArten_[0]->setChecked(true);
-            programm_.AktModell().TSkizzeAnzeige = 0;
-            programm_.AktModell().TErgebnisAnzeige = 0;
+            skizzenArten_[SkizzenArt::Ansicht]->setChecked(true);
+            programm_.AktModell().TSkizzeAnzeige = SkizzenArt::Ansicht;
+            programm_.AktModell().TErgebnisAnzeige = SkizzenArt::Ansicht;
         }
         reihe->setVisible(false);
     } else {
@@ -550,7 +551,7 @@ void TfrmHauptMaske::SkizzenArtGewaehlt(int art) {
 
 void TfrmHauptMaske::ZeichneSkizze() {
     if (!programm_.HatModell() || !programm_.HatFarben() ||
-        programm_.AktModell().TSkizzeAnzeige > 4) {
+        programm_.AktModell().TSkizzeAnzeige > SkizzenArt::System) {
         return;
     }
     QImage& bild = skizze_->Bitmap();
@@ -583,7 +584,7 @@ void TfrmHauptMaske::Groessenanpassung() {
     status_[1]->setFixedWidth(feld1);
     status_[2]->setFixedWidth(std::max(0, width() - feld0 - feld1 - 24));
     vorschau_->Anordnen();
-    if (!programm_.HatModell() || programm_.AktModell().TSkizzeAnzeige > 4) {
+    if (!programm_.HatModell() || programm_.AktModell().TSkizzeAnzeige > SkizzenArt::System) {
         return;
     }
     ZeichneSkizze();
@@ -645,12 +646,8 @@ void TfrmHauptMaske::BaueDialoge() {
         }
     });
     connect(a.bemessung, &QAction::triggered, this, [this] {
-        TKAnwendung& anw = programm_.AktAnwendung();
-        const auto abstand = anw.TMaxDornabstand;
-        const auto guete = anw.TStahlguete;
-        frmBemessung_->Zeige(anw);
-        // Results of other settings than the shown ones are no longer valid.
-        if (anw.TMaxDornabstand != abstand || anw.TStahlguete != guete) {
+        if (frmBemessung_->Zeige(programm_.AktAnwendung()) == QDialog::Accepted &&
+            frmBemessung_->Folgen().eingabemodus) {
             SetAnzeigeModus(Eingabe);
         }
     });
@@ -662,12 +659,7 @@ void TfrmHauptMaske::BaueDialoge() {
             &TfrmHauptMaske::ErgebnisseNeuZeigen);
     connect(panel_, &TEingabePanel::beliebigeLastBearbeiten, this, [this] {
         frmbeliebigeLast_->Zeige(programm_.AktModell());
-        TKBelastung& b = programm_.AktAnwendung().cBelastungDesign;
-        if (b.PunktCount() > 0) { // without points the end loads stay as they were
-            b.cLinienLastLinks.SetFdDirekt(b.GetPunkt(0).y);
-            b.cLinienLastRechts.SetFdDirekt(b.GetPunkt(b.PunktCount() - 1).y);
-            b.ClassifyLinienLast();
-        }
+        BeliebigeLastUebernehmen(programm_.AktAnwendung().cBelastungDesign);
         AktualisiereEingaben();
     });
 }
@@ -811,7 +803,7 @@ void TfrmHauptMaske::Freigeben() {
     try {
         programm_.FarbenFreigeben();
         if (programm_.HatModell()) {
-            programm_.AktModell().TSkizzeAnzeige = 5; // nothing is drawn during teardown
+            programm_.AktModell().TSkizzeAnzeige = SkizzenArt::Keine; // nothing drawn in teardown
         }
         programm_.ModellFreigeben();
     } catch (const SchreibFehler& fehler) {

@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -54,10 +53,10 @@ TfrmProjektdaten::TfrmProjektdaten(Plattform& plattform, QWidget* parent)
         return b;
     };
     BitBtnHeute = knopf(tr("&Today"), "BitBtnHeute", tr("Installation of today's date"));
-    BitBtnOK = knopf(tr("&OK"), "BitBtnOK", tr("Undertake entry and close window"));
-    BitBtnAbbrechen = knopf(tr("&Cancel"), "BitBtnAbbrechen", tr("Discard entry and close window"));
-    BitBtnHilfe = knopf(tr("&Help"), "BitBtnHilfe",
-                        tr("Help in the input window|Help in the input in the mask"));
+    const Dialogknoepfe knoepfe = BaueDialogknoepfe(QStringLiteral("MaskeProjektdaten"));
+    BitBtnOK = knoepfe.ok;
+    BitBtnAbbrechen = knoepfe.abbrechen;
+    BitBtnHilfe = knoepfe.hilfe;
 
     auto beschriftet = [](const QString& text, QWidget* feld) {
         auto* l = new QLabel(text);
@@ -77,14 +76,14 @@ TfrmProjektdaten::TfrmProjektdaten(Plattform& plattform, QWidget* parent)
     raster->addWidget(BitBtnHeute, 4, 2);
     raster->setColumnStretch(1, 1);
     raster->setRowStretch(2, 1);
-    auto* knoepfe = new QVBoxLayout;
+    auto* knopfspalte = new QVBoxLayout;
     for (QPushButton* b : {BitBtnOK, BitBtnAbbrechen, BitBtnHilfe}) {
-        knoepfe->addWidget(b);
+        knopfspalte->addWidget(b);
     }
-    knoepfe->addStretch(1);
+    knopfspalte->addStretch(1);
     auto* innen = new QHBoxLayout;
     innen->addLayout(raster, 1);
-    innen->addLayout(knoepfe);
+    innen->addLayout(knopfspalte);
 
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(0, 0, 0, 0);
@@ -95,15 +94,11 @@ TfrmProjektdaten::TfrmProjektdaten(Plattform& plattform, QWidget* parent)
     aussen->addWidget(Statuszeile());
     setFixedSize(465, 195 + Statuszeile()->sizeHint().height());
 
-    memoFirma->installEventFilter(this);
+    EnterNeueZeile(memoFirma);
     connect(BitBtnHeute, &QPushButton::clicked, this, [this] {
         editDatum->setText(QString::fromStdString(plattform_.HeuteText()));
         focusNextChild();
     });
-    connect(BitBtnOK, &QPushButton::clicked, this, &TfrmProjektdaten::BitBtnOKClick);
-    connect(BitBtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtnHilfe, &QPushButton::clicked, this,
-            [this] { emit hilfeAngefordert(QStringLiteral("MaskeProjektdaten")); });
 }
 
 int TfrmProjektdaten::Zeige(TKProjektdaten& daten) {
@@ -127,7 +122,7 @@ void TfrmProjektdaten::FormActivate() {
     editBauvorhaben->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmProjektdaten::BitBtnOKClick() {
+void TfrmProjektdaten::accept() {
     if (daten_ != nullptr) {
         daten_->TBauvorhaben = editBauvorhaben->text().toStdString();
         std::vector<std::string> firma;
@@ -145,18 +140,7 @@ void TfrmProjektdaten::BitBtnOKClick() {
         daten_->TBearbeiter = editBearbeiter->text().toStdString();
         daten_->TDatum = editDatum->text().toStdString();
     }
-    accept();
-}
-
-bool TfrmProjektdaten::eventFilter(QObject* objekt, QEvent* e) {
-    // In the company memo Enter starts a new line.
-    if (objekt == memoFirma && e->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            return false;
-        }
-    }
-    return TDialogFenster::eventFilter(objekt, e);
+    TDialogFenster::accept();
 }
 
 } // namespace vsk

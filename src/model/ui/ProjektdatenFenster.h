@@ -26,16 +26,15 @@ public:
     QLineEdit* editBearbeiter;
     QLineEdit* editDatum;
     QPushButton* BitBtnHeute;
-    QPushButton* BitBtnOK;
-    QPushButton* BitBtnAbbrechen;
-    QPushButton* BitBtnHilfe;
+    QPushButton* BitBtnOK = nullptr;
+    QPushButton* BitBtnAbbrechen = nullptr;
+    QPushButton* BitBtnHilfe = nullptr;
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* e) override;
+    // "&OK": the fields go into the description.
+    void accept() override;
 
 private:
     void FormActivate();
-    void BitBtnOKClick();
 
     Plattform& plattform_;
     TKProjektdaten* daten_ = nullptr; // the description of the current opening only

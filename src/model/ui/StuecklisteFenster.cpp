@@ -1,10 +1,7 @@
 #include "model/ui/StuecklisteFenster.h"
 
 #include "model/Modell.h"
-#include "model/SicheresSchreiben.h"
 #include "model/Texttabellen.h"
-#include "model/ui/EmfListenbild.h"
-#include "model/ui/SvgListenbild.h"
 #include "reports/Druckablauf.h"
 #include "reports/ListeExport.h"
 #include "reports/qt/Berichtsausgabe.h"
@@ -13,14 +10,12 @@
 #include "reports/ui/Druckdialoge.h"
 #include "shell/Plattform.h"
 #include "shell/Zahlen.h"
+#include "sketches/qt/Exportbilder.h"
 
-#include <QApplication>
-#include <QBuffer>
-#include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -176,7 +171,7 @@ TfrmStueckliste::TfrmStueckliste(Plattform& plattform, const TKTexttabellen& tex
     aussen->addWidget(Statuszeile());
     resize(900, 620); // room for the width of a preview page
 
-    memoBemerkung->installEventFilter(this);
+    EnterNeueZeile(memoBemerkung);
     connect(lvListe, &QTreeWidget::itemSelectionChanged, this, &TfrmStueckliste::ZeileGewaehlt);
     connect(lvListe, &QTreeWidget::itemChanged, this, &TfrmStueckliste::ZeileGeaendert);
     connect(spinAnzahl, &QSpinBox::valueChanged, this, &TfrmStueckliste::spinAnzahlChanged);
@@ -454,125 +449,49 @@ void TfrmStueckliste::BitBtnExportClick() {
 
 bool TfrmStueckliste::Exportieren(const QString& name, ListeExportArt art) {
     exportArt_ = art;
-    const QString pfad = Q(MitExportEndung(name.toStdString(), art));
+    const std::filesystem::path pfad = MitExportEndung(name.toStdString(), art);
+    Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
     switch (art) {
     case ListeExportArt::Text:
-        return ListeExportieren(*modell_, pfad.toStdString(), plattform_);
-    case ListeExportArt::Bitmap:
-        return BildSpeichern(pfad, "BMP");
-    case ListeExportArt::Jpeg:
-        return BildSpeichern(pfad, "JPG");
+        return ListeExportieren(*modell_, pfad.string(), plattform_);
     case ListeExportArt::Pdf:
-        return PdfSpeichern(pfad);
+        return AlsPdfSpeichern(Druckart::Liste, pfad, k, plattform_);
+    case ListeExportArt::Bitmap:
+        return BildExportieren(pfad, Bildtyp::Bmp, k);
+    case ListeExportArt::Jpeg:
+        return BildExportieren(pfad, Bildtyp::Jpeg, k);
     case ListeExportArt::Metafile:
-        return EmfSpeichern(pfad);
+        return BildExportieren(pfad, Bildtyp::Emf, k);
     case ListeExportArt::Svg:
-        return SvgSpeichern(pfad);
+        return BildExportieren(pfad, Bildtyp::Svg, k);
     }
     return false;
 }
 
-namespace {
-std::string ExportFehlerText() {
-    return QCoreApplication::translate("ListeExport",
-                                       "the connector schedule could not be exported - Please "
-                                       "check the writing access on the data carrier.")
-        .toStdString();
-}
-} // namespace
-
-bool TfrmStueckliste::BildSpeichern(const QString& pfad, const char* format) {
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    const bool ok = !bild_.isNull() && bild_.save(&puffer, format) &&
-                    SchreibeDateiSicher(pfad.toStdString(),
-                                        std::string_view(daten.constData(),
-                                                         static_cast<std::size_t>(daten.size())));
-    if (!ok) {
-        plattform_.Meldung(ExportFehlerText());
-    }
-    return ok;
-}
-
-bool TfrmStueckliste::EmfSpeichern(const QString& pfad) {
-    Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
+bool TfrmStueckliste::BildExportieren(const std::filesystem::path& pfad, Bildtyp typ,
+                                      Berichtskontext& k) {
     const int dpi = logicalDpiX();
-    // Drawn at the size the screen preview has, like the picture the user looks at.
+    // The vector picture has the size of the screen preview, like the picture the user
+    // looks at; the bitmap types need the preview itself.
     const QImage probe =
         bild_.isNull() ? ListenVorschau(k, AktuelleDruckergeometrie(), dpi) : bild_;
-    std::optional<QByteArray> daten;
-    {
-        EmfListenbild emf(probe.width(), probe.height(), dpi);
-        if (emf.Offen()) {
-            ListeVorschau(AktuelleDruckergeometrie(), emf, k);
-            daten = emf.Fertig();
-        }
-    }
-    const bool ok = daten && !daten->isEmpty() &&
-                    SchreibeDateiSicher(pfad.toStdString(),
-                                        std::string_view(daten->constData(),
-                                                         static_cast<std::size_t>(daten->size())));
+    const Vektorzeichnung vektor =
+        ListenVektorbild(k, AktuelleDruckergeometrie(), probe.width(), probe.height(), dpi);
+    const bool ok = vsk::BildSpeichern(bild_, vektor, pfad, typ).ok;
     if (!ok) {
-        plattform_.Meldung(ExportFehlerText());
+        plattform_.Meldung(QCoreApplication::translate("ListeExport",
+                                                       "the connector schedule could not be "
+                                                       "exported - Please check the writing "
+                                                       "access on the data carrier.")
+                               .toStdString());
     }
-    return ok;
-}
-
-bool TfrmStueckliste::SvgSpeichern(const QString& pfad) {
-    Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
-    const int dpi = logicalDpiX();
-    // Drawn at the size the screen preview has, like the picture the user looks at.
-    const QImage probe =
-        bild_.isNull() ? ListenVorschau(k, AktuelleDruckergeometrie(), dpi) : bild_;
-    SvgListenbild svg(probe.width(), probe.height(), dpi);
-    ListeVorschau(AktuelleDruckergeometrie(), svg, k);
-    const QByteArray daten = svg.Fertig();
-    const bool ok = !daten.isEmpty() &&
-                    SchreibeDateiSicher(pfad.toStdString(),
-                                        std::string_view(daten.constData(),
-                                                         static_cast<std::size_t>(daten.size())));
-    if (!ok) {
-        plattform_.Meldung(ExportFehlerText());
-    }
-    return ok;
-}
-
-bool TfrmStueckliste::PdfSpeichern(const QString& pfad) {
-    namespace fs = std::filesystem;
-    const fs::path ziel = pfad.toStdString();
-    // Written beside the target and renamed over it, so a failure leaves no partial file.
-    fs::path temp = ziel;
-    temp += ".tmp~";
-    Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
-    bool ok = AlsPdfSpeichern(Druckart::Liste, temp, k, plattform_);
-    std::error_code fehler;
-    if (ok) {
-        fs::rename(temp, ziel, fehler);
-        ok = !fehler;
-        if (!ok) {
-            plattform_.Meldung(ExportFehlerText());
-        }
-    }
-    fs::remove(temp, fehler);
     return ok;
 }
 
 void TfrmStueckliste::BitBtnZwischenablageClick() {
     if (!bild_.isNull()) {
-        QApplication::clipboard()->setImage(bild_);
+        BildInZwischenablage(bild_, {});
     }
-}
-
-bool TfrmStueckliste::eventFilter(QObject* objekt, QEvent* e) {
-    // In the remark memo Enter starts a new line.
-    if (objekt == memoBemerkung && e->type() == QEvent::KeyPress) {
-        const auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            return false;
-        }
-    }
-    return TDialogFenster::eventFilter(objekt, e);
 }
 
 } // namespace vsk

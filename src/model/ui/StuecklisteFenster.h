@@ -4,6 +4,7 @@
 // previews, prints, exports or copies it. Edits reach the project only through "&Back",
 // "&Preview" or "&Print"; closing the window any other way discards them.
 
+#include "canvas/qt/Bilddatei.h"
 #include "model/Exportname.h"
 #include "model/Stueckliste.h"
 #include "shell/ui/DialogFenster.h"
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <filesystem>
 
 class QHeaderView;
 class QLabel;
@@ -25,6 +27,7 @@ class QTreeWidgetItem;
 namespace vsk {
 
 class Plattform;
+struct Berichtskontext;
 class TKModell;
 struct TKTexttabellen;
 
@@ -62,9 +65,6 @@ public:
     QPushButton* BitBtnZurueck;
     QPushButton* BitBtnHilfe;
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* e) override;
-
 private:
     void BaueKopf();
     void FormActivate();
@@ -82,10 +82,8 @@ private:
     void BitBtnZwischenablageClick();
     void SetzeModus(bool vorschau);
     void SpalteVeraendert(int spalte, int alt, int neu);
-    bool BildSpeichern(const QString& pfad, const char* format);
-    bool PdfSpeichern(const QString& pfad);
-    bool SvgSpeichern(const QString& pfad);
-    bool EmfSpeichern(const QString& pfad);
+    // The schedule preview as a picture file; false when it could not be written (shown).
+    bool BildExportieren(const std::filesystem::path& pfad, Bildtyp typ, Berichtskontext& k);
 
     Plattform& plattform_;
     const TKTexttabellen& texte_;

@@ -3,7 +3,10 @@
 #include "shell/ui/Hilfe.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -34,6 +37,43 @@ void TDialogFenster::SetzeHinweis(QWidget* widget, const QString& hinweis) {
     widget->setToolTip(KurzerHinweis(hinweis));
     widget->setToolTipDuration(HinweisDauerMs);
     widget->setStatusTip(LangerHinweis(hinweis));
+}
+
+TDialogFenster::Dialogknoepfe TDialogFenster::BaueDialogknoepfe(const QString& hilfethema) {
+    auto knopf = [this](const QString& text, const char* name, const QString& hinweis) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        SetzeHinweis(b, hinweis);
+        return b;
+    };
+    Dialogknoepfe k;
+    k.ok = knopf(tr("&OK"), "BitBtnOK", tr("Undertake entry and close window"));
+    k.abbrechen = knopf(tr("&Cancel"), "BitBtnAbbrechen", tr("Discard entry and close window"));
+    connect(k.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(k.abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    if (!hilfethema.isEmpty()) {
+        k.hilfe = knopf(tr("&Help"), "BitBtnHilfe",
+                        tr("Help in the input window|Help in the input in the mask"));
+        connect(k.hilfe, &QPushButton::clicked, this,
+                [this, hilfethema] { emit hilfeAngefordert(hilfethema); });
+    }
+    return k;
+}
+
+QHBoxLayout* TDialogFenster::Knopfreihe(const Dialogknoepfe& knoepfe) {
+    auto* reihe = new QHBoxLayout;
+    reihe->addStretch();
+    for (QPushButton* b : {knoepfe.ok, knoepfe.abbrechen, knoepfe.hilfe}) {
+        if (b != nullptr) {
+            reihe->addWidget(b);
+        }
+    }
+    return reihe;
+}
+
+void TDialogFenster::EnterNeueZeile(QPlainTextEdit* memo) {
+    memos_.append(memo);
 }
 
 void TDialogFenster::AufBildschirmMitte() {
@@ -74,6 +114,9 @@ bool TDialogFenster::eventFilter(QObject* objekt, QEvent* e) {
     if (enterAlsTab_ && e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            if (memos_.contains(objekt)) {
+                return false;
+            }
             focusNextPrevChild(!(k->modifiers() & Qt::ShiftModifier));
             return true;
         }

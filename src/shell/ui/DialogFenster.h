@@ -1,11 +1,16 @@
 #pragma once
 // What the program's modal input windows share: a status line that shows the long part
 // of the hint under the mouse, hints split into tool tip and status text, Enter moving
-// the focus like Tab, and the hook through which the help button asks for its topic.
+// the focus like Tab (a new line in a memo), the OK / Cancel / Help buttons, and the hook
+// through which the help button asks for its topic.
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 
+class QHBoxLayout;
+class QPlainTextEdit;
+class QPushButton;
 class QStatusBar;
 
 namespace vsk {
@@ -28,9 +33,23 @@ signals:
     void hilfeAngefordert(const QString& thema);
 
 protected:
+    struct Dialogknoepfe {
+        QPushButton* ok = nullptr;
+        QPushButton* abbrechen = nullptr;
+        QPushButton* hilfe = nullptr; // only with a help topic
+    };
+    // "&OK", "&Cancel" and, with a help topic, "&Help": named BitBtnOK, BitBtnAbbrechen
+    // and BitBtnHilfe, with their hints, connected to accept, reject and the topic; none
+    // of them fires on Enter.
+    Dialogknoepfe BaueDialogknoepfe(const QString& hilfethema = {});
+    // The buttons in a row at the right.
+    static QHBoxLayout* Knopfreihe(const Dialogknoepfe& knoepfe);
+
     // Enter and Shift+Enter move the focus to the next or previous control and are not
     // passed on (no default button fires).
     void EnterAlsTab(bool an) { enterAlsTab_ = an; }
+    // In this memo Enter starts a new line instead.
+    void EnterNeueZeile(QPlainTextEdit* memo);
     // Places the window in the middle of the screen it is on.
     void AufBildschirmMitte();
 
@@ -41,6 +60,7 @@ protected:
 private:
     QStatusBar* statuszeile_;
     bool enterAlsTab_ = false;
+    QList<QObject*> memos_;
 };
 
 } // namespace vsk

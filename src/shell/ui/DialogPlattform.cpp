@@ -18,9 +18,9 @@ QWidget* Besitzer() {
     return QApplication::activeWindow();
 }
 
-int Zeige(QMessageBox::Icon icon, const std::string& text, QMessageBox::StandardButtons knoepfe,
-          QMessageBox::StandardButton vorgabe) {
-    QMessageBox box(icon, AnwendungsTitel(), AlsText(text), knoepfe, Besitzer());
+int Zeige(const QString& titel, QMessageBox::Icon icon, const std::string& text,
+          QMessageBox::StandardButtons knoepfe, QMessageBox::StandardButton vorgabe) {
+    QMessageBox box(icon, titel, AlsText(text), knoepfe, Besitzer());
     box.setDefaultButton(vorgabe);
     return box.exec();
 }
@@ -31,26 +31,29 @@ QString AnwendungsTitel() {
     return QApplication::translate("Programm", "Tervo - VSK / VSKQ Shear Connectros");
 }
 
+DialogPlattform::DialogPlattform(std::filesystem::path programmdatei, QLocale locale, Titel titel)
+    : QtPlattform(std::move(programmdatei), std::move(locale)), titel_(std::move(titel)) {}
+
 void DialogPlattform::Meldung(const std::string& text) {
-    Zeige(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+    Zeige(titel_(), QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void DialogPlattform::Information(const std::string& text) {
-    Zeige(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+    Zeige(titel_(), QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void DialogPlattform::Fehler(const std::string& text) {
-    Zeige(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    Zeige(titel_(), QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool DialogPlattform::FrageJaNein(const std::string& text) {
-    return Zeige(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+    return Zeige(titel_(), QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Antwort DialogPlattform::FrageJaNeinAbbrechen(const std::string& text) {
     // A question without icon; Escape and the close button answer Cancel.
-    QMessageBox box(QMessageBox::NoIcon, AnwendungsTitel(), AlsText(text),
+    QMessageBox box(QMessageBox::NoIcon, titel_(), AlsText(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Besitzer());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);

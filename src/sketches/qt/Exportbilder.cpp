@@ -1,6 +1,8 @@
 #include "sketches/qt/Exportbilder.h"
 
 #include "reports/Berechnungsbericht.h"
+#include "reports/Druckablauf.h"
+#include "reports/LeinwandVorschaubild.h"
 #include "reports/SeitenRahmen.h"
 #include "reports/qt/Berichtsbilder.h"
 #include "shell/Texte.h"
@@ -20,7 +22,7 @@ void WeissFuellen(Canvas& c, int breite, int hoehe) {
 } // namespace
 
 Vektorzeichnung SkizzenVektorbild(const Zeichenkontext& k, int art, int breite, int hoehe) {
-    if (art == SkizzeSystem) {
+    if (art == SkizzenArt::System) {
         return {breite,
                 hoehe,
                 [&k, breite, hoehe](Canvas& c) {
@@ -29,7 +31,7 @@ Vektorzeichnung SkizzenVektorbild(const Zeichenkontext& k, int art, int breite, 
                 },
                 {}};
     }
-    if (art >= SkizzeAnsicht && art <= SkizzeReihe) {
+    if (art >= SkizzenArt::Ansicht && art <= SkizzenArt::Reihe) {
         return {QuadrantenbildGroesse,
                 QuadrantenbildGroesse,
                 [&k](Canvas& c) { ZeichneQuadrantenbild(c, k); },
@@ -46,6 +48,16 @@ Vektorzeichnung VorschauseitenVektorbild(Berichtskontext& k, int breite, int hoe
                 Ergebnisseite(c, k);
             },
             BerichtsBildQuelle()};
+}
+
+Vektorzeichnung ListenVektorbild(Berichtskontext& k, const Druckergeometrie& geometrie, int breite,
+                                 int hoehe, int dpi) {
+    return {breite, hoehe,
+            [&k, geometrie, breite, hoehe, dpi](Canvas& c) {
+                LeinwandVorschaubild bild(c, breite, hoehe, dpi);
+                ListeVorschau(geometrie, bild, k);
+            },
+            BerichtsBildQuelle(), dpi};
 }
 
 } // namespace vsk

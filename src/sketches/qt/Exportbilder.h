@@ -1,9 +1,10 @@
 #pragma once
-// The vector pictures of the picture exports: the sketch shown in the main window and the
-// preview page of the report.
+// The vector pictures of the picture exports: the sketch shown in the main window, the
+// preview page of the report and the preview of the connector schedule.
 
 #include "canvas/qt/Bilddatei.h"
 #include "reports/Berichtskontext.h"
+#include "reports/Druckzustand.h"
 #include "sketches/Zeichenkontext.h"
 
 namespace vsk {
@@ -18,5 +19,11 @@ Vektorzeichnung SkizzenVektorbild(const Zeichenkontext& k, int art, int breite, 
 // (with the position line) and the result page, laid out with the metrics of the last
 // preview. The context must outlive the drawing.
 Vektorzeichnung VorschauseitenVektorbild(Berichtskontext& k, int breite, int hoehe);
+
+// The schedule preview as a vector picture of the size of its screen preview (breite x
+// hoehe pixels at dpi), laid out for the printer page geometrie. The context must outlive
+// the drawing.
+Vektorzeichnung ListenVektorbild(Berichtskontext& k, const Druckergeometrie& geometrie, int breite,
+                                 int hoehe, int dpi);
 
 } // namespace vsk

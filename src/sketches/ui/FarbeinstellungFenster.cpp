@@ -41,8 +41,7 @@ std::optional<Farbe> Farbdialog(Farbe start, QWidget* parent) {
 
 TfrmFarbeinstellung::TfrmFarbeinstellung(TKFarbe& farben, Farbwahl wahl, QWidget* parent)
     : TDialogFenster(parent), Felder{}, BitBtnStandard(new QPushButton(tr("&Standard"))),
-      BitBtnGrau(new QPushButton(tr("&Grey scales"))), BitBtnOK(new QPushButton(tr("&OK"))),
-      BitBtnAbbrechen(new QPushButton(tr("&Cancel"))), schema_(farben),
+      BitBtnGrau(new QPushButton(tr("&Grey scales"))), schema_(farben),
       wahl_(wahl ? std::move(wahl) : Farbwahl(Farbdialog)) {
     setObjectName(QStringLiteral("frmFarbeinstellung"));
     setWindowTitle(tr("VSK - colour representation"));
@@ -101,8 +100,9 @@ TfrmFarbeinstellung::TfrmFarbeinstellung(TKFarbe& farben, Farbwahl wahl, QWidget
 
     BitBtnStandard->setObjectName(QStringLiteral("BitBtnStandard"));
     BitBtnGrau->setObjectName(QStringLiteral("BitBtnGrau"));
-    BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
-    BitBtnAbbrechen->setObjectName(QStringLiteral("BitBtnAbbrechen"));
+    const Dialogknoepfe dialogknoepfe = BaueDialogknoepfe();
+    BitBtnOK = dialogknoepfe.ok;
+    BitBtnAbbrechen = dialogknoepfe.abbrechen;
     SetzeHinweis(BitBtnStandard, tr("Set back colour to standard value"));
     SetzeHinweis(BitBtnGrau, tr("Adjust colour representation to grey scale"));
     SetzeHinweis(BitBtnOK, tr("Leave entry mask and undertake entry!"));
@@ -123,8 +123,6 @@ TfrmFarbeinstellung::TfrmFarbeinstellung(TKFarbe& farben, Farbwahl wahl, QWidget
             [this] { ZeigeSchema(TKFarbe::Standard()); });
     connect(BitBtnGrau, &QPushButton::clicked, this,
             [this] { ZeigeSchema(TKFarbe::Graustufen()); });
-    connect(BitBtnOK, &QPushButton::clicked, this, &TfrmFarbeinstellung::accept);
-    connect(BitBtnAbbrechen, &QPushButton::clicked, this, &TfrmFarbeinstellung::reject);
 }
 
 int TfrmFarbeinstellung::Zeige() {

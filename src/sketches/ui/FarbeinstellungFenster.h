@@ -39,8 +39,8 @@ public:
     std::array<QPushButton*, 9> Felder;
     QPushButton* BitBtnStandard;
     QPushButton* BitBtnGrau;
-    QPushButton* BitBtnOK;
-    QPushButton* BitBtnAbbrechen;
+    QPushButton* BitBtnOK = nullptr;
+    QPushButton* BitBtnAbbrechen = nullptr;
 
     void accept() override;
 

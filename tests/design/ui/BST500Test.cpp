@@ -1,5 +1,3 @@
-#include "BST500Test.h"
-
 #include "design/ui/BST500.h"
 
 #include <QLineEdit>
@@ -9,6 +7,18 @@
 #include <vector>
 
 namespace vsk::test {
+
+class BST500Test final : public QObject {
+    Q_OBJECT
+private slots:
+    void DurchmesserSchrittHaeltAnBeidenEnden();
+    void UngelisteterWertSpringtAufNaechstenListenwert();
+    void ListeLeerOderUnbrauchbarGibtVorgabe();
+    void ListeWirdGeordnet();
+    void ZaehlerSchreitetInZweierschrittenFort();
+    void WertAusserhalbBereichLaeuftZumBereich();
+    void MeldetNurEchteAenderungen();
+};
 
 namespace {
 std::vector<int> Schritte(TUpDown& ud, bool aufwaerts, int anzahl) {
@@ -79,7 +89,7 @@ void BST500Test::ListeWirdGeordnet() {
     QCOMPARE(Schritte(st, true, 3), (std::vector<int>{12, 16, 16}));
 }
 
-void BST500Test::ZaehlerInZweierschritten() {
+void BST500Test::ZaehlerSchreitetInZweierschrittenFort() {
     TUpDown ud;
     ud.setRange(2, 20);
     ud.setIncrement(2);
@@ -133,3 +143,6 @@ void BST500Test::MeldetNurEchteAenderungen() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::BST500Test)
+#include "BST500Test.moc"

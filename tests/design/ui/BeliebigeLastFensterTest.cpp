@@ -1,5 +1,3 @@
-#include "BeliebigeLastFensterTest.h"
-
 #include "design/ui/BeliebigeLastFenster.h"
 #include "model/Modell.h"
 #include "sketches/Farbschema.h"
@@ -17,6 +15,23 @@
 
 namespace vsk::test {
 
+class BeliebigeLastFensterTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void AktivierenFuelltTabelleAusDenPunkten();
+    void GleicherTextFragtNachUeberschreiben();
+    void GleicheZahlAndererTextGibtZweiPunkte();
+    void LoeschenDerEinzigenZeileLeertDieTabelle();
+    void PunkteStehenInXReihenfolge();
+    void AendernUndZeilenklick();
+    void AbbrechenStelltPunkteWiederHer();
+    void OkBehaeltPunkte();
+    void FeldpruefungBeimVerlassenUndHinzufuegen();
+    void KeineZahlInDerTabelleLaesstPunkte();
+    void EnterSchaltetWeiter();
+    void HilfeUndHinweiseSindDa();
+};
+
 namespace {
 
 // A slab-to-slab row with joint length L and no load points.
@@ -29,7 +44,7 @@ struct Umgebung {
     explicit Umgebung(double L = 4000) {
         TKAnwendung& a = modell.AktuelleAnwendung();
         a.cGeometrie.TFugenlaenge = L;
-        a.cBelastungDesign.TBelastungsfall = 3;
+        a.cBelastungDesign.TBelastungsfall = Belastungsfall::Beliebig;
         a.cBelastungDesign.SetLastLaenge(L);
         a.cBelastungDesign.ClearPunkte();
     }
@@ -105,7 +120,7 @@ void BeliebigeLastFensterTest::GleicheZahlAndererTextGibtZweiPunkte() {
     QCOMPARE(u.Last().GetPunkt(1).y, 20.0);
 }
 
-void BeliebigeLastFensterTest::LoeschenDerEinzigenZeile() {
+void BeliebigeLastFensterTest::LoeschenDerEinzigenZeileLeertDieTabelle() {
     Umgebung u;
     u.Last().AddPunkt(0, 10);
     u.Last().AddPunkt(4000, 10);
@@ -125,7 +140,7 @@ void BeliebigeLastFensterTest::LoeschenDerEinzigenZeile() {
     QCOMPARE(u.fenster.meditX->text(), QString());
 }
 
-void BeliebigeLastFensterTest::PunkteInXReihenfolge() {
+void BeliebigeLastFensterTest::PunkteStehenInXReihenfolge() {
     Umgebung u;
     u.fenster.Aktivieren(u.modell);
     u.Hinzufuegen("3000", "5");
@@ -264,7 +279,7 @@ void BeliebigeLastFensterTest::EnterSchaltetWeiter() {
     u.fenster.hide();
 }
 
-void BeliebigeLastFensterTest::HilfeUndHinweise() {
+void BeliebigeLastFensterTest::HilfeUndHinweiseSindDa() {
     Umgebung u;
     QSignalSpy hilfe(&u.fenster, &TDialogFenster::hilfeAngefordert);
     u.fenster.BitBtnHilfe->click();
@@ -281,3 +296,6 @@ void BeliebigeLastFensterTest::HilfeUndHinweise() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::BeliebigeLastFensterTest)
+#include "BeliebigeLastFensterTest.moc"

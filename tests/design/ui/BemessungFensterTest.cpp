@@ -1,5 +1,3 @@
-#include "BemessungFensterTest.h"
-
 #include "design/ui/BemessungFenster.h"
 #include "model/Anwendung.h"
 #include "shell/Einstellungen.h"
@@ -19,6 +17,17 @@
 #include <sstream>
 
 namespace vsk::test {
+
+class BemessungFensterTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void ZeigtDieWerteDerPosition();
+    void OkSpeichertPositionUndVorgaben();
+    void KeineZahlGibtVorgabe();
+    void KommaAlsTrennerWirdGelesen();
+    void AbbrechenAendertNichts();
+    void SchreibfehlerWirdGemeldet();
+};
 
 namespace {
 const std::array<std::string, 2> kAbstand{"Unlimited", "5 * Slab Thickness"};
@@ -108,7 +117,7 @@ void BemessungFensterTest::KeineZahlGibtVorgabe() {
     QCOMPARE(a.TGammaMs, 1.05);
 }
 
-void BemessungFensterTest::KommaAlsTrenner() {
+void BemessungFensterTest::KommaAlsTrennerWirdGelesen() {
     TempDir dir;
     Einstellungen ini(dir / "VSK.INI", ',');
     PlattformDouble p;
@@ -157,3 +166,6 @@ void BemessungFensterTest::SchreibfehlerWirdGemeldet() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::BemessungFensterTest)
+#include "BemessungFensterTest.moc"

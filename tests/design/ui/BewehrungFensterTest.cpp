@@ -1,8 +1,6 @@
-#include "BewehrungFensterTest.h"
-
+#include "design/ui/BewehrungFenster.h"
 #include "design/Bemessung.h"
 #include "design/ui/BST500.h"
-#include "design/ui/BewehrungFenster.h"
 #include "model/Anwendung.h"
 #include "support/PlattformDouble.h"
 
@@ -15,6 +13,18 @@
 
 namespace vsk::test {
 
+class BewehrungFensterTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void AktivierenZeigtDenSatzDesTyps();
+    void SchrittPrueftNachUndMeldet();
+    void GrosserTypZaehltBInZweierschritten();
+    void DurchmesserStopptAnBeidenEnden();
+    void AbbrechenStelltSatzGenauWiederHer();
+    void SchliessenWirktWieAbbrechen();
+    void OkBehaeltStaebe();
+};
+
 namespace {
 
 // A designed slab-to-slab row, 300 mm slab, 5 m joint, 60 kN/m.
@@ -24,7 +34,7 @@ struct Umgebung {
     TfrmBewehrung fenster{plattform};
 
     explicit Umgebung(int typ) {
-        anwendung.TAnwendungsfall = 1;
+        anwendung.TAnwendungsfall = Anwendungsfall::ReihePlatte;
         anwendung.TMaxDornabstand = 0;
         anwendung.cGeometrie.TPlatteDicke = 300;
         anwendung.cGeometrie.TNutzhoehe = 260;
@@ -181,3 +191,6 @@ void BewehrungFensterTest::OkBehaeltStaebe() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::BewehrungFensterTest)
+#include "BewehrungFensterTest.moc"

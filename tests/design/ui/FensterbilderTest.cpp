@@ -1,5 +1,3 @@
-#include "FensterbilderTest.h"
-
 #include "design/Bemessung.h"
 #include "design/ui/BeliebigeLastFenster.h"
 #include "design/ui/BemessungFenster.h"
@@ -18,6 +16,14 @@
 
 namespace vsk::test {
 
+class FensterbilderTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void BeliebigeLastWirdFotografiert();
+    void BemessungWirdFotografiert();
+    void BewehrungWirdFotografiert();
+};
+
 namespace {
 // The window as the user sees it; written out when asked for.
 void Aufnehmen(QWidget& fenster, const char* name) {
@@ -35,13 +41,13 @@ void Aufnehmen(QWidget& fenster, const char* name) {
 }
 } // namespace
 
-void FensterbilderTest::BeliebigeLast() {
+void FensterbilderTest::BeliebigeLastWirdFotografiert() {
     PlattformDouble plattform;
     TKFarbe farben;
     TKModell modell;
     TKAnwendung& a = modell.AktuelleAnwendung();
     a.cGeometrie.TFugenlaenge = 6000;
-    a.cBelastungDesign.TBelastungsfall = 3;
+    a.cBelastungDesign.TBelastungsfall = Belastungsfall::Beliebig;
     a.cBelastungDesign.SetLastLaenge(6000);
     a.cBelastungDesign.ClearPunkte();
     a.cBelastungDesign.AddPunkt(0, 40);
@@ -56,7 +62,7 @@ void FensterbilderTest::BeliebigeLast() {
     f.reject();
 }
 
-void FensterbilderTest::Bemessung() {
+void FensterbilderTest::BemessungWirdFotografiert() {
     TempDir dir;
     Einstellungen ini(dir / "VSK.INI", '.');
     PlattformDouble plattform;
@@ -66,7 +72,7 @@ void FensterbilderTest::Bemessung() {
     Aufnehmen(f, "Bemessung");
 }
 
-void FensterbilderTest::Bewehrung() {
+void FensterbilderTest::BewehrungWirdFotografiert() {
     PlattformDouble plattform;
     for (int typ : {6, 8}) {
         TKAnwendung a;
@@ -86,3 +92,6 @@ void FensterbilderTest::Bewehrung() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::FensterbilderTest)
+#include "FensterbilderTest.moc"

@@ -1,5 +1,3 @@
-#include "HauptMaskeDialogeTest.h"
-
 #include "design/ui/BST500.h"
 #include "design/ui/BeliebigeLastFenster.h"
 #include "design/ui/BemessungFenster.h"
@@ -10,10 +8,8 @@
 #include "mainwindow/ui/HauptMaske.h"
 #include "shell/Einstellungen.h"
 #include "shell/Zahlen.h"
-#include "shell/ui/Programm.h"
 #include "sketches/ui/FarbeinstellungFenster.h"
-#include "support/PlattformDouble.h"
-#include "support/TempDir.h"
+#include "support/Hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,25 +27,19 @@
 
 namespace vsk::test {
 
+class HauptMaskeDialogeTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void EinstellungenUeberOptionen();
+    void FarbenUeberOptionenUndBaum();
+    void BewehrungNurMitErgebnissen();
+    void BeliebigeLastUebernimmtEndwerte();
+};
+
 namespace {
 
-struct Programmumgebung {
-    TempDir dir;
-    PlattformDouble plattform;
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<TfrmHauptMaske> fenster;
-
-    Programmumgebung() {
-        plattform.einstellungsdatei = dir / "VSK.INI";
-        programm = std::make_unique<Programm>(plattform);
-        fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        fenster->show();
-    }
-    ~Programmumgebung() {
-        fenster->Freigeben();
-        fenster.reset();
-    }
-    TKAnwendung& Akt() { return programm->AktAnwendung(); }
+struct Programmumgebung : Hauptfenster {
+    Programmumgebung() { Starten(Warten::Sichtbar, Dateidialoge::Qt); }
 };
 
 // Runs the command; once the modal window of type T is up, runs the action on it.
@@ -103,7 +93,7 @@ void HauptMaskeDialogeTest::FarbenUeberOptionenUndBaum() {
     QCOMPARE(u.programm->Farben().PosB, Farbe{0});
     // Colours reach the settings file when the program ends.
     u.fenster->Freigeben();
-    const Einstellungen ini(u.plattform.einstellungsdatei, '.');
+    const Einstellungen ini(u.plattform->einstellungsdatei, '.');
     QCOMPARE(ini.ReadInteger("Farbeinstellung", "Brandschutz", -1), 8421504);
 }
 
@@ -152,10 +142,13 @@ void HauptMaskeDialogeTest::BeliebigeLastUebernimmtEndwerte() {
                                              f.BitBtnOK->click();
                                          }));
     const TKBelastung& b = u.Akt().cBelastungDesign;
-    QCOMPARE(int(b.TBelastungsfall), 3);
+    QCOMPARE(int(b.TBelastungsfall), Belastungsfall::Beliebig);
     QCOMPARE(b.cLinienLastLinks.TFd(), 12.0);
     QCOMPARE(b.cLinienLastRechts.TFd(), 30.0);
     QCOMPARE(b.Resultierende(), 42.0);
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::HauptMaskeDialogeTest)
+#include "HauptMaskeDialogeTest.moc"

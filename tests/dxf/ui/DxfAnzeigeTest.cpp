@@ -58,11 +58,11 @@ bool Gezeichnet(const QImage& bild, int x, int y) {
 // A position designed for real: a row of connectors under a line load.
 TKAnwendung BemessenePosition(Plattform& plattform) {
     TKAnwendung a;
-    a.TAnwendungsfall = 1;
+    a.TAnwendungsfall = Anwendungsfall::ReihePlatte;
     a.cGeometrie.TPlatteDicke = 250;
     a.cGeometrie.TNutzhoehe = 210;
     a.cGeometrie.TFugenlaenge = 5000;
-    a.cBelastungDesign.TBelastungsfall = 1;
+    a.cBelastungDesign.TBelastungsfall = Belastungsfall::Konstant;
     a.cBelastungDesign.cLinienLastLinks.SetFdDirekt(60);
     a.cBelastungDesign.cLinienLastRechts.SetFdDirekt(60);
     a.cBelastungDesign.SetLastLaenge(5000);
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(Gezeichnet(bild, blau.x(), blau.y()));
     }
 
-    void LinienKreiseUndTexte() {
+    void LinienKreiseUndTexteWerdenGezeichnet() {
         TDXF_Anzeige_Form& f = Fenster();
         DXF_Layer& layer = GetLayer(f.Objekt(), "0");
         Linie(f.Objekt(), Point3D(0, 0), Point3D(1000, 0), 5);

@@ -5,15 +5,15 @@
 #include "mainwindow/ui/Bildbefehle.h"
 #include "canvas/Aufzeichnung.h"
 #include "mainwindow/ui/Aktionen.h"
-#include "mainwindow/ui/DialogDouble.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/HauptMaske.h"
-#include "mainwindow/ui/Hauptfenster.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "shell/ui/Programm.h"
 #include "sketches/ui/ZoomFenster.h"
+#include "support/DialogDouble.h"
+#include "support/Hauptfenster.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
@@ -137,7 +137,8 @@ private slots:
                                                   QCOMPARE(QSize(v.breite, v.hoehe), b.size());
                                               });
         Berechnen();
-        programm->AktModell().TSkizzeAnzeige = 2; // the picture is the same for every kind
+        programm->AktModell().TSkizzeAnzeige =
+            SkizzenArt::Schnitt; // the picture is the same for every kind
         Waehle(*verzeichnis / "skizze", Bildtyp::Emf);
         Eintrag("popmnuSkizzeSpeichern")->trigger();
         const std::string emf = Inhalt(*verzeichnis / "skizze.emf");
@@ -159,7 +160,8 @@ private slots:
             return n;
         };
         QCOMPARE(zaehle(), 4);
-        programm->AktAnwendung().cBelastungDesign.TBelastungsfall = 0; // point load: no row
+        programm->AktAnwendung().cBelastungDesign.TBelastungsfall =
+            Belastungsfall::Punktlast; // point load: no row
         QCOMPARE(zaehle(), 3);
     }
 
@@ -246,7 +248,7 @@ private slots:
 
     // With VSK_BILDER set to a directory, exports the result sketch and the preview page
     // in every picture type there, to be opened with other programs.
-    void alleBildtypen() {
+    void alleBildtypenWerdenGeschrieben() {
         const QByteArray ziel = qgetenv("VSK_BILDER");
         if (ziel.isEmpty()) {
             QSKIP("VSK_BILDER not set");

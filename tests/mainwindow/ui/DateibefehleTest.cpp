@@ -4,14 +4,14 @@
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateidialoge.h"
-#include "mainwindow/ui/DialogDouble.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/HauptMaske.h"
-#include "mainwindow/ui/Hauptfenster.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "model/Projektdatei.h"
 #include "shell/ui/Programm.h"
+#include "support/DialogDouble.h"
+#include "support/Hauptfenster.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
@@ -43,7 +43,6 @@ class DateibefehleTest : public test::HauptfensterTest {
     Q_OBJECT
 
 private:
-    TKModell& Modell() { return programm->AktModell(); }
     const THauptAktionen& A() { return fenster->Aktionen(); }
     void Eingabe(const char* name, const QString& text) {
         TZahlenFeld* f = fenster->Panel().Feld(QString::fromLatin1(name));
@@ -87,7 +86,7 @@ private slots:
         QCOMPARE(Dicke(), 450.0);
     }
 
-    void speichernUndSpeichernUnter() {
+    void speichernUndSpeichernUnterSchreibenDieDatei() {
         Projekttext(QStringLiteral("Bridge A"));
         Eingabe("meditPlatteDicke", "280");
         const QString erste = Q(*verzeichnis / "Bridge A.VSK");
@@ -125,7 +124,7 @@ private slots:
         QCOMPARE(fenster->Dateibefehle().Zuletzt().first(), erste);
     }
 
-    void zuletztHoechstensAcht() {
+    void zuletztGeoeffneteSindHoechstensAcht() {
         for (int i = 0; i < 10; ++i) {
             dialoge->speichern = Q(*verzeichnis / ("p" + std::to_string(i) + ".VSK"));
             A().speichernUnter->trigger();
@@ -193,7 +192,7 @@ private slots:
         QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Vorschau));
     }
 
-    void stuecklisteHinzufuegen() {
+    void stuecklisteHinzufuegenNimmtDiePositionAuf() {
         QVERIFY(!A().stuecklisteHinzufuegen->isEnabled()); // input mode
         Eingabe("meditLinienlastLinks", "50");
         A().berechnung->trigger();
@@ -202,7 +201,7 @@ private slots:
         QCOMPARE(Modell().Stueckliste.EintragCount(), 1);
     }
 
-    void berichtAlsPdf() {
+    void berichtAlsPdfWirdGeschrieben() {
         QVERIFY(!A().pdfExport->isEnabled()); // only with results
         Projekttext(QStringLiteral("Bridge A"));
         Eingabe("meditLinienlastLinks", "50");
@@ -253,7 +252,7 @@ private slots:
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the preview and the File menu.
-    void bildschirmfotos() {
+    void bildschirmfotosWerdenAufWunschGeschrieben() {
         const QByteArray ziel = qgetenv("VSK_BILDER");
         if (ziel.isEmpty()) {
             QSKIP("VSK_BILDER not set");

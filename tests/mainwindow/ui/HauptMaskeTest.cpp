@@ -12,8 +12,7 @@
 #include "model/Projektdatei.h"
 #include "shell/Zahlen.h"
 #include "shell/ui/Programm.h"
-#include "support/PlattformDouble.h"
-#include "support/TempDir.h"
+#include "support/Hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,25 +46,14 @@ public:
 };
 } // namespace
 
-class HauptMaskeTest : public QObject {
+class HauptMaskeTest : public test::HauptfensterTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> verzeichnis;
-    std::unique_ptr<test::PlattformDouble> plattform;
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<TfrmHauptMaske> fenster;
-
     void Starte(char trenner = '.') {
-        plattform = std::make_unique<test::PlattformDouble>();
+        Vorbereiten();
         plattform->trenner = trenner;
-        verzeichnis = std::make_unique<test::TempDir>();
-        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
-        programm = std::make_unique<Programm>(*plattform);
-        fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        fenster->show();
-        fenster->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        Starten(Warten::Aktiv, Dateidialoge::Qt);
     }
 
     TZahlenFeld* Feld(const char* name) {
@@ -75,8 +63,6 @@ private:
         }
         return f;
     }
-    TKAnwendung& Akt() { return programm->AktAnwendung(); }
-    TKModell& Modell() { return programm->AktModell(); }
 
     // Replaces the field's text by typing, as a user does.
     void Tippe(QLineEdit* feld, const QString& text) {
@@ -110,15 +96,7 @@ private:
 
 private slots:
     void init() { Starte(); }
-    void cleanup() {
-        if (fenster) {
-            fenster->Freigeben();
-        }
-        fenster.reset();
-        programm.reset();
-        plattform.reset();
-        verzeichnis.reset();
-    }
+    void cleanup() { Abbauen(); }
 
     void neuesProjektZeigtEinePosition() {
         QCOMPARE(Positionsknoten(), QStringList{"1"});
@@ -138,7 +116,7 @@ private slots:
         QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("450"));
         QCOMPARE(Feld("meditFugenlaenge")->text(), QStringLiteral("2000"));
         QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
-        QCOMPARE(int(Modell().TSkizzeAnzeige), 4);
+        QCOMPARE(int(Modell().TSkizzeAnzeige), SkizzenArt::System);
     }
 
     void vorschauModusZeigtSystemeingabeImBaum() {
@@ -268,14 +246,8 @@ private slots:
 
     void echteMeldungsboxFuehrtNichtZurSchleife() {
         cleanup();
-        plattform = std::make_unique<EchteMeldungen>();
-        verzeichnis = std::make_unique<test::TempDir>();
-        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
-        programm = std::make_unique<Programm>(*plattform);
-        fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        fenster->show();
-        fenster->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        Vorbereiten(std::make_unique<EchteMeldungen>());
+        Starten(Warten::Aktiv, Dateidialoge::Qt);
         TZahlenFeld* dicke = Feld("meditPlatteDicke");
         Tippe(dicke, "150");
         QTest::mouseClick(Feld("meditBetondeckungOben"), Qt::LeftButton);
@@ -289,7 +261,7 @@ private slots:
         QCOMPARE(Akt().cGeometrie.TBetondeckungOben, 30.0);
     }
 
-    void fugenlaengeGrenzen() {
+    void fugenlaengeHatZweiGrenzen() {
         Eingabe("meditFugenlaenge", "300");
         QCOMPARE(Akt().cGeometrie.TFugenlaenge, 300.0);
         QCOMPARE(Akt().cBelastungDesign.TLastLaenge(), 300.0);
@@ -332,9 +304,9 @@ private slots:
         QCOMPARE(Feld("meditBauteilrandLinks")->text(), QStringLiteral("0,5"));
     }
 
-    void punktlastSumme() {
+    void punktlastZeigtIhreSumme() {
         Klicke("tbEinzel");
-        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 0);
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), Belastungsfall::Punktlast);
         Eingabe("meditPunktlastg", "10");
         Eingabe("meditPunktlastgg", "1.35");
         Eingabe("meditPunktlastq", "5");
@@ -345,7 +317,7 @@ private slots:
     }
 
     void konstanteLastSpiegelt() {
-        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 1);
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), Belastungsfall::Konstant);
         TZahlenFeld* links = Feld("meditLinienlastLinks");
         TZahlenFeld* rechts = Feld("meditLinienlastRechts");
         QVERIFY(!rechts->isEnabled());
@@ -362,7 +334,7 @@ private slots:
         QCOMPARE(b.cLinienLastRechts.TGk(), 10.0);
         QCOMPARE(b.cLinienLastRechts.TFd(), 10 * 1.35 + 42.0);
         QCOMPARE(Feld("meditLinienlastRechtstot")->text(), QStringLiteral("55.5"));
-        QCOMPARE(int(b.TLinienLast), 1);
+        QCOMPARE(int(b.TLinienLast), Linienlastform::Gleich);
     }
 
     void tippenMachtErgebnisseUngueltig() {
@@ -378,14 +350,14 @@ private slots:
 
     void einzelnerDornZurReiheWaehltLinearLast() {
         Klicke("tbEinzel");
-        QCOMPARE(int(Akt().TAnwendungsfall), 0);
-        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 0);
+        QCOMPARE(int(Akt().TAnwendungsfall), Anwendungsfall::Einzeldorn);
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), Belastungsfall::Punktlast);
         QCOMPARE(int(Akt().cGeometrie.TRandLinks), 1);
         auto* reihe = fenster->findChild<QAction*>("tbReihenAnsicht");
         QVERIFY(reihe && !reihe->isVisible());
         Klicke("tbReihePlatte");
-        QCOMPARE(int(Akt().TAnwendungsfall), 1);
-        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), 2);
+        QCOMPARE(int(Akt().TAnwendungsfall), Anwendungsfall::ReihePlatte);
+        QCOMPARE(int(Akt().cBelastungDesign.TBelastungsfall), Belastungsfall::Linear);
         QVERIFY(fenster->findChild<QToolButton*>("tbLinienlast")->isChecked());
         QCOMPARE(int(Akt().cGeometrie.TRandLinks), 0);
         QVERIFY(reihe->isVisible());
@@ -568,7 +540,7 @@ private slots:
         QVERIFY(fenster->isVisible());
     }
 
-    void eingabebaumUmschalten() {
+    void eingabebaumLaesstSichUmschalten() {
         QAction* schalter = fenster->Aktionen().eingabebaum;
         QWidget* navigation = fenster->findChild<QWidget*>("pnlNavigation");
         QVERIFY(navigation->isVisible());
@@ -703,7 +675,7 @@ private slots:
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the window for a look.
-    void bildschirmfotos() {
+    void bildschirmfotosWerdenAufWunschGeschrieben() {
         const QByteArray ziel = qgetenv("VSK_BILDER");
         if (ziel.isEmpty()) {
             QSKIP("VSK_BILDER not set");

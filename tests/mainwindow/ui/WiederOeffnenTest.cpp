@@ -9,10 +9,10 @@
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Ergebnisliste.h"
-#include "mainwindow/ui/Hauptfenster.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "reports/Druckablauf.h"
 #include "reports/Seitenziele.h"
+#include "support/Hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>

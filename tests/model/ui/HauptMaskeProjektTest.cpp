@@ -1,14 +1,10 @@
-#include "HauptMaskeProjektTest.h"
-
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "model/ui/ProjektdatenFenster.h"
 #include "model/ui/ProjektverwaltungFenster.h"
 #include "model/ui/StuecklisteFenster.h"
 #include "shell/Einstellungen.h"
-#include "shell/ui/Programm.h"
-#include "support/PlattformDouble.h"
-#include "support/TempDir.h"
+#include "support/Hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,28 +21,25 @@
 
 namespace vsk::test {
 
+class HauptMaskeProjektTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void UebernommenePositionWirdAktuell();
+    void ProjektdatenUndStuecklisteOeffnenAusDemHauptfenster();
+};
+
 namespace {
 
-struct Programmumgebung {
-    TempDir dir;
-    PlattformDouble plattform;
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<TfrmHauptMaske> fenster;
-
+// The main window with a project of three positions in the remembered folder.
+struct Programmumgebung : Hauptfenster {
     Programmumgebung() {
-        plattform.einstellungsdatei = dir / "VSK.INI";
+        Vorbereiten();
         std::filesystem::copy_file(std::filesystem::path(VSK_TEST_DATA) / "projekt" /
                                        "referenz_mehrere.VSK",
-                                   dir / "drei.VSK");
-        Einstellungen(plattform.einstellungsdatei, '.')
-            .WriteString("Anwenderdaten", "Version", dir.pfad().string());
-        programm = std::make_unique<Programm>(plattform);
-        fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        fenster->show();
-    }
-    ~Programmumgebung() {
-        fenster->Freigeben();
-        fenster.reset();
+                                   *verzeichnis / "drei.VSK");
+        Einstellungen(plattform->einstellungsdatei, '.')
+            .WriteString("Anwenderdaten", "Version", verzeichnis->pfad().string());
+        Starten(Warten::Sichtbar, Dateidialoge::Qt);
     }
 };
 
@@ -86,7 +79,7 @@ void HauptMaskeProjektTest::UebernommenePositionWirdAktuell() {
     QCOMPARE(u.fenster->EditPosition().text(), QStringLiteral("multi01-3"));
 }
 
-void HauptMaskeProjektTest::ProjektdatenUndStueckliste() {
+void HauptMaskeProjektTest::ProjektdatenUndStuecklisteOeffnenAusDemHauptfenster() {
     Programmumgebung u;
     QVERIFY(
         ImFenster<TfrmProjektdaten>(u.fenster->Aktionen().projektdaten, [](TfrmProjektdaten& f) {
@@ -105,3 +98,6 @@ void HauptMaskeProjektTest::ProjektdatenUndStueckliste() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::HauptMaskeProjektTest)
+#include "HauptMaskeProjektTest.moc"

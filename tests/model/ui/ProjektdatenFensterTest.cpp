@@ -1,7 +1,5 @@
-#include "ProjektdatenFensterTest.h"
-
-#include "model/Projektdaten.h"
 #include "model/ui/ProjektdatenFenster.h"
+#include "model/Projektdaten.h"
 #include "support/PlattformDouble.h"
 
 #include <QDir>
@@ -15,6 +13,14 @@
 #include <functional>
 
 namespace vsk::test {
+
+class ProjektdatenFensterTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void OKSchreibtAbbrechenVerwirft();
+    void FirmaNimmtEnterAlsNeueZeile();
+    void FensterbildWirdAufWunschGeschrieben();
+};
 
 namespace {
 int Modal(TfrmProjektdaten& f, TKProjektdaten& d, const std::function<void()>& aktion) {
@@ -85,7 +91,7 @@ void ProjektdatenFensterTest::FirmaNimmtEnterAlsNeueZeile() {
     QCOMPARE(d.TFirma, (std::vector<std::string>{"Planning Office", "Main Road 5"}));
 }
 
-void ProjektdatenFensterTest::FenstersBild() {
+void ProjektdatenFensterTest::FensterbildWirdAufWunschGeschrieben() {
     PlattformDouble p;
     TfrmProjektdaten f(p);
     TKProjektdaten d("09.12.2026");
@@ -105,3 +111,6 @@ void ProjektdatenFensterTest::FenstersBild() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::ProjektdatenFensterTest)
+#include "ProjektdatenFensterTest.moc"

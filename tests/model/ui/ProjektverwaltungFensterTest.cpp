@@ -1,8 +1,6 @@
-#include "ProjektverwaltungFensterTest.h"
-
+#include "model/ui/ProjektverwaltungFenster.h"
 #include "model/Modell.h"
 #include "model/Projektdatei.h"
-#include "model/ui/ProjektverwaltungFenster.h"
 #include "shell/Einstellungen.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
@@ -19,6 +17,16 @@
 #include <fstream>
 
 namespace vsk::test {
+
+class ProjektverwaltungFensterTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void ListetDateienUndPositionen();
+    void UebernimmtEinePosition();
+    void OeffnenFragtErst();
+    void VerzeichnisUeberNeustart();
+    void FensterbildWirdAufWunschGeschrieben();
+};
 
 namespace {
 
@@ -148,7 +156,7 @@ void ProjektverwaltungFensterTest::VerzeichnisUeberNeustart() {
     QCOMPARE(g.Verzeichnis(), QDir(unter).canonicalPath());
 }
 
-void ProjektverwaltungFensterTest::FenstersBild() {
+void ProjektverwaltungFensterTest::FensterbildWirdAufWunschGeschrieben() {
     Verzeichnis v;
     TfrmProjektverwaltung f(*v.ini, v.plattform, {});
     f.SetzeVerzeichnis(v.Pfad());
@@ -168,3 +176,6 @@ void ProjektverwaltungFensterTest::FenstersBild() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::ProjektverwaltungFensterTest)
+#include "ProjektverwaltungFensterTest.moc"

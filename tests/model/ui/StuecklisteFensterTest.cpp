@@ -1,8 +1,6 @@
-#include "StuecklisteFensterTest.h"
-
+#include "model/ui/StuecklisteFenster.h"
 #include "model/Modell.h"
 #include "model/Texttabellen.h"
-#include "model/ui/StuecklisteFenster.h"
 #include "reports/ListeExport.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
@@ -26,6 +24,16 @@
 #include <iterator>
 
 namespace vsk::test {
+
+class StuecklisteFensterTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void ZeigtDieEintraegeUndDieKoepfe();
+    void AnzahlZurueckSpeichertSchliessenVerwirft();
+    void AbgehakteUndGeloeschteEintraege();
+    void VorschauUebernimmtUndExportiert();
+    void FensterbildWirdAufWunschGeschrieben();
+};
 
 namespace {
 
@@ -210,7 +218,7 @@ void StuecklisteFensterTest::VorschauUebernimmtUndExportiert() {
     }
 }
 
-void StuecklisteFensterTest::FenstersBild() {
+void StuecklisteFensterTest::FensterbildWirdAufWunschGeschrieben() {
     PlattformDouble p;
     TfrmStueckliste f(p, Texttabellen());
     TKModell m = ModellMitListe();
@@ -234,3 +242,6 @@ void StuecklisteFensterTest::FenstersBild() {
 }
 
 } // namespace vsk::test
+
+QTEST_MAIN(vsk::test::StuecklisteFensterTest)
+#include "StuecklisteFensterTest.moc"

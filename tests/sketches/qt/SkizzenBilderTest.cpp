@@ -8,7 +8,9 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <gtest/gtest.h>
+#include <QTest>
+
+#include "support/Meldungstext.h"
 
 #include <string>
 
@@ -74,44 +76,49 @@ void Vorbereiten(TKModell& m, const Fall& f) {
     }
 }
 
-TEST(SkizzenBilder, JedeArtFuerJedenFall) {
-    const char* arten[] = {"ansicht", "draufsicht", "schnitt", "reihe", "system"};
-    for (const Fall& f : kFaelle) {
-        TKModell modell;
-        Vorbereiten(modell, f);
-        TKFarbe farben;
-        int linienbreite = 1;
-        const Zeichenkontext k{modell, modell.AktuelleAnwendung(), farben, linienbreite};
-        for (int art = 0; art <= 4; ++art) {
-            QImage bild(800, 600, QImage::Format_RGB32);
-            bild.setDotsPerMeterX(3780);
-            bild.setDotsPerMeterY(3780);
-            bild.fill(Qt::black);
-            {
-                QtCanvas c(bild);
-                ZeichneSkizze(c, {0, 0, 800, 600}, k, art);
-            }
-            const std::string name = std::string("skizze-") + f.name + "-" + arten[art] + ".png";
-            EXPECT_TRUE(bild.save(QString::fromStdString(name))) << name;
-            // Background everywhere at the corner, drawing somewhere.
-            EXPECT_EQ(bild.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu) << name;
-            int farbig = 0;
-            for (int y = 0; y < 600; y += 2) {
-                for (int x = 0; x < 800; x += 2) {
-                    farbig += (bild.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+class SkizzenBilderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void JedeArtWirdFuerJedenFallGezeichnet() {
+        const char* arten[] = {"ansicht", "draufsicht", "schnitt", "reihe", "system"};
+        for (const Fall& f : kFaelle) {
+            TKModell modell;
+            Vorbereiten(modell, f);
+            TKFarbe farben;
+            int linienbreite = 1;
+            const Zeichenkontext k{modell, modell.AktuelleAnwendung(), farben, linienbreite};
+            for (int art = 0; art <= 4; ++art) {
+                QImage bild(800, 600, QImage::Format_RGB32);
+                bild.setDotsPerMeterX(3780);
+                bild.setDotsPerMeterY(3780);
+                bild.fill(Qt::black);
+                {
+                    QtCanvas c(bild);
+                    ZeichneSkizze(c, {0, 0, 800, 600}, k, art);
                 }
+                const std::string name =
+                    std::string("skizze-") + f.name + "-" + arten[art] + ".png";
+                QVERIFY2(bild.save(QString::fromStdString(name)),
+                         (test::Meldungstext() << name).c_str());
+                // Background everywhere at the corner, drawing somewhere.
+                QVERIFY2((bild.pixel(0, 0) & 0xFFFFFF) == 0xFFFFFFu,
+                         (test::Meldungstext() << name).c_str());
+                int farbig = 0;
+                for (int y = 0; y < 600; y += 2) {
+                    for (int x = 0; x < 800; x += 2) {
+                        farbig += (bild.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+                    }
+                }
+                QVERIFY2(farbig > 1000, (test::Meldungstext() << name).c_str());
+                QVERIFY2(linienbreite == 1, (test::Meldungstext() << name).c_str());
             }
-            EXPECT_GT(farbig, 1000) << name;
-            EXPECT_EQ(linienbreite, 1) << name;
         }
     }
-}
+};
 
 } // namespace
 } // namespace vsk
 
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+QTEST_MAIN(vsk::SkizzenBilderTest)
+#include "SkizzenBilderTest.moc"

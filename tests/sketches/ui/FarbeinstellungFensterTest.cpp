@@ -130,7 +130,7 @@ private slots:
     }
 
     // With VSK_FENSTERBILDER set to a directory the window is written there as PNG.
-    void Fensterbild() {
+    void FensterbildWirdAufWunschGeschrieben() {
         TKFarbe farben;
         TfrmFarbeinstellung f(farben);
         f.Aktivieren();

@@ -77,7 +77,7 @@ private slots:
     }
     void cleanup() { fenster_.reset(); }
 
-    void AufbauUndSchliessen() {
+    void FensterBautSichAufUndSchliesst() {
         QCOMPARE(fenster_->windowTitle(), QStringLiteral("Zoom"));
         QCOMPARE(fenster_->size(), QSize(439, 378));
         QCOMPARE(Element<QPushButton>("BitBtnKopieren")->text(), QStringLiteral("&Copy"));
@@ -173,16 +173,16 @@ private slots:
         test::PlattformDouble plattform;
         TKModell modell;
         TKAnwendung& a = modell.AktuelleAnwendung();
-        a.TAnwendungsfall = 1;
+        a.TAnwendungsfall = Anwendungsfall::ReihePlatte;
         a.cGeometrie.TPlatteDicke = 250;
         a.cGeometrie.TNutzhoehe = 210;
         a.cGeometrie.TFugenlaenge = 5000;
-        a.cBelastungDesign.TBelastungsfall = 1;
+        a.cBelastungDesign.TBelastungsfall = Belastungsfall::Konstant;
         a.cBelastungDesign.cLinienLastLinks.SetFdDirekt(60);
         a.cBelastungDesign.cLinienLastRechts.SetFdDirekt(60);
         a.cBelastungDesign.SetLastLaenge(5000);
         RunDesign(a, plattform);
-        modell.TSkizzeAnzeige = 2;
+        modell.TSkizzeAnzeige = SkizzenArt::Schnitt;
         TKFarbe farben;
         int linienbreite = 1;
         const Zeichenkontext k{modell, modell.AktuelleAnwendung(), farben, linienbreite};

@@ -2,10 +2,8 @@
 
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/HauptMaske.h"
-#include "shell/ui/Programm.h"
 #include "sketches/ui/ZoomFenster.h"
-#include "support/PlattformDouble.h"
-#include "support/TempDir.h"
+#include "support/Hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,15 +22,10 @@ namespace vsk {
 
 namespace fs = std::filesystem;
 
-class ZoomHauptfensterTest : public QObject {
+class ZoomHauptfensterTest : public test::HauptfensterTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> verzeichnis;
-    std::unique_ptr<test::PlattformDouble> plattform;
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<TfrmHauptMaske> fenster;
-
     QAction* Eintrag(const char* name) {
         auto* a = fenster->findChild<QAction*>(QString::fromLatin1(name));
         if (a == nullptr) {
@@ -53,23 +46,10 @@ private:
 
 private slots:
     void init() {
-        plattform = std::make_unique<test::PlattformDouble>();
-        verzeichnis = std::make_unique<test::TempDir>();
-        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
-        programm = std::make_unique<Programm>(*plattform);
-        fenster = std::make_unique<TfrmHauptMaske>(*programm);
-        fenster->resize(1000, 720);
-        fenster->show();
-        fenster->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        Vorbereiten();
+        Starten(Warten::Aktiv, Dateidialoge::Qt, QSize(1000, 720));
     }
-    void cleanup() {
-        fenster->Freigeben();
-        fenster.reset();
-        programm.reset();
-        plattform.reset();
-        verzeichnis.reset();
-    }
+    void cleanup() { Abbauen(); }
 
     void DxfBefehleNurMitErgebnissen() {
         const THauptAktionen& a = fenster->Aktionen();
@@ -98,7 +78,7 @@ private slots:
 
         // The calculation switches the main window's sketch; the zoom window follows.
         fenster->Aktionen().berechnung->trigger();
-        QVERIFY(programm->AktModell().TSkizzeAnzeige != 4);
+        QVERIFY(programm->AktModell().TSkizzeAnzeige != SkizzenArt::System);
         QVERIFY(zoom.Bild() != system);
         QVERIFY(Farbig(zoom.Bild()) > 500);
 

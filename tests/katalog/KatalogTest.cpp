@@ -1,4 +1,4 @@
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +88,7 @@ TEST(Katalog, PermittedJointWidthsRunFromZeroToFMax) {
     }
 }
 
-TEST(Katalog, BarAreasAndMaterials) {
+TEST(Katalog, BarAreasAndMaterialsComeFromTheTables) {
     EXPECT_EQ(Stabflaeche(6), 28.3);
     EXPECT_EQ(Stabflaeche(12), 113.1);
     EXPECT_EQ(Stabflaeche(28), 616.0);

@@ -1,28 +1,15 @@
 #pragma once
-// A schedule picture drawn as an Enhanced Metafile: the vector picture of the schedule
-// export. Its final size is the screen preview's, known before drawing, so growing only
-// moves the clip.
+// A preview picture drawn straight onto a given canvas whose final size is known before
+// drawing (a vector picture of the screen preview): growing only moves the clip.
 
-#include "canvas/qt/EmfCanvas.h"
 #include "reports/Seitenziel.h"
-#include "reports/qt/Berichtsbilder.h"
-
-#include <QByteArray>
-
-#include <optional>
 
 namespace vsk {
 
-class EmfListenbild final : public Vorschaubild {
+class LeinwandVorschaubild final : public Vorschaubild {
 public:
-    EmfListenbild(int breite, int hoehe, int dpi)
-        : dpi_(dpi), breite_(breite), hoehe_(hoehe), canvas_(breite, hoehe, dpi) {
-        canvas_.SetzeBildQuelle(BerichtsBildQuelle()); // the logo of the page header
-    }
-
-    bool Offen() const { return canvas_.Offen(); }
-    // Ends the drawing and returns the metafile; nothing on failure.
-    std::optional<QByteArray> Fertig() { return canvas_.Abschliessen(); }
+    LeinwandVorschaubild(Canvas& canvas, int breite, int hoehe, int dpi)
+        : canvas_(canvas), dpi_(dpi), breite_(breite), hoehe_(hoehe) {}
 
     Canvas& Leinwand() override { return canvas_; }
     int BildschirmDpi() const override { return dpi_; }
@@ -42,10 +29,10 @@ public:
     void Neuzeichnen() override {}
 
 private:
+    Canvas& canvas_;
     int dpi_;
     int breite_;
     int hoehe_;
-    EmfCanvas canvas_;
 };
 
 } // namespace vsk

@@ -1,4 +1,4 @@
-#include "design/Katalog.h"
+#include "katalog/Katalog.h"
 
 #include <algorithm>
 
