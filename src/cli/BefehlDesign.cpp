@@ -9,6 +9,7 @@
 #include "model/Projektdatei.h"
 #include "model/Texttabellen.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
@@ -102,7 +103,7 @@ int Design(const Argumente& argumente) {
     if (!o) {
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    QtPlattform plattform(PfadAus(QCoreApplication::applicationFilePath()));
     TKModell modell(nullptr, plattform.HeuteText());
     if (!LoadProjekt(modell, o->datei, plattform)) {
         // An incomplete file is not reported by the reader itself; never design half a file.

@@ -6,10 +6,11 @@
 #include "design/Katalog.h"
 #include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DXF_Writer.h"
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "dxf/DornZeichnungen.h"
 #include "model/Modell.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
@@ -60,7 +61,7 @@ std::string LeseOptionen(const Argumente& argumente, bool mitDatei, Optionen& o)
 }
 
 std::filesystem::path ProgrammOrdner() {
-    return QCoreApplication::applicationDirPath().toStdString();
+    return PfadAus(QCoreApplication::applicationDirPath());
 }
 
 int Dxf(const Argumente& argumente) {
@@ -69,7 +70,7 @@ int Dxf(const Argumente& argumente) {
         std::cerr << "vsk-cli dxf: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    QtPlattform plattform(PfadAus(QCoreApplication::applicationFilePath()));
     TKModell modell(nullptr, plattform.HeuteText());
     if (auto status = WaehlePosition("dxf", o.datei, o.wahl, plattform, modell)) {
         return *status;

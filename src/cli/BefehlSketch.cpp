@@ -7,6 +7,7 @@
 #include "design/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtPlattform.h"
 #include "sketches/Skizzen.h"
 #include "sketches/qt/Exportbilder.h"
@@ -157,7 +158,7 @@ int Sketch(const Argumente& argumente) {
         std::cerr << "vsk-cli sketch: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    QtPlattform plattform(PfadAus(QCoreApplication::applicationFilePath()));
     TKModell modell(nullptr, plattform.HeuteText());
     if (auto status = WaehlePosition("sketch", o.datei, o.wahl, plattform, modell)) {
         return *status;

@@ -66,6 +66,9 @@ std::optional<int> LadeSprache(std::vector<std::string>& argumente, Sprachumscha
             QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
         const Einstellungen einstellungen(plattform.Einstellungsdatei(),
                                           plattform.Dezimaltrenner());
+        if (const auto meldung = einstellungen.LesefehlerMeldung()) {
+            std::cerr << "vsk-cli: " << *meldung << "\n";
+        }
         Lade(sprachen,
              einstellungen.ReadInteger("Anwenderdaten", "IDSprache", plattform.SystemSprachID()));
         return std::nullopt; // no module: the built-in English texts

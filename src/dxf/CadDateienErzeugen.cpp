@@ -1,7 +1,7 @@
 // Writes the prepared connector drawings into a "CAD files" folder; run by the build so
 // that the folder lies beside the programs.
 
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "dxf/DornZeichnungen.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "dxf/DornZeichnungen.h"
 
 #include "design/Katalog.h"
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"

@@ -1,10 +1,12 @@
 #include "shell/Einstellungen.h"
+#include "shell/Dateischreiber.h"
 
 #include "support/TempDir.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace vsk {
 namespace {
@@ -88,6 +90,55 @@ TEST(Einstellungen, ReadOnlyFileRaisesTheProgramsMessageAndStaysUnchanged) {
     // A path whose directory is a file cannot be written either.
     Einstellungen unmoeglich(datei / "sub.INI", '.');
     EXPECT_THROW(unmoeglich.WriteInteger("A", "b", 1), SchreibFehler);
+}
+
+TEST(Einstellungen, FifoDeviceOrHugeFileReadsAsDefaultsWithTheMessage) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.INI").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", dir / "null.INI");
+    Schreibe(dir / "gross.INI", "[Anwenderdaten]\nBemessung=0\n" + std::string(2 << 20, ';'));
+    for (const char* name : {"fifo.INI", "null.INI", "gross.INI"}) {
+        // Reading a FIFO or /dev/zero as a file would block or never end.
+        Einstellungen ini(dir / name, '.');
+        EXPECT_EQ(ini.ReadInteger("Anwenderdaten", "Bemessung", 1), 1) << name;
+        EXPECT_EQ(ini.LesefehlerMeldung(),
+                  "The settings file " + (dir / name).string() +
+                      " cannot be read. The program uses its default settings.");
+        // What cannot be read is not replaced either: its content would be lost.
+        EXPECT_THROW(ini.WriteInteger("Anwenderdaten", "Bemessung", 0), SchreibFehler) << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo.INI"));
+    EXPECT_GT(fs::file_size(dir / "gross.INI"), 2u << 20);
+    EXPECT_EQ(Einstellungen(dir / "fehlt.INI", '.').LesefehlerMeldung(), std::nullopt);
+}
+
+TEST(Einstellungen, WritesTogetherReachTheFileInOneWriteOrNotAtAll) {
+    test::TempDir dir;
+    const fs::path datei = dir / "VSK.INI";
+    Schreibe(datei, "[Farbeinstellung]\nPosB=1\n");
+    Einstellungen ini(datei, '.');
+    int schreibvorgaenge = 0;
+    SetzeSchreibeingriff([&](std::size_t bisher, std::size_t) {
+        schreibvorgaenge += bisher == 0 ? 1 : 0;
+        return 0;
+    });
+    ini.SchreibeZusammen([&] {
+        for (int i = 0; i < 9; ++i) {
+            ini.WriteInteger("Farbeinstellung", "PosB", i);
+            ini.SchreibeZusammen([&] { ini.WriteFloat("Anwenderdaten", "GammaMs", 1.25); });
+        }
+        EXPECT_EQ(ini.ReadInteger("Farbeinstellung", "PosB", -1), 8);
+        EXPECT_EQ(Inhalt(datei), "[Farbeinstellung]\nPosB=1\n");
+    });
+    SetzeSchreibeingriff({});
+    EXPECT_EQ(schreibvorgaenge, 1);
+    EXPECT_EQ(Inhalt(datei), "[Farbeinstellung]\nPosB=8\n\n[Anwenderdaten]\nGammaMs=1.25\n");
+
+    // A failed write leaves the file and the values as they were.
+    fs::permissions(datei, fs::perms::owner_read);
+    EXPECT_THROW(ini.SchreibeZusammen([&] { ini.WriteInteger("Farbeinstellung", "PosB", 99); }),
+                 SchreibFehler);
+    EXPECT_EQ(ini.ReadInteger("Farbeinstellung", "PosB", -1), 8);
 }
 
 TEST(Einstellungen, LivesBesideTheProgramNamedLikeIt) {

@@ -114,9 +114,11 @@ void TfrmBemessung::Uebernehmen(TKAnwendung& anwendung) {
         LeseWert(meditGammaMs->text().toStdString(), VorgabeGammaMs, plattform_.Dezimaltrenner());
     anwendung.TStahlguete = static_cast<std::uint8_t>(guete);
     try {
-        einstellungen_.WriteInteger(Sektion, "Bemessung", abstand);
-        einstellungen_.WriteInteger(Sektion, "Stahlguete", guete);
-        einstellungen_.WriteFloat(Sektion, "GammaMs", anwendung.TGammaMs);
+        einstellungen_.SchreibeZusammen([&] {
+            einstellungen_.WriteInteger(Sektion, "Bemessung", abstand);
+            einstellungen_.WriteInteger(Sektion, "Stahlguete", guete);
+            einstellungen_.WriteFloat(Sektion, "GammaMs", anwendung.TGammaMs);
+        });
     } catch (const SchreibFehler& f) {
         plattform_.Fehler(f.what());
     }

@@ -1,7 +1,7 @@
 #include "dxf/ui/DxfAnzeigeForm.h"
 
 #include "dxf/DXF_Writer.h"
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "dxf/DornZeichnungen.h"
 #include "dxf/ui/DxfBildZeichner.h"
 #include "shell/Plattform.h"

@@ -13,10 +13,10 @@
 #include "shell/ui/AboutFenster.h"
 #include "shell/ui/Hilfe.h"
 #include "shell/ui/Programm.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <filesystem>
@@ -52,7 +52,7 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
     });
     connect(a.handbuch, &QAction::triggered, this, [this] {
         QtProgrammstarter starter;
-        OeffneHandbuch(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        OeffneHandbuch(PfadAus(QCoreApplication::applicationDirPath()),
                        starter, programm_.plattform());
     });
 }
@@ -256,7 +256,7 @@ void TBefehle::KommandozeileOeffnen() {
         fenster_.AktualisiereEingaben();
         return;
     }
-    fenster_.OeffneProjekt(QString::fromStdString(programm_.Kommandozeile));
+    fenster_.OeffneProjekt(PfadText(programm_.Kommandozeile));
 }
 
 // ---------------------------------------------------------------- DXF export
@@ -269,7 +269,7 @@ void TBefehle::DxfBewehrung(bool zeigen) {
 void TBefehle::DxfDorn() {
     // The prepared drawings lie in "CAD files" beside the program.
     const std::filesystem::path ordner =
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+        PfadAus(QCoreApplication::applicationDirPath());
     BefehlDxfDorn(programm_.plattform(), ordner, programm_.AktAnwendung().cErgebnisse.TAktDorn,
                   &fenster_);
 }

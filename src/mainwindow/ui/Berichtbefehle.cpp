@@ -14,6 +14,7 @@
 #include "reports/qt/Druckauftrag.h"
 #include "reports/qt/Seitengeraete.h"
 #include "shell/ui/Programm.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,7 +105,7 @@ void TBerichtbefehle::Drucken() {
                      if (datei.isEmpty()) {
                          return std::nullopt;
                      }
-                     return std::filesystem::path(datei.toStdString());
+                     return PfadAus(datei);
                  });
 }
 
@@ -131,7 +132,7 @@ void TBerichtbefehle::PdfExport() {
     }
     Berichtskontext k = Kontext();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    AlsPdfSpeichern(Druckart::Bericht, datei.toStdString(), k, programm_.plattform());
+    AlsPdfSpeichern(Druckart::Bericht, PfadAus(datei), k, programm_.plattform());
     QApplication::restoreOverrideCursor();
 }
 

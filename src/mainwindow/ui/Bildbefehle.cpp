@@ -12,6 +12,7 @@
 #include "sketches/Zeichenkontext.h"
 #include "sketches/qt/Exportbilder.h"
 #include "sketches/ui/ZoomFenster.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,12 +94,12 @@ void TBildbefehle::BildSpeichern(const QImage& bitmap, const Vektorzeichnung& ve
         return;
     }
     typ_ = wahl->typ;
-    const std::filesystem::path datei = MitBildEndung(wahl->datei.toStdString(), wahl->typ);
-    const QString name = QString::fromStdString(datei.string());
+    const std::filesystem::path datei = MitBildEndung(PfadAus(wahl->datei), wahl->typ);
+    const QString name = PfadText(datei);
     ordner_ = QFileInfo(name).absolutePath();
     // The dialog confirmed the typed name; the file written may carry another extension.
     std::error_code fehler;
-    if (datei != std::filesystem::path(wahl->datei.toStdString()) &&
+    if (datei != PfadAus(wahl->datei) &&
         std::filesystem::exists(datei, fehler) &&
         !programm_.plattform().FrageJaNein(
             // The DXF window's question, translated there.

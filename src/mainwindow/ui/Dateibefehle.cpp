@@ -7,6 +7,7 @@
 #include "model/Projektdatei.h"
 #include "shell/Texte.h"
 #include "shell/ui/Programm.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,7 +91,7 @@ bool TDateibefehle::SpeichereNach(const QString& pfad) {
     bool ok = false;
     {
         const Sanduhr sanduhr;
-        ok = SaveProjekt(programm_.AktModell(), pfad.toStdString(), programm_.plattform());
+        ok = SaveProjekt(programm_.AktModell(), PfadAus(pfad), programm_.plattform());
     }
     if (ok) {
         fenster_.SetzeTitel(pfad);
@@ -126,7 +127,7 @@ bool TDateibefehle::FrageSpeichern() {
         }
     }
     const Sanduhr sanduhr;
-    return SaveProjekt(m, pfad.toStdString(), programm_.plattform());
+    return SaveProjekt(m, PfadAus(pfad), programm_.plattform());
 }
 
 bool TDateibefehle::OeffneProjekt(const QString& pfad) {
@@ -136,7 +137,7 @@ bool TDateibefehle::OeffneProjekt(const QString& pfad) {
     } catch (const SchreibFehler& fehler) {
         programm_.plattform().Fehler(fehler.what());
     }
-    const bool ok = LoadProjekt(programm_.AktModell(), pfad.toStdString(), programm_.plattform());
+    const bool ok = LoadProjekt(programm_.AktModell(), PfadAus(pfad), programm_.plattform());
     programm_.EingabeOK = true;
     if (ok) {
         TKModell& m = programm_.AktModell();
@@ -169,8 +170,8 @@ bool TDateibefehle::OeffneProjekt(const QString& pfad) {
 void TDateibefehle::LeseZuletzt() {
     zuletzt_.clear();
     for (int i = 0; i < MaxZuletzt; ++i) {
-        const QString pfad = QString::fromStdString(
-            programm_.einstellungen().ReadString(Sektion, Schluessel(i), {}));
+        // Stored as the file name's bytes, like every path.
+        const QString pfad = PfadText(programm_.einstellungen().ReadString(Sektion, Schluessel(i), {}));
         if (!pfad.trimmed().isEmpty() && !zuletzt_.contains(pfad)) {
             zuletzt_ << pfad;
         }
@@ -179,10 +180,13 @@ void TDateibefehle::LeseZuletzt() {
 
 void TDateibefehle::SchreibeZuletzt() {
     try {
-        for (int i = 0; i < MaxZuletzt; ++i) {
-            const QString pfad = i < zuletzt_.size() ? zuletzt_[i] : QString();
-            programm_.einstellungen().WriteString(Sektion, Schluessel(i), pfad.toStdString());
-        }
+        programm_.einstellungen().SchreibeZusammen([this] {
+            for (int i = 0; i < MaxZuletzt; ++i) {
+                const QString pfad = i < zuletzt_.size() ? zuletzt_[i] : QString();
+                programm_.einstellungen().WriteString(Sektion, Schluessel(i),
+                                                      PfadAus(pfad).string());
+            }
+        });
     } catch (const SchreibFehler& fehler) {
         // The list is a convenience: it stays in the menu for this run, and the user
         // hears once that it cannot be kept.

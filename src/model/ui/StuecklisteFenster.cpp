@@ -1,7 +1,6 @@
 #include "model/ui/StuecklisteFenster.h"
 
 #include "model/Modell.h"
-#include "model/SicheresSchreiben.h"
 #include "model/Texttabellen.h"
 #include "model/ui/EmfListenbild.h"
 #include "model/ui/SvgListenbild.h"
@@ -11,8 +10,10 @@
 #include "reports/qt/Druckauftrag.h"
 #include "reports/qt/Seitengeraete.h"
 #include "reports/ui/Druckdialoge.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -454,10 +455,10 @@ void TfrmStueckliste::BitBtnExportClick() {
 
 bool TfrmStueckliste::Exportieren(const QString& name, ListeExportArt art) {
     exportArt_ = art;
-    const QString pfad = Q(MitExportEndung(name.toStdString(), art));
+    const std::filesystem::path pfad = MitExportEndung(PfadAus(name).string(), art);
     switch (art) {
     case ListeExportArt::Text:
-        return ListeExportieren(*modell_, pfad.toStdString(), plattform_);
+        return ListeExportieren(*modell_, pfad, plattform_);
     case ListeExportArt::Bitmap:
         return BildSpeichern(pfad, "BMP");
     case ListeExportArt::Jpeg:
@@ -481,21 +482,20 @@ std::string ExportFehlerText() {
 }
 } // namespace
 
-bool TfrmStueckliste::BildSpeichern(const QString& pfad, const char* format) {
+bool TfrmStueckliste::BildSpeichern(const std::filesystem::path& pfad, const char* format) {
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
     const bool ok = !bild_.isNull() && bild_.save(&puffer, format) &&
-                    SchreibeDateiSicher(pfad.toStdString(),
-                                        std::string_view(daten.constData(),
-                                                         static_cast<std::size_t>(daten.size())));
+                    SchreibeDatei(pfad,
+                                        Bytes(daten));
     if (!ok) {
         plattform_.Meldung(ExportFehlerText());
     }
     return ok;
 }
 
-bool TfrmStueckliste::EmfSpeichern(const QString& pfad) {
+bool TfrmStueckliste::EmfSpeichern(const std::filesystem::path& pfad) {
     Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
     const int dpi = logicalDpiX();
     // Drawn at the size the screen preview has, like the picture the user looks at.
@@ -510,16 +510,15 @@ bool TfrmStueckliste::EmfSpeichern(const QString& pfad) {
         }
     }
     const bool ok = daten && !daten->isEmpty() &&
-                    SchreibeDateiSicher(pfad.toStdString(),
-                                        std::string_view(daten->constData(),
-                                                         static_cast<std::size_t>(daten->size())));
+                    SchreibeDatei(pfad,
+                                        Bytes(*daten));
     if (!ok) {
         plattform_.Meldung(ExportFehlerText());
     }
     return ok;
 }
 
-bool TfrmStueckliste::SvgSpeichern(const QString& pfad) {
+bool TfrmStueckliste::SvgSpeichern(const std::filesystem::path& pfad) {
     Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
     const int dpi = logicalDpiX();
     // Drawn at the size the screen preview has, like the picture the user looks at.
@@ -529,33 +528,17 @@ bool TfrmStueckliste::SvgSpeichern(const QString& pfad) {
     ListeVorschau(AktuelleDruckergeometrie(), svg, k);
     const QByteArray daten = svg.Fertig();
     const bool ok = !daten.isEmpty() &&
-                    SchreibeDateiSicher(pfad.toStdString(),
-                                        std::string_view(daten.constData(),
-                                                         static_cast<std::size_t>(daten.size())));
+                    SchreibeDatei(pfad,
+                                        Bytes(daten));
     if (!ok) {
         plattform_.Meldung(ExportFehlerText());
     }
     return ok;
 }
 
-bool TfrmStueckliste::PdfSpeichern(const QString& pfad) {
-    namespace fs = std::filesystem;
-    const fs::path ziel = pfad.toStdString();
-    // Written beside the target and renamed over it, so a failure leaves no partial file.
-    fs::path temp = ziel;
-    temp += ".tmp~";
+bool TfrmStueckliste::PdfSpeichern(const std::filesystem::path& pfad) {
     Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
-    bool ok = AlsPdfSpeichern(Druckart::Liste, temp, k, plattform_);
-    std::error_code fehler;
-    if (ok) {
-        fs::rename(temp, ziel, fehler);
-        ok = !fehler;
-        if (!ok) {
-            plattform_.Meldung(ExportFehlerText());
-        }
-    }
-    fs::remove(temp, fehler);
-    return ok;
+    return AlsPdfSpeichern(Druckart::Liste, pfad, k, plattform_);
 }
 
 void TfrmStueckliste::BitBtnZwischenablageClick() {

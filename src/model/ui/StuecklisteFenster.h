@@ -8,6 +8,7 @@
 #include "model/Stueckliste.h"
 #include "shell/ui/DialogFenster.h"
 
+#include <filesystem>
 #include <QImage>
 #include <QString>
 
@@ -82,10 +83,10 @@ private:
     void BitBtnZwischenablageClick();
     void SetzeModus(bool vorschau);
     void SpalteVeraendert(int spalte, int alt, int neu);
-    bool BildSpeichern(const QString& pfad, const char* format);
-    bool PdfSpeichern(const QString& pfad);
-    bool SvgSpeichern(const QString& pfad);
-    bool EmfSpeichern(const QString& pfad);
+    bool BildSpeichern(const std::filesystem::path& pfad, const char* format);
+    bool PdfSpeichern(const std::filesystem::path& pfad);
+    bool SvgSpeichern(const std::filesystem::path& pfad);
+    bool EmfSpeichern(const std::filesystem::path& pfad);
 
     Plattform& plattform_;
     const TKTexttabellen& texte_;

@@ -14,6 +14,7 @@
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "shell/ui/Programm.h"
 #include "sketches/ui/ZoomFenster.h"
+#include "support/Ereignisse.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
@@ -214,12 +215,10 @@ private slots:
     void exportdialogLiefertNameUndTyp() {
         QString name;
         QString filter;
-        QTimer::singleShot(300, [&] {
-            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        test::BeiModalemFenster([&](QWidget& modal) {
+            auto* d = qobject_cast<QFileDialog*>(&modal);
             if (d == nullptr) {
-                if (QWidget* w = QApplication::activeModalWidget()) {
-                    w->close(); // never leave the test hanging in a dialog
-                }
+                modal.close(); // never leave the test hanging in a dialog
                 return;
             }
             auto* eingabe = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
