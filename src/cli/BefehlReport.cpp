@@ -149,8 +149,8 @@ int Report(const Argumente& argumente) {
             return 1;
         }
         if (const Schreibergebnis e = SchreibeSeitenbilder(seiten, verzeichnis); !e) {
-            std::cerr << "vsk-cli report: cannot write \"" << e.datei.string() << "\": " << e.Grund()
-                      << "\n";
+            std::cerr << "vsk-cli report: cannot write \"" << e.datei.string()
+                      << "\": " << e.Grund() << "\n";
             return 1;
         }
         for (const Dateiinhalt& seite : seiten) {

@@ -2,8 +2,8 @@
 
 #include "design/Katalog.h"
 #include "dxf/DXF_Writer.h"
-#include "shell/Dateischreiber.h"
 #include "dxf/DxfZeichenhilfe.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
 

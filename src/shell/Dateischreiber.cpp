@@ -146,8 +146,7 @@ bool IstTemporaerdateiVon(std::string_view name, const fs::path& ziel) {
                NurZeichen(rest.substr(strich + 1), Ziffer);
     }
     const std::string einstellungen = zielName + ".tmp";
-    return BeginntMit(name, einstellungen) &&
-           NurZeichen(name.substr(einstellungen.size()), Ziffer);
+    return BeginntMit(name, einstellungen) && NurZeichen(name.substr(einstellungen.size()), Ziffer);
 }
 
 // Removes what killed writes to ziel left beside it.

@@ -271,8 +271,7 @@ void Einstellungen::WriteInteger(std::string_view sektion, std::string_view schl
     Schreibe(sektion, schluessel, std::to_string(wert));
 }
 
-void Einstellungen::WriteFloat(std::string_view sektion, std::string_view schluessel,
-                               double wert) {
+void Einstellungen::WriteFloat(std::string_view sektion, std::string_view schluessel, double wert) {
     Schreibe(sektion, schluessel, FormatAllgemein(wert, trenner_));
 }
 

@@ -183,8 +183,8 @@ TEST(Dateischreiber, FollowsLinksKeepsPermissionsAndTakesAnyBytesAsName) {
     test::TempDir dir;
     fs::create_directory(dir / "ziele");
     Lege(dir / "ziele" / "echt.dxf", "old");
-    fs::permissions(dir / "ziele" / "echt.dxf", fs::perms::owner_read | fs::perms::owner_write |
-                                                    fs::perms::group_read);
+    fs::permissions(dir / "ziele" / "echt.dxf",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("ziele/echt.dxf", dir / "link.dxf");
     ASSERT_TRUE(SchreibeDatei(dir / "link.dxf", "new"));
     EXPECT_TRUE(fs::is_symlink(dir / "link.dxf"));

@@ -42,8 +42,7 @@ std::optional<QByteArray> Kodiert(const QImage& bitmap, const char* format) {
 }
 
 QString Schreiben(const std::filesystem::path& datei, const QByteArray& daten) {
-    const Schreibergebnis e =
-        SchreibeDatei(datei, Bytes(daten));
+    const Schreibergebnis e = SchreibeDatei(datei, Bytes(daten));
     if (e) {
         return {};
     }

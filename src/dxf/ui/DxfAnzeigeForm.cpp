@@ -1,9 +1,9 @@
 #include "dxf/ui/DxfAnzeigeForm.h"
 
 #include "dxf/DXF_Writer.h"
-#include "shell/Dateischreiber.h"
 #include "dxf/DornZeichnungen.h"
 #include "dxf/ui/DxfBildZeichner.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "sketches/ui/ZoomPanel.h"
 

@@ -9,11 +9,11 @@
 #include "mainwindow/ui/HauptMaske.h"
 #include "shell/Handbuch.h"
 #include "shell/Texte.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtProgrammstarter.h"
 #include "shell/ui/AboutFenster.h"
 #include "shell/ui/Hilfe.h"
 #include "shell/ui/Programm.h"
-#include "shell/qt/QtDateien.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,8 +52,8 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
     });
     connect(a.handbuch, &QAction::triggered, this, [this] {
         QtProgrammstarter starter;
-        OeffneHandbuch(PfadAus(QCoreApplication::applicationDirPath()),
-                       starter, programm_.plattform());
+        OeffneHandbuch(PfadAus(QCoreApplication::applicationDirPath()), starter,
+                       programm_.plattform());
     });
 }
 
@@ -268,8 +268,7 @@ void TBefehle::DxfBewehrung(bool zeigen) {
 
 void TBefehle::DxfDorn() {
     // The prepared drawings lie in "CAD files" beside the program.
-    const std::filesystem::path ordner =
-        PfadAus(QCoreApplication::applicationDirPath());
+    const std::filesystem::path ordner = PfadAus(QCoreApplication::applicationDirPath());
     BefehlDxfDorn(programm_.plattform(), ordner, programm_.AktAnwendung().cErgebnisse.TAktDorn,
                   &fenster_);
 }

@@ -13,8 +13,8 @@
 #include "reports/qt/BildVorschaubild.h"
 #include "reports/qt/Druckauftrag.h"
 #include "reports/qt/Seitengeraete.h"
-#include "shell/ui/Programm.h"
 #include "shell/qt/QtDateien.h"
+#include "shell/ui/Programm.h"
 
 #include <QAction>
 #include <QApplication>

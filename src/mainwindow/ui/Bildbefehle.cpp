@@ -8,11 +8,11 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "reports/Berichtskontext.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/ui/Programm.h"
 #include "sketches/Zeichenkontext.h"
 #include "sketches/qt/Exportbilder.h"
 #include "sketches/ui/ZoomFenster.h"
-#include "shell/qt/QtDateien.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,8 +99,7 @@ void TBildbefehle::BildSpeichern(const QImage& bitmap, const Vektorzeichnung& ve
     ordner_ = QFileInfo(name).absolutePath();
     // The dialog confirmed the typed name; the file written may carry another extension.
     std::error_code fehler;
-    if (datei != PfadAus(wahl->datei) &&
-        std::filesystem::exists(datei, fehler) &&
+    if (datei != PfadAus(wahl->datei) && std::filesystem::exists(datei, fehler) &&
         !programm_.plattform().FrageJaNein(
             // The DXF window's question, translated there.
             QCoreApplication::translate("vsk::TDXF_Anzeige_Form",

@@ -6,8 +6,8 @@
 #include "mainwindow/ui/HauptMaske.h"
 #include "model/Projektdatei.h"
 #include "shell/Texte.h"
-#include "shell/ui/Programm.h"
 #include "shell/qt/QtDateien.h"
+#include "shell/ui/Programm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -171,7 +171,8 @@ void TDateibefehle::LeseZuletzt() {
     zuletzt_.clear();
     for (int i = 0; i < MaxZuletzt; ++i) {
         // Stored as the file name's bytes, like every path.
-        const QString pfad = PfadText(programm_.einstellungen().ReadString(Sektion, Schluessel(i), {}));
+        const QString pfad =
+            PfadText(programm_.einstellungen().ReadString(Sektion, Schluessel(i), {}));
         if (!pfad.trimmed().isEmpty() && !zuletzt_.contains(pfad)) {
             zuletzt_ << pfad;
         }

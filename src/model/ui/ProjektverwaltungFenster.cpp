@@ -210,8 +210,7 @@ void TfrmProjektverwaltung::DateiGewaehlt() {
     }
     TKExplorer explorer;
     int k = 1;
-    for (const TKExplorer::Zeile& z :
-         explorer.ReadProjektFile(PfadAus(datei), plattform_)) {
+    for (const TKExplorer::Zeile& z : explorer.ReadProjektFile(PfadAus(datei), plattform_)) {
         auto* zeile = new QTreeWidgetItem;
         zeile->setText(0, tr("No: ") + QString::number(k++));
         for (std::size_t i = 0; i < z.size() && i < 6; ++i) {

@@ -486,9 +486,8 @@ bool TfrmStueckliste::BildSpeichern(const std::filesystem::path& pfad, const cha
     QByteArray daten;
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
-    const bool ok = !bild_.isNull() && bild_.save(&puffer, format) &&
-                    SchreibeDatei(pfad,
-                                        Bytes(daten));
+    const bool ok =
+        !bild_.isNull() && bild_.save(&puffer, format) && SchreibeDatei(pfad, Bytes(daten));
     if (!ok) {
         plattform_.Meldung(ExportFehlerText());
     }
@@ -509,9 +508,7 @@ bool TfrmStueckliste::EmfSpeichern(const std::filesystem::path& pfad) {
             daten = emf.Fertig();
         }
     }
-    const bool ok = daten && !daten->isEmpty() &&
-                    SchreibeDatei(pfad,
-                                        Bytes(*daten));
+    const bool ok = daten && !daten->isEmpty() && SchreibeDatei(pfad, Bytes(*daten));
     if (!ok) {
         plattform_.Meldung(ExportFehlerText());
     }
@@ -527,9 +524,7 @@ bool TfrmStueckliste::SvgSpeichern(const std::filesystem::path& pfad) {
     SvgListenbild svg(probe.width(), probe.height(), dpi);
     ListeVorschau(AktuelleDruckergeometrie(), svg, k);
     const QByteArray daten = svg.Fertig();
-    const bool ok = !daten.isEmpty() &&
-                    SchreibeDatei(pfad,
-                                        Bytes(daten));
+    const bool ok = !daten.isEmpty() && SchreibeDatei(pfad, Bytes(daten));
     if (!ok) {
         plattform_.Meldung(ExportFehlerText());
     }

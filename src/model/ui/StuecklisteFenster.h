@@ -8,11 +8,11 @@
 #include "model/Stueckliste.h"
 #include "shell/ui/DialogFenster.h"
 
-#include <filesystem>
 #include <QImage>
 #include <QString>
 
 #include <array>
+#include <filesystem>
 
 class QHeaderView;
 class QLabel;

@@ -231,8 +231,7 @@ bool PdfDrucker::EndDoc() {
                       .toStdString();
         return false;
     }
-    const Schreibergebnis e = SchreibeDatei(
-        datei_, Bytes(daten_));
+    const Schreibergebnis e = SchreibeDatei(datei_, Bytes(daten_));
     daten_.clear();
     fehler_ = e.Grund();
     return static_cast<bool>(e);

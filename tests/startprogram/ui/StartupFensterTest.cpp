@@ -168,7 +168,8 @@ void StartupFensterTest::failedLogWriteGoesToTheErrorDisplay() {
     QCOMPARE(s.plattform.fehler,
              std::vector<std::string>{"Not able to write to file " + log.string()});
     QCOMPARE(Inhalt(log), std::string("[InstallDrive]\nDrive=X\n"));
-    QTRY_COMPARE_WITH_TIMEOUT(Zeilen(s.cd / "starts.txt"), 1, kProzessStartMs); // the installer runs anyway
+    QTRY_COMPARE_WITH_TIMEOUT(Zeilen(s.cd / "starts.txt"), 1,
+                              kProzessStartMs); // the installer runs anyway
 }
 
 void StartupFensterTest::modernSpanishSystemShowsEnglish() {
