@@ -1,6 +1,7 @@
 #include "shell/Dateischreiber.h"
 #include "dxf/DXF_Writer.h"
 
+#include "support/Dateiinhalt.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,17 +19,8 @@ namespace vsk {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Lies(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    std::ostringstream s;
-    s << ein.rdbuf();
-    return s.str();
-}
-
-void Lege(const fs::path& p, const std::string& inhalt) {
-    std::ofstream(p, std::ios::binary) << inhalt;
-}
+using test::Lege;
+using test::Lies;
 
 std::size_t AnzahlDateien(const fs::path& ordner) {
     std::size_t n = 0;
