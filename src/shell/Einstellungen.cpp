@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <exception>
 #include <limits>
 #include <sys/stat.h>
 #include <system_error>

@@ -169,6 +169,9 @@ class Writes(unittest.TestCase):
                      for name, ext, command, _ in writers(self.project)]
             cases.append(("report png", os.path.join(disk, b"page-1.png"),
                           lambda t: ["report", self.project, "--png", disk]))
+            cases.append(("large picture", os.path.join(disk, b"large.png"),
+                          lambda t: ["sketch", self.project, "--kind", "view", "--size",
+                                     "3000x3000", "-o", t]))
             for name, target, command in cases:
                 with self.subTest(name):
                     self.old_file(target)

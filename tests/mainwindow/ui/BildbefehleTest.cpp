@@ -14,6 +14,7 @@
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "shell/ui/Programm.h"
 #include "sketches/ui/ZoomFenster.h"
+#include "shell/Dateischreiber.h"
 #include "support/Ereignisse.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
@@ -32,6 +33,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -176,10 +179,19 @@ private slots:
         QCOMPARE(Inhalt(alt), std::string("old picture"));
         std::filesystem::permissions(alt, std::filesystem::perms::owner_all);
 
+        // A full disk: the old picture stays, the reason is said (it was once an empty file
+        // and no word).
+        SetzeSchreibeingriff([](std::size_t, std::size_t) { return ENOSPC; });
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        SetzeSchreibeingriff({});
+        QCOMPARE(plattform->meldungen.size(), std::size_t(2));
+        QVERIFY(plattform->meldungen[1].find(std::strerror(ENOSPC)) != std::string::npos);
+        QCOMPARE(Inhalt(alt), std::string("old picture"));
+
         // A cancelled dialog writes nothing and says nothing.
         dialoge->bild.reset();
         Eintrag("popmnuSkizzeSpeichern")->trigger();
-        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+        QCOMPARE(plattform->meldungen.size(), std::size_t(2));
     }
 
     void vorschauseiteUndZoomfenster() {
