@@ -215,7 +215,10 @@ std::optional<Einstellungen::Kennung> Einstellungen::KennungVon(const fs::path& 
 void Einstellungen::Laden() const {
     // Values set during SchreibeZusammen live only here until the end of it.
     std::optional<Kennung> jetzt = KennungVon(datei_);
-    if (zeilen_ && (sammeln_ || (jetzt == kennung_ && !KuerzlichGeaendert(kennung_)))) {
+    // A file that could not be read stays so until it changes: it is not read again on
+    // every key.
+    if (zeilen_ &&
+        (sammeln_ || (jetzt == kennung_ && (unlesbar_ || !KuerzlichGeaendert(kennung_))))) {
         return;
     }
     kennung_ = jetzt;
