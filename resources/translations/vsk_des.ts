@@ -313,6 +313,13 @@
     </message>
 </context>
 <context>
+    <name>Dateischreiber</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
@@ -484,6 +491,10 @@ Die letzte Position kann nicht gelöscht werden!</translation>
     <message>
         <source>Not able to write to file %s</source>
         <translation>Die Datei %s kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The settings file %s cannot be read. The program uses its default settings.</source>
+        <translation>Die Einstellungsdatei %s kann nicht gelesen werden. Das Programm verwendet seine Standardeinstellungen.</translation>
     </message>
 </context>
 <context>

@@ -313,6 +313,13 @@
     </message>
 </context>
 <context>
+    <name>Dateischreiber</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
@@ -484,6 +491,10 @@ The last position cannot be removed!</source>
     <message>
         <source>Not able to write to file %s</source>
         <translation>No se puede escribir en el archivo %s</translation>
+    </message>
+    <message>
+        <source>The settings file %s cannot be read. The program uses its default settings.</source>
+        <translation>No se puede leer el archivo de configuración %s. El programa utiliza su configuración predeterminada.</translation>
     </message>
 </context>
 <context>

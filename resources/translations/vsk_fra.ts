@@ -313,6 +313,13 @@
     </message>
 </context>
 <context>
+    <name>Dateischreiber</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
@@ -484,6 +491,10 @@ La dernière position ne peut pas être supprimée !</translation>
     <message>
         <source>Not able to write to file %s</source>
         <translation>Impossible d&apos;écrire dans le fichier %s</translation>
+    </message>
+    <message>
+        <source>The settings file %s cannot be read. The program uses its default settings.</source>
+        <translation>Le fichier de paramètres %s ne peut pas être lu. Le programme utilise ses paramètres par défaut.</translation>
     </message>
 </context>
 <context>

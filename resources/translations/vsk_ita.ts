@@ -313,6 +313,13 @@
     </message>
 </context>
 <context>
+    <name>Dateischreiber</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+</context>
+<context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
@@ -484,6 +491,10 @@ L&apos;ultima posizione non può essere eliminata!</translation>
     <message>
         <source>Not able to write to file %s</source>
         <translation>Impossibile scrivere nel file %s</translation>
+    </message>
+    <message>
+        <source>The settings file %s cannot be read. The program uses its default settings.</source>
+        <translation>Impossibile leggere il file delle impostazioni %s. Il programma usa le impostazioni predefinite.</translation>
     </message>
 </context>
 <context>
@@ -990,7 +1001,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Undertake entry and close window</source>
-        <translation>Conferma l'immissione e chiudi la finestra</translation>
+        <translation>Conferma l&apos;immissione e chiudi la finestra</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -998,7 +1009,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Discard entry and close window</source>
-        <translation>Annulla l'immissione e chiudi la finestra</translation>
+        <translation>Annulla l&apos;immissione e chiudi la finestra</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1006,7 +1017,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Help in the input window|Help in the input in the mask</source>
-        <translation>Guida per la finestra di immissione|Guida per l'immissione nella maschera</translation>
+        <translation>Guida per la finestra di immissione|Guida per l&apos;immissione nella maschera</translation>
     </message>
 </context>
 <context>

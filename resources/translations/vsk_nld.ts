@@ -313,6 +313,13 @@
     </message>
 </context>
 <context>
+    <name>Dateischreiber</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+</context>
+<context>
     <name>Druck</name>
     <message>
         <source>Calculation for </source>
@@ -484,6 +491,10 @@ De laatste positie kan niet worden verwijderd!</translation>
     <message>
         <source>Not able to write to file %s</source>
         <translation>Kan niet naar bestand %s schrijven</translation>
+    </message>
+    <message>
+        <source>The settings file %s cannot be read. The program uses its default settings.</source>
+        <translation>Het instellingenbestand %s kan niet worden gelezen. Het programma gebruikt zijn standaardinstellingen.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "cli/DesignJson.h"
 #include "cli/Optionsleser.h"
 #include "cli/Positionswahl.h"
+#include "cli/ProjektLaden.h"
 #include "design/Bemessung.h"
 #include "design/Plausibilitaet.h"
 #include "katalog/Katalog.h"
@@ -11,6 +12,7 @@
 #include "model/Projektdatei.h"
 #include "model/Texttabellen.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
@@ -95,7 +97,7 @@ int Design(const Argumente& argumente) {
     if (!o) {
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
     if (!LoadProjekt(modell, o->datei, plattform)) {
         // The reader has shown where the file broke; never design half a file.

@@ -6,11 +6,12 @@
 #include "cli/ProjektLaden.h"
 #include "dxf/BewehrungsZeichnung.h"
 #include "dxf/DXF_Writer.h"
-#include "dxf/DateiSchreiben.h"
 #include "dxf/DornZeichnungen.h"
 #include "katalog/Katalog.h"
 #include "model/Modell.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QCoreApplication>
 
@@ -24,7 +25,7 @@ namespace vsk::cli {
 namespace {
 
 std::filesystem::path ProgrammOrdner() {
-    return QCoreApplication::applicationDirPath().toStdString();
+    return PfadAus(QCoreApplication::applicationDirPath());
 }
 
 int Dxf(const Argumente& argumente) {

@@ -4,10 +4,11 @@
 
 #include "cli/Befehle.h"
 #include "cli/Positionswahl.h"
+#include "cli/ProjektLaden.h"
 #include "design/Anordnung.h"
-#include "dxf/DateiSchreiben.h"
 #include "ifc/IfcExport.h"
 #include "model/Modell.h"
+#include "shell/Dateischreiber.h"
 #include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,7 @@ int Ifc(const Argumente& argumente) {
         std::cerr << "vsk-cli ifc: " << fehler << "\n";
         return 2;
     }
-    QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
     if (auto status = WaehlePosition("ifc", o.datei, o.wahl, plattform, modell)) {
         return *status;

@@ -9,10 +9,16 @@
 #include "reports/Berichtskontext.h"
 #include "reports/qt/Berichtsausgabe.h"
 #include "reports/qt/Seitengeraete.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Zahlen.h"
 
 #include <QDir>
 #include <QString>
+#include "shell/qt/QtDateien.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
 
 #include <filesystem>
 #include <iostream>
@@ -22,6 +28,40 @@
 namespace vsk::cli {
 
 namespace {
+
+std::filesystem::path Seitendatei(const std::filesystem::path& verzeichnis, std::size_t nummer) {
+    return verzeichnis / ("page-" + std::to_string(nummer) + ".png");
+}
+
+// The pages as "page-1.png" ... in the folder; empty when a picture could not be made.
+std::vector<Dateiinhalt> SeitenbilderAlsPng(const std::vector<QImage>& seiten,
+                                            const std::filesystem::path& verzeichnis) {
+    std::vector<Dateiinhalt> dateien;
+    for (std::size_t i = 0; i < seiten.size(); ++i) {
+        QByteArray png;
+        QBuffer puffer(&png);
+        puffer.open(QIODevice::WriteOnly);
+        if (!seiten[i].save(&puffer, "PNG")) {
+            return {};
+        }
+        dateien.push_back({Seitendatei(verzeichnis, i + 1), std::string(Bytes(png))});
+    }
+    return dateien;
+}
+
+// The pages are written together, and the pages of a longer earlier report removed, so
+// the folder holds the pages of one report, never a mixture of two.
+Schreibergebnis SchreibeSeitenbilder(const std::vector<Dateiinhalt>& seiten,
+                                     const std::filesystem::path& verzeichnis) {
+    const Schreibergebnis e = SchreibeDateien(seiten);
+    if (e) {
+        std::error_code fehler;
+        for (std::size_t n = seiten.size() + 1;
+             std::filesystem::remove(Seitendatei(verzeichnis, n), fehler); ++n) {
+        }
+    }
+    return e;
+}
 
 struct Optionen {
     std::string datei;
@@ -74,21 +114,27 @@ int Report(const Argumente& argumente) {
         std::cout << o.pdf << ": " << e.seiten << " pages, " << beschreibung << "\n";
     }
     if (!o.pngVerzeichnis.empty()) {
-        const QString verzeichnis = QString::fromStdString(o.pngVerzeichnis);
-        if (!QDir().mkpath(verzeichnis)) {
+        const std::filesystem::path verzeichnis = o.pngVerzeichnis;
+        std::error_code fehler;
+        std::filesystem::create_directories(verzeichnis, fehler);
+        if (fehler) {
             std::cerr << "vsk-cli report: cannot create the directory \"" << o.pngVerzeichnis
                       << "\"\n";
             return 1;
         }
-        const std::vector<QImage> seiten = BerichtsVorschau(k, geometrie, 96);
-        for (std::size_t i = 0; i < seiten.size(); ++i) {
-            const QString name =
-                QDir(verzeichnis).filePath(QStringLiteral("page-%1.png").arg(i + 1));
-            if (!seiten[i].save(name, "PNG")) {
-                std::cerr << "vsk-cli report: cannot write \"" << name.toStdString() << "\"\n";
-                return 1;
-            }
-            std::cout << name.toStdString() << ": " << beschreibung << "\n";
+        const std::vector<Dateiinhalt> seiten =
+            SeitenbilderAlsPng(BerichtsVorschau(k, geometrie, 96), verzeichnis);
+        if (seiten.empty()) {
+            std::cerr << "vsk-cli report: the page pictures could not be made\n";
+            return 1;
+        }
+        if (const Schreibergebnis e = SchreibeSeitenbilder(seiten, verzeichnis); !e) {
+            std::cerr << "vsk-cli report: cannot write \"" << e.datei.string()
+                      << "\": " << e.Grund() << "\n";
+            return 1;
+        }
+        for (const Dateiinhalt& seite : seiten) {
+            std::cout << seite.ziel.string() << ": " << beschreibung << "\n";
         }
     }
     return 0;

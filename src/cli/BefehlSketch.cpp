@@ -8,6 +8,7 @@
 #include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 #include "sketches/Skizzen.h"
 #include "sketches/qt/Exportbilder.h"
 

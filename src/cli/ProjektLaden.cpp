@@ -2,6 +2,7 @@
 
 #include "design/ProjektOeffnen.h"
 #include "model/Projektdatei.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
@@ -52,7 +53,7 @@ bool Enthaelt(const std::vector<std::string>& liste, const std::string& text) {
 } // namespace
 
 Plattform& KonsolenPlattform() {
-    static QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    static QtPlattform plattform(PfadAus(QCoreApplication::applicationFilePath()));
     return plattform;
 }
 

@@ -2,10 +2,10 @@
 
 #include "shell/Einstellungen.h"
 #include "shell/Sprachmodule.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtPlattform.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <algorithm>
 #include <cctype>
 #include <iostream>
@@ -62,10 +62,12 @@ std::optional<int> LadeSprache(std::vector<std::string>& argumente, Sprachumscha
     }
 
     if (!wert) {
-        const QtPlattform plattform(
-            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+        const QtPlattform plattform(PfadAus(QCoreApplication::applicationFilePath()));
         const Einstellungen einstellungen(plattform.Einstellungsdatei(),
                                           plattform.Dezimaltrenner());
+        if (const auto meldung = einstellungen.LesefehlerMeldung()) {
+            std::cerr << "vsk-cli: " << *meldung << "\n";
+        }
         Lade(sprachen,
              einstellungen.ReadInteger("Anwenderdaten", "IDSprache", plattform.SystemSprachID()));
         return std::nullopt; // no module: the built-in English texts

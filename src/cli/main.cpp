@@ -2,8 +2,8 @@
 
 #include "cli/Befehle.h"
 #include "cli/Sprache.h"
+#include "shell/qt/QtDateien.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <iostream>
 #include <string>
@@ -46,10 +46,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     std::vector<std::string> alle(argv + 1, argv + argc);
     // The design program's language modules lie beside this program.
-    vsk::Sprachumschaltung sprachen(
-        std::filesystem::path(
-            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
-        "vsk");
+    vsk::Sprachumschaltung sprachen(vsk::PfadAus(QCoreApplication::applicationDirPath()) / "vsk");
     if (auto status = vsk::cli::LadeSprache(alle, sprachen)) {
         return *status;
     }

@@ -1,8 +1,8 @@
 // Writes the prepared connector drawings into a "CAD files" folder; run by the build so
 // that the folder lies beside the programs.
 
-#include "dxf/DateiSchreiben.h"
 #include "dxf/DornZeichnungen.h"
+#include "shell/Dateischreiber.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,6 +1,6 @@
 #include "dxf/DXF_Writer.h"
 
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 
 namespace vsk {
 

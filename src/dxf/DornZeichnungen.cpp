@@ -1,9 +1,9 @@
 #include "dxf/DornZeichnungen.h"
 
 #include "dxf/DXF_Writer.h"
-#include "dxf/DateiSchreiben.h"
 #include "dxf/DxfZeichenhilfe.h"
 #include "katalog/Katalog.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
 
@@ -157,21 +157,24 @@ DornKopie KopiereDornZeichnungen(const std::filesystem::path& programmOrdner, in
     std::string endung = zielName.substr(zielName.size() - 3);
     std::string basis = zielName.substr(0, zielName.size() - 4);
     std::filesystem::path ordner = programmOrdner / CadOrdnerName;
+    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> kopien;
     for (DornAnsicht ansicht : AlleDornAnsichten) {
         std::string teil = DornTeil(ansicht);
         std::filesystem::path quelle = FindeQuelle(ordner, DornName(typ) + teil + endung);
-        std::filesystem::path ziel = basis + teil + endung;
         if (quelle.empty()) {
             kopie.fehlen.push_back(ordner / (DornName(typ) + teil + endung));
             continue;
         }
-        try {
-            KopiereDateiSicher(quelle, ziel);
-            kopie.kopiert.push_back(ziel);
-        } catch (const DateiFehler& f) {
-            kopie.fehler = f.what();
-            break;
+        kopien.emplace_back(quelle, basis + teil + endung);
+    }
+    // The views of a type belong together: all are written or none.
+    try {
+        KopiereDateienSicher(kopien);
+        for (const auto& k : kopien) {
+            kopie.kopiert.push_back(k.second);
         }
+    } catch (const DateiFehler& f) {
+        kopie.fehler = f.what();
     }
     return kopie;
 }

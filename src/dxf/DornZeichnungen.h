@@ -45,7 +45,8 @@ struct DornKopie {
 // Copies the type's three drawings with the extension of the target name (which ends
 // in ".dxf" or ".dwg", see DornZielMitEndung) from the "CAD files" folder of the program
 // folder to "<target without extension><part><extension>". Missing sources are noted
-// and skipped; a copy error ends the copying.
+// and skipped; the others are written together, so a copy error leaves every target as
+// it was.
 DornKopie KopiereDornZeichnungen(const std::filesystem::path& programmOrdner, int typ,
                                  const std::string& zielName);
 

@@ -1,6 +1,6 @@
 #include "ifc/IfcBefehl.h"
 
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "model/Modell.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"

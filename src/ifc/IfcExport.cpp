@@ -2,7 +2,7 @@
 
 #include "design/Anordnung.h"
 #include "design/Bewehrungsgeometrie.h"
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "ifc/IfcBewehrung.h"
 #include "ifc/IfcGeometrie.h"
 #include "ifc/IfcGuid.h"

@@ -35,19 +35,23 @@ TKAnwendung::TKAnwendung(const Einstellungen& e) : TKAnwendung() {
 }
 
 void TKAnwendung::SchreibeBemessungsvorgaben(Einstellungen& e) const {
-    e.WriteInteger(sektion, "Bemessung", TMaxDornabstand);
-    e.WriteInteger(sektion, "Stahlguete", TStahlguete);
-    e.WriteFloat(sektion, "GammaMs", TGammaMs);
+    e.SchreibeZusammen([&] {
+        e.WriteInteger(sektion, "Bemessung", TMaxDornabstand);
+        e.WriteInteger(sektion, "Stahlguete", TStahlguete);
+        e.WriteFloat(sektion, "GammaMs", TGammaMs);
+    });
 }
 
 void TKAnwendung::SchreibeLastfaktoren(Einstellungen& e) const {
     const TKBelastung& b = cBelastungDesign;
-    e.WriteFloat(sektion, "Punktlast_Tgg", b.cPunktlast.Tgg());
-    e.WriteFloat(sektion, "Punktlast_Tgq", b.cPunktlast.Tgq());
-    e.WriteFloat(sektion, "LinienlastLinks_Tgg", b.cLinienLastLinks.Tgg());
-    e.WriteFloat(sektion, "LinienlastLinks_Tgq", b.cLinienLastLinks.Tgq());
-    e.WriteFloat(sektion, "LinienlastRechts_Tgg", b.cLinienLastRechts.Tgg());
-    e.WriteFloat(sektion, "LinienlastRechts_Tgq", b.cLinienLastRechts.Tgq());
+    e.SchreibeZusammen([&] {
+        e.WriteFloat(sektion, "Punktlast_Tgg", b.cPunktlast.Tgg());
+        e.WriteFloat(sektion, "Punktlast_Tgq", b.cPunktlast.Tgq());
+        e.WriteFloat(sektion, "LinienlastLinks_Tgg", b.cLinienLastLinks.Tgg());
+        e.WriteFloat(sektion, "LinienlastLinks_Tgq", b.cLinienLastLinks.Tgq());
+        e.WriteFloat(sektion, "LinienlastRechts_Tgg", b.cLinienLastRechts.Tgg());
+        e.WriteFloat(sektion, "LinienlastRechts_Tgq", b.cLinienLastRechts.Tgq());
+    });
 }
 
 } // namespace vsk

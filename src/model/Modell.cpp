@@ -130,9 +130,12 @@ void TKModell::Verwerfen() {
     if (einstellungen_ == nullptr) {
         return;
     }
-    for (std::size_t k = anwendungen_.size(); k > 0; --k) {
-        anwendungen_[k - 1].SchreibeLastfaktoren(*einstellungen_);
-    }
+    // Last position first, so that position 1's factors remain; one write of the file.
+    einstellungen_->SchreibeZusammen([this] {
+        for (std::size_t k = anwendungen_.size(); k > 0; --k) {
+            anwendungen_[k - 1].SchreibeLastfaktoren(*einstellungen_);
+        }
+    });
 }
 
 } // namespace vsk

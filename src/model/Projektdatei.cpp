@@ -4,7 +4,7 @@
 #include "model/ProjektLesen.h"
 #include "model/ProjektPruefung.h"
 #include "model/ProjektSchreiben.h"
-#include "model/SicheresSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
 
@@ -94,7 +94,7 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
         if (dokument) {
             if (auto inhalt = xml::Schreibe(dokument.get())) {
                 dokument.reset();
-                ok = SchreibeDateiSicher(pfad, *inhalt);
+                ok = static_cast<bool>(SchreibeDatei(pfad, *inhalt));
             }
         }
     } catch (const std::bad_alloc&) {

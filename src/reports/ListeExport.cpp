@@ -1,7 +1,7 @@
 #include "reports/ListeExport.h"
 
 #include "model/Modell.h"
-#include "model/SicheresSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
 
@@ -152,7 +152,7 @@ bool ListeExportieren(const TKModell& modell, const std::filesystem::path& pfad,
     std::ostringstream text;
     SchreibeZeilen(text, ListeTextZeilen(modell.Projektbeschreibung, modell.Stueckliste,
                                          plattform.HeuteText()));
-    if (!SchreibeDateiSicher(pfad, text.str())) {
+    if (!SchreibeDatei(pfad, text.view())) {
         plattform.Meldung(vsk::text("ListeExport", "the connector schedule could not be exported - "
                                                    "Please check the writing access on the data "
                                                    "carrier."));

@@ -1,17 +1,16 @@
 #include "shell/Einstellungen.h"
 
+#include "shell/Dateilesen.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Texte.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
+#include <ctime>
 #include <limits>
-#include <optional>
-#include <sstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-#include <vector>
 
 namespace vsk {
 
@@ -39,27 +38,52 @@ std::string_view Trimme(std::string_view s) {
     return s;
 }
 
+// A settings file is a few kilobytes; anything beyond this bound is not one.
+constexpr std::size_t kMaxEinstellungsBytes = 1024 * 1024;
+// A file changed this recently may change again unseen (see KuerzlichGeaendert).
+constexpr unsigned long long kUnsichereSekunden = 2;
+
 // The file as lines, without line ends. crlf tells whether the file used CR LF.
 struct IniText {
     std::vector<std::string> zeilen;
     bool crlf = false;
 };
 
-IniText LeseDatei(const fs::path& datei) {
+IniText Zeilen(std::string_view inhalt) {
     IniText ini;
-    std::ifstream ein(datei, std::ios::binary);
-    if (!ein) {
-        return ini;
-    }
-    std::string zeile;
-    while (std::getline(ein, zeile)) {
+    while (!inhalt.empty()) {
+        const std::size_t ende = inhalt.find('\n');
+        std::string_view zeile = inhalt.substr(0, ende);
+        inhalt.remove_prefix(ende == std::string_view::npos ? inhalt.size() : ende + 1);
         if (!zeile.empty() && zeile.back() == '\r') {
-            zeile.pop_back();
+            zeile.remove_suffix(1);
             ini.crlf = true;
         }
-        ini.zeilen.push_back(zeile);
+        ini.zeilen.emplace_back(zeile);
     }
     return ini;
+}
+
+std::string Inhalt(const IniText& ini) {
+    const char* ende = ini.crlf ? "\r\n" : "\n";
+    std::string inhalt;
+    for (const std::string& zeile : ini.zeilen) {
+        inhalt += zeile;
+        inhalt += ende;
+    }
+    return inhalt;
+}
+
+// The file, or nothing when it exists and cannot be read (a missing file is empty).
+std::optional<IniText> LeseIni(const fs::path& datei) {
+    const Leseergebnis e = LeseDateiBegrenzt(datei, kMaxEinstellungsBytes);
+    if (e.fehler == Lesefehler::Fehlt) {
+        return IniText{};
+    }
+    if (!e) {
+        return std::nullopt;
+    }
+    return Zeilen(e.inhalt);
 }
 
 std::optional<std::string_view> SektionsName(std::string_view zeile) {
@@ -86,11 +110,10 @@ std::optional<std::pair<std::string_view, std::string_view>> Eintrag(std::string
     return std::make_pair(Trimme(t.substr(0, gleich)), Trimme(t.substr(gleich + 1)));
 }
 
-std::optional<std::string> LeseWert(const fs::path& datei, std::string_view sektion,
-                                    std::string_view schluessel) {
-    IniText ini = LeseDatei(datei);
+std::optional<std::string> LeseWert(const std::vector<std::string>& zeilen,
+                                    std::string_view sektion, std::string_view schluessel) {
     bool inSektion = false;
-    for (const std::string& zeile : ini.zeilen) {
+    for (const std::string& zeile : zeilen) {
         if (auto name = SektionsName(zeile)) {
             inSektion = GleichOhneFall(*name, sektion);
             continue;
@@ -111,28 +134,8 @@ std::optional<std::string> LeseWert(const fs::path& datei, std::string_view sekt
     return std::nullopt;
 }
 
-bool Schreibgeschuetzt(const fs::path& datei) {
-    std::error_code fehler;
-    auto status = fs::status(datei, fehler);
-    if (fehler || !fs::exists(status)) {
-        return false;
-    }
-    if (!fs::is_regular_file(status)) {
-        return true;
-    }
-    // The file's own write bits count, also for a user whom the system would let write
-    // anyway: a file marked read-only is not changed.
-    auto p = status.permissions();
-    return (p & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) ==
-           fs::perms::none;
-}
-
-void SchreibeWert(const fs::path& datei, std::string_view sektion, std::string_view schluessel,
-                  const std::string& wert) {
-    if (Schreibgeschuetzt(datei)) {
-        throw SchreibFehler(datei);
-    }
-    IniText ini = LeseDatei(datei);
+void SetzeWert(IniText& ini, std::string_view sektion, std::string_view schluessel,
+               const std::string& wert) {
     std::string neueZeile = std::string(schluessel) + "=" + wert;
 
     // Find the section and, inside it, the key.
@@ -178,40 +181,6 @@ void SchreibeWert(const fs::path& datei, std::string_view sektion, std::string_v
             ini.zeilen.push_back(neueZeile);
         }
     }
-
-    // Write beside the file and rename over it, so a failed write leaves the old file.
-    const char* ende = ini.crlf ? "\r\n" : "\n";
-    std::error_code fehler;
-    if (datei.has_parent_path() && !fs::exists(datei.parent_path(), fehler)) {
-        fs::create_directories(datei.parent_path(), fehler);
-    }
-    fs::path temp = datei;
-    temp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-        if (!aus) {
-            throw SchreibFehler(datei);
-        }
-        for (const std::string& zeile : ini.zeilen) {
-            aus << zeile << ende;
-        }
-        aus.flush();
-        if (!aus) {
-            aus.close();
-            std::error_code ignoriert;
-            fs::remove(temp, ignoriert);
-            throw SchreibFehler(datei);
-        }
-    }
-    if (fs::exists(datei, fehler)) {
-        fs::permissions(temp, fs::status(datei, fehler).permissions(), fehler);
-    }
-    fs::rename(temp, datei, fehler);
-    if (fehler) {
-        std::error_code ignoriert;
-        fs::remove(temp, ignoriert);
-        throw SchreibFehler(datei);
-    }
 }
 
 } // namespace
@@ -223,9 +192,56 @@ SchreibFehler::SchreibFehler(const fs::path& datei)
 Einstellungen::Einstellungen(fs::path datei, char dezimaltrenner)
     : datei_(std::move(datei)), trenner_(dezimaltrenner) {}
 
+bool Einstellungen::KuerzlichGeaendert(const std::optional<Kennung>& kennung) {
+    // The file system keeps times in steps of a few milliseconds: a change in the same
+    // step as the last read, keeping the size, would go unseen.
+    return kennung && kennung->sekunden + kUnsichereSekunden >=
+                          static_cast<unsigned long long>(std::time(nullptr));
+}
+
+std::optional<Einstellungen::Kennung> Einstellungen::KennungVon(const fs::path& datei) {
+    struct stat info {};
+    if (::stat(datei.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return Kennung{info.st_dev,
+                   info.st_ino,
+                   info.st_mode,
+                   static_cast<unsigned long long>(info.st_size),
+                   static_cast<unsigned long long>(info.st_mtim.tv_sec),
+                   static_cast<unsigned long long>(info.st_mtim.tv_nsec)};
+}
+
+void Einstellungen::Laden() const {
+    // Values set during SchreibeZusammen live only here until the end of it.
+    std::optional<Kennung> jetzt = KennungVon(datei_);
+    // A file that could not be read stays so until it changes: it is not read again on
+    // every key.
+    if (zeilen_ &&
+        (sammeln_ || (jetzt == kennung_ && (unlesbar_ || !KuerzlichGeaendert(kennung_))))) {
+        return;
+    }
+    kennung_ = jetzt;
+    std::optional<IniText> ini = LeseIni(datei_);
+    unlesbar_ = !ini;
+    zeilen_ = ini ? std::move(ini->zeilen) : std::vector<std::string>();
+    crlf_ = ini && ini->crlf;
+}
+
+std::optional<std::string> Einstellungen::LesefehlerMeldung() const {
+    Laden();
+    if (!unlesbar_) {
+        return std::nullopt;
+    }
+    return ErsetzeProzentS(text("Einstellungen", "The settings file %s cannot be read. The "
+                                                 "program uses its default settings."),
+                           datei_.string());
+}
+
 int Einstellungen::ReadInteger(std::string_view sektion, std::string_view schluessel,
                                int vorgabe) const {
-    auto wert = LeseWert(datei_, sektion, schluessel);
+    Laden();
+    auto wert = LeseWert(*zeilen_, sektion, schluessel);
     if (!wert) {
         return vorgabe;
     }
@@ -239,7 +255,8 @@ int Einstellungen::ReadInteger(std::string_view sektion, std::string_view schlue
 
 double Einstellungen::ReadFloat(std::string_view sektion, std::string_view schluessel,
                                 double vorgabe) const {
-    auto wert = LeseWert(datei_, sektion, schluessel);
+    Laden();
+    auto wert = LeseWert(*zeilen_, sektion, schluessel);
     if (!wert) {
         return vorgabe;
     }
@@ -248,20 +265,89 @@ double Einstellungen::ReadFloat(std::string_view sektion, std::string_view schlu
 
 std::string Einstellungen::ReadString(std::string_view sektion, std::string_view schluessel,
                                       const std::string& vorgabe) const {
-    return LeseWert(datei_, sektion, schluessel).value_or(vorgabe);
+    Laden();
+    return LeseWert(*zeilen_, sektion, schluessel).value_or(vorgabe);
 }
 
 void Einstellungen::WriteInteger(std::string_view sektion, std::string_view schluessel, int wert) {
-    SchreibeWert(datei_, sektion, schluessel, std::to_string(wert));
+    Schreibe(sektion, schluessel, std::to_string(wert));
 }
 
 void Einstellungen::WriteFloat(std::string_view sektion, std::string_view schluessel, double wert) {
-    SchreibeWert(datei_, sektion, schluessel, FormatAllgemein(wert, trenner_));
+    Schreibe(sektion, schluessel, FormatAllgemein(wert, trenner_));
 }
 
 void Einstellungen::WriteString(std::string_view sektion, std::string_view schluessel,
                                 const std::string& wert) {
-    SchreibeWert(datei_, sektion, schluessel, wert);
+    Schreibe(sektion, schluessel, wert);
+}
+
+void Einstellungen::SchreibeZusammen(const std::function<void()>& schreibe) {
+    if (sammeln_) {
+        schreibe(); // the outermost call writes
+        return;
+    }
+    Laden();
+    const std::vector<std::string> vorher = *zeilen_;
+    sammeln_ = true;
+    try {
+        schreibe();
+        sammeln_ = false;
+        Zurueckschreiben();
+    } catch (...) {
+        sammeln_ = false;
+        offen_.clear();
+        *zeilen_ = vorher;
+        throw;
+    }
+}
+
+void Einstellungen::Schreibe(std::string_view sektion, std::string_view schluessel,
+                             const std::string& wert) {
+    Laden();
+    offen_.push_back({std::string(sektion), std::string(schluessel), wert});
+    if (sammeln_) {
+        IniText ini{std::move(*zeilen_), crlf_};
+        SetzeWert(ini, sektion, schluessel, wert);
+        *zeilen_ = std::move(ini.zeilen);
+        return;
+    }
+    Zurueckschreiben();
+}
+
+void Einstellungen::Zurueckschreiben() {
+    // The changes go into the file as it is now, so that keys another run of the program
+    // wrote meanwhile stay; unchanged since it was read, it is the copy in memory (setting
+    // the same keys again changes nothing). A file that cannot be read is not replaced:
+    // its content would be lost.
+    std::vector<Aenderung> aenderungen = std::move(offen_);
+    offen_.clear();
+    std::optional<IniText> ini;
+    if (!unlesbar_ && KennungVon(datei_) == kennung_ && !KuerzlichGeaendert(kennung_)) {
+        ini = IniText{*zeilen_, crlf_};
+    } else {
+        ini = LeseIni(datei_);
+    }
+    if (!ini) {
+        throw SchreibFehler(datei_);
+    }
+    if (ini->zeilen.empty()) {
+        ini->crlf = crlf_;
+    }
+    for (const Aenderung& a : aenderungen) {
+        SetzeWert(*ini, a.sektion, a.schluessel, a.wert);
+    }
+    std::error_code fehler;
+    if (datei_.has_parent_path() && !fs::exists(datei_.parent_path(), fehler)) {
+        fs::create_directories(datei_.parent_path(), fehler);
+    }
+    if (!SchreibeDatei(datei_, Inhalt(*ini))) {
+        throw SchreibFehler(datei_);
+    }
+    zeilen_ = std::move(ini->zeilen);
+    crlf_ = ini->crlf;
+    unlesbar_ = false;
+    kennung_ = KennungVon(datei_);
 }
 
 fs::path EinstellungsdateiFuer(const fs::path& programmdatei, const std::string& xdgConfigHome,

@@ -39,9 +39,11 @@ TKFarbe::TKFarbe(const Einstellungen& einstellungen) {
 }
 
 void TKFarbe::Speichern(Einstellungen& einstellungen) const {
-    for (const Feld& f : kFelder) {
-        einstellungen.WriteInteger(kSektion, f.schluessel, this->*f.wert);
-    }
+    einstellungen.SchreibeZusammen([&] {
+        for (const Feld& f : kFelder) {
+            einstellungen.WriteInteger(kSektion, f.schluessel, this->*f.wert);
+        }
+    });
 }
 
 TKFarbe TKFarbe::Standard() {

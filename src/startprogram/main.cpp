@@ -1,13 +1,13 @@
 // start: the CD start program. It lets the user choose a language and starts the
 // installer of the design program or of a PDF reader from the disc.
 
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtProgrammstarter.h"
 #include "shell/ui/DialogPlattform.h"
 #include "startprogram/StartupFenster.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QScreen>
 
 int main(int argc, char** argv) {
@@ -15,13 +15,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("start"));
     QApplication::setApplicationDisplayName(QStringLiteral("VSK Setup program"));
 
-    const auto pfad = [](const QString& p) {
-        return std::filesystem::path(QFile::encodeName(p).toStdString());
-    };
     vsk::Startumgebung umgebung;
-    umgebung.programmdatei = pfad(QCoreApplication::applicationFilePath());
-    umgebung.arbeitsverzeichnis = pfad(QDir::currentPath());
-    umgebung.tempverzeichnis = pfad(QDir::tempPath());
+    umgebung.programmdatei = vsk::PfadAus(QCoreApplication::applicationFilePath());
+    umgebung.arbeitsverzeichnis = vsk::PfadAus(QDir::currentPath());
+    umgebung.tempverzeichnis = vsk::PfadAus(QDir::tempPath());
 
     vsk::DialogPlattform plattform(umgebung.programmdatei, QLocale::system(),
                                    [] { return QApplication::applicationDisplayName(); });

@@ -80,6 +80,21 @@ class Language(unittest.TestCase):
         r = self.run_cli("info", self.project)
         self.assertIn("Connector row, slab to wall", r.stdout)
 
+    def test_settings_file_that_is_no_file_gives_the_message_and_defaults(self):
+        # A FIFO would block the read for ever, /dev/zero never ends.
+        path = self.dir / "vsk.INI"
+        for make in (lambda: os.mkfifo(path), lambda: path.symlink_to("/dev/zero")):
+            self.settings(None)
+            make()
+            try:
+                r = self.run_cli("info", self.project)
+                self.assertEqual(r.returncode, 0, r.stderr)
+                self.assertIn(f"The settings file {path} cannot be read. The program uses its "
+                              "default settings.", r.stderr)
+                self.assertIn("Connector row, slab to wall", r.stdout)
+            finally:
+                path.unlink()
+
     def test_wrong_or_missing_language_stops_before_the_command(self):
         r = self.run_cli("--language", "fra", "info", self.project)
         self.assertEqual(r.returncode, 1)

@@ -1,8 +1,9 @@
 #include "dxf/DornZeichnungen.h"
 
-#include "dxf/DateiSchreiben.h"
 #include "katalog/Katalog.h"
+#include "shell/Dateischreiber.h"
 
+#include "support/Dateiinhalt.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
@@ -16,17 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Lies(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    std::ostringstream s;
-    s << ein.rdbuf();
-    return s.str();
-}
-
-void Lege(const fs::path& p, const std::string& inhalt) {
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << inhalt;
-}
+using test::Lege;
+using test::Lies;
 
 TEST(DornZeichnungen, ExtensionIsAppendedUnlessPresentInAnyCase) {
     EXPECT_EQ(DornZielMitEndung("/x/Plan", 0), "/x/Plan.dxf");

@@ -2,7 +2,7 @@
 
 #include "design/Bemessung.h"
 #include "design/Positionen.h"
-#include "dxf/DateiSchreiben.h"
+#include "shell/Dateischreiber.h"
 #include "ifc/IfcGuid.h"
 #include "ifc/StepSchreiber.h"
 #include "model/Modell.h"

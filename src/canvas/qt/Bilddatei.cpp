@@ -2,15 +2,15 @@
 
 #include "canvas/qt/EmfCanvas.h"
 #include "canvas/qt/QtCanvas.h"
+#include "shell/Dateischreiber.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace vsk {
@@ -42,29 +42,17 @@ std::optional<QByteArray> Kodiert(const QImage& bitmap, const char* format) {
 }
 
 QString Schreiben(const std::filesystem::path& datei, const QByteArray& daten) {
-    const QString name = QString::fromStdString(datei.string());
-    const QFileInfo info(name);
-    // The permission bits, not access(): a write-protected file stays so even for root.
-    std::error_code fehler;
-    const auto rechte = std::filesystem::status(datei, fehler).permissions();
-    const bool geschuetzt =
-        !fehler && (rechte & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-    if (info.exists() && (!info.isWritable() || geschuetzt)) {
+    const Schreibergebnis e = SchreibeDatei(datei, Bytes(daten));
+    if (e) {
+        return {};
+    }
+    const QString name = PfadText(datei);
+    if (e.fehler == Schreibfehler::Schreibgeschuetzt) {
         return QCoreApplication::translate("Bildexport", "The file \"%1\" is write-protected.")
             .arg(name);
     }
-    QSaveFile f(name);
-    if (!f.open(QIODevice::WriteOnly)) {
-        return QCoreApplication::translate("Bildexport", "The file \"%1\" cannot be written: %2")
-            .arg(name, f.errorString());
-    }
-    if (f.write(daten) != daten.size() || !f.commit()) {
-        const QString grund = f.errorString();
-        f.cancelWriting();
-        return QCoreApplication::translate("Bildexport", "The file \"%1\" cannot be written: %2")
-            .arg(name, grund);
-    }
-    return {};
+    return QCoreApplication::translate("Bildexport", "The file \"%1\" cannot be written: %2")
+        .arg(name, QString::fromStdString(e.Grund()));
 }
 
 } // namespace
@@ -211,7 +199,7 @@ Bildergebnis BildSpeichern(const QImage& bitmap, const Vektorzeichnung& vektor,
     if (!daten || daten->isEmpty()) {
         e.fehler =
             QCoreApplication::translate("Bildexport", "The picture for \"%1\" could not be made.")
-                .arg(QString::fromStdString(e.datei.string()));
+                .arg(PfadText(e.datei));
         return e;
     }
     e.fehler = Schreiben(e.datei, *daten);

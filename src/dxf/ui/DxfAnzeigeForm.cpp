@@ -1,13 +1,13 @@
 #include "dxf/ui/DxfAnzeigeForm.h"
 
 #include "dxf/DXF_Writer.h"
-#include "dxf/DateiSchreiben.h"
 #include "dxf/DornZeichnungen.h"
 #include "dxf/ui/DxfBildZeichner.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
+#include "shell/qt/QtDateien.h"
 #include "sketches/ui/ZoomPanel.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -93,14 +93,14 @@ bool TDXF_Anzeige_Form::BitBtnSpeichernClick() {
     if (!wahl || wahl->isEmpty()) {
         return false;
     }
-    const std::string gewaehlt = QFile::encodeName(*wahl).toStdString();
+    const std::string gewaehlt = PfadAus(*wahl).string();
     const std::filesystem::path ziel = DornZielMitEndung(gewaehlt, 0);
     std::error_code fehler;
     if (ziel.string() != gewaehlt && std::filesystem::exists(ziel, fehler)) {
         // The dialog asked about the name without the extension; the file written is
         // another one, so ask again before replacing it.
-        const QString frage = tr("%1 already exists.\nDo you want to replace it?")
-                                  .arg(QFile::decodeName(ziel.string().c_str()));
+        const QString frage =
+            tr("%1 already exists.\nDo you want to replace it?").arg(PfadText(ziel));
         if (!plattform_.FrageJaNein(frage.toStdString())) {
             return false;
         }

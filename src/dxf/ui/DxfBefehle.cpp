@@ -5,9 +5,9 @@
 #include "katalog/Katalog.h"
 #include "model/Anwendung.h"
 #include "shell/Plattform.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 
 namespace vsk {
@@ -58,8 +58,7 @@ void BefehlDxfDorn(Plattform& plattform, const std::filesystem::path& programmOr
     if (!wahl || wahl->name.isEmpty()) {
         return;
     }
-    const std::string ziel =
-        DornZielMitEndung(QFile::encodeName(wahl->name).toStdString(), wahl->filter);
+    const std::string ziel = DornZielMitEndung(PfadAus(wahl->name).string(), wahl->filter);
     KopiereDornZeichnungen(plattform, programmOrdner, KlemmeDornTyp(typ), ziel);
 }
 

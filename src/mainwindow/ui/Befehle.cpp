@@ -9,6 +9,7 @@
 #include "mainwindow/ui/Vorpruefung.h"
 #include "shell/Handbuch.h"
 #include "shell/Texte.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/QtProgrammstarter.h"
 #include "shell/ui/AboutFenster.h"
 #include "shell/ui/Hilfe.h"
@@ -16,7 +17,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <filesystem>
@@ -52,8 +52,8 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
     });
     connect(a.handbuch, &QAction::triggered, this, [this] {
         QtProgrammstarter starter;
-        OeffneHandbuch(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-                       starter, programm_.plattform());
+        OeffneHandbuch(PfadAus(QCoreApplication::applicationDirPath()), starter,
+                       programm_.plattform());
     });
 }
 
@@ -243,7 +243,7 @@ void TBefehle::KommandozeileOeffnen() {
         fenster_.AktualisiereEingaben();
         return;
     }
-    fenster_.OeffneProjekt(QString::fromStdString(programm_.Kommandozeile));
+    fenster_.OeffneProjekt(PfadText(programm_.Kommandozeile));
 }
 
 // ---------------------------------------------------------------- DXF export
@@ -255,8 +255,7 @@ void TBefehle::DxfBewehrung(bool zeigen) {
 
 void TBefehle::DxfDorn() {
     // The prepared drawings lie in "CAD files" beside the program.
-    const std::filesystem::path ordner =
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const std::filesystem::path ordner = PfadAus(QCoreApplication::applicationDirPath());
     BefehlDxfDorn(programm_.plattform(), ordner, programm_.AktAnwendung().cErgebnisse.TAktDorn,
                   &fenster_);
 }

@@ -14,6 +14,7 @@
 #include "reports/qt/BildVorschaubild.h"
 #include "reports/qt/Druckauftrag.h"
 #include "reports/qt/Seitengeraete.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/ui/Programm.h"
 
 #include <QAction>
@@ -91,7 +92,7 @@ void TBerichtbefehle::Drucken() {
                      if (datei.isEmpty()) {
                          return std::nullopt;
                      }
-                     return std::filesystem::path(datei.toStdString());
+                     return PfadAus(datei);
                  });
 }
 
@@ -118,7 +119,7 @@ void TBerichtbefehle::PdfExport() {
     }
     Berichtskontext k = Kontext();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    AlsPdfSpeichern(Druckart::Bericht, datei.toStdString(), k, programm_.plattform());
+    AlsPdfSpeichern(Druckart::Bericht, PfadAus(datei), k, programm_.plattform());
     QApplication::restoreOverrideCursor();
 }
 

@@ -8,6 +8,7 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "reports/Berichtskontext.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/ui/Programm.h"
 #include "sketches/Zeichenkontext.h"
 #include "sketches/qt/Exportbilder.h"
@@ -93,13 +94,12 @@ void TBildbefehle::BildSpeichern(const QImage& bitmap, const Vektorzeichnung& ve
         return;
     }
     typ_ = wahl->typ;
-    const std::filesystem::path datei = MitBildEndung(wahl->datei.toStdString(), wahl->typ);
-    const QString name = QString::fromStdString(datei.string());
+    const std::filesystem::path datei = MitBildEndung(PfadAus(wahl->datei), wahl->typ);
+    const QString name = PfadText(datei);
     ordner_ = QFileInfo(name).absolutePath();
     // The dialog confirmed the typed name; the file written may carry another extension.
     std::error_code fehler;
-    if (datei != std::filesystem::path(wahl->datei.toStdString()) &&
-        std::filesystem::exists(datei, fehler) &&
+    if (datei != PfadAus(wahl->datei) && std::filesystem::exists(datei, fehler) &&
         !programm_.plattform().FrageJaNein(
             // The DXF window's question, translated there.
             QCoreApplication::translate("vsk::TDXF_Anzeige_Form",

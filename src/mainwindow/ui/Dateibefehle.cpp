@@ -7,6 +7,7 @@
 #include "mainwindow/ui/HauptMaske.h"
 #include "model/Projektdatei.h"
 #include "shell/Texte.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/ui/Programm.h"
 
 #include <QAction>
@@ -91,7 +92,7 @@ bool TDateibefehle::SpeichereNach(const QString& pfad) {
     bool ok = false;
     {
         const Sanduhr sanduhr;
-        ok = SaveProjekt(programm_.AktModell(), pfad.toStdString(), programm_.plattform());
+        ok = SaveProjekt(programm_.AktModell(), PfadAus(pfad), programm_.plattform());
     }
     if (ok) {
         fenster_.SetzeTitel(pfad);
@@ -127,7 +128,7 @@ bool TDateibefehle::FrageSpeichern() {
         }
     }
     const Sanduhr sanduhr;
-    return SaveProjekt(m, pfad.toStdString(), programm_.plattform());
+    return SaveProjekt(m, PfadAus(pfad), programm_.plattform());
 }
 
 bool TDateibefehle::OeffneProjekt(const QString& pfad) {
@@ -135,7 +136,7 @@ bool TDateibefehle::OeffneProjekt(const QString& pfad) {
     // The file is read into a project of its own: the open project stays, with its file
     // name, until the file has been read completely. The reader shows what failed.
     std::unique_ptr<TKModell> neu = programm_.LeeresModell();
-    if (!OeffneProjektdatei(*neu, pfad.toStdString(), programm_.plattform())) {
+    if (!OeffneProjektdatei(*neu, PfadAus(pfad), programm_.plattform())) {
         return false;
     }
     try {
@@ -167,8 +168,9 @@ bool TDateibefehle::OeffneProjekt(const QString& pfad) {
 void TDateibefehle::LeseZuletzt() {
     zuletzt_.clear();
     for (int i = 0; i < MaxZuletzt; ++i) {
-        const QString pfad = QString::fromStdString(
-            programm_.einstellungen().ReadString(Sektion, Schluessel(i), {}));
+        // Stored as the file name's bytes, like every path.
+        const QString pfad =
+            PfadText(programm_.einstellungen().ReadString(Sektion, Schluessel(i), {}));
         if (!pfad.trimmed().isEmpty() && !zuletzt_.contains(pfad)) {
             zuletzt_ << pfad;
         }
@@ -177,10 +179,13 @@ void TDateibefehle::LeseZuletzt() {
 
 void TDateibefehle::SchreibeZuletzt() {
     try {
-        for (int i = 0; i < MaxZuletzt; ++i) {
-            const QString pfad = i < zuletzt_.size() ? zuletzt_[i] : QString();
-            programm_.einstellungen().WriteString(Sektion, Schluessel(i), pfad.toStdString());
-        }
+        programm_.einstellungen().SchreibeZusammen([this] {
+            for (int i = 0; i < MaxZuletzt; ++i) {
+                const QString pfad = i < zuletzt_.size() ? zuletzt_[i] : QString();
+                programm_.einstellungen().WriteString(Sektion, Schluessel(i),
+                                                      PfadAus(pfad).string());
+            }
+        });
     } catch (const SchreibFehler& fehler) {
         // The list is a convenience: it stays in the menu for this run, and the user
         // hears once that it cannot be kept.

@@ -1,6 +1,7 @@
 #include "mainwindow/ui/Dateidialoge.h"
 
 #include "reports/ui/Druckdialoge.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -42,7 +43,7 @@ public:
 
     QString PdfDatei(QWidget* eltern, const QString& vorschlag) override {
         const auto datei = PdfDateiDialog(eltern, vorschlag)();
-        return datei ? QString::fromStdString(datei->string()) : QString();
+        return datei ? PfadText(*datei) : QString();
     }
 
     QString IfcDatei(QWidget* eltern, const QString& vorschlag) override {

@@ -799,13 +799,15 @@ void TfrmHauptMaske::resizeEvent(QResizeEvent* e) {
 }
 
 void TfrmHauptMaske::Freigeben() {
-    // Colours first, then the project; once a write fails nothing more is written.
+    // Colours first, then the project, in one write of the settings file.
     try {
-        programm_.FarbenFreigeben();
-        if (programm_.HatModell()) {
-            programm_.AktModell().TSkizzeAnzeige = SkizzenArt::Keine; // nothing drawn in teardown
-        }
-        programm_.ModellFreigeben();
+        programm_.einstellungen().SchreibeZusammen([this] {
+            programm_.FarbenFreigeben();
+            if (programm_.HatModell()) {
+                programm_.AktModell().TSkizzeAnzeige = SkizzenArt::Keine; // nothing drawn in teardown
+            }
+            programm_.ModellFreigeben();
+        });
     } catch (const SchreibFehler& fehler) {
         programm_.ModellVerwerfen();
         programm_.plattform().Fehler(fehler.what());

@@ -5,6 +5,7 @@
 #include "model/Projektdatei.h"
 #include "shell/Einstellungen.h"
 #include "shell/Plattform.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -138,8 +139,8 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Einstellungen& einstellungen, Platt
     connect(BitBtnHilfe, &QPushButton::clicked, this,
             [this] { emit hilfeAngefordert(QStringLiteral("MaskeProjektverwaltung")); });
 
-    const QString gespeichert = QString::fromStdString(
-        einstellungen_.ReadString(Sektion, Schluessel, QDir::currentPath().toStdString()));
+    const QString gespeichert = PfadText(
+        einstellungen_.ReadString(Sektion, Schluessel, PfadAus(QDir::currentPath()).string()));
     // Showing the stored directory is no change of it: nothing is written at start-up.
     if (!ZeigeVerzeichnis(gespeichert, false)) {
         ZeigeVerzeichnis(QDir::currentPath(), false);
@@ -159,7 +160,7 @@ bool TfrmProjektverwaltung::ZeigeVerzeichnis(const QString& verzeichnis, bool me
     lblPfad->setText(QDir::toNativeSeparators(verzeichnis_));
     try {
         if (merken) {
-            einstellungen_.WriteString(Sektion, Schluessel, verzeichnis_.toStdString());
+            einstellungen_.WriteString(Sektion, Schluessel, PfadAus(verzeichnis_).string());
         }
     } catch (const SchreibFehler& fehler) {
         plattform_.Meldung(fehler.what());
@@ -210,8 +211,7 @@ void TfrmProjektverwaltung::DateiGewaehlt() {
     }
     TKExplorer explorer;
     int k = 1;
-    for (const TKExplorer::Zeile& z :
-         explorer.ReadProjektFile(std::filesystem::path(datei.toStdString()), plattform_)) {
+    for (const TKExplorer::Zeile& z : explorer.ReadProjektFile(PfadAus(datei), plattform_)) {
         auto* zeile = new QTreeWidgetItem;
         zeile->setText(0, tr("No: ") + QString::number(k++));
         for (std::size_t i = 0; i < z.size() && i < 6; ++i) {
@@ -239,7 +239,7 @@ void TfrmProjektverwaltung::BitBtnUebernehmenClick() {
     const int zeile = lvPositionen->indexOfTopLevelItem(gewaehlt.first());
     // The window closes with OK whatever the import reported; a failed import has shown
     // its message and left the project as it was.
-    ImportierePosition(*modell_, GewaehlteDatei().toStdString(), zeile, plattform_);
+    ImportierePosition(*modell_, PfadAus(GewaehlteDatei()), zeile, plattform_);
     accept();
 }
 

@@ -8,9 +8,11 @@
 #include "reports/qt/Druckauftrag.h"
 #include "reports/qt/Seitengeraete.h"
 #include "reports/ui/Druckdialoge.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Zahlen.h"
 #include "sketches/qt/Exportbilder.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -449,7 +451,7 @@ void TfrmStueckliste::BitBtnExportClick() {
 
 bool TfrmStueckliste::Exportieren(const QString& name, ListeExportArt art) {
     exportArt_ = art;
-    const std::filesystem::path pfad = MitExportEndung(name.toStdString(), art);
+    const std::filesystem::path pfad = MitExportEndung(PfadAus(name).string(), art);
     Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
     switch (art) {
     case ListeExportArt::Text:

@@ -1,6 +1,8 @@
 #include "reports/qt/Seitengeraete.h"
 
 #include "reports/qt/Berichtsbilder.h"
+#include "shell/Dateischreiber.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
@@ -171,18 +173,15 @@ PdfDrucker::~PdfDrucker() {
     if (maler_ && maler_->isActive()) {
         maler_->end();
     }
-    // An unfinished document is not committed: QSaveFile discards it.
+    // An unfinished document never reaches the file.
 }
 
 bool PdfDrucker::BeginDoc(const std::string& titel) {
     fehler_.clear();
     seiten_ = 0;
-    ausgabe_ = std::make_unique<QSaveFile>(QString::fromStdString(datei_.string()));
-    if (!ausgabe_->open(QIODevice::WriteOnly)) {
-        fehler_ = ausgabe_->errorString().toStdString();
-        ausgabe_.reset();
-        return false;
-    }
+    daten_.clear();
+    ausgabe_ = std::make_unique<QBuffer>(&daten_);
+    ausgabe_->open(QIODevice::WriteOnly);
     pdf_ = std::make_unique<QPdfWriter>(ausgabe_.get());
     const Druckergeometrie& g = geometrie_;
     pdf_->setResolution(g.dpiX);
@@ -202,7 +201,6 @@ bool PdfDrucker::BeginDoc(const std::string& titel) {
                       .toStdString();
         maler_.reset();
         pdf_.reset();
-        ausgabe_->cancelWriting();
         ausgabe_.reset();
         return false;
     }
@@ -224,15 +222,19 @@ bool PdfDrucker::EndDoc() {
     if (!maler_) {
         return false;
     }
-    bool ok = maler_->end();
+    const bool fertig = maler_->end();
     maler_.reset();
     pdf_.reset();
-    ok = ok && ausgabe_->commit();
-    if (!ok) {
-        fehler_ = ausgabe_->errorString().toStdString();
-    }
     ausgabe_.reset();
-    return ok;
+    if (!fertig) {
+        fehler_ = QCoreApplication::translate("Druck", "The PDF file could not be written.")
+                      .toStdString();
+        return false;
+    }
+    const Schreibergebnis e = SchreibeDatei(datei_, Bytes(daten_));
+    daten_.clear();
+    fehler_ = e.Grund();
+    return static_cast<bool>(e);
 }
 
 Canvas& PdfDrucker::Leinwand() {

@@ -6,10 +6,11 @@
 #include "canvas/qt/QtCanvas.h"
 #include "reports/Seitenziel.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <filesystem>
 #include <memory>
@@ -56,9 +57,9 @@ private:
     std::string fehler_;
 };
 
-// A PDF file with the page geometry of a printer (by default the current one). The file
-// is written beside the target and renamed over it only when the document is complete,
-// so a failed export leaves an existing file as it was.
+// A PDF file with the page geometry of a printer (by default the current one). The
+// document is made in memory and written by the file writer when it is complete, so a
+// failed export leaves an existing file as it was.
 class PdfDrucker final : public Drucker {
 public:
     explicit PdfDrucker(std::filesystem::path datei,
@@ -78,7 +79,8 @@ public:
 private:
     std::filesystem::path datei_;
     Druckergeometrie geometrie_;
-    std::unique_ptr<QSaveFile> ausgabe_;
+    QByteArray daten_;
+    std::unique_ptr<QBuffer> ausgabe_;
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QPainter> maler_;
     std::unique_ptr<QtCanvas> canvas_;

@@ -1,4 +1,5 @@
 #include "reports/ui/Druckdialoge.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -17,7 +18,7 @@ PdfDateiwahl PdfDateiDialog(QWidget* eltern, const QString& vorschlag) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return std::nullopt;
         }
-        return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+        return PfadAus(dialog.selectedFiles().constFirst());
     };
 }
 

@@ -1,18 +1,13 @@
 #include "shell/qt/QtProgrammstarter.h"
 
+#include "shell/qt/QtDateien.h"
+
 #include <QDesktopServices>
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
 
 namespace vsk {
-
-namespace {
-QString AlsText(const std::filesystem::path& pfad) {
-    return QFile::decodeName(pfad.c_str());
-}
-} // namespace
 
 int QtProgrammstarter::Starte(const Startauftrag& auftrag) {
     if (auftrag.ausfuehren) {
@@ -22,11 +17,11 @@ int QtProgrammstarter::Starte(const Startauftrag& auftrag) {
         }
         qint64 pid = 0;
         // Fails when the system refuses to run the file (no known format, no permission).
-        const bool gestartet = QProcess::startDetached(AlsText(auftrag.datei), argumente,
-                                                       AlsText(auftrag.arbeitsverzeichnis), &pid);
+        const bool gestartet = QProcess::startDetached(PfadText(auftrag.datei), argumente,
+                                                       PfadText(auftrag.arbeitsverzeichnis), &pid);
         return gestartet ? startcode::Erfolg : startcode::UngueltigeDatei;
     }
-    const bool geoeffnet = QDesktopServices::openUrl(QUrl::fromLocalFile(AlsText(auftrag.datei)));
+    const bool geoeffnet = QDesktopServices::openUrl(QUrl::fromLocalFile(PfadText(auftrag.datei)));
     return geoeffnet ? startcode::Erfolg : startcode::KeinZugeordnetesProgramm;
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/Sprachmodule.h"
 #include "shell/Texte.h"
+#include "shell/qt/QtDateien.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -47,7 +48,7 @@ private:
         for (int id : {2057, 2055, 1034, 1036, 1040, 1043}) {
             const auto datei = SprachmodulDatei(programmdatei_, id);
             auto modul = std::make_unique<QTranslator>();
-            if (datei && modul->load(QFile::decodeName(datei->c_str()))) {
+            if (datei && modul->load(PfadText(*datei))) {
                 module_.push_back(std::move(modul));
             }
         }
@@ -91,7 +92,7 @@ bool Sprachumschaltung::LadeSprachmodul(int sprachID) {
     if (!datei) {
         return false;
     }
-    QFile f(QFile::decodeName(datei->c_str()));
+    QFile f(PfadText(*datei));
     if (!f.open(QIODevice::ReadOnly)) {
         return false;
     }

@@ -1,9 +1,9 @@
 #include "shell/ui/Hilfe.h"
 
+#include "shell/qt/QtDateien.h"
 #include "shell/ui/HilfeFenster.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -17,19 +17,15 @@ std::filesystem::path& GesetztesVerzeichnis() {
     return verzeichnis;
 }
 
-QString Pfadtext(const std::filesystem::path& p) {
-    return QFile::decodeName(p.c_str());
-}
-
 TfrmHilfe& Fenster(QWidget* von) {
     QWidget* ueber = von ? von->window() : QApplication::activeWindow();
     TfrmHilfe* hilfe = OffenesFenster();
-    if (hilfe && hilfe->Index().Verzeichnis() != Pfadtext(Verzeichnis())) {
+    if (hilfe && hilfe->Index().Verzeichnis() != PfadText(Verzeichnis())) {
         delete hilfe; // the folder changed: read the pages again
         hilfe = nullptr;
     }
     if (!hilfe) {
-        hilfe = new TfrmHilfe(Pfadtext(Verzeichnis()), ueber);
+        hilfe = new TfrmHilfe(PfadText(Verzeichnis()), ueber);
         if (!ueber) {
             hilfe->setAttribute(Qt::WA_DeleteOnClose);
         }
@@ -55,9 +51,7 @@ std::filesystem::path Verzeichnis() {
     if (!GesetztesVerzeichnis().empty()) {
         return GesetztesVerzeichnis();
     }
-    return std::filesystem::path(
-               QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
-           "help";
+    return PfadAus(QCoreApplication::applicationDirPath()) / "help";
 }
 
 TfrmHilfe* OffenesFenster() {

@@ -6,7 +6,13 @@ namespace vsk {
 
 Programm::Programm(Plattform& plattform)
     : plattform_(plattform),
-      einstellungen_(plattform.Einstellungsdatei(), plattform.Dezimaltrenner()) {}
+      einstellungen_(plattform.Einstellungsdatei(), plattform.Dezimaltrenner()) {
+    // Read once, here: a settings file that cannot be read is reported once, and every
+    // value takes its default.
+    if (const auto meldung = einstellungen_.LesefehlerMeldung()) {
+        plattform_.Meldung(*meldung);
+    }
+}
 
 Programm::~Programm() {
     // The orderly shutdown frees the model through ModellFreigeben; this only guards

@@ -1,6 +1,7 @@
 #include "shell/ui/Programmstart.h"
 
 #include "mainwindow/ui/HauptMaske.h"
+#include "shell/qt/QtDateien.h"
 #include "shell/qt/Sprachumschaltung.h"
 #include "shell/ui/DialogPlattform.h"
 #include "shell/ui/Hilfe.h"
@@ -8,7 +9,6 @@
 #include "shell/ui/SplashFenster.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QProxyStyle>
 #include <QScreen>
 #include <exception>
@@ -63,8 +63,7 @@ int Programmstart(int argc, char** argv) {
     Anwendung app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VSK"));
     QApplication::setStyle(new HinweisStil); // the application takes ownership
-    const std::filesystem::path programmdatei(
-        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
+    const std::filesystem::path programmdatei = PfadAus(QCoreApplication::applicationFilePath());
     DialogPlattform plattform(programmdatei);
     app.SetzePlattform(&plattform);
     Hilfe::InstalliereF1();

@@ -5,6 +5,7 @@
 #include "dxf/DornZeichnungen.h"
 #include "model/Objektmodell.h"
 #include "sketches/ui/ZoomPanel.h"
+#include "support/Ereignisse.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
@@ -264,9 +265,12 @@ private slots:
 
         // Shown: maximized and modal; screenshot, then "&Back".
         bool gesehen = false;
-        QTimer::singleShot(200, [&gesehen] {
-            auto* f = qobject_cast<TDXF_Anzeige_Form*>(QApplication::activeModalWidget());
-            QVERIFY(f != nullptr);
+        test::BeiModalemFenster([&gesehen](QWidget& modal) {
+            auto* f = qobject_cast<TDXF_Anzeige_Form*>(&modal);
+            if (f == nullptr) {
+                modal.close(); // never leave the test hanging in a dialog
+                return;
+            }
             QVERIFY(f->isMaximized());
             const QString datei = QStringLiteral(VSK_BILDER "/dxf-anzeige.png");
             QVERIFY(f->grab().save(datei));

@@ -12,7 +12,9 @@
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "shell/ui/Programm.h"
 #include "sketches/ui/ZoomFenster.h"
+#include "shell/Dateischreiber.h"
 #include "support/DialogDouble.h"
+#include "support/Ereignisse.h"
 #include "support/Hauptfenster.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
@@ -31,6 +33,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -177,10 +181,19 @@ private slots:
         QCOMPARE(Inhalt(alt), std::string("old picture"));
         std::filesystem::permissions(alt, std::filesystem::perms::owner_all);
 
+        // A full disk: the old picture stays, the reason is said (it was once an empty file
+        // and no word).
+        SetzeSchreibeingriff([](std::size_t, std::size_t) { return ENOSPC; });
+        Eintrag("popmnuSkizzeSpeichern")->trigger();
+        SetzeSchreibeingriff({});
+        QCOMPARE(plattform->meldungen.size(), std::size_t(2));
+        QVERIFY(plattform->meldungen[1].find(std::strerror(ENOSPC)) != std::string::npos);
+        QCOMPARE(Inhalt(alt), std::string("old picture"));
+
         // A cancelled dialog writes nothing and says nothing.
         dialoge->bild.reset();
         Eintrag("popmnuSkizzeSpeichern")->trigger();
-        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+        QCOMPARE(plattform->meldungen.size(), std::size_t(2));
     }
 
     void vorschauseiteUndZoomfenster() {
@@ -216,12 +229,10 @@ private slots:
     void exportdialogLiefertNameUndTyp() {
         QString name;
         QString filter;
-        QTimer::singleShot(300, [&] {
-            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        test::BeiModalemFenster([&](QWidget& modal) {
+            auto* d = qobject_cast<QFileDialog*>(&modal);
             if (d == nullptr) {
-                if (QWidget* w = QApplication::activeModalWidget()) {
-                    w->close(); // never leave the test hanging in a dialog
-                }
+                modal.close(); // never leave the test hanging in a dialog
                 return;
             }
             auto* eingabe = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

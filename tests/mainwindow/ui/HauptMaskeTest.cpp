@@ -28,6 +28,7 @@
 #include <QToolButton>
 #include <fstream>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace vsk;
 
@@ -567,6 +568,31 @@ private slots:
         fenster->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
         QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("333"));
+    }
+
+    // A FIFO in place of the settings file would block the start for ever: the program
+    // says it cannot read the file, starts with the defaults, and leaves the FIFO alone.
+    void einstellungenAlsFifoGebenMeldungUndVorgaben() {
+        cleanup();
+        plattform = std::make_unique<test::PlattformDouble>();
+        verzeichnis = std::make_unique<test::TempDir>();
+        plattform->einstellungsdatei = *verzeichnis / "VSK.INI";
+        QCOMPARE(::mkfifo(plattform->einstellungsdatei.c_str(), 0644), 0);
+        programm = std::make_unique<Programm>(*plattform);
+        QCOMPARE(plattform->meldungen,
+                 std::vector<std::string>{"The settings file " +
+                                          plattform->einstellungsdatei.string() +
+                                          " cannot be read. The program uses its default "
+                                          "settings."});
+        fenster = std::make_unique<TfrmHauptMaske>(*programm);
+        QCOMPARE(Akt().TGammaMs, 1.05);
+        QCOMPARE(Akt().cBelastungDesign.cPunktlast.Tgg(), 1.35);
+        fenster->Freigeben();
+        QCOMPARE(plattform->fehler,
+                 std::vector<std::string>{"Not able to write to file " +
+                                          plattform->einstellungsdatei.string()});
+        QVERIFY(std::filesystem::is_fifo(plattform->einstellungsdatei));
+        fenster.reset();
     }
 
     void meldungBeimStartOhneDatei() {

@@ -13,6 +13,9 @@ namespace vsk {
 namespace fs = std::filesystem;
 
 namespace {
+
+// A started program writes its file within this time also on a busy machine.
+constexpr int kProzessStartMs = 30000;
 std::vector<std::string> ZeilenVon(const fs::path& p) {
     std::vector<std::string> zeilen;
     std::ifstream ein(p);
@@ -49,7 +52,7 @@ void QtProgrammstarterTest::programRunsDetachedInItsDirectoryWithListedArguments
     QCOMPARE(launcher.ErrorString(), std::string());
 
     const fs::path aus = dir / "Tool Dir" / "out.txt";
-    QTRY_VERIFY(fs::exists(aus));
+    QTRY_VERIFY_WITH_TIMEOUT(fs::exists(aus), kProzessStartMs);
     const std::vector<std::string> erwartet = {fs::canonical(dir / "Tool Dir").string(),
                                                "-q",
                                                "two words",

@@ -115,7 +115,10 @@ private slots:
         const auto textVorher = Zeilen(vorher, Qt::red);
         const auto rahmenVorher = Zeilen(vorher, Qt::blue);
 
+        const QSize bildVorher = fenster_->imgZoom().size();
         fenster_->resize(700, 560);
+        // The picture area follows once the layout has run; then the picture follows it.
+        QTRY_VERIFY(fenster_->imgZoom().size() != bildVorher);
         QTRY_COMPARE(fenster_->Bild().size(), fenster_->imgZoom().size());
         const QImage nachher = fenster_->Bild();
         QVERIFY(nachher.height() > vorher.height() + 150);
@@ -212,7 +215,10 @@ private slots:
         const int rechtsVorher = rechtsAussen;
         QVERIFY(fenster_->grab().save(QStringLiteral(VSK_BILDER "/zoomfenster-klein.png")));
 
+        const QSize bildVorher = fenster_->imgZoom().size();
         fenster_->resize(900, 640);
+        // The picture area follows once the layout has run; then the picture follows it.
+        QTRY_VERIFY(fenster_->imgZoom().size() != bildVorher);
         QTRY_COMPARE(fenster_->Bild().size(), fenster_->imgZoom().size());
         QCOMPARE(schriften, schriftenVorher);
         QVERIFY(rechtsAussen > rechtsVorher * 13 / 10); // the picture grew by 1.7 in height

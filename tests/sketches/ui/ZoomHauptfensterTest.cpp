@@ -3,6 +3,7 @@
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "sketches/ui/ZoomFenster.h"
+#include "support/Ereignisse.h"
 #include "support/Hauptfenster.h"
 
 #include <QAction>
@@ -92,13 +93,10 @@ private slots:
         fenster->Aktionen().berechnung->trigger();
         const fs::path ziel = *verzeichnis / "plan";
         bool dialog = false;
-        QTimer::singleShot(300, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            auto* d = qobject_cast<QFileDialog*>(modal);
+        test::BeiModalemFenster([&](QWidget& modal) {
+            auto* d = qobject_cast<QFileDialog*>(&modal);
             if (d == nullptr) {
-                if (modal != nullptr) {
-                    modal->close(); // never leave the test hanging in a dialog
-                }
+                modal.close(); // never leave the test hanging in a dialog
                 return;
             }
             dialog = true;
