@@ -125,11 +125,14 @@ void TBefehle::PositionLoeschen() {
 // ---------------------------------------------------------------- calculation
 
 void TBefehle::Berechnung() {
-    // Moving the focus on runs the leave check of the field being edited.
+    // Moving the focus on runs the leave check of the field being edited, whose outcome
+    // EingabeOK then holds; an earlier outcome may belong to a field that has lost the
+    // focus since, which the panel checks again.
+    programm_.EingabeOK = true;
     if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == &fenster_) {
         fenster_.FokusWeiter();
     }
-    if (!programm_.EingabeOK) {
+    if (!programm_.EingabeOK || !fenster_.Panel().FelderGueltig()) {
         return;
     }
     TKModell& m = programm_.AktModell();

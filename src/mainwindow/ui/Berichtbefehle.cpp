@@ -5,6 +5,7 @@
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Dateidialoge.h"
+#include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "model/StuecklisteAufnahme.h"
@@ -55,11 +56,14 @@ Berichtskontext TBerichtbefehle::VorschauKontext() {
 }
 
 void TBerichtbefehle::Vorschau() {
-    // Moving the focus on runs the leave check of the field being edited.
+    // Moving the focus on runs the leave check of the field being edited, whose outcome
+    // EingabeOK then holds; an earlier outcome may belong to a field that has lost the
+    // focus since, which the panel checks again.
+    programm_.EingabeOK = true;
     if (QWidget* fokus = QApplication::focusWidget(); fokus && fokus->window() == &fenster_) {
         fenster_.FokusWeiter();
     }
-    if (!programm_.EingabeOK) {
+    if (!programm_.EingabeOK || !fenster_.Panel().FelderGueltig()) {
         return;
     }
     TKModell& m = programm_.AktModell();

@@ -574,6 +574,24 @@ bool TEingabePanel::Pruefe(TZahlenFeld* feld) {
     return false;
 }
 
+bool TEingabePanel::FelderGueltig() {
+    std::vector<TZahlenFeld*> felder;
+    for (const Geometriefeld& g : geometrie_) {
+        felder.push_back(g.feld);
+    }
+    for (const Lastfeld& lf : lastfelder_) {
+        felder.push_back(lf.feld);
+    }
+    for (TZahlenFeld* feld : felder) {
+        // A text shown from the model is not checked again: an emptied field's stored value
+        // may lie outside the field's own bounds and is not reported.
+        if (feld->isModified() && feld->isVisibleTo(this) && feld->isEnabled() && !Pruefe(feld)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
     if (zurueck_ || !programm_.HatModell()) {
         return; // the program moves the focus back, or the window is going away
