@@ -17,6 +17,7 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
+#include "mainwindow/ui/Zugriffstasten.h"
 #include "model/Texttabellen.h"
 #include "model/ui/ProjektdatenFenster.h"
 #include "model/ui/ProjektverwaltungFenster.h"
@@ -119,6 +120,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
         }
     });
     BaueSkizzenmenue();
+    GibMenueleisteVorrang(*menuBar(), *this);
 
     befehle_ = std::make_unique<TBefehle>(*this, programm_);
     dateien_ = std::make_unique<TDateibefehle>(*this, programm_, *dateiMenue_);
