@@ -7,6 +7,7 @@
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/HauptMaske.h"
+#include "model/Modell.h"
 #include "shell/Handbuch.h"
 #include "shell/Texte.h"
 #include "shell/qt/QtProgrammstarter.h"
@@ -61,10 +62,7 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
 
 void TBefehle::PositionWaehlen(int nummer) {
     TKModell& m = programm_.AktModell();
-    if (nummer < 1 || nummer > m.TAnzAnwendung()) {
-        nummer = m.TAnzAnwendung();
-    }
-    m.TAktAnwendung = static_cast<std::uint16_t>(nummer);
+    m.TAktAnwendung = static_cast<std::uint16_t>(GewaehltePosition(nummer, m.TAnzAnwendung()));
     fenster_.ZeigeAnwendung();
 }
 

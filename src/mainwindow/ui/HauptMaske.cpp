@@ -14,6 +14,7 @@
 #include "mainwindow/ui/Eingabebaum.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/Hinweise.h"
+#include "mainwindow/ui/PositionsFeld.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
@@ -200,8 +201,7 @@ void TfrmHauptMaske::BaueWerkzeugleiste() {
     auto* lfd = new QLabel(tr("lfd Nr.:"));
     lfd->setContentsMargins(4, 0, 2, 0);
     werkzeuge_->addWidget(lfd);
-    positionswahl_ = new QSpinBox;
-    positionswahl_->setObjectName(QStringLiteral("sEditAktAnwendung"));
+    positionswahl_ = new TPositionsFeld;
     positionswahl_->setRange(1, 1);
     positionswahl_->setMinimumWidth(
         positionswahl_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 28);

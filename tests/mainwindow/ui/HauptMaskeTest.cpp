@@ -211,6 +211,22 @@ private slots:
                              "position cannot be removed!"));
     }
 
+    void positionswahlAusserhalbNimmtDieLetzte() {
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        QSpinBox& wahl = fenster->Positionswahl();
+        auto* text = wahl.findChild<QLineEdit*>();
+        QVERIFY(text);
+        for (const char* getippt : {"0", "7", "12"}) {
+            wahl.setValue(1);
+            QCOMPARE(int(Modell().TAktAnwendung), 1);
+            Tippe(text, QString::fromLatin1(getippt));
+            Verlasse();
+            QCOMPARE(wahl.value(), 3);
+            QCOMPARE(int(Modell().TAktAnwendung), 3);
+        }
+    }
+
     void umbenennenImBaumBuchstabeFuerBuchstabe() {
         QLineEdit& pos = fenster->EditPosition();
         pos.setFocus(Qt::MouseFocusReason);
