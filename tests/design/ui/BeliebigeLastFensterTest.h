@@ -13,6 +13,7 @@ private slots:
     void LoeschenDerEinzigenZeile();
     void PunkteInXReihenfolge();
     void AendernUndZeilenklick();
+    void OhneGewaehlteZeileBleibtDieTabelle();
     void AbbrechenStelltPunkteWiederHer();
     void OkBehaeltPunkte();
     void FeldpruefungBeimVerlassenUndHinzufuegen();
