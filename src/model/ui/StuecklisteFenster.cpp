@@ -259,6 +259,7 @@ void TfrmStueckliste::FormActivate() {
     if (arbeit_.EintragCount() > 0) {
         lvListe->setCurrentItem(lvListe->topLevelItem(0));
         ZeileGewaehlt();
+        lblAuswahl->setText(Auswahltext(1, true));
     }
     QStringList zeilen;
     for (const std::string& z : modell_->Stueckliste.TBemerkung) {
@@ -291,10 +292,11 @@ void TfrmStueckliste::FuelleListe() {
     }
 }
 
-QString TfrmStueckliste::Auswahltext(int k) const {
+QString TfrmStueckliste::Auswahltext(int k, bool mitBrandschutz) const {
     const TKStueckliste::Eintrag& e = arbeit_.GetEintrag(k);
     return OhneEndBlanks(texte_.StuecklisteSpalten[0]) + QStringLiteral(": ") +
-           Q(Text(e, StuecklisteSpalte::Position)) + QStringLiteral("  /  ") + Bezeichnung(e);
+           Q(Text(e, StuecklisteSpalte::Position)) + QStringLiteral("  /  ") +
+           (mitBrandschutz ? Bezeichnung(e) : Q(Text(e, StuecklisteSpalte::Bezeichnung)));
 }
 
 void TfrmStueckliste::ZeileGewaehlt() {
@@ -312,7 +314,7 @@ void TfrmStueckliste::ZeileGewaehlt() {
             spinAnzahl->setValue(static_cast<int>(*n));
         }
     }
-    lblAuswahl->setText(Auswahltext(k));
+    lblAuswahl->setText(Auswahltext(k, false));
 }
 
 void TfrmStueckliste::ZeileGeaendert(QTreeWidgetItem* zeile, int spalte) {
