@@ -88,6 +88,7 @@ private slots:
     void modernSpanishSystemShowsEnglish();
     void languageButtonsSwitchModulesAndMarkers();
     void activationRefillsTheInformationBox();
+    void installLabelsAndHoveredLanguageButtons();
     void screenshot();
 };
 
@@ -233,6 +234,33 @@ void StartupFensterTest::activationRefillsTheInformationBox() {
              QString("With the VSK program installation you can optionally install documents in "
                      "pdf-format (Brochure).\n\nTo open these documents you need Acrobat Reader."));
     QVERIFY(memo->isHidden());
+}
+
+void StartupFensterTest::installLabelsAndHoveredLanguageButtons() {
+    Scheibe s;
+    fs::create_directory(s.cd / "Acrobat");
+    std::ofstream(s.cd / "Acrobat" / "acroenu.exe") << "x";
+    auto fenster = s.Fenster();
+    fenster->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+    auto* vsk = Element<QLabel>(*fenster, "lblSetupVSK");
+    auto* leser = Element<QLabel>(*fenster, "lblSetupArcobat");
+    QCOMPARE(vsk->pos(), QPoint(40, 416));
+    QCOMPARE(leser->pos(), QPoint(496, 32));
+    QCOMPARE(vsk->width(), vsk->sizeHint().width()); // as wide as the text
+    QVERIFY(leser->geometry().right() < fenster->width());
+
+    // The mouse over a language button leaves the name under it as the picture shows it;
+    // only an outline at the button's border may change.
+    for (const char* name : {"sbtnEng", "sbtnDes"}) {
+        auto* knopf = Element<QToolButton>(*fenster, name);
+        const QRect innen = knopf->geometry().adjusted(2, 2, -2, -2);
+        const QImage vorher = fenster->grab(innen).toImage();
+        knopf->setAttribute(Qt::WA_UnderMouse, true);
+        const QImage darueber = fenster->grab(innen).toImage();
+        knopf->setAttribute(Qt::WA_UnderMouse, false);
+        QVERIFY2(darueber == vorher, name);
+    }
 }
 
 void StartupFensterTest::screenshot() {
