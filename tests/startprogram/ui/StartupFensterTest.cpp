@@ -48,6 +48,14 @@ struct Scheibe {
     std::unique_ptr<TfrmStartup> Fenster() {
         return std::make_unique<TfrmStartup>(Umgebung(), plattform, starter);
     }
+    // The window shown, on a disc with the reader installer.
+    std::unique_ptr<TfrmStartup> GezeigtMitLeser() {
+        fs::create_directory(cd / "Acrobat");
+        std::ofstream(cd / "Acrobat" / "acroenu.exe") << "x";
+        auto fenster = Fenster();
+        fenster->show();
+        return fenster;
+    }
     // An installer that notes its working directory in starts.txt each time it runs.
     void LegeInstallerAn() const {
         const fs::path skript = cd / "VSK Setup.exe";
@@ -238,10 +246,7 @@ void StartupFensterTest::activationRefillsTheInformationBox() {
 
 void StartupFensterTest::installLabelsAndHoveredLanguageButtons() {
     Scheibe s;
-    fs::create_directory(s.cd / "Acrobat");
-    std::ofstream(s.cd / "Acrobat" / "acroenu.exe") << "x";
-    auto fenster = s.Fenster();
-    fenster->show();
+    auto fenster = s.GezeigtMitLeser();
     QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
     auto* vsk = Element<QLabel>(*fenster, "lblSetupVSK");
     auto* leser = Element<QLabel>(*fenster, "lblSetupArcobat");
@@ -265,10 +270,7 @@ void StartupFensterTest::installLabelsAndHoveredLanguageButtons() {
 
 void StartupFensterTest::screenshot() {
     Scheibe s;
-    fs::create_directory(s.cd / "Acrobat");
-    std::ofstream(s.cd / "Acrobat" / "acroenu.exe") << "x";
-    auto fenster = s.Fenster();
-    fenster->show();
+    auto fenster = s.GezeigtMitLeser();
     QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
     const QString datei = QStringLiteral(VSK_BILDER "/start.png");
     QVERIFY(fenster->grab().save(datei));
