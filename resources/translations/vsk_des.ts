@@ -1285,10 +1285,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1299,6 +1295,38 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Remarks</source>
         <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>VRd</source>
+        <translation>VRd</translation>
+    </message>
+    <message>
+        <source>Connector type</source>
+        <translation>Dorntyp</translation>
+    </message>
+    <message>
+        <source>Actual area of the secondary reinforcement [mm²]</source>
+        <translation>Vorhandene Fläche der Nebenbewehrung [mm²]</translation>
+    </message>
+    <message>
+        <source>Actual area of the main reinforcement [mm²]</source>
+        <translation>Vorhandene Fläche der Hauptbewehrung [mm²]</translation>
+    </message>
+    <message>
+        <source>Design resistance of one connector [kN]</source>
+        <translation>Tragwiderstand eines Dorns [kN]</translation>
+    </message>
+    <message>
+        <source>Usage of one connector: design load / design resistance</source>
+        <translation>Ausnutzung eines Dorns: Bemessungslast / Tragwiderstand</translation>
+    </message>
+    <message>
+        <source>Number of connectors</source>
+        <translation>Anzahl Dorne</translation>
+    </message>
+    <message>
+        <source>Result of the checks</source>
+        <translation>Ergebnis der Nachweise</translation>
     </message>
 </context>
 <context>

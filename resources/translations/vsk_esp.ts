@@ -1285,10 +1285,6 @@ Do you want to replace it?</source>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1299,6 +1295,38 @@ Do you want to replace it?</source>
     <message>
         <source>Remarks</source>
         <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>VRd</source>
+        <translation>VRd</translation>
+    </message>
+    <message>
+        <source>Connector type</source>
+        <translation>Tipo de conector</translation>
+    </message>
+    <message>
+        <source>Actual area of the secondary reinforcement [mm²]</source>
+        <translation>Área existente de la armadura secundaria [mm²]</translation>
+    </message>
+    <message>
+        <source>Actual area of the main reinforcement [mm²]</source>
+        <translation>Área existente de la armadura principal [mm²]</translation>
+    </message>
+    <message>
+        <source>Design resistance of one connector [kN]</source>
+        <translation>Resistencia de cálculo de un conector [kN]</translation>
+    </message>
+    <message>
+        <source>Usage of one connector: design load / design resistance</source>
+        <translation>Aprovechamiento de un conector: carga de cálculo / resistencia de cálculo</translation>
+    </message>
+    <message>
+        <source>Number of connectors</source>
+        <translation>Número de conectores</translation>
+    </message>
+    <message>
+        <source>Result of the checks</source>
+        <translation>Resultado de las comprobaciones</translation>
     </message>
 </context>
 <context>

@@ -1285,10 +1285,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1299,6 +1295,38 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Remarks</source>
         <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>VRd</source>
+        <translation>VRd</translation>
+    </message>
+    <message>
+        <source>Connector type</source>
+        <translation>Type de connecteur</translation>
+    </message>
+    <message>
+        <source>Actual area of the secondary reinforcement [mm²]</source>
+        <translation>Section existante de l'armature secondaire [mm²]</translation>
+    </message>
+    <message>
+        <source>Actual area of the main reinforcement [mm²]</source>
+        <translation>Section existante de l'armature principale [mm²]</translation>
+    </message>
+    <message>
+        <source>Design resistance of one connector [kN]</source>
+        <translation>Résistance de calcul d'un connecteur [kN]</translation>
+    </message>
+    <message>
+        <source>Usage of one connector: design load / design resistance</source>
+        <translation>Taux d'utilisation d'un connecteur : charge de calcul / résistance de calcul</translation>
+    </message>
+    <message>
+        <source>Number of connectors</source>
+        <translation>Nombre de connecteurs</translation>
+    </message>
+    <message>
+        <source>Result of the checks</source>
+        <translation>Résultat des vérifications</translation>
     </message>
 </context>
 <context>

@@ -1285,10 +1285,6 @@ Sostituirlo?</translation>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1299,6 +1295,38 @@ Sostituirlo?</translation>
     <message>
         <source>Remarks</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>VRd</source>
+        <translation>VRd</translation>
+    </message>
+    <message>
+        <source>Connector type</source>
+        <translation>Tipo di connettore</translation>
+    </message>
+    <message>
+        <source>Actual area of the secondary reinforcement [mm²]</source>
+        <translation>Area effettiva dell'armatura secondaria [mm²]</translation>
+    </message>
+    <message>
+        <source>Actual area of the main reinforcement [mm²]</source>
+        <translation>Area effettiva dell'armatura principale [mm²]</translation>
+    </message>
+    <message>
+        <source>Design resistance of one connector [kN]</source>
+        <translation>Resistenza di progetto di un connettore [kN]</translation>
+    </message>
+    <message>
+        <source>Usage of one connector: design load / design resistance</source>
+        <translation>Utilizzo di un connettore: carico di progetto / resistenza di progetto</translation>
+    </message>
+    <message>
+        <source>Number of connectors</source>
+        <translation>Numero di connettori</translation>
+    </message>
+    <message>
+        <source>Result of the checks</source>
+        <translation>Risultato delle verifiche</translation>
     </message>
 </context>
 <context>

@@ -1285,10 +1285,6 @@ Wilt u het vervangen?</translation>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1299,6 +1295,38 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Remarks</source>
         <translation>Opmerkingen</translation>
+    </message>
+    <message>
+        <source>VRd</source>
+        <translation>VRd</translation>
+    </message>
+    <message>
+        <source>Connector type</source>
+        <translation>Type deuvel</translation>
+    </message>
+    <message>
+        <source>Actual area of the secondary reinforcement [mm²]</source>
+        <translation>Aanwezige doorsnede van de nevenwapening [mm²]</translation>
+    </message>
+    <message>
+        <source>Actual area of the main reinforcement [mm²]</source>
+        <translation>Aanwezige doorsnede van de hoofdwapening [mm²]</translation>
+    </message>
+    <message>
+        <source>Design resistance of one connector [kN]</source>
+        <translation>Rekenwaarde weerstand van één deuvel [kN]</translation>
+    </message>
+    <message>
+        <source>Usage of one connector: design load / design resistance</source>
+        <translation>Benutting van één deuvel: rekenbelasting / rekenwaarde weerstand</translation>
+    </message>
+    <message>
+        <source>Number of connectors</source>
+        <translation>Aantal deuvels</translation>
+    </message>
+    <message>
+        <source>Result of the checks</source>
+        <translation>Resultaat van de toetsingen</translation>
     </message>
 </context>
 <context>

@@ -12,9 +12,9 @@
 #include "shell/Dateischreiber.h"
 #include "shell/Zahlen.h"
 
+#include "shell/qt/QtDateien.h"
 #include <QDir>
 #include <QString>
-#include "shell/qt/QtDateien.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -147,6 +147,17 @@ std::filesystem::path FindeQuelle(const std::filesystem::path& ordner, const std
 
 } // namespace
 
+bool DornZeichnungVorhanden(const std::filesystem::path& programmOrdner, int typ,
+                            const std::string& endung) {
+    const std::filesystem::path ordner = programmOrdner / CadOrdnerName;
+    for (DornAnsicht ansicht : AlleDornAnsichten) {
+        if (!FindeQuelle(ordner, DornName(typ) + DornTeil(ansicht) + endung).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 DornKopie KopiereDornZeichnungen(const std::filesystem::path& programmOrdner, int typ,
                                  const std::string& zielName) {
     DornKopie kopie;

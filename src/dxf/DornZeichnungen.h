@@ -36,6 +36,11 @@ void SchreibeDornZeichnungen(const std::filesystem::path& ordner);
 // already (in any case): filter 0 ".dxf", filter 1 ".dwg".
 std::string DornZielMitEndung(const std::string& name, int filter);
 
+// Whether a prepared drawing of the type with that extension ("dxf", "dwg", in any case)
+// lies in the "CAD files" folder of the program folder: a file type is offered only then.
+bool DornZeichnungVorhanden(const std::filesystem::path& programmOrdner, int typ,
+                            const std::string& endung);
+
 struct DornKopie {
     std::vector<std::filesystem::path> kopiert; // targets written
     std::vector<std::filesystem::path> fehlen;  // sources not found

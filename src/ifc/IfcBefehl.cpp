@@ -1,7 +1,7 @@
 #include "ifc/IfcBefehl.h"
 
-#include "shell/Dateischreiber.h"
 #include "model/Modell.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
 

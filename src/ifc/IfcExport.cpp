@@ -2,7 +2,6 @@
 
 #include "design/Anordnung.h"
 #include "design/Bewehrungsgeometrie.h"
-#include "shell/Dateischreiber.h"
 #include "ifc/IfcBewehrung.h"
 #include "ifc/IfcGeometrie.h"
 #include "ifc/IfcGuid.h"
@@ -11,6 +10,7 @@
 #include "katalog/Katalog.h"
 #include "model/Modell.h"
 #include "model/Texttabellen.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Texte.h"
 #include "shell/Zahlen.h"
 

@@ -138,4 +138,8 @@ void TKModell::Verwerfen() {
     });
 }
 
+int GewaehltePosition(long long wahl, int anzahl) {
+    return wahl >= 1 && wahl <= anzahl ? static_cast<int>(wahl) : anzahl;
+}
+
 } // namespace vsk

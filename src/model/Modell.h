@@ -106,4 +106,8 @@ private:
     std::vector<TKAnwendung> anwendungen_;
 };
 
+// The position a selector value chooses among anzahl positions: the value itself from 1 to
+// anzahl, the last position for any other value.
+int GewaehltePosition(long long wahl, int anzahl);
+
 } // namespace vsk

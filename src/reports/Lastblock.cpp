@@ -120,7 +120,9 @@ struct Block {
             c.TextOut(x, y, text("Bericht", "Connector design load"));
         }
         const int a = Formelreihe(c, xStart, y).MitIndex("F", "Sd,act").Text("  =  ").X();
-        const int w = BreiteMitIndex(c, "F", "Sd,tot");
+        // The bar is as wide as symbol and index written at full size, a little wider
+        // than the numerator with its smaller index.
+        const int w = c.TextWidth("F" + std::string("Sd,tot"));
         c.MoveTo(a, y + L10() / 2);
         c.LineTo(a + w, y + L10() / 2);
         Formelreihe(c, a + w + c.TextWidth("     "), y)

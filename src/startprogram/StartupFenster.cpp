@@ -5,6 +5,7 @@
 #include "shell/Plattform.h"
 #include "shell/Sprachmodule.h"
 #include "shell/Winexecute.h"
+#include "shell/ui/Sprachknopf.h"
 
 #include <QEvent>
 #include <QFile>
@@ -46,6 +47,18 @@ constexpr int SprachIDs[] = {sprach_id::Englisch,    sprach_id::Deutsch,
                              sprach_id::Spanisch,    sprach_id::Franzoesisch,
                              sprach_id::Italienisch, sprach_id::Niederlaendisch};
 constexpr const char* Sprachnamen[] = {"Eng", "Des", "Esp", "Fra", "Ita", "Nld"};
+
+// Top-left corners of the two install labels.
+constexpr QPoint BeschriftungSetupVSK{40, 416};
+constexpr QPoint BeschriftungSetupArcobat{496, 32};
+
+// The label as wide as its text, its top-left corner at the point; a translation too long
+// for the window moves left just enough to stay inside it.
+void SetzeBeschriftung(QLabel& label, QPoint ecke) {
+    label.adjustSize();
+    const int rechts = label.parentWidget() != nullptr ? label.parentWidget()->width() : 0;
+    label.move(std::max(0, std::min(ecke.x(), rechts - label.width())), ecke.y());
+}
 
 } // namespace
 
@@ -95,8 +108,6 @@ void TfrmStartup::ErzeugeSteuerelemente() {
 
     lblSetupVSK = new QLabel(this);
     lblSetupVSK->setObjectName(QStringLiteral("lblSetupVSK"));
-    lblSetupVSK->setGeometry(24, 418, 180, 18);
-    lblSetupVSK->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblSetupVSK->setPalette(weiss);
 
     BitBtnSetupArcobat = new QPushButton(this);
@@ -108,7 +119,6 @@ void TfrmStartup::ErzeugeSteuerelemente() {
 
     lblSetupArcobat = new QLabel(this);
     lblSetupArcobat->setObjectName(QStringLiteral("lblSetupArcobat"));
-    lblSetupArcobat->setGeometry(477, 32, 160, 18);
     lblSetupArcobat->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblSetupArcobat->setPalette(weiss);
 
@@ -125,11 +135,9 @@ void TfrmStartup::ErzeugeSteuerelemente() {
     for (std::size_t i = 0; i < sprachknoepfe_.size(); ++i) {
         Sprachknopf& s = sprachknoepfe_[i];
         s.id = SprachIDs[i];
-        s.knopf = new QToolButton(this);
+        s.knopf = new TSprachknopf(Qt::white, this);
         s.knopf->setObjectName(QStringLiteral("sbtn") + QLatin1String(Sprachnamen[i]));
         s.knopf->setGeometry(SprachknopfX, SprachknopfY[i], 90, 20);
-        s.knopf->setAutoRaise(true);
-        s.knopf->setCursor(Qt::PointingHandCursor);
         s.marker = new QLabel(this);
         s.marker->setObjectName(QStringLiteral("img") + QLatin1String(Sprachnamen[i]));
         s.marker->setGeometry(MarkerX, SprachknopfY[i] + 2, 16, 16);
@@ -183,6 +191,8 @@ void TfrmStartup::UebersetzeTexte() {
     lblUeberschrift->setText(tr("Welcome to the installation of VSK calculation program"));
     lblSetupVSK->setText(tr("Install Calculation program"));
     lblSetupArcobat->setText(tr("Install Acrobat Reader"));
+    SetzeBeschriftung(*lblSetupVSK, BeschriftungSetupVSK);
+    SetzeBeschriftung(*lblSetupArcobat, BeschriftungSetupArcobat);
     BitBtnEnde->setText(tr("&Close"));
     if (!Memo1->document()->isEmpty()) {
         FormActivate();

@@ -2,10 +2,10 @@
 
 #include "design/Bemessung.h"
 #include "design/Positionen.h"
-#include "shell/Dateischreiber.h"
 #include "ifc/IfcGuid.h"
 #include "ifc/StepSchreiber.h"
 #include "model/Modell.h"
+#include "shell/Dateischreiber.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 

@@ -140,6 +140,42 @@ TEST(Lastblock, VeraenderlicheLinienlastLinksUndRechts) {
     EXPECT_EQ(dead, 1);
 }
 
+// The connector-load fraction of the line loads: its bar is as wide as "F" and "Sd,tot"
+// written at full size, and the line below it starts under the denominator, not across it.
+TEST(Lastblock, DornbruchBalkenUndFolgezeile) {
+    for (std::uint8_t fall : {1, 2}) {
+        SCOPED_TRACE(int(fall));
+        Berichtsumgebung u;
+        TKBelastung& b = u.Position().cBelastungDesign;
+        b.TBelastungsfall = fall;
+        b.cLinienLastLinks.SetFdDirekt(30);
+        b.cLinienLastRechts.SetFdDirekt(40);
+        Lastblock(u.canvas, u.k, 100, 1000, 400, false, 75);
+        const auto linien = u.canvas.Nur(Operation::Linie);
+        ASSERT_FALSE(linien.empty());
+        u.canvas.schrift.groesse = 9;
+        EXPECT_EQ(linien.front().k[2] - linien.front().k[0], u.canvas.TextWidth("FSd,tot"));
+
+        int nennerUnten = 0; // the lowest "n" is the denominator's
+        int folgezeile = -1; // top of the line below the fraction
+        for (const Aufgezeichnet& op : u.canvas.ops) {
+            if (op.op != Operation::TextOut) {
+                continue;
+            }
+            if (op.text == "n") {
+                u.canvas.schrift.groesse = op.schrift.groesse;
+                nennerUnten = std::max(nennerUnten, op.k[1] + u.canvas.TextHeight(op.text));
+            }
+            // Load type 1: "with F_Sd,tot = ..."; type 2: the raised numerator q_Ed,L + q_Ed,R.
+            if (op.text == "with F" || op.text == "q") {
+                folgezeile = op.k[1];
+            }
+        }
+        ASSERT_GT(nennerUnten, 0);
+        EXPECT_GE(folgezeile, nennerUnten);
+    }
+}
+
 TEST(Ergebnisblock, RundungEinheitenUndAusnutzungen) {
     Berichtsumgebung u;
     TKErgebnisse& e = u.Position().cErgebnisse;

@@ -147,6 +147,8 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
             &TfrmbeliebigeLast::BitBtnHinzufuegenClick);
     connect(BitBtnAendern, &QPushButton::clicked, this, &TfrmbeliebigeLast::BitBtnAendernClick);
     connect(BitBtnLoeschen, &QPushButton::clicked, this, &TfrmbeliebigeLast::BitBtnLoeschenClick);
+    connect(sgPunkte, &QTableWidget::itemSelectionChanged, this,
+            &TfrmbeliebigeLast::ZeilenknoepfeFreigeben);
     connect(sgPunkte, &QTableWidget::cellClicked, this,
             [this](int zeile, int) { sgPunkteClick(zeile); });
     connect(sgPunkte, &QTableWidget::currentCellChanged, this,
@@ -189,6 +191,7 @@ void TfrmbeliebigeLast::Aktivieren(TKModell& modell) {
     ausstehendQ_ = false;
     Statuszeile()->clearMessage();
     sgPunkte->setCurrentCell(-1, -1);
+    ZeilenknoepfeFreigeben();
     NeuAufbauen();
     meditX->setFocus();
 }
@@ -200,6 +203,18 @@ QString TfrmbeliebigeLast::ZellText(int zeile, int spalte) const {
 
 int TfrmbeliebigeLast::Datenzeilen() const {
     return sgPunkte->rowCount();
+}
+
+void TfrmbeliebigeLast::ZeilenknoepfeFreigeben() {
+    // Without a selected row "C&hange" and "&Delete" have nothing to act on.
+    const bool gewaehlt = GewaehlteZeile() >= 0;
+    BitBtnAendern->setEnabled(gewaehlt);
+    BitBtnLoeschen->setEnabled(gewaehlt);
+}
+
+int TfrmbeliebigeLast::GewaehlteZeile() const {
+    const QModelIndexList zeilen = sgPunkte->selectionModel()->selectedRows();
+    return zeilen.isEmpty() ? -1 : zeilen.constFirst().row();
 }
 
 void TfrmbeliebigeLast::SetzeZeile(int zeile, const QString& x, const QString& q) {
@@ -302,7 +317,7 @@ void TfrmbeliebigeLast::BitBtnHinzufuegenClick() {
 }
 
 void TfrmbeliebigeLast::BitBtnAendernClick() {
-    const int zeile = sgPunkte->currentRow();
+    const int zeile = GewaehlteZeile();
     if (zeile < 0 || Getrimmt(meditX->text()).isEmpty() || !FelderGueltig()) {
         return;
     }
@@ -311,18 +326,18 @@ void TfrmbeliebigeLast::BitBtnAendernClick() {
 }
 
 void TfrmbeliebigeLast::BitBtnLoeschenClick() {
-    int zeile = sgPunkte->currentRow();
+    int zeile = GewaehlteZeile();
+    if (zeile < 0) {
+        return;
+    }
     if (Datenzeilen() <= 1) {
         SetzeZeile(0, QString(), QString());
-        zeile = 0;
-    } else if (zeile >= 0) {
+    } else {
         sgPunkte->removeRow(zeile);
         zeile = std::min(zeile, Datenzeilen() - 1);
         sgPunkte->setCurrentCell(zeile, 0);
     }
-    if (zeile >= 0) {
-        sgPunkteClick(zeile);
-    }
+    sgPunkteClick(zeile);
     NeuAufbauen();
 }
 

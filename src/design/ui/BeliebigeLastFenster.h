@@ -42,6 +42,9 @@ public:
     // Table texts of a data row (from 0).
     QString ZellText(int zeile, int spalte) const;
     int Datenzeilen() const;
+    // The data row the user selected, -1 for none: "C&hange" and "&Delete" act on it only
+    // (the table's current row alone, set when it merely takes the focus, is no choice).
+    int GewaehlteZeile() const;
 
     void accept() override;
     void reject() override;
@@ -70,6 +73,7 @@ private:
     // show it) and the focus goes back to the field.
     bool FelderGueltig();
     void SetzeZeile(int zeile, const QString& x, const QString& q);
+    void ZeilenknoepfeFreigeben();
     QString LastText() const;
     // Rebuilds the points from the table; a text that is not a number leaves the points as
     // they were and says so.

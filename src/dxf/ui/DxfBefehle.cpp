@@ -14,9 +14,13 @@ namespace vsk {
 
 namespace {
 
-std::optional<DornDateiWahl> DornSpeicherDialog(QWidget* eltern, const QString& vorschlag) {
-    const QStringList filter = {QCoreApplication::translate("DxfBefehle", "DXF databases (*.dxf)"),
-                                QCoreApplication::translate("DxfBefehle", "DWG database (*.dwg)")};
+std::optional<DornDateiWahl> DornSpeicherDialog(QWidget* eltern, const QString& vorschlag,
+                                                bool mitDwg) {
+    const QString dwgFilter = QCoreApplication::translate("DxfBefehle", "DWG database (*.dwg)");
+    QStringList filter = {QCoreApplication::translate("DxfBefehle", "DXF databases (*.dxf)")};
+    if (mitDwg) {
+        filter << dwgFilter;
+    }
     QFileDialog dialog(eltern);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filter);
@@ -25,15 +29,15 @@ std::optional<DornDateiWahl> DornSpeicherDialog(QWidget* eltern, const QString& 
     // The suffix follows the file type, so that the overwrite question is about the
     // name that is really used.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, filter](const QString& gewaehlt) {
-                         dialog.setDefaultSuffix(gewaehlt == filter.at(1) ? QStringLiteral("dwg")
-                                                                          : QStringLiteral("dxf"));
+                     [&dialog, dwgFilter](const QString& gewaehlt) {
+                         dialog.setDefaultSuffix(gewaehlt == dwgFilter ? QStringLiteral("dwg")
+                                                                       : QStringLiteral("dxf"));
                      });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return DornDateiWahl{dialog.selectedFiles().constFirst(),
-                         dialog.selectedNameFilter() == filter.at(1) ? 1 : 0};
+                         dialog.selectedNameFilter() == dwgFilter ? 1 : 0};
 }
 
 } // namespace
@@ -53,8 +57,9 @@ void BefehlDxfDorn(Plattform& plattform, const std::filesystem::path& programmOr
     if (!dialog) {
         dialog = DornSpeicherDialog;
     }
+    const bool mitDwg = DornZeichnungVorhanden(programmOrdner, KlemmeDornTyp(typ), "dwg");
     const std::optional<DornDateiWahl> wahl =
-        dialog(eltern, QString::fromStdString(DornName(KlemmeDornTyp(typ))));
+        dialog(eltern, QString::fromStdString(DornName(KlemmeDornTyp(typ))), mitDwg);
     if (!wahl || wahl->name.isEmpty()) {
         return;
     }

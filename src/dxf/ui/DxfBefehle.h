@@ -30,12 +30,14 @@ struct DornDateiWahl {
     QString name;
     int filter = 0;
 };
-using DornDateiDialog =
-    std::function<std::optional<DornDateiWahl>(QWidget* eltern, const QString& vorschlag)>;
+// The save dialog; mitDwg: the DWG type is offered besides DXF.
+using DornDateiDialog = std::function<std::optional<DornDateiWahl>(
+    QWidget* eltern, const QString& vorschlag, bool mitDwg)>;
 
-// "DXF Export - &Connector": asks for the target (the type designation proposed), then
-// copies the type's three drawings from the "CAD files" folder of the program folder;
-// missing drawings are reported once. dialog replaces the save dialog when given.
+// "DXF Export - &Connector": asks for the target (the type designation proposed; DWG
+// offered only when the type's DWG drawings are there), then copies the type's three
+// drawings from the "CAD files" folder of the program folder; missing drawings are
+// reported once. dialog replaces the save dialog when given.
 void BefehlDxfDorn(Plattform& plattform, const std::filesystem::path& programmOrdner, int typ,
                    QWidget* eltern, DornDateiDialog dialog = {});
 

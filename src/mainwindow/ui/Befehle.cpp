@@ -61,10 +61,7 @@ TBefehle::TBefehle(TfrmHauptMaske& fenster, Programm& programm)
 
 void TBefehle::PositionWaehlen(int nummer) {
     TKModell& m = programm_.AktModell();
-    if (nummer < 1 || nummer > m.TAnzAnwendung()) {
-        nummer = m.TAnzAnwendung();
-    }
-    m.TAktAnwendung = static_cast<std::uint16_t>(nummer);
+    m.TAktAnwendung = static_cast<std::uint16_t>(GewaehltePosition(nummer, m.TAnzAnwendung()));
     fenster_.ZeigeAnwendung();
 }
 

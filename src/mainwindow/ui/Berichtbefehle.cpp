@@ -4,6 +4,7 @@
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Dateidialoge.h"
+#include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/Vorpruefung.h"
 #include "mainwindow/ui/Vorschau.h"

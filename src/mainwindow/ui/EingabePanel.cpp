@@ -504,6 +504,26 @@ bool TEingabePanel::Gemeldet(TZahlenFeld* feld, const std::optional<std::string>
     return true;
 }
 
+bool TEingabePanel::FelderGueltig() {
+    std::vector<TZahlenFeld*> felder;
+    for (const Geometriezeile& gz : geometrie_) {
+        felder.push_back(gz.feld);
+    }
+    for (const Lastfeld& lf : lastfelder_) {
+        felder.push_back(lf.feld);
+    }
+    for (TZahlenFeld* feld : felder) {
+        // A text shown from the model is not checked again: an emptied field's stored value
+        // may lie outside the field's own bounds and is not reported.
+        if (feld->isModified() && feld->isVisibleTo(this) && feld->isEnabled() &&
+            Gemeldet(feld, PruefeFeld(feld->text().toStdString(), feld->Grenzen(),
+                                      programm_.Trenner()))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
     if (zurueck_ || !programm_.HatModell()) {
         return; // the program moves the focus back, or the window is going away

@@ -38,6 +38,12 @@ public:
     // load-case buttons) and lays the panel out for its case; ends in input mode.
     void Aktualisiere();
 
+    // Calculation and Preview: a field the user edited may still hold a text that failed its
+    // check and never reached the model (it lost the focus without being checked again:
+    // hidden, disabled, or the window was deactivated by the message). The first such field
+    // shows its message and takes the focus; false then.
+    bool FelderGueltig();
+
     // The field of a model value, by its control name ("meditPlatteDicke").
     TZahlenFeld* Feld(const QString& name) const;
     TZahlenFeld* FeldFugenlaenge() const { return fugenlaenge_; }

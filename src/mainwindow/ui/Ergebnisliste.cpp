@@ -2,15 +2,27 @@
 
 #include "mainwindow/ui/Symbole.h"
 #include "model/Ergebnisse.h"
+#include "model/Meldungen.h"
 #include "shell/Zahlen.h"
 
 #include <QHeaderView>
+#include <string>
 
 namespace vsk {
 
 namespace {
-enum Spalte { SpDorn, SpAsx, SpAsy, SpVsd, SpEta, SpAnz, SpBemerkung, AnzSpalten };
+enum Spalte { SpDorn, SpAsx, SpAsy, SpVRd, SpEta, SpAnz, SpBemerkung, AnzSpalten };
+
+// Each status code has its own state icon: "status_0" passed, "status_1" to "status_9" the
+// failed check; a code outside the tables shows none.
+QIcon Statussymbol(std::uint16_t status) {
+    if (status >= Status::Anzahl) {
+        return {};
+    }
+    const std::string name = "status_" + std::to_string(status);
+    return Symbol(name.c_str());
 }
+} // namespace
 
 TErgebnisliste::TErgebnisliste(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("lvLastErgebnis"));
@@ -39,8 +51,20 @@ TErgebnisliste::TErgebnisliste(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void TErgebnisliste::SetzeSpalten() {
+    // The column of TFRd is headed by the resistance's own symbol: "Vsd" would name the load.
     setHeaderLabels(
-        {tr("Connector"), tr("Asx"), tr("Asy"), tr("Vsd"), tr("Vsd/VRd"), tr("nD"), tr("Remarks")});
+        {tr("Connector"), tr("Asx"), tr("Asy"), tr("VRd"), tr("Vsd/VRd"), tr("nD"), tr("Remarks")});
+    const std::array<QString, AnzSpalten> bedeutungen{
+        tr("Connector type"),
+        tr("Actual area of the secondary reinforcement [mm²]"),
+        tr("Actual area of the main reinforcement [mm²]"),
+        tr("Design resistance of one connector [kN]"),
+        tr("Usage of one connector: design load / design resistance"),
+        tr("Number of connectors"),
+        tr("Result of the checks")};
+    for (int s = 0; s < AnzSpalten; ++s) {
+        headerItem()->setToolTip(s, bedeutungen[static_cast<std::size_t>(s)]);
+    }
     for (int s = SpAsx; s <= SpAnz; ++s) {
         headerItem()->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -50,16 +74,14 @@ void TErgebnisliste::Fuelle(const TKErgebnisse& ergebnisse,
                             const std::array<std::string, 10>& statusKurz, char trenner) {
     const QSignalBlocker sperre(this);
     clear();
-    const QIcon ok = Symbol("status_ok");
-    const QIcon fehler = Symbol("status_fehler");
     for (int typ = 0; typ < AnzDornTypen; ++typ) {
         const TKDornErgebnis& e = ergebnisse.DornErgebnis(typ);
         auto* zeile = new QTreeWidgetItem(this);
-        zeile->setIcon(SpDorn, e.TStatus == 0 ? ok : fehler);
+        zeile->setIcon(SpDorn, Statussymbol(e.TStatus));
         zeile->setText(SpDorn, QString::fromStdString(DornName(typ)));
         zeile->setText(SpAsx, QString::fromStdString(FormatFest(e.TAsxIst, 0, trenner)));
         zeile->setText(SpAsy, QString::fromStdString(FormatFest(e.TAsyIst, 0, trenner)));
-        zeile->setText(SpVsd, QString::fromStdString(FormatFest(e.TFRd(), 1, trenner)));
+        zeile->setText(SpVRd, QString::fromStdString(FormatFest(e.TFRd(), 1, trenner)));
         zeile->setText(SpEta, QString::fromStdString(FormatFest(e.TEtaQ, 2, trenner)));
         zeile->setText(SpAnz, QString::number(ergebnisse.TAnzDorn(typ)));
         const std::string status =

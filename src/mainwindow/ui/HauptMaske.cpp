@@ -15,9 +15,11 @@
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/Hinweise.h"
 #include "mainwindow/ui/IfcBefehle.h"
+#include "mainwindow/ui/PositionsFeld.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
+#include "mainwindow/ui/Zugriffstasten.h"
 #include "model/Eingaben.h"
 #include "model/Texttabellen.h"
 #include "model/ui/ProjektdatenFenster.h"
@@ -121,6 +123,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
         }
     });
     BaueSkizzenmenue();
+    GibMenueleisteVorrang(*menuBar(), *this);
 
     befehle_ = std::make_unique<TBefehle>(*this, programm_);
     dateien_ = std::make_unique<TDateibefehle>(*this, programm_, *dateiMenue_);
@@ -201,8 +204,7 @@ void TfrmHauptMaske::BaueWerkzeugleiste() {
     auto* lfd = new QLabel(tr("lfd Nr.:"));
     lfd->setContentsMargins(4, 0, 2, 0);
     werkzeuge_->addWidget(lfd);
-    positionswahl_ = new QSpinBox;
-    positionswahl_->setObjectName(QStringLiteral("sEditAktAnwendung"));
+    positionswahl_ = new TPositionsFeld;
     positionswahl_->setRange(1, 1);
     positionswahl_->setMinimumWidth(
         positionswahl_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 28);
@@ -804,7 +806,8 @@ void TfrmHauptMaske::Freigeben() {
         programm_.einstellungen().SchreibeZusammen([this] {
             programm_.FarbenFreigeben();
             if (programm_.HatModell()) {
-                programm_.AktModell().TSkizzeAnzeige = SkizzenArt::Keine; // nothing drawn in teardown
+                programm_.AktModell().TSkizzeAnzeige =
+                    SkizzenArt::Keine; // nothing drawn in teardown
             }
             programm_.ModellFreigeben();
         });

@@ -120,7 +120,7 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Einstellungen& einstellungen, Platt
     rahmen->setLayout(raster);
     aussen->addWidget(rahmen, 1);
     aussen->addWidget(Statuszeile());
-    resize(632, 341 + 120); // the position list needs room for its rows
+    resize(632, 341);
 
     connect(cboxLaufwerk, &QComboBox::activated, this,
             [this](int i) { SetzeVerzeichnis(cboxLaufwerk->itemData(i).toString()); });

@@ -11,8 +11,8 @@
 #include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Zahlen.h"
-#include "sketches/qt/Exportbilder.h"
 #include "shell/qt/QtDateien.h"
+#include "sketches/qt/Exportbilder.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -256,6 +256,7 @@ void TfrmStueckliste::FormActivate() {
     if (arbeit_.EintragCount() > 0) {
         lvListe->setCurrentItem(lvListe->topLevelItem(0));
         ZeileGewaehlt();
+        lblAuswahl->setText(Auswahltext(1, true));
     }
     QStringList zeilen;
     for (const std::string& z : modell_->Stueckliste.TBemerkung) {
@@ -288,10 +289,11 @@ void TfrmStueckliste::FuelleListe() {
     }
 }
 
-QString TfrmStueckliste::Auswahltext(int k) const {
+QString TfrmStueckliste::Auswahltext(int k, bool mitBrandschutz) const {
     const TKStueckliste::Eintrag& e = arbeit_.GetEintrag(k);
     return OhneEndBlanks(texte_.StuecklisteSpalten[0]) + QStringLiteral(": ") +
-           Q(Text(e, StuecklisteSpalte::Position)) + QStringLiteral("  /  ") + Bezeichnung(e);
+           Q(Text(e, StuecklisteSpalte::Position)) + QStringLiteral("  /  ") +
+           (mitBrandschutz ? Bezeichnung(e) : Q(Text(e, StuecklisteSpalte::Bezeichnung)));
 }
 
 void TfrmStueckliste::ZeileGewaehlt() {
@@ -309,7 +311,7 @@ void TfrmStueckliste::ZeileGewaehlt() {
             spinAnzahl->setValue(static_cast<int>(*n));
         }
     }
-    lblAuswahl->setText(Auswahltext(k));
+    lblAuswahl->setText(Auswahltext(k, false));
 }
 
 void TfrmStueckliste::ZeileGeaendert(QTreeWidgetItem* zeile, int spalte) {

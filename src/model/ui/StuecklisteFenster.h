@@ -69,7 +69,9 @@ private:
     void BaueKopf();
     void FormActivate();
     void FuelleListe();
-    QString Auswahltext(int k) const;
+    // The current choice for entry k: its position and designation, on opening the window
+    // followed by the fire protection text.
+    QString Auswahltext(int k, bool mitBrandschutz) const;
     void ZeileGewaehlt();
     void ZeileGeaendert(QTreeWidgetItem* zeile, int spalte);
     void spinAnzahlChanged(int n);

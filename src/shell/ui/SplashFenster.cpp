@@ -6,6 +6,7 @@
 #include "shell/qt/Sprachumschaltung.h"
 #include "shell/ui/FensterNeuEinlesen.h"
 #include "shell/ui/Hilfe.h"
+#include "shell/ui/Sprachknopf.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -81,11 +82,9 @@ void TfrmSplash::ErzeugeSteuerelemente() {
     for (std::size_t i = 0; i < knoepfe_.size(); ++i) {
         Knopf& k = knoepfe_[i];
         k.id = SprachIDs[i];
-        k.sbtn = new QToolButton(this);
+        k.sbtn = new TSprachknopf(navy.color(QPalette::WindowText), this);
         k.sbtn->setObjectName(QStringLiteral("sbtn") + QLatin1String(Namen[i]));
         k.sbtn->setGeometry(KnopfX, KnopfY[i], 90, 20);
-        k.sbtn->setAutoRaise(true);
-        k.sbtn->setCursor(Qt::PointingHandCursor);
         k.sbtn->setFocusPolicy(Qt::TabFocus);
         k.img = new QLabel(this);
         k.img->setObjectName(QStringLiteral("img") + QLatin1String(Namen[i]));

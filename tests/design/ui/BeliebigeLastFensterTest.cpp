@@ -25,6 +25,7 @@ private slots:
     void LoeschenDerEinzigenZeileLeertDieTabelle();
     void PunkteStehenInXReihenfolge();
     void AendernUndZeilenklick();
+    void OhneGewaehlteZeileBleibtDieTabelle();
     void AbbrechenStelltPunkteWiederHer();
     void OkBehaeltPunkte();
     void FeldpruefungBeimVerlassenUndHinzufuegen();
@@ -171,6 +172,38 @@ void BeliebigeLastFensterTest::AendernUndZeilenklick() {
     u.fenster.meditQ->clear();
     u.fenster.BitBtnAendernClick();
     QCOMPARE(u.fenster.ZellText(0, 1), QStringLiteral("0"));
+}
+
+void BeliebigeLastFensterTest::OhneGewaehlteZeileBleibtDieTabelle() {
+    Umgebung u;
+    u.Last().AddPunkt(0, 10);
+    u.Last().AddPunkt(4000, 20);
+    u.fenster.Aktivieren(u.modell);
+    // The table taking the focus makes its first row current, but not selected.
+    QTableWidget& tabelle = *u.fenster.sgPunkte;
+    tabelle.selectionModel()->setCurrentIndex(tabelle.model()->index(0, 0),
+                                              QItemSelectionModel::NoUpdate);
+    QCOMPARE(tabelle.currentRow(), 0);
+    QCOMPARE(u.fenster.GewaehlteZeile(), -1);
+    QVERIFY(!u.fenster.BitBtnAendern->isEnabled());
+    QVERIFY(!u.fenster.BitBtnLoeschen->isEnabled());
+    u.fenster.meditX->setText(QStringLiteral("1000"));
+    u.fenster.meditQ->setText(QStringLiteral("50"));
+    u.fenster.BitBtnAendernClick();
+    u.fenster.BitBtnLoeschenClick();
+    QCOMPARE(u.fenster.Datenzeilen(), 2);
+    QCOMPARE(u.fenster.ZellText(0, 0), QStringLiteral("0"));
+    QCOMPARE(u.fenster.ZellText(0, 1), QStringLiteral("10"));
+    QCOMPARE(u.Last().GetPunkt(0).y, 10.0);
+    // A click on a row makes it the one both act on.
+    QTest::mouseClick(tabelle.viewport(), Qt::LeftButton, {},
+                      tabelle.visualItemRect(tabelle.item(1, 0)).center());
+    QCOMPARE(u.fenster.GewaehlteZeile(), 1);
+    QVERIFY(u.fenster.BitBtnAendern->isEnabled());
+    u.fenster.meditQ->setText(QStringLiteral("30"));
+    u.fenster.BitBtnAendernClick();
+    QCOMPARE(u.fenster.ZellText(1, 1), QStringLiteral("30"));
+    QCOMPARE(u.fenster.ZellText(0, 1), QStringLiteral("10"));
 }
 
 void BeliebigeLastFensterTest::AbbrechenStelltPunkteWiederHer() {

@@ -297,15 +297,18 @@ private slots:
         test::TempDir programm;
         test::TempDir ziel;
         SchreibeDornZeichnungen(programm / CadOrdnerName);
-        const auto dialog = [&ziel](const QString& name, int filter) {
-            return [&ziel, name, filter](QWidget*,
-                                         const QString& vorschlag) -> std::optional<DornDateiWahl> {
-                if (vorschlag != QStringLiteral("VSK 7")) {
-                    return std::nullopt;
-                }
-                return DornDateiWahl{QString::fromStdString((ziel / name.toStdString()).string()),
-                                     filter};
-            };
+        std::vector<bool> dwgAngeboten;
+        const auto dialog = [&ziel, &dwgAngeboten](const QString& name, int filter) {
+            return
+                [&ziel, &dwgAngeboten, name, filter](QWidget*, const QString& vorschlag,
+                                                     bool mitDwg) -> std::optional<DornDateiWahl> {
+                    dwgAngeboten.push_back(mitDwg);
+                    if (vorschlag != QStringLiteral("VSK 7")) {
+                        return std::nullopt;
+                    }
+                    return DornDateiWahl{
+                        QString::fromStdString((ziel / name.toStdString()).string()), filter};
+                };
         };
         BefehlDxfDorn(plattform_, programm.pfad(), 6, nullptr, dialog("Plan", 0));
         QVERIFY(fs::exists(ziel / "Plan Plan View Block.dxf"));
@@ -313,9 +316,18 @@ private slots:
         QVERIFY(fs::exists(ziel / "Plan End View Block.dxf"));
         QVERIFY(plattform_.meldungen.empty());
 
-        // No DWG drawings in the folder: each part is missing, reported once.
+        // No DWG drawings in the folder: DWG is not offered; chosen anyway, each part is
+        // missing, reported once.
         BefehlDxfDorn(plattform_, programm.pfad(), 6, nullptr, dialog("Plan.DWG", 1));
         QCOMPARE(plattform_.meldungen, std::vector<std::string>{"Cannot open file!"});
+        QCOMPARE(dwgAngeboten, (std::vector<bool>{false, false}));
+
+        // A DWG drawing of that type (any case) is offered; of another type it is not.
+        std::ofstream(programm / CadOrdnerName / "VSK 7 End View Block.DWG") << "dwg";
+        BefehlDxfDorn(plattform_, programm.pfad(), 6, nullptr, dialog("Plan.dwg", 1));
+        QVERIFY(fs::exists(ziel / "Plan End View Block.dwg"));
+        BefehlDxfDorn(plattform_, programm.pfad(), 5, nullptr, dialog("Plan", 0));
+        QCOMPARE(dwgAngeboten, (std::vector<bool>{false, false, true, false}));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "model/Projektdatei.h"
+#include "shell/Feldpruefung.h"
 #include "shell/Zahlen.h"
 #include "shell/ui/Programm.h"
 #include "support/Hauptfenster.h"
@@ -187,6 +188,22 @@ private slots:
         QCOMPARE(plattform->meldungen[0],
                  std::string("It is only a position in the existing project.\r\n\r\nThe last "
                              "position cannot be removed!"));
+    }
+
+    void positionswahlAusserhalbNimmtDieLetzte() {
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        fenster->Aktionen().positionHinzufuegen->trigger();
+        QSpinBox& wahl = fenster->Positionswahl();
+        auto* text = wahl.findChild<QLineEdit*>();
+        QVERIFY(text);
+        for (const char* getippt : {"0", "7", "12"}) {
+            wahl.setValue(1);
+            QCOMPARE(int(Modell().TAktAnwendung), 1);
+            Tippe(text, QString::fromLatin1(getippt));
+            Verlasse();
+            QCOMPARE(wahl.value(), 3);
+            QCOMPARE(int(Modell().TAktAnwendung), 3);
+        }
     }
 
     void umbenennenImBaumBuchstabeFuerBuchstabe() {
@@ -490,6 +507,67 @@ private slots:
         Tippe(Feld("meditPlatteDicke"), "4");
         QVERIFY(!liste.isVisible());
         QCOMPARE(int(Akt().cErgebnisse.TBerechnet), 0);
+    }
+
+    void ergebnislisteKopfUndStatussymbole() {
+        TErgebnisliste& liste = fenster->Ergebnisse();
+        QTreeWidgetItem* kopf = liste.headerItem();
+        QCOMPARE(kopf->text(3), QStringLiteral("VRd")); // TFRd is the resistance, not Vsd
+        QCOMPARE(kopf->text(4), QStringLiteral("Vsd/VRd"));
+        for (int s = 0; s < liste.columnCount(); ++s) {
+            QVERIFY2(!kopf->toolTip(s).isEmpty(), qPrintable(kopf->text(s)));
+        }
+        QVERIFY(kopf->toolTip(3).contains(QStringLiteral("[kN]")));
+        // Every status code has an icon of its own; equal codes share it.
+        fenster->SetAnzeigeModus(TfrmHauptMaske::Uebersicht);
+        for (int typ = 0; typ < 19; ++typ) {
+            Akt().cErgebnisse.DornErgebnis(typ).TStatus = static_cast<std::uint16_t>(typ % 10);
+        }
+        fenster->FuelleErgebnisliste();
+        const auto bild = [&liste](int typ) {
+            return liste.topLevelItem(typ)->icon(0).pixmap(16, 16).toImage();
+        };
+        for (int a = 0; a < 10; ++a) {
+            QVERIFY(!bild(a).isNull());
+            QCOMPARE(bild(a + 10 < 19 ? a + 10 : a), bild(a));
+            for (int b = a + 1; b < 10; ++b) {
+                QVERIFY2(bild(a) != bild(b), qPrintable(QStringLiteral("%1 %2").arg(a).arg(b)));
+            }
+        }
+    }
+
+    void berechnungMeldetFeldOhneZahl() {
+        TZahlenFeld* dicke = Feld("meditPlatteDicke");
+        Eingabe("meditPlatteDicke", "abc");
+        QCOMPARE(plattform->meldungen.size(), std::size_t(1));
+        // Another window takes the focus, as the message box did: the field is not left
+        // and so not checked again.
+        QWidget anderes;
+        anderes.show();
+        anderes.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&anderes));
+        for (QAction* befehl : {fenster->Aktionen().berechnung, fenster->Aktionen().vorschau}) {
+            const std::size_t vorher = plattform->meldungen.size();
+            befehl->trigger();
+            QCOMPARE(plattform->meldungen.size(), vorher + 1);
+            QCOMPARE(plattform->meldungen.back(), MeldungNurZahlen());
+            QCOMPARE(fenster->focusWidget(), dicke);
+            QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+            QVERIFY(!programm->EingabeOK);
+        }
+        anderes.close();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        // A value shown from the model is not checked again: the emptied joint length
+        // stores 2, below the field's own bound, and the next refresh shows it.
+        Tippe(dicke, "450");
+        Eingabe("meditFugenlaenge", "");
+        fenster->AktualisiereEingaben();
+        QCOMPARE(Feld("meditFugenlaenge")->text(), QStringLiteral("2"));
+        const std::size_t vorher = plattform->meldungen.size();
+        fenster->Aktionen().berechnung->trigger();
+        QCOMPARE(plattform->meldungen.size(), vorher);
+        QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Uebersicht));
     }
 
     void abstandswarnungErscheintEinmal() {

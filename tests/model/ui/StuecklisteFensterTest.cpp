@@ -72,11 +72,17 @@ void StuecklisteFensterTest::ZeigtDieEintraegeUndDieKoepfe() {
     PlattformDouble p;
     TfrmStueckliste f(p, Texttabellen());
     TKModell m = ModellMitListe();
+    m.Stueckliste.GetEintrag(1)[StuecklisteSpalte::Brandschutz] = "F30";
     m.Stueckliste.GetEintrag(2)[StuecklisteSpalte::Brandschutz] = "F90";
     Modal(f, m, [&] {
         QCOMPARE(f.lvListe->topLevelItemCount(), 2);
         QCOMPARE(f.lvListe->topLevelItem(0)->checkState(0), Qt::Checked);
         QCOMPARE(f.lvListe->topLevelItem(1)->text(4), QStringLiteral("VSK 32  +  F90"));
+        // The first entry's fire protection text is shown on opening, not on selecting.
+        QCOMPARE(f.lblAuswahl->text(), QStringLiteral("Position: Slab A  /  VSK 32  +  F30"));
+        f.lvListe->setCurrentItem(f.lvListe->topLevelItem(1));
+        QCOMPARE(f.lblAuswahl->text(), QStringLiteral("Position: Wall B  /  VSK 32"));
+        f.lvListe->setCurrentItem(f.lvListe->topLevelItem(0));
         QCOMPARE(f.lblAuswahl->text(), QStringLiteral("Position: Slab A  /  VSK 32"));
         QCOMPARE(f.memoBemerkung->toPlainText(), QStringLiteral("remark one\nremark two"));
         QVERIFY(!f.Vorschaumodus());

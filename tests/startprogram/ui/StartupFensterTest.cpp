@@ -51,6 +51,14 @@ struct Scheibe {
     std::unique_ptr<TfrmStartup> Fenster() {
         return std::make_unique<TfrmStartup>(Umgebung(), plattform, starter);
     }
+    // The window shown, on a disc with the reader installer.
+    std::unique_ptr<TfrmStartup> GezeigtMitLeser() {
+        fs::create_directory(cd / "Acrobat");
+        std::ofstream(cd / "Acrobat" / "acroenu.exe") << "x";
+        auto fenster = Fenster();
+        fenster->show();
+        return fenster;
+    }
     // An installer that notes its working directory in starts.txt each time it runs.
     void LegeInstallerAn() const {
         const fs::path skript = cd / "VSK Setup.exe";
@@ -91,6 +99,7 @@ private slots:
     void modernSpanishSystemShowsEnglish();
     void languageButtonsSwitchModulesAndMarkers();
     void activationRefillsTheInformationBox();
+    void installLabelsAndHoveredLanguageButtons();
     void screenshot();
 };
 
@@ -239,12 +248,33 @@ void StartupFensterTest::activationRefillsTheInformationBox() {
     QVERIFY(memo->isHidden());
 }
 
+void StartupFensterTest::installLabelsAndHoveredLanguageButtons() {
+    Scheibe s;
+    auto fenster = s.GezeigtMitLeser();
+    QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+    auto* vsk = Element<QLabel>(*fenster, "lblSetupVSK");
+    auto* leser = Element<QLabel>(*fenster, "lblSetupArcobat");
+    QCOMPARE(vsk->pos(), QPoint(40, 416));
+    QCOMPARE(leser->pos(), QPoint(496, 32));
+    QCOMPARE(vsk->width(), vsk->sizeHint().width()); // as wide as the text
+    QVERIFY(leser->geometry().right() < fenster->width());
+
+    // The mouse over a language button leaves the name under it as the picture shows it;
+    // only an outline at the button's border may change.
+    for (const char* name : {"sbtnEng", "sbtnDes"}) {
+        auto* knopf = Element<QToolButton>(*fenster, name);
+        const QRect innen = knopf->geometry().adjusted(2, 2, -2, -2);
+        const QImage vorher = fenster->grab(innen).toImage();
+        knopf->setAttribute(Qt::WA_UnderMouse, true);
+        const QImage darueber = fenster->grab(innen).toImage();
+        knopf->setAttribute(Qt::WA_UnderMouse, false);
+        QVERIFY2(darueber == vorher, name);
+    }
+}
+
 void StartupFensterTest::screenshot() {
     Scheibe s;
-    fs::create_directory(s.cd / "Acrobat");
-    std::ofstream(s.cd / "Acrobat" / "acroenu.exe") << "x";
-    auto fenster = s.Fenster();
-    fenster->show();
+    auto fenster = s.GezeigtMitLeser();
     QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
     const QString datei = QStringLiteral(VSK_BILDER "/start.png");
     QVERIFY(fenster->grab().save(datei));
