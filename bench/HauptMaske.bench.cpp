@@ -1,16 +1,22 @@
 // The main window on the offscreen platform: from nothing to the shown window with its
 // first sketch, and the Calculation command from the click to the redrawn results.
 
-#include "mainwindow/ui/HauptMaske.h"
+#include "Messplattform.h"
+#include "Projektgenerator.h"
+
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/ZahlenFeld.h"
+#include "model/Projektdatei.h"
 #include "shell/Plattform.h"
 #include "shell/ui/Programm.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QSpinBox>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
@@ -65,6 +71,57 @@ void BM_Berechnung(benchmark::State& state) {
     fenster.Freigeben();
 }
 BENCHMARK(BM_Berechnung)->Unit(benchmark::kMillisecond);
+
+// A project of 1,000 designed positions with arbitrary loads, saved once.
+const std::filesystem::path& Grossprojekt() {
+    static const vsk::test::TempDir dir;
+    static const std::filesystem::path datei = [] {
+        vsk::bench::Messplattform plattform;
+        vsk::TKModell m = vsk::bench::GrossesProjekt(1000, plattform);
+        const std::filesystem::path ziel = dir / "gross.VSK";
+        vsk::SaveProjekt(m, ziel, plattform);
+        return ziel;
+    }();
+    return datei;
+}
+
+// Open: from the file to the window showing the current position's results.
+void BM_Oeffnen1000(benchmark::State& state) {
+    StillePlattform plattform;
+    vsk::Programm programm(plattform);
+    vsk::TfrmHauptMaske fenster(programm);
+    fenster.show();
+    QApplication::processEvents();
+    const QString datei = QString::fromStdString(Grossprojekt().string());
+    for (auto _ : state) {
+        if (!fenster.OeffneProjekt(datei)) {
+            state.SkipWithError("not opened");
+        }
+        QApplication::processEvents();
+    }
+    fenster.Freigeben();
+}
+BENCHMARK(BM_Oeffnen1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Choosing another position in the selector: the window shows its inputs, results list and
+// sketch.
+void BM_PositionWechseln1000(benchmark::State& state) {
+    StillePlattform plattform;
+    vsk::Programm programm(plattform);
+    vsk::TfrmHauptMaske fenster(programm);
+    fenster.show();
+    QApplication::processEvents();
+    fenster.OeffneProjekt(QString::fromStdString(Grossprojekt().string()));
+    QApplication::processEvents();
+    int nummer = 1;
+    for (auto _ : state) {
+        nummer = nummer % 1000 + 1;
+        fenster.Positionswahl().setValue(nummer);
+        QApplication::processEvents();
+    }
+    fenster.Freigeben();
+}
+BENCHMARK(BM_PositionWechseln1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "model/Objektmodell.h"
 #include "model/Texttabellen.h"
 #include "reports/Berichtskontext.h"
+#include "reports/Projektbericht.h"
 #include "reports/qt/Berichtsausgabe.h"
 #include "reports/qt/Seitengeraete.h"
 #include "shell/Zahlen.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QString>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -29,6 +31,8 @@ struct Optionen {
     Positionswahl wahl;
     std::string pdf;
     std::string pngVerzeichnis;
+    bool alle = false;    // the project report of every position
+    bool bemessen = true; // design the positions not calculated first
 };
 
 // An empty text on success, else the usage error.
@@ -46,6 +50,10 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
                 return "--pdf needs a file name";
             }
             o.pdf = *w;
+        } else if (a == "--all") {
+            o.alle = true;
+        } else if (a == "--no-design") {
+            o.bemessen = false;
         } else if (a == "--png") {
             const auto w = wert();
             if (!w || w->empty()) {
@@ -61,10 +69,43 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
     if (o.datei.empty()) {
         return "a project file is needed";
     }
+    if (o.alle) {
+        if (o.pdf.empty() || !o.pngVerzeichnis.empty() || o.wahl.position || o.wahl.typ) {
+            return "--all needs --pdf OUT.pdf and takes no --png, --position or --type";
+        }
+    } else if (!o.bemessen) {
+        return "--no-design belongs to --all";
+    }
     if (o.pdf.empty() && o.pngVerzeichnis.empty()) {
         return "--pdf OUT.pdf or --png DIR is needed";
     }
     return {};
+}
+
+// The project report: the summary, every position's report and the schedule.
+int Projektreport(const Optionen& o, Plattform& plattform) {
+    TKModell modell(nullptr, plattform.HeuteText());
+    if (auto status = WaehlePosition("report", o.datei, {}, plattform, modell)) {
+        return *status;
+    }
+    std::optional<Projektbericht> bericht = BereiteProjektberichtVor(modell, plattform, o.bemessen);
+    Berichtskontext k(bericht->modell, Texttabellen(), plattform.HeuteText(),
+                      plattform.Dezimaltrenner());
+    const Ausgabeergebnis e = ProjektberichtAlsPdf(o.pdf, *bericht, k, AktuelleDruckergeometrie());
+    if (!e.ok) {
+        std::cerr << "vsk-cli report: cannot write \"" << o.pdf << "\": " << e.fehler << "\n";
+        return 1;
+    }
+    const auto nichtBerechnet =
+        std::count_if(bericht->zeilen.begin(), bericht->zeilen.end(), [](const Projektzeile& z) {
+            return z.status == Positionsstatus::NichtBerechnet;
+        });
+    std::cout << o.pdf << ": " << e.seiten << " pages, " << bericht->zeilen.size() << " positions";
+    if (nichtBerechnet > 0) {
+        std::cout << ", " << nichtBerechnet << " not calculated";
+    }
+    std::cout << "\n";
+    return 0;
 }
 
 int Report(const Argumente& argumente) {
@@ -74,6 +115,9 @@ int Report(const Argumente& argumente) {
         return 2;
     }
     QtPlattform plattform(QCoreApplication::applicationFilePath().toStdString());
+    if (o.alle) {
+        return Projektreport(o, plattform);
+    }
     TKModell modell(nullptr, plattform.HeuteText());
     if (auto status = WaehlePosition("report", o.datei, o.wahl, plattform, modell)) {
         return *status;
@@ -126,7 +170,13 @@ Befehl BefehlReport() {
             "      designs the position (the current one unless given) as the Calculation\n"
             "      command does and writes its calculation report: --pdf as A4 PDF pages,\n"
             "      --png as the preview pages (page-1.png ...) at 96 pixels per inch;\n"
-            "      --type reports another connector type than the recommended one\n",
+            "      --type reports another connector type than the recommended one\n"
+            "  report FILE --all --pdf OUT.pdf [--no-design]\n"
+            "      the project report: a summary of every position, each position's\n"
+            "      calculation report and the connector schedule in one PDF file, with\n"
+            "      \"Page k of n\" and a bookmark per position; positions not calculated\n"
+            "      are designed first as the Calculation command does (not with\n"
+            "      --no-design), the file itself stays as it is\n",
             Report};
 }
 

@@ -14,6 +14,7 @@
 #include "mainwindow/ui/Eingabebaum.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/Hinweise.h"
+#include "mainwindow/ui/Projektberichtbefehl.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
@@ -124,6 +125,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     dateien_ = std::make_unique<TDateibefehle>(*this, programm_, *dateiMenue_);
     berichte_ = std::make_unique<TBerichtbefehle>(*this, programm_, *dateien_);
     bilder_ = std::make_unique<TBildbefehle>(*this, programm_, *dateien_, *berichte_);
+    projektbericht_ = std::make_unique<TProjektberichtbefehl>(*this, programm_, *dateien_);
     connect(popmnuKopieren_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeKopieren);
     connect(popmnuSpeichern_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeSpeichern);
     zoom_->SetzeKopieren([this](TfrmZoom& z) { bilder_->ZoomKopieren(z); });

@@ -31,6 +31,7 @@ class TfrmZoom;
 class TBefehle;
 class TBerichtbefehle;
 class TBildbefehle;
+class TProjektberichtbefehl;
 class TDateibefehle;
 class TDateidialoge;
 class TEingabebaum;
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<TDateibefehle> dateien_;
     std::unique_ptr<TBerichtbefehle> berichte_;
     std::unique_ptr<TBildbefehle> bilder_;
+    std::unique_ptr<TProjektberichtbefehl> projektbericht_;
     QMenu* dateiMenue_ = nullptr;
 
     QToolBar* werkzeuge_ = nullptr;

@@ -183,7 +183,11 @@ bool PdfDrucker::BeginDoc(const std::string& titel) {
         ausgabe_.reset();
         return false;
     }
-    pdf_ = std::make_unique<QPdfWriter>(ausgabe_.get());
+    daten_.clear();
+    info_.gliederung.clear();
+    puffer_ = std::make_unique<QBuffer>(&daten_);
+    puffer_->open(QIODevice::WriteOnly);
+    pdf_ = std::make_unique<QPdfWriter>(puffer_.get());
     const Druckergeometrie& g = geometrie_;
     pdf_->setResolution(g.dpiX);
     pdf_->setTitle(QString::fromStdString(titel));
@@ -224,15 +228,42 @@ bool PdfDrucker::EndDoc() {
     if (!maler_) {
         return false;
     }
-    bool ok = maler_->end();
+    const bool gemalt = maler_->end();
     maler_.reset();
     pdf_.reset();
-    ok = ok && ausgabe_->commit();
-    if (!ok) {
-        fehler_ = ausgabe_->errorString().toStdString();
+    puffer_.reset();
+    std::string_view dokument(daten_.constData(), static_cast<std::size_t>(daten_.size()));
+    std::optional<std::string> ergaenzt;
+    if (gemalt && !IstLeer(info_)) {
+        ergaenzt = PdfErgaenzen(dokument, info_, fehler_);
+        if (ergaenzt) {
+            dokument = *ergaenzt;
+        }
     }
+    const bool ok = gemalt && (IstLeer(info_) || ergaenzt) &&
+                    ausgabe_->write(dokument.data(), static_cast<qint64>(dokument.size())) ==
+                        static_cast<qint64>(dokument.size()) &&
+                    ausgabe_->commit();
+    if (!ok) {
+        if (fehler_.empty()) {
+            fehler_ = ausgabe_->errorString().toStdString();
+        }
+        ausgabe_->cancelWriting();
+    }
+    daten_.clear();
     ausgabe_.reset();
     return ok;
+}
+
+void PdfDrucker::Gliederungseintrag(const std::string& titel) {
+    if (maler_) {
+        info_.gliederung.push_back({titel, seiten_});
+    }
+}
+
+void PdfDrucker::SetzeDokumentinfo(const std::string& titel, const std::string& autor) {
+    info_.titel = titel;
+    info_.autor = autor;
 }
 
 Canvas& PdfDrucker::Leinwand() {

@@ -5,7 +5,10 @@
 #include "canvas/Aufzeichnung.h"
 #include "canvas/qt/QtCanvas.h"
 #include "reports/Seitenziel.h"
+#include "reports/qt/PdfGliederung.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -56,9 +59,10 @@ private:
     std::string fehler_;
 };
 
-// A PDF file with the page geometry of a printer (by default the current one). The file
-// is written beside the target and renamed over it only when the document is complete,
-// so a failed export leaves an existing file as it was.
+// A PDF file with the page geometry of a printer (by default the current one). The pages
+// are collected in memory; the file is written beside the target and renamed over it only
+// when the document is complete, so a failed or unended export leaves an existing file as
+// it was.
 class PdfDrucker final : public Drucker {
 public:
     explicit PdfDrucker(std::filesystem::path datei,
@@ -71,6 +75,10 @@ public:
     bool EndDoc() override;
     Canvas& Leinwand() override;
     Rechteck SeitenClip() const override;
+    void Gliederungseintrag(const std::string& titel) override;
+
+    // Title and author of the document information (set before EndDoc).
+    void SetzeDokumentinfo(const std::string& titel, const std::string& autor);
 
     const std::string& Fehler() const { return fehler_; }
     int Seiten() const { return seiten_; }
@@ -79,6 +87,9 @@ private:
     std::filesystem::path datei_;
     Druckergeometrie geometrie_;
     std::unique_ptr<QSaveFile> ausgabe_;
+    QByteArray daten_;
+    std::unique_ptr<QBuffer> puffer_;
+    PdfDokumentinfo info_;
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QPainter> maler_;
     std::unique_ptr<QtCanvas> canvas_;

@@ -6,10 +6,12 @@
 #include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/DialogDouble.h"
 #include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/Eingabebaum.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/Hauptfenster.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
+#include "model/ProjektSchreiben.h"
 #include "model/Projektdatei.h"
 #include "shell/ui/Programm.h"
 #include "support/PlattformDouble.h"
@@ -22,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTreeWidgetItem>
 #include <algorithm>
 #include <fstream>
 #include <memory>
@@ -217,6 +220,44 @@ private slots:
         pdf.read(kopf.data(), 5);
         QCOMPARE(kopf, std::string("%PDF-"));
         QVERIFY(plattform->fehler.empty());
+    }
+
+    // The project report is made from a copy: the window's project, its position and its
+    // mode stay as they were. The tree leaf runs the same command.
+    void projektberichtLaesstDasProjektUnveraendert() {
+        Projekttext(QStringLiteral("Bridge A"));
+        Eingabe("meditLinienlastLinks", "50");
+        A().berechnung->trigger();
+        A().positionHinzufuegen->trigger();
+        Eingabe("meditPlatteDicke", "300"); // position 2 in input mode, not calculated
+        const auto Gespeichert = [this] {
+            return xml::Schreibe(BaueProjektDokument(Modell(), "x.VSK", '.').get());
+        };
+        const std::optional<std::string> vorher = Gespeichert();
+        const int modus = fenster->AnzeigeModus();
+
+        const std::filesystem::path datei = *verzeichnis / "projekt.pdf";
+        dialoge->pdf = Q(datei);
+        A().projektbericht->trigger();
+        QCOMPARE(dialoge->pdfVorschlaege, QStringList{"Bridge A - report.pdf"});
+        QVERIFY(std::filesystem::file_size(datei) > 0);
+        QVERIFY(Gespeichert() == vorher);
+        QCOMPARE(fenster->AnzeigeModus(), modus);
+        QCOMPARE(int(Modell().TAktAnwendung), 2);
+        QVERIFY(plattform->meldungen.empty() && plattform->fehler.empty());
+
+        std::filesystem::remove(datei);
+        QTreeWidgetItem* dateiKnoten = fenster->Baum().FindeWurzel("File");
+        QTreeWidgetItem* blatt = nullptr;
+        for (int i = 0; i < dateiKnoten->childCount(); ++i) {
+            if (dateiKnoten->child(i)->text(0) ==
+                TEingabebaum::Text(TEingabebaum::Knoten::Projektbericht)) {
+                blatt = dateiKnoten->child(i);
+            }
+        }
+        QVERIFY(blatt);
+        emit fenster->Baum().itemPressed(blatt, 0);
+        QVERIFY(std::filesystem::exists(datei));
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the preview and the File menu.
