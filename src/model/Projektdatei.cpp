@@ -66,14 +66,8 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
     modell.FileName = pfad.string();
     bool ok = false;
     try {
-        xml::Dokument dokument =
-            BaueProjektDokument(modell, modell.FileName, plattform.Dezimaltrenner());
-        if (dokument) {
-            if (auto inhalt = xml::Schreibe(dokument.get())) {
-                dokument.reset();
-                ok = SchreibeDateiSicher(pfad, *inhalt);
-            }
-        }
+        ok = SchreibeDateiSicher(pfad,
+                                 ProjektText(modell, modell.FileName, plattform.Dezimaltrenner()));
     } catch (const std::bad_alloc&) {
         ok = false;
     }
@@ -115,8 +109,9 @@ static bool LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattfor
     // Positions are read one after the other until one fails; that one keeps what was read.
     xml::KindIndex index(projekt);
     std::vector<TKAnwendung> gelesen;
+    const TKAnwendung vorgabe = modell.NeueAnwendung(); // the settings file read once
     for (std::int64_t k = 1; ok && k <= anzahl; ++k) {
-        gelesen.push_back(modell.NeueAnwendung());
+        gelesen.push_back(vorgabe);
         ok = LesePosition(index.Finde("Position_" + std::to_string(k)), gelesen.back());
     }
     std::size_t plaetze = static_cast<std::size_t>(anzahl);
