@@ -1,8 +1,10 @@
 #include "Projektgenerator.h"
+#include "Messplattform.h"
 
 #include "design/Bemessung.h"
 #include "design/Plausibilitaet.h"
 #include "model/Objektmodell.h"
+#include "model/Projektdatei.h"
 #include "model/StuecklisteAufnahme.h"
 
 #include <algorithm>
@@ -59,6 +61,14 @@ TKModell GrossesProjekt(int positionen, Plattform& plattform) {
     m.TCalcFlag = 1;
     m.TAktAnwendung = 1;
     return m;
+}
+
+std::filesystem::path GrossesProjektDatei(int positionen, const std::filesystem::path& ordner) {
+    Messplattform plattform;
+    TKModell m = GrossesProjekt(positionen, plattform);
+    const std::filesystem::path datei = ordner / "gross.VSK";
+    SaveProjekt(m, datei, plattform);
+    return datei;
 }
 
 } // namespace vsk::bench

@@ -6,6 +6,8 @@
 #include "model/Modell.h"
 #include "shell/Plattform.h"
 
+#include <filesystem>
+
 namespace vsk::bench {
 
 inline constexpr int LastpunkteJePosition = 50;
@@ -14,5 +16,8 @@ inline constexpr int LastpunkteJePosition = 50;
 // application case, concrete, slab and wall thickness, joint length and load, so that
 // the designs select different types. Deterministic: the same count gives the same project.
 TKModell GrossesProjekt(int positionen, Plattform& plattform);
+
+// The same project saved as "gross.VSK" in the folder; the file's path.
+std::filesystem::path GrossesProjektDatei(int positionen, const std::filesystem::path& ordner);
 
 } // namespace vsk::bench

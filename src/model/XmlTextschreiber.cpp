@@ -6,8 +6,9 @@ namespace vsk::xml {
 
 namespace {
 
-// Element text: what the tree's writer escapes in text.
-void TextAnhaengen(std::string& ziel, const std::string& text) {
+// What the tree's writer escapes: in element text markup characters and carriage returns;
+// in attribute values also quotes, line feeds and tabs.
+void Anhaengen(std::string& ziel, const std::string& text, bool attribut) {
     for (char c : text) {
         switch (c) {
         case '<':
@@ -22,36 +23,14 @@ void TextAnhaengen(std::string& ziel, const std::string& text) {
         case '\r':
             ziel += "&#13;";
             break;
-        default:
-            ziel += c;
-        }
-    }
-}
-
-// Attribute values: as text, and also quotes and white space other than blanks.
-void AttributAnhaengen(std::string& ziel, const std::string& wert) {
-    for (char c : wert) {
-        switch (c) {
-        case '<':
-            ziel += "&lt;";
-            break;
-        case '>':
-            ziel += "&gt;";
-            break;
-        case '&':
-            ziel += "&amp;";
-            break;
         case '"':
-            ziel += "&quot;";
+            ziel += attribut ? "&quot;" : "\"";
             break;
         case '\n':
-            ziel += "&#10;";
-            break;
-        case '\r':
-            ziel += "&#13;";
+            ziel += attribut ? "&#10;" : "\n";
             break;
         case '\t':
-            ziel += "&#9;";
+            ziel += attribut ? "&#9;" : "\t";
             break;
         default:
             ziel += c;
@@ -122,7 +101,7 @@ void Textschreiber::TextKind(Element eltern, const std::string& name, const std:
     text_ += '<';
     text_ += name;
     text_ += '>';
-    TextAnhaengen(text_, IstEinfach(text) ? text : XmlSicher(text));
+    Anhaengen(text_, IstEinfach(text) ? text : XmlSicher(text), false);
     text_ += "</";
     text_ += name;
     text_ += ">\n";
@@ -135,7 +114,7 @@ void Textschreiber::Attribut(Element element, const std::string& name, const std
     text_ += ' ';
     text_ += name;
     text_ += "=\"";
-    AttributAnhaengen(text_, XmlSicher(wert));
+    Anhaengen(text_, XmlSicher(wert), true);
     text_ += '"';
 }
 

@@ -50,8 +50,9 @@ bool TProjektberichtbefehl::Exportieren() {
         return false;
     }
     laeuft_ = true;
-    QProgressDialog balken(tr("Exporting the project report..."), tr("Cancel"), 0, BalkenEnde,
-                           &fenster_);
+    QProgressDialog balken(&fenster_); // with Qt's own Cancel button
+    balken.setLabelText(tr("Exporting the project report..."));
+    balken.setRange(0, BalkenEnde);
     balken.setWindowTitle(tr("Project Report"));
     balken.setWindowModality(Qt::WindowModal);
     balken.setMinimumDuration(FortschrittNachMs);
