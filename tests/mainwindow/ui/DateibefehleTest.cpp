@@ -23,10 +23,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidgetItem>
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 using namespace vsk;
@@ -258,6 +261,36 @@ private slots:
         QVERIFY(blatt);
         emit fenster->Baum().itemPressed(blatt, 0);
         QVERIFY(std::filesystem::exists(datei));
+    }
+
+    // A long export (some 800 pages, seconds) shows its progress; Cancel ends it without
+    // touching the file there.
+    void projektberichtAbbrechenLaesstDieDateiStehen() {
+        QVERIFY(fenster->OeffneProjekt(VSK_TEST_DATA "/reports/bericht.VSK"));
+        TKModell& m = Modell();
+        const int n = m.TAnzAnwendung();
+        m.SetAnzAnwendung(300);
+        for (int k = n + 1; k <= 300; ++k) {
+            QVERIFY(m.CopyAnwendung(1 + k % n, k));
+        }
+        const std::filesystem::path datei = *verzeichnis / "alt.pdf";
+        std::ofstream(datei) << "alt";
+        dialoge->pdf = Q(datei);
+        bool gezeigt = false;
+        QTimer abbrecher;
+        connect(&abbrecher, &QTimer::timeout, this, [&] {
+            auto* balken = fenster->findChild<QProgressDialog*>();
+            if (balken && balken->isVisible() && !gezeigt) {
+                gezeigt = true;
+                balken->cancel();
+            }
+        });
+        abbrecher.start(20);
+        A().projektbericht->trigger();
+        QVERIFY(gezeigt);
+        std::ifstream gelesen(datei);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(gelesen), {}), std::string("alt"));
+        QVERIFY(plattform->meldungen.empty() && plattform->fehler.empty());
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the preview and the File menu.
