@@ -1,5 +1,7 @@
 // One full design run (19 types, every thickness pass) for three kinds of position.
 
+#include "Messplattform.h"
+
 #include "design/Bemessung.h"
 #include "model/Objektmodell.h"
 #include "shell/Plattform.h"
@@ -9,20 +11,6 @@
 #include <cmath>
 
 namespace {
-
-// The design only reports through the platform; the benchmark discards everything.
-class StillePlattform final : public vsk::Plattform {
-public:
-    char Dezimaltrenner() const override { return '.'; }
-    std::string HeuteText() const override { return {}; }
-    int SystemSprachID() const override { return 2057; }
-    std::filesystem::path Einstellungsdatei() const override { return {}; }
-    void Meldung(const std::string&) override {}
-    void Information(const std::string&) override {}
-    void Fehler(const std::string&) override {}
-    bool FrageJaNein(const std::string&) override { return true; }
-    vsk::Antwort FrageJaNeinAbbrechen(const std::string&) override { return vsk::Antwort::Ja; }
-};
 
 vsk::TKAnwendung Reihe(double h, double L, std::uint8_t maxAbstand) {
     vsk::TKAnwendung a;
@@ -36,7 +24,7 @@ vsk::TKAnwendung Reihe(double h, double L, std::uint8_t maxAbstand) {
 }
 
 void Messen(benchmark::State& state, const vsk::TKAnwendung& vorlage) {
-    StillePlattform plattform;
+    vsk::bench::Messplattform plattform;
     for (auto _ : state) {
         vsk::TKAnwendung a = vorlage;
         vsk::RunDesign(a, plattform);

@@ -1,6 +1,8 @@
 // The calculation report: a full report as a PDF file and the preview pages, for a designed
 // row with an arbitrary load (three pages).
 
+#include "Messplattform.h"
+
 #include "design/Bemessung.h"
 #include "model/Modell.h"
 #include "model/Projektdatei.h"
@@ -17,21 +19,8 @@
 
 namespace {
 
-class StillePlattform final : public vsk::Plattform {
-public:
-    char Dezimaltrenner() const override { return '.'; }
-    std::string HeuteText() const override { return "09.12.2026"; }
-    int SystemSprachID() const override { return 2057; }
-    std::filesystem::path Einstellungsdatei() const override { return "VSK.INI"; }
-    void Meldung(const std::string&) override {}
-    void Information(const std::string&) override {}
-    void Fehler(const std::string&) override {}
-    bool FrageJaNein(const std::string&) override { return false; }
-    vsk::Antwort FrageJaNeinAbbrechen(const std::string&) override { return vsk::Antwort::Nein; }
-};
-
 struct Projekt {
-    StillePlattform plattform;
+    vsk::bench::Messplattform plattform;
     vsk::TKModell modell{nullptr, "09.12.2026"};
 
     Projekt() {

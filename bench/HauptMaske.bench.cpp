@@ -1,40 +1,30 @@
 // The main window on the offscreen platform: from nothing to the shown window with its
 // first sketch, and the Calculation command from the click to the redrawn results.
 
-#include "mainwindow/ui/HauptMaske.h"
+#include "Messplattform.h"
+#include "Projektgenerator.h"
+
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/ZahlenFeld.h"
 #include "shell/Plattform.h"
 #include "shell/ui/Programm.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QSpinBox>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 
 namespace {
 
-// Quiet platform services: nothing is shown, questions answer No.
-class StillePlattform final : public vsk::Plattform {
-public:
-    char Dezimaltrenner() const override { return '.'; }
-    std::string HeuteText() const override { return "09.12.2026"; }
-    int SystemSprachID() const override { return 2057; }
-    std::filesystem::path Einstellungsdatei() const override {
-        return std::filesystem::temp_directory_path() / "vsk-bench-HauptMaske.INI";
-    }
-    void Meldung(const std::string&) override {}
-    void Information(const std::string&) override {}
-    void Fehler(const std::string&) override {}
-    bool FrageJaNein(const std::string&) override { return false; }
-    vsk::Antwort FrageJaNeinAbbrechen(const std::string&) override { return vsk::Antwort::Nein; }
-};
-
 void BM_FensterZeigen(benchmark::State& state) {
-    StillePlattform plattform;
+    vsk::bench::Messplattform plattform(std::filesystem::temp_directory_path() /
+                                        "vsk-bench-HauptMaske.INI");
     for (auto _ : state) {
         vsk::Programm programm(plattform);
         vsk::TfrmHauptMaske fenster(programm);
@@ -48,23 +38,68 @@ void BM_FensterZeigen(benchmark::State& state) {
 }
 BENCHMARK(BM_FensterZeigen)->Unit(benchmark::kMillisecond);
 
+// The shown main window on quiet platform services of its own.
+struct Hauptfenster {
+    vsk::bench::Messplattform plattform{std::filesystem::temp_directory_path() /
+                                        "vsk-bench-HauptMaske.INI"};
+    vsk::Programm programm{plattform};
+    vsk::TfrmHauptMaske fenster{programm};
+
+    Hauptfenster() {
+        fenster.show();
+        QApplication::processEvents();
+    }
+    ~Hauptfenster() { fenster.Freigeben(); }
+    Hauptfenster(const Hauptfenster&) = delete;
+    Hauptfenster& operator=(const Hauptfenster&) = delete;
+};
+
 void BM_Berechnung(benchmark::State& state) {
-    StillePlattform plattform;
-    vsk::Programm programm(plattform);
-    vsk::TfrmHauptMaske fenster(programm);
-    fenster.show();
-    QApplication::processEvents();
-    vsk::TKBelastung& b = programm.AktAnwendung().cBelastungDesign;
+    Hauptfenster h;
+    vsk::TKBelastung& b = h.programm.AktAnwendung().cBelastungDesign;
     b.cLinienLastLinks.SetFdDirekt(50);
     b.cLinienLastRechts.SetFdDirekt(50);
-    fenster.AktualisiereEingaben();
+    h.fenster.AktualisiereEingaben();
     for (auto _ : state) {
-        fenster.Aktionen().berechnung->trigger();
+        h.fenster.Aktionen().berechnung->trigger();
         QApplication::processEvents(); // the list and the sketch are painted
     }
-    fenster.Freigeben();
 }
 BENCHMARK(BM_Berechnung)->Unit(benchmark::kMillisecond);
+
+// A project of 1,000 designed positions with arbitrary loads, saved once.
+QString Grossprojekt() {
+    static const vsk::test::TempDir dir;
+    static const std::filesystem::path datei = vsk::bench::GrossesProjektDatei(1000, dir.pfad());
+    return QString::fromStdString(datei.string());
+}
+
+// Open: from the file to the window showing the current position's results.
+void BM_Oeffnen1000(benchmark::State& state) {
+    Hauptfenster h;
+    for (auto _ : state) {
+        if (!h.fenster.OeffneProjekt(Grossprojekt())) {
+            state.SkipWithError("not opened");
+        }
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Oeffnen1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Choosing another position in the selector: the window shows its inputs, results list and
+// sketch.
+void BM_PositionWechseln1000(benchmark::State& state) {
+    Hauptfenster h;
+    h.fenster.OeffneProjekt(Grossprojekt());
+    QApplication::processEvents();
+    int nummer = 1;
+    for (auto _ : state) {
+        nummer = nummer % 1000 + 1;
+        h.fenster.Positionswahl().setValue(nummer);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PositionWechseln1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-translations-l10n libgl-dev
-    libxml2-dev libxml2-utils nlohmann-json3-dev libemf-dev libxlsxwriter-dev
+    libxml2-dev libxml2-utils nlohmann-json3-dev libemf-dev libxlsxwriter-dev libqpdf-dev qpdf
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth
     python3 python3-ezdxf python3-openpyxl poppler-utils dime

@@ -71,3 +71,10 @@ sleep 0.5
 klick "$haupt" 400 29 # Display Connector Schedule
 liste=$(fenster "Connector Schedule")
 bild "$liste" schedule.png
+
+# The top of the project report's summary page (multi.VSK), as pdftoppm renders it.
+QT_QPA_PLATFORM=offscreen "$bin/vsk-cli" report "$beispiele/multi.VSK" --all \
+    --pdf "$arbeit/project-report.pdf" >/dev/null
+pdftoppm -r 90 -png -f 1 -l 1 -W 744 -H 330 -singlefile "$arbeit/project-report.pdf" \
+    "$ziel/project-report"
+echo "$ziel/project-report.png"

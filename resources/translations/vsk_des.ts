@@ -397,6 +397,10 @@
         <source>The PDF file could not be written.</source>
         <translation>Die PDF-Datei konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Page %s of %s</source>
+        <translation>Seite %s von %s</translation>
+    </message>
 </context>
 <context>
     <name>DxfBefehle</name>
@@ -614,6 +618,57 @@ Die letzte Position kann nicht gelöscht werden!</translation>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - VSK / VSKQ Querkraftdorne</translation>
+    </message>
+</context>
+<context>
+    <name>Projektbericht</name>
+    <message>
+        <source>Project Report</source>
+        <translation>Projektbericht</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Application case</source>
+        <translation>Anwendungsfall</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Connectors</source>
+        <translation>Dorne</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>verwendbar</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>not calculated</source>
+        <translation>nicht berechnet</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1324,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Project Report as PDF ...</source>
+        <translation>Projektbericht als PDF ...</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TErgebnisliste</name>
@@ -1571,6 +1630,29 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>IFC-Export|Die bemessenen Fugen als IFC-Modell exportieren</translation>
+    </message>
+    <message>
+        <source>Export Project &amp;Report as PDF...</source>
+        <translation>Projekt&amp;bericht als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
+        <translation>Projektbericht als PDF exportieren|Übersicht, Bericht jeder Position und Dornliste als eine PDF-Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TProjektberichtbefehl</name>
+    <message>
+        <source>Exporting the project report...</source>
+        <translation>Projektbericht wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Project Report</source>
+        <translation>Projektbericht</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>Bericht</translation>
     </message>
 </context>
 <context>

@@ -397,6 +397,10 @@
         <source>The PDF file could not be written.</source>
         <translation>No se ha podido escribir el archivo PDF.</translation>
     </message>
+    <message>
+        <source>Page %s of %s</source>
+        <translation>Página %s de %s</translation>
+    </message>
 </context>
 <context>
     <name>DxfBefehle</name>
@@ -614,6 +618,57 @@ The last position cannot be removed!</source>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - Conectores de cortante VSK / VSKQ</translation>
+    </message>
+</context>
+<context>
+    <name>Projektbericht</name>
+    <message>
+        <source>Project Report</source>
+        <translation>Informe del proyecto</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Application case</source>
+        <translation>Caso de aplicación</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Connectors</source>
+        <translation>Conectores</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>utilizable</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>no utilizable</translation>
+    </message>
+    <message>
+        <source>not calculated</source>
+        <translation>no calculado</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1324,10 @@ Do you want to replace it?</source>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>Project Report as PDF ...</source>
+        <translation>Informe del proyecto como PDF ...</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TErgebnisliste</name>
@@ -1571,6 +1630,29 @@ Do you want to replace it?</source>
     <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>Exportación IFC|Exportar las juntas calculadas como modelo IFC</translation>
+    </message>
+    <message>
+        <source>Export Project &amp;Report as PDF...</source>
+        <translation>Exportar &amp;informe del proyecto como PDF...</translation>
+    </message>
+    <message>
+        <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
+        <translation>Exportar informe del proyecto como PDF|Guardar el resumen, el informe de cada posición y la lista de conectores en un solo archivo PDF</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TProjektberichtbefehl</name>
+    <message>
+        <source>Exporting the project report...</source>
+        <translation>Exportando el informe del proyecto...</translation>
+    </message>
+    <message>
+        <source>Project Report</source>
+        <translation>Informe del proyecto</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>informe</translation>
     </message>
 </context>
 <context>

@@ -397,6 +397,10 @@
         <source>The PDF file could not be written.</source>
         <translation>Le fichier PDF n&apos;a pas pu être écrit.</translation>
     </message>
+    <message>
+        <source>Page %s of %s</source>
+        <translation>Page %s sur %s</translation>
+    </message>
 </context>
 <context>
     <name>DxfBefehle</name>
@@ -614,6 +618,57 @@ La dernière position ne peut pas être supprimée !</translation>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - Goujons de cisaillement VSK / VSKQ</translation>
+    </message>
+</context>
+<context>
+    <name>Projektbericht</name>
+    <message>
+        <source>Project Report</source>
+        <translation>Rapport de projet</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Récapitulatif</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Application case</source>
+        <translation>Cas d'application</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Connectors</source>
+        <translation>Connecteurs</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>utilisable</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>non utilisable</translation>
+    </message>
+    <message>
+        <source>not calculated</source>
+        <translation>non calculé</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1324,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>Project Report as PDF ...</source>
+        <translation>Rapport de projet en PDF ...</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TErgebnisliste</name>
@@ -1306,19 +1365,19 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Actual area of the secondary reinforcement [mm²]</source>
-        <translation>Section existante de l'armature secondaire [mm²]</translation>
+        <translation>Section existante de l&apos;armature secondaire [mm²]</translation>
     </message>
     <message>
         <source>Actual area of the main reinforcement [mm²]</source>
-        <translation>Section existante de l'armature principale [mm²]</translation>
+        <translation>Section existante de l&apos;armature principale [mm²]</translation>
     </message>
     <message>
         <source>Design resistance of one connector [kN]</source>
-        <translation>Résistance de calcul d'un connecteur [kN]</translation>
+        <translation>Résistance de calcul d&apos;un connecteur [kN]</translation>
     </message>
     <message>
         <source>Usage of one connector: design load / design resistance</source>
-        <translation>Taux d'utilisation d'un connecteur : charge de calcul / résistance de calcul</translation>
+        <translation>Taux d&apos;utilisation d&apos;un connecteur : charge de calcul / résistance de calcul</translation>
     </message>
     <message>
         <source>Number of connectors</source>
@@ -1571,6 +1630,29 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>Export IFC|Exporter les joints dimensionnés comme modèle IFC</translation>
+    </message>
+    <message>
+        <source>Export Project &amp;Report as PDF...</source>
+        <translation>Exporter le &amp;rapport de projet en PDF...</translation>
+    </message>
+    <message>
+        <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
+        <translation>Exporter le rapport de projet en PDF|Enregistrer le récapitulatif, le rapport de chaque position et la liste des connecteurs dans un seul fichier PDF</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TProjektberichtbefehl</name>
+    <message>
+        <source>Exporting the project report...</source>
+        <translation>Exportation du rapport de projet...</translation>
+    </message>
+    <message>
+        <source>Project Report</source>
+        <translation>Rapport de projet</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>rapport</translation>
     </message>
 </context>
 <context>

@@ -397,6 +397,10 @@
         <source>The PDF file could not be written.</source>
         <translation>Impossibile scrivere il file PDF.</translation>
     </message>
+    <message>
+        <source>Page %s of %s</source>
+        <translation>Pagina %s di %s</translation>
+    </message>
 </context>
 <context>
     <name>DxfBefehle</name>
@@ -614,6 +618,57 @@ L&apos;ultima posizione non può essere eliminata!</translation>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - Connettori a taglio VSK / VSKQ</translation>
+    </message>
+</context>
+<context>
+    <name>Projektbericht</name>
+    <message>
+        <source>Project Report</source>
+        <translation>Relazione di progetto</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Application case</source>
+        <translation>Caso di applicazione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Connectors</source>
+        <translation>Connettori</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>utilizzabile</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>non utilizzabile</translation>
+    </message>
+    <message>
+        <source>not calculated</source>
+        <translation>non calcolato</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1324,10 @@ Sostituirlo?</translation>
         <source>Help</source>
         <translation>Guida</translation>
     </message>
+    <message>
+        <source>Project Report as PDF ...</source>
+        <translation>Relazione di progetto come PDF ...</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TErgebnisliste</name>
@@ -1306,11 +1365,11 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Actual area of the secondary reinforcement [mm²]</source>
-        <translation>Area effettiva dell'armatura secondaria [mm²]</translation>
+        <translation>Area effettiva dell&apos;armatura secondaria [mm²]</translation>
     </message>
     <message>
         <source>Actual area of the main reinforcement [mm²]</source>
-        <translation>Area effettiva dell'armatura principale [mm²]</translation>
+        <translation>Area effettiva dell&apos;armatura principale [mm²]</translation>
     </message>
     <message>
         <source>Design resistance of one connector [kN]</source>
@@ -1571,6 +1630,29 @@ Sostituirlo?</translation>
     <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>Esportazione IFC|Esportare i giunti dimensionati come modello IFC</translation>
+    </message>
+    <message>
+        <source>Export Project &amp;Report as PDF...</source>
+        <translation>Esporta &amp;relazione di progetto come PDF...</translation>
+    </message>
+    <message>
+        <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
+        <translation>Esporta relazione di progetto come PDF|Salvare il riepilogo, la relazione di ogni posizione e la distinta dei connettori in un unico file PDF</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TProjektberichtbefehl</name>
+    <message>
+        <source>Exporting the project report...</source>
+        <translation>Esportazione della relazione di progetto...</translation>
+    </message>
+    <message>
+        <source>Project Report</source>
+        <translation>Relazione di progetto</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>relazione</translation>
     </message>
 </context>
 <context>

@@ -397,6 +397,10 @@
         <source>The PDF file could not be written.</source>
         <translation>Het PDF-bestand kon niet worden geschreven.</translation>
     </message>
+    <message>
+        <source>Page %s of %s</source>
+        <translation>Pagina %s van %s</translation>
+    </message>
 </context>
 <context>
     <name>DxfBefehle</name>
@@ -614,6 +618,57 @@ De laatste positie kan niet worden verwijderd!</translation>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels</translation>
+    </message>
+</context>
+<context>
+    <name>Projektbericht</name>
+    <message>
+        <source>Project Report</source>
+        <translation>Projectrapport</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Overzicht</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>Application case</source>
+        <translation>Toepassing</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Connectors</source>
+        <translation>Deuvels</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>usable</source>
+        <translation>bruikbaar</translation>
+    </message>
+    <message>
+        <source>not usable</source>
+        <translation>niet bruikbaar</translation>
+    </message>
+    <message>
+        <source>not calculated</source>
+        <translation>niet berekend</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1324,10 @@ Wilt u het vervangen?</translation>
         <source>Help</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Project Report as PDF ...</source>
+        <translation>Projectrapport als PDF ...</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TErgebnisliste</name>
@@ -1571,6 +1630,29 @@ Wilt u het vervangen?</translation>
     <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>IFC-export|De berekende voegen als IFC-model exporteren</translation>
+    </message>
+    <message>
+        <source>Export Project &amp;Report as PDF...</source>
+        <translation>P&amp;rojectrapport als PDF exporteren...</translation>
+    </message>
+    <message>
+        <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
+        <translation>Projectrapport als PDF exporteren|Het overzicht, het rapport van elke positie en de deuvellijst als één PDF-bestand opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TProjektberichtbefehl</name>
+    <message>
+        <source>Exporting the project report...</source>
+        <translation>Projectrapport wordt geëxporteerd...</translation>
+    </message>
+    <message>
+        <source>Project Report</source>
+        <translation>Projectrapport</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>rapport</translation>
     </message>
 </context>
 <context>

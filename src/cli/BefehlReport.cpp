@@ -7,6 +7,7 @@
 #include "model/Objektmodell.h"
 #include "model/Texttabellen.h"
 #include "reports/Berichtskontext.h"
+#include "reports/Projektbericht.h"
 #include "reports/qt/Berichtsausgabe.h"
 #include "reports/qt/Seitengeraete.h"
 #include "shell/Dateischreiber.h"
@@ -20,6 +21,7 @@
 #include <QCoreApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -68,6 +70,8 @@ struct Optionen {
     Positionswahl wahl;
     std::string pdf;
     std::string pngVerzeichnis;
+    bool alle = false;    // the project report of every position
+    bool bemessen = true; // design the positions not calculated first
 };
 
 // An empty text on success, else the usage error.
@@ -76,14 +80,51 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
     PositionswahlOptionen(leser, o.wahl);
     leser.Text({"--pdf"}, o.pdf, "--pdf needs a file name");
     leser.Text({"--png"}, o.pngVerzeichnis, "--png needs a directory");
+    leser.Schalter("--all", o.alle);
+    bool ohneBemessung = false;
+    leser.Schalter("--no-design", ohneBemessung);
     leser.Datei(o.datei, "a project file is needed");
     if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {
         return fehler;
+    }
+    o.bemessen = !ohneBemessung;
+    if (o.alle) {
+        if (o.pdf.empty() || !o.pngVerzeichnis.empty() || o.wahl.position || o.wahl.typ) {
+            return "--all needs --pdf OUT.pdf and takes no --png, --position or --type";
+        }
+    } else if (!o.bemessen) {
+        return "--no-design belongs to --all";
     }
     if (o.pdf.empty() && o.pngVerzeichnis.empty()) {
         return "--pdf OUT.pdf or --png DIR is needed";
     }
     return {};
+}
+
+// The project report: the summary, every position's report and the schedule.
+int Projektreport(const Optionen& o, Plattform& plattform) {
+    TKModell modell(nullptr, plattform.HeuteText());
+    if (auto status = WaehlePosition("report", o.datei, {}, plattform, modell)) {
+        return *status;
+    }
+    std::optional<Projektbericht> bericht = BereiteProjektberichtVor(modell, plattform, o.bemessen);
+    Berichtskontext k(bericht->modell, Texttabellen(), plattform.HeuteText(),
+                      plattform.Dezimaltrenner());
+    const Ausgabeergebnis e = ProjektberichtAlsPdf(o.pdf, *bericht, k, AktuelleDruckergeometrie());
+    if (!e.ok) {
+        std::cerr << "vsk-cli report: cannot write \"" << o.pdf << "\": " << e.fehler << "\n";
+        return 1;
+    }
+    const auto nichtBerechnet =
+        std::count_if(bericht->zeilen.begin(), bericht->zeilen.end(), [](const Projektzeile& z) {
+            return z.status == Positionsstatus::NichtBerechnet;
+        });
+    std::cout << o.pdf << ": " << e.seiten << " pages, " << bericht->zeilen.size() << " positions";
+    if (nichtBerechnet > 0) {
+        std::cout << ", " << nichtBerechnet << " not calculated";
+    }
+    std::cout << "\n";
+    return 0;
 }
 
 int Report(const Argumente& argumente) {
@@ -93,6 +134,9 @@ int Report(const Argumente& argumente) {
         return 2;
     }
     Plattform& plattform = KonsolenPlattform();
+    if (o.alle) {
+        return Projektreport(o, plattform);
+    }
     TKModell modell(nullptr, plattform.HeuteText());
     if (auto status = LadeUndBemesse("report", o.datei, o.wahl, plattform, modell)) {
         return *status;
@@ -150,6 +194,7 @@ Befehl BefehlReport() {
             "      another one designed first as the Calculation command does; --pdf as A4\n"
             "      PDF pages, --png as the preview pages (page-1.png ...) at 96 pixels per\n"
             "      inch; --type reports another connector type\n",
+#include <algorithm>
             Report};
 }
 

@@ -84,6 +84,7 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Me
     const bool unerreichbar = GrenzeUnerreichbar(linie, L, grenze);
 
     TKTmpDornAufteilung aufteilung;
+    aufteilung.SetTmpLast(linie, L, meldeweg); // the mirrored line is the same for every n
     for (;;) {
         const double F = static_cast<double>(R / n + 0.0001L);
         erg.TFSdIst = F;
@@ -91,7 +92,6 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Me
         const bool letzter = grenze <= 0 || unerreichbar || n >= MaxDornAnzahl;
         aufteilung.ReiheLeeren(0);
         aufteilung.ReiheLeeren(1);
-        aufteilung.SetTmpLast(linie, L, meldeweg);
         if (letzter) {
             const bool ok = Ablaufen(linie, F, grenze, true, false, aufteilung.Reihe(0));
             Ablaufen(aufteilung.GespiegelteLast(), F, grenze, ok, false, aufteilung.Reihe(1));

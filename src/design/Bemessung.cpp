@@ -109,13 +109,17 @@ unsigned PruefeDorn(TKAnwendung& anw, int typ, bool unbrauchbar) {
     return status;
 }
 
+bool DornBrauchbar(const TKDornErgebnis& erg) {
+    return erg.TEtaQ < 1.0 && erg.TStatus == Status::OK;
+}
+
 int EmpfohlenerDorn(const TKAnwendung& anw) {
     const TKErgebnisse& ergs = anw.cErgebnisse;
     int best = 9999;
     int gewaehlt = 0;
     for (int i = 0; i < AnzDornTypen; ++i) {
         const TKDornErgebnis& erg = ergs.DornErgebnis(i);
-        if (erg.TEtaQ < 1.0 && erg.TStatus == Status::OK && ergs.TAnzDorn(i) < best) {
+        if (DornBrauchbar(erg) && ergs.TAnzDorn(i) < best) {
             gewaehlt = i;
             best = ergs.TAnzDorn(i);
         }

@@ -6,6 +6,7 @@ namespace vsk {
 
 class TKAnwendung;
 class Plattform;
+class TKDornErgebnis;
 struct Meldeweg;
 
 class TKVSKBemessung {
@@ -38,8 +39,11 @@ void RunDesign(TKAnwendung& anwendung, Plattform& plattform);
 // returns the status. unbrauchbar marks a type that cannot carry the load at all.
 unsigned PruefeDorn(TKAnwendung& anwendung, int typ, bool unbrauchbar);
 
-// The recommended type: the lowest index among the types with TStatus 0 and TEtaQ < 1
-// that need the fewest connectors; 0 when none qualifies.
+// A type that may be used: status 0 and a usage below 1.
+bool DornBrauchbar(const TKDornErgebnis& ergebnis);
+
+// The recommended type: the lowest index among the usable types that need the fewest
+// connectors; 0 when none qualifies.
 int EmpfohlenerDorn(const TKAnwendung& anwendung);
 
 } // namespace vsk

@@ -17,9 +17,9 @@ TKBelastung::TKBelastung(const TKBelastung& quelle)
       tLastLaenge_(quelle.tLastLaenge_) {
     punkte_.reserve(quelle.punkte_.size());
     for (const TPunkt& p : quelle.punkte_) {
-        AddPunkt(p.x, p.y);
+        FuegeEin(p.x, p.y);
     }
-    BerechneResultierende(); // also for an empty list: the copy's resultant is its own
+    ResultierendeVeraltet(); // also for an empty list: the copy's resultant is its own
 }
 
 TKBelastung& TKBelastung::operator=(const TKBelastung& quelle) {
@@ -49,14 +49,15 @@ void TKBelastung::SetLastLaenge(double laenge) {
             p.x = laenge;
         }
     }
-    BerechneResultierende();
+    ResultierendeVeraltet();
 }
 
 void TKBelastung::ClearPunkte() {
+    Resultierende();
     punkte_.clear();
 }
 
-void TKBelastung::AddPunkt(double x, double y) {
+void TKBelastung::FuegeEin(double x, double y) {
     // Walk from the end: everything with a greater x moves up one slot.
     punkte_.push_back({});
     std::size_t i = punkte_.size() - 1;
@@ -65,7 +66,11 @@ void TKBelastung::AddPunkt(double x, double y) {
         --i;
     }
     punkte_[i] = {x, y};
-    BerechneResultierende();
+}
+
+void TKBelastung::AddPunkt(double x, double y) {
+    FuegeEin(x, y);
+    ResultierendeVeraltet();
 }
 
 TPunkt TKBelastung::GetPunkt(int i) const {
@@ -79,10 +84,14 @@ void TKBelastung::SetPunkt(int i, double x, double y) {
     if (i < 0 || i >= PunktCount()) {
         return;
     }
+    Resultierende();
     punkte_[static_cast<std::size_t>(i)] = {x, y};
 }
 
-void TKBelastung::BerechneResultierende() {
+double TKBelastung::Resultierende() const {
+    if (!resultierendeVeraltet_) {
+        return resultierende_;
+    }
     long double summe = 0;
     for (std::size_t i = 1; i < punkte_.size(); ++i) {
         const long double dx = static_cast<long double>(punkte_[i].x) - punkte_[i - 1].x;
@@ -90,6 +99,8 @@ void TKBelastung::BerechneResultierende() {
         summe += dx * sy / 2;
     }
     resultierende_ = static_cast<double>(summe / 1000);
+    resultierendeVeraltet_ = false;
+    return resultierende_;
 }
 
 } // namespace vsk

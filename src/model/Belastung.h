@@ -75,14 +75,20 @@ public:
     const std::vector<TPunkt>& Punkte() const { return punkte_; }
 
     // Trapezoid area under the points in kN (mm * kN/m / 1000).
-    double Resultierende() const { return resultierende_; }
+    double Resultierende() const;
 
 private:
-    void BerechneResultierende();
+    // Insertion in ascending x, after any points with the same x.
+    void FuegeEin(double x, double y);
+    // The resultant is summed when it is next read, so that a list built point by point
+    // (a copy, a file being read) costs one sum instead of one per point. Operations that
+    // keep the old resultant take it first.
+    void ResultierendeVeraltet() { resultierendeVeraltet_ = true; }
 
     double tLastLaenge_ = 2000;
     std::vector<TPunkt> punkte_;
-    double resultierende_ = 0;
+    mutable double resultierende_ = 0;
+    mutable bool resultierendeVeraltet_ = false;
 };
 
 } // namespace vsk

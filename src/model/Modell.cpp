@@ -118,24 +118,21 @@ void TKModell::SetLandFromSprache(int sprachId) {
 
 void TKModell::ErsetzeAnwendungen(int n) {
     const auto anzahl = static_cast<std::size_t>(std::clamp(n, 1, MaxAnzAnwendung));
-    std::vector<TKAnwendung> neue;
-    neue.reserve(anzahl);
-    for (std::size_t k = 0; k < anzahl; ++k) {
-        neue.push_back(NeueAnwendung());
-    }
-    anwendungen_ = std::move(neue);
+    // Nothing is written meanwhile, so every new position would read the same defaults:
+    // the settings file is read once.
+    anwendungen_ = std::vector<TKAnwendung>(anzahl, NeueAnwendung());
 }
 
 void TKModell::Verwerfen() {
     if (einstellungen_ == nullptr) {
         return;
     }
-    // Last position first, so that position 1's factors remain; one write of the file.
-    einstellungen_->SchreibeZusammen([this] {
-        for (std::size_t k = anwendungen_.size(); k > 0; --k) {
-            anwendungen_[k - 1].SchreibeLastfaktoren(*einstellungen_);
-        }
-    });
+    // Written last to first, every position's factors would be overwritten by those of
+    // the one before it: what stays is position 1's. A project of a thousand positions
+    // would rewrite the file six thousand times for that outcome, so only it is written.
+    if (!anwendungen_.empty()) {
+        anwendungen_.front().SchreibeLastfaktoren(*einstellungen_);
+    }
 }
 
 int GewaehltePosition(long long wahl, int anzahl) {

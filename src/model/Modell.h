@@ -10,8 +10,9 @@
 // The six load factors of a position go back to the settings file only through explicit
 // calls, never from a destructor:
 //  - SetAnzAnwendung writes the factors of each position it discards, highest number first;
-//  - Verwerfen writes the factors of all positions, last to first. The program calls it
-//    before it discards the model (exit, New, Open), so the factors of position 1 remain.
+//  - Verwerfen leaves the factors of position 1 in the file, as writing those of all
+//    positions last to first would. The program calls it before it discards the model
+//    (exit, New, Open).
 // Writes may raise SchreibFehler; the model is then left as it was.
 
 #include "katalog/Katalog.h"
@@ -94,7 +95,7 @@ public:
     // fresh model's defaults, so their factors are not written.
     void ErsetzeAnwendungen(int n);
 
-    // Writes the factors of all positions, last to first (no-op without settings).
+    // Leaves the factors of position 1 in the settings file (no-op without settings).
     void Verwerfen();
 
     Einstellungen* Einstellungsdatei() const { return einstellungen_; }

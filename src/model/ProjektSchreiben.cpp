@@ -1,6 +1,7 @@
 #include "model/ProjektSchreiben.h"
 
 #include "model/Modell.h"
+#include "model/XmlTextschreiber.h"
 #include "shell/Zahlen.h"
 
 #include <new>
@@ -9,37 +10,74 @@ namespace vsk {
 
 namespace {
 
-// Writes one group after another below an element. libxml2 reports a failed allocation
-// with a null node; that ends the whole document.
-class Schreiber {
+// The document tree as the target.
+class Baumziel {
 public:
-    explicit Schreiber(char trenner) : trenner_(trenner) {}
+    using Element = xmlNode*;
 
-    xmlNode* Gruppe(xmlNode* eltern, const std::string& name) const {
+    // libxml2 reports a failed allocation with a null node; that ends the whole document.
+    Element Kind(Element eltern, const std::string& name) {
         return Pruefe(xml::NeuesKind(eltern, name));
     }
-    void Text(xmlNode* eltern, const std::string& name, const std::string& wert) const {
-        Pruefe(xml::NeuesTextKind(eltern, name, wert));
+    void TextKind(Element eltern, const std::string& name, const std::string& text) {
+        Pruefe(xml::NeuesTextKind(eltern, name, text));
     }
-    void Integer(xmlNode* eltern, const std::string& name, long long wert) const {
+    void Attribut(Element element, const std::string& name, const std::string& wert) {
+        xml::SetzeAttribut(element, name.c_str(), wert);
+    }
+
+private:
+    static xmlNode* Pruefe(xmlNode* knoten) {
+        if (!knoten) {
+            throw std::bad_alloc();
+        }
+        return knoten;
+    }
+};
+
+// Writes one group after another below an element, into the tree or straight into the
+// file's text (xml::Textschreiber): both give the same document.
+template <typename Ziel> class Schreiber {
+public:
+    using Element = typename Ziel::Element;
+
+    Schreiber(Ziel& ziel, char trenner) : ziel_(ziel), trenner_(trenner) {}
+
+    Element Gruppe(Element eltern, const std::string& name) const {
+        return ziel_.Kind(eltern, name);
+    }
+    void Text(Element eltern, const std::string& name, const std::string& wert) const {
+        ziel_.TextKind(eltern, name, wert);
+    }
+    void Integer(Element eltern, const std::string& name, long long wert) const {
         Text(eltern, name, std::to_string(wert));
     }
-    void Flag(xmlNode* eltern, const std::string& name, std::uint8_t wert) const {
+    void Flag(Element eltern, const std::string& name, std::uint8_t wert) const {
         Text(eltern, name, wert != 0 ? "1" : "0");
     }
-    void Real(xmlNode* eltern, const std::string& name, double wert) const {
+    void Real(Element eltern, const std::string& name, double wert) const {
         Text(eltern, name, FormatAllgemein(wert, trenner_));
     }
-    void Liste(xmlNode* eltern, const std::string& name,
+    void Liste(Element eltern, const std::string& name,
                const std::vector<std::string>& zeilen) const {
-        xmlNode* liste = Gruppe(eltern, name);
+        Element liste = Gruppe(eltern, name);
         for (std::size_t i = 0; i < zeilen.size(); ++i) {
             Text(liste, "String_" + std::to_string(i + 1), zeilen[i]);
         }
     }
 
-    void Last(xmlNode* eltern, const char* name, const TKLast& last) const {
-        xmlNode* g = Gruppe(eltern, name);
+    // The header and the project below the root.
+    void Dokument(Element wurzel, const TKModell& modell, const std::string& dateiName) const {
+        Text(wurzel, "Copyright", CopyrightZeile);
+        Element programm = Gruppe(wurzel, "Program");
+        ziel_.Attribut(programm, "Name", ProgrammName);
+        ziel_.Attribut(programm, "Version", ProgrammVersion);
+        ziel_.Attribut(programm, "FileName", dateiName);
+        Projekt(wurzel, modell);
+    }
+
+    void Last(Element eltern, const char* name, const TKLast& last) const {
+        Element g = Gruppe(eltern, name);
         Real(g, "TGk", last.TGk());
         Real(g, "TQk", last.TQk());
         Real(g, "TFd", last.TFd());
@@ -48,8 +86,8 @@ public:
         Real(g, "Tgq", last.Tgq());
     }
 
-    void Geometrie(xmlNode* eltern, const char* name, const TKGeometrie& geo) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void Geometrie(Element eltern, const char* name, const TKGeometrie& geo) const {
+        Element g = Gruppe(eltern, name);
         Integer(g, "TFugenbreite", geo.TFugenbreite);
         Real(g, "TNutzhoehe", geo.TNutzhoehe);
         Real(g, "TFugenlaenge", geo.TFugenlaenge);
@@ -64,8 +102,8 @@ public:
         Real(g, "TBauteilRandRechts", geo.TBauteilRandRechts);
     }
 
-    void Belastung(xmlNode* eltern, const char* name, const TKBelastung& bel) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void Belastung(Element eltern, const char* name, const TKBelastung& bel) const {
+        Element g = Gruppe(eltern, name);
         Integer(g, "TBelastungsfall", bel.TBelastungsfall);
         Real(g, "TGammaf", bel.TGammaf);
         Real(g, "TLastLaenge", bel.TLastLaenge());
@@ -81,16 +119,16 @@ public:
         Last(g, "cPunktlast", bel.cPunktlast);
     }
 
-    void Meldungen(xmlNode* eltern, const char* name, const TKMeldungen& meldungen) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void Meldungen(Element eltern, const char* name, const TKMeldungen& meldungen) const {
+        Element g = Gruppe(eltern, name);
         const auto& codes = meldungen.Codes();
         for (std::size_t i = 0; i < codes.size(); ++i) {
             Integer(g, "TMeldungen_" + std::to_string(i + 1), codes[i]);
         }
     }
 
-    void DornErgebnis(xmlNode* eltern, const std::string& name, const TKDornErgebnis& e) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void DornErgebnis(Element eltern, const std::string& name, const TKDornErgebnis& e) const {
+        Element g = Gruppe(eltern, name);
         Integer(g, "TDornAnordnung", e.TDornAnordnung);
         Abstaende(g, "TDornAbstand", e.Abstaende());
         Real(g, "TAbstandLinks", e.TAbstandLinks);
@@ -117,16 +155,16 @@ public:
         Meldungen(g, "Warnungen", e.Warnungen);
     }
 
-    void Abstaende(xmlNode* eltern, const char* name, const std::vector<double>& liste) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void Abstaende(Element eltern, const char* name, const std::vector<double>& liste) const {
+        Element g = Gruppe(eltern, name);
         for (std::size_t i = 0; i < liste.size(); ++i) {
             Real(g, "A_" + std::to_string(i), liste[i]);
         }
     }
 
     // The reinforcement the design and the reinforcement window gave the type.
-    void DornDaten(xmlNode* eltern, const std::string& name, const TKDornDaten& d) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void DornDaten(Element eltern, const std::string& name, const TKDornDaten& d) const {
+        Element g = Gruppe(eltern, name);
         Integer(g, "DurchmB", d.DurchmB);
         Integer(g, "DurchmD", d.DurchmD);
         Integer(g, "AnzB", d.AnzB);
@@ -137,8 +175,8 @@ public:
         Abstaende(g, "AbstandD", d.AbstandD);
     }
 
-    void Ergebnisse(xmlNode* eltern, const char* name, const TKErgebnisse& erg) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void Ergebnisse(Element eltern, const char* name, const TKErgebnisse& erg) const {
+        Element g = Gruppe(eltern, name);
         Integer(g, "TAktDorn", erg.TAktDorn);
         Flag(g, "TBerechnet", erg.TBerechnet);
         Geometrie(g, "cGeometrie", erg.cGeometrie);
@@ -153,8 +191,8 @@ public:
         }
     }
 
-    void Anwendung(xmlNode* eltern, const std::string& name, const TKAnwendung& anw) const {
-        xmlNode* g = Gruppe(eltern, name);
+    void Anwendung(Element eltern, const std::string& name, const TKAnwendung& anw) const {
+        Element g = Gruppe(eltern, name);
         Integer(g, "TAktLand", anw.TAktLand);
         Text(g, "TPosition", anw.TPosition);
         Integer(g, "TMaxDornabstand", anw.TMaxDornabstand);
@@ -169,8 +207,8 @@ public:
         Ergebnisse(g, "cErgebnisse", anw.cErgebnisse);
     }
 
-    void Projekt(xmlNode* eltern, const TKModell& m) const {
-        xmlNode* g = Gruppe(eltern, "Projekt");
+    void Projekt(Element eltern, const TKModell& m) const {
+        Element g = Gruppe(eltern, "Projekt");
         Flag(g, "TTempFlag", m.TTempFlag);
         Flag(g, "TCalcFlag", m.TCalcFlag);
         Integer(g, "TAnzAnwendung", m.TAnzAnwendung());
@@ -180,14 +218,14 @@ public:
         Integer(g, "TSkizzeAnzeige", m.TSkizzeAnzeige);
         Integer(g, "TErgebnisAnzeige", m.TErgebnisAnzeige);
 
-        xmlNode* beschreibung = Gruppe(g, "Projektbeschreibung");
+        Element beschreibung = Gruppe(g, "Projektbeschreibung");
         const TKProjektdaten& p = m.Projektbeschreibung;
         Text(beschreibung, "TBauvorhaben", p.TBauvorhaben);
         Liste(beschreibung, "TFirma", p.TFirma);
         Text(beschreibung, "TBearbeiter", p.TBearbeiter);
         Text(beschreibung, "TDatum", p.TDatum);
 
-        xmlNode* stueckliste = Gruppe(g, "Stueckliste");
+        Element stueckliste = Gruppe(g, "Stueckliste");
         Liste(stueckliste, "TBemerkung", m.Stueckliste.TBemerkung);
         for (int k = 1; k <= m.Stueckliste.EintragCount(); ++k) {
             Liste(stueckliste, "TEintrag_" + std::to_string(k), m.Stueckliste.GetEintrag(k));
@@ -201,13 +239,7 @@ public:
     }
 
 private:
-    static xmlNode* Pruefe(xmlNode* knoten) {
-        if (!knoten) {
-            throw std::bad_alloc();
-        }
-        return knoten;
-    }
-
+    Ziel& ziel_;
     char trenner_;
 };
 
@@ -220,18 +252,19 @@ xml::Dokument BaueProjektDokument(const TKModell& modell, const std::string& dat
         return nullptr;
     }
     try {
-        Schreiber s(trenner);
-        xmlNode* wurzel = xmlDocGetRootElement(dokument.get());
-        s.Text(wurzel, "Copyright", CopyrightZeile);
-        xmlNode* programm = s.Gruppe(wurzel, "Program");
-        xml::SetzeAttribut(programm, "Name", ProgrammName);
-        xml::SetzeAttribut(programm, "Version", ProgrammVersion);
-        xml::SetzeAttribut(programm, "FileName", dateiName);
-        s.Projekt(wurzel, modell);
+        Baumziel baum;
+        Schreiber<Baumziel>(baum, trenner)
+            .Dokument(xmlDocGetRootElement(dokument.get()), modell, dateiName);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
     return dokument;
+}
+
+std::string ProjektText(const TKModell& modell, const std::string& dateiName, char trenner) {
+    xml::Textschreiber text(WurzelName);
+    Schreiber<xml::Textschreiber>(text, trenner).Dokument(0, modell, dateiName);
+    return text.Fertig();
 }
 
 } // namespace vsk

@@ -89,14 +89,8 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
     modell.FileName = pfad.string();
     bool ok = false;
     try {
-        xml::Dokument dokument =
-            BaueProjektDokument(modell, modell.FileName, plattform.Dezimaltrenner());
-        if (dokument) {
-            if (auto inhalt = xml::Schreibe(dokument.get())) {
-                dokument.reset();
-                ok = static_cast<bool>(SchreibeDatei(pfad, *inhalt));
-            }
-        }
+        ok = static_cast<bool>(
+            SchreibeDatei(pfad, ProjektText(modell, modell.FileName, plattform.Dezimaltrenner())));
     } catch (const std::bad_alloc&) {
         ok = false;
     }
@@ -138,9 +132,10 @@ Leseergebnis LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattfo
     // Positions are read one after the other until one fails; that one keeps what was read.
     xml::KindIndex index(projekt);
     std::vector<TKAnwendung> gelesen;
+    const TKAnwendung vorgabe = modell.NeueAnwendung(); // the settings file read once
     for (std::int64_t k = 1; ok && k <= anzahl; ++k) {
         const std::string name = "Position_" + std::to_string(k);
-        gelesen.push_back(modell.NeueAnwendung());
+        gelesen.push_back(vorgabe);
         ok = leser.LesePosition(index.Finde(name), gelesen.back(), projekt, name);
         if (ok && gelesen.back().cErgebnisse.TBerechnet && !leser.BewehrungGelesen()) {
             ergebnis.ohneBewehrungsdaten.push_back(static_cast<std::uint16_t>(k));

@@ -12,6 +12,16 @@
 
 namespace vsk {
 
+// Additions to the page frame that only the project report switches on; the single
+// position's print and preview keep the frame as it always was.
+struct Rahmenzusatz {
+    int seiten = 0; // more than 0: "Page k of n" on every page, n = seiten
+    int seite = 0;  // pages framed so far; the frame counts them
+    // The reasons why the selected connector cannot be used belong to a position's own
+    // pages; the project's summary and schedule pages leave them out.
+    bool dornFehler = true;
+};
+
 struct Berichtskontext {
     Berichtskontext(const TKModell& m, const TKTexttabellen& t, std::string h, char sep)
         : modell(m), texte(t), heute(std::move(h)), trenner(sep) {}
@@ -23,6 +33,7 @@ struct Berichtskontext {
     Druckzustand druck;   // valid after the set-up of a pipeline
     int linienbreite = 1; // line-width factor of the sketches: 1 screen, 2 printer
     TKFarbe farben;       // colour scheme of the sketches
+    Rahmenzusatz rahmen;
 
     const TKAnwendung& Anwendung() const { return modell.AktuelleAnwendung(); }
 };

@@ -25,6 +25,8 @@ void BildEinrichten(Vorschaubild& p, Berichtskontext& k, const Druckergeometrie&
     p.SetzeLage(p.Breite() < eltern ? (eltern - p.Breite()) / 2 : 0, p.Oben());
 }
 
+} // namespace
+
 bool DokumentBeginnen(Drucker& drucker, Berichtskontext& k, const std::string& titel) {
     if (!drucker.BeginDoc(titel)) {
         return false;
@@ -34,18 +36,20 @@ bool DokumentBeginnen(Drucker& drucker, Berichtskontext& k, const std::string& t
     return true;
 }
 
-} // namespace
+bool MitLastseite(const TKAnwendung& anwendung) {
+    return anwendung.cBelastungDesign.TBelastungsfall == Belastungsfall::Beliebig;
+}
 
-bool BerichtDrucken(Drucker& drucker, Berichtskontext& k) {
+int Berichtsseitenzahl(const TKAnwendung& anwendung) {
+    return MitLastseite(anwendung) ? 3 : 2;
+}
+
+void Berichtsseiten(Drucker& drucker, Berichtskontext& k) {
     const std::string titel = Berichtstitel(k);
-    if (!DokumentBeginnen(drucker, k, titel)) {
-        k.linienbreite = 1;
-        return false;
-    }
     Canvas& c = drucker.Leinwand();
     SeitenRahmen(c, k, titel);
     Ergebnisseite(c, k);
-    if (k.Anwendung().cBelastungDesign.TBelastungsfall == Belastungsfall::Beliebig) {
+    if (MitLastseite(k.Anwendung())) {
         drucker.NewPage();
         SeitenRahmen(c, k, titel);
         Lastseite(c, k);
@@ -53,6 +57,15 @@ bool BerichtDrucken(Drucker& drucker, Berichtskontext& k) {
     drucker.NewPage();
     SeitenRahmen(c, k, titel);
     Skizzenseite(c, k);
+}
+
+bool BerichtDrucken(Drucker& drucker, Berichtskontext& k) {
+    const std::string titel = Berichtstitel(k);
+    if (!DokumentBeginnen(drucker, k, titel)) {
+        k.linienbreite = 1;
+        return false;
+    }
+    Berichtsseiten(drucker, k);
     const bool ok = drucker.EndDoc();
     k.linienbreite = 1;
     return ok;
@@ -77,7 +90,7 @@ void BerichtVorschau(const Druckergeometrie& geometrie, Vorschaubild& p1, Vorsch
         WeissFuellen(p);
         SeitenRahmen(p.Leinwand(), k, titel);
     };
-    if (k.Anwendung().cBelastungDesign.TBelastungsfall == Belastungsfall::Beliebig) {
+    if (MitLastseite(k.Anwendung())) {
         folgeseite(p2);
         Lastseite(p2.Leinwand(), k);
         p2.Neuzeichnen();

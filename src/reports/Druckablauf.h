@@ -7,6 +7,19 @@
 
 namespace vsk {
 
+// Starts a document on the page device and lays the print state out for its pages.
+// False when the device could not be opened.
+bool DokumentBeginnen(Drucker& drucker, Berichtskontext& k, const std::string& titel);
+
+// The report has a load page for an arbitrary load (load type 3).
+bool MitLastseite(const TKAnwendung& anwendung);
+// Pages of the calculation report: 2, or 3 with the load page.
+int Berichtsseitenzahl(const TKAnwendung& anwendung);
+
+// The report pages of the current position, each with its frame, on a started document;
+// the first goes on the device's current page.
+void Berichtsseiten(Drucker& drucker, Berichtskontext& k);
+
 // The calculation report of the current position to the page device. Returns false when
 // the document could not be started or finished. The line-width factor is 1 afterwards.
 bool BerichtDrucken(Drucker& drucker, Berichtskontext& k);

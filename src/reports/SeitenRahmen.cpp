@@ -39,6 +39,11 @@ std::string Versionstext() {
     return text("Druck", "VSK - 2.0");
 }
 
+std::string SeiteVonText(int seite, int seiten) {
+    return ErsetzeProzentS(ErsetzeProzentS(text("Druck", "Page %s of %s"), std::to_string(seite)),
+                           std::to_string(seiten));
+}
+
 double SeitenRahmen(Canvas& canvas, Berichtskontext& k, const std::string& titel) {
     const Druckzustand& z = k.druck;
     const TKProjektdaten& projekt = k.modell.Projektbeschreibung;
@@ -61,6 +66,14 @@ double SeitenRahmen(Canvas& canvas, Berichtskontext& k, const std::string& titel
     canvas.schrift.stil = Normal;
     canvas.TextOut(xl, z.CmY(z.mt), Produkttitel());
     canvas.TextOut(xl, z.CmY(z.mt) + z.L14, titel);
+    // The page number under the title (project report only), clear of the rule below and
+    // of every page's content.
+    if (k.rahmen.seiten > 0) {
+        ++k.rahmen.seite;
+        canvas.schrift.groesse = 9;
+        canvas.TextOut(xl, z.CmY(z.mt + 0.05) + 2 * z.L14,
+                       SeiteVonText(k.rahmen.seite, k.rahmen.seiten));
+    }
 
     // 3. Version line.
     canvas.schrift.groesse = 6;
@@ -105,7 +118,7 @@ double SeitenRahmen(Canvas& canvas, Berichtskontext& k, const std::string& titel
 
     // 9. Why the selected type cannot be used.
     const TKMeldungen& fehler = anwendung.cErgebnisse.AktDornErgebnis().Fehler;
-    if (fehler.Count() > 0) {
+    if (k.rahmen.dornFehler && fehler.Count() > 0) {
         canvas.schrift.groesse = 12;
         canvas.schrift.stil = Fett | Kursiv;
         canvas.TextOut(

@@ -25,6 +25,9 @@ public:
     virtual Canvas& Leinwand() = 0;
     // The page's clipping rectangle in device pixels.
     virtual Rechteck SeitenClip() const = 0;
+    // Marks the current page in the document's outline (a bookmark of a PDF file);
+    // devices without an outline ignore it.
+    virtual void Gliederungseintrag(const std::string& titel) { (void)titel; }
 };
 
 // A preview picture: a white page bitmap shown in a scrollable area of a window.

@@ -34,16 +34,24 @@ std::string NichtEndlich(double wert) {
 }
 
 // Parses [sign]digits[sep digits][E[sign]digits] where sep is any character for which
-// istTrenner is true; at most one separator.
+// istTrenner is true; at most one separator. The number is copied in the form from_chars
+// reads (a point, a digit before it) into a buffer on the stack: files hold hundreds of
+// thousands of numbers.
 template <typename Pred>
 std::optional<double> ParseDezimal(std::string_view text, Pred istTrenner) {
     std::string_view s = Trimme(text);
-    std::string kanonisch;
-    kanonisch.reserve(s.size());
+    char kurz[64];
+    std::string lang;
+    char* kanonisch = kurz;
+    if (s.size() + 2 > sizeof kurz) { // room for an added "0"
+        lang.resize(s.size() + 2);
+        kanonisch = lang.data();
+    }
+    std::size_t n = 0;
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         if (s[i] == '-') {
-            kanonisch.push_back('-');
+            kanonisch[n++] = '-';
         }
         ++i;
     }
@@ -52,11 +60,14 @@ std::optional<double> ParseDezimal(std::string_view text, Pred istTrenner) {
     for (; i < s.size(); ++i) {
         char c = s[i];
         if (c >= '0' && c <= '9') {
-            kanonisch.push_back(c);
+            kanonisch[n++] = c;
             ++ziffern;
         } else if (istTrenner(c) && !trenner) {
             trenner = true;
-            kanonisch.push_back('.');
+            if (ziffern == 0) {
+                kanonisch[n++] = '0'; // from_chars wants a digit before the point
+            }
+            kanonisch[n++] = '.';
         } else {
             break;
         }
@@ -65,15 +76,15 @@ std::optional<double> ParseDezimal(std::string_view text, Pred istTrenner) {
         return std::nullopt;
     }
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        kanonisch.push_back('e');
+        kanonisch[n++] = 'e';
         ++i;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            kanonisch.push_back(s[i]);
+            kanonisch[n++] = s[i];
             ++i;
         }
         int expZiffern = 0;
         for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-            kanonisch.push_back(s[i]);
+            kanonisch[n++] = s[i];
             ++expZiffern;
         }
         if (expZiffern == 0) {
@@ -83,20 +94,9 @@ std::optional<double> ParseDezimal(std::string_view text, Pred istTrenner) {
     if (i != s.size()) {
         return std::nullopt;
     }
-    // from_chars wants a digit before the point.
-    std::string text2;
-    const char* anfang = kanonisch.data();
-    if (kanonisch.find('.') != std::string::npos) {
-        std::size_t p = (kanonisch[0] == '-') ? 1 : 0;
-        if (kanonisch[p] == '.') {
-            text2 = kanonisch.substr(0, p) + "0" + kanonisch.substr(p);
-            anfang = text2.data();
-        }
-    }
-    const std::string& quelle = text2.empty() ? kanonisch : text2;
     double wert = 0;
-    auto [ende, fehler] = std::from_chars(anfang, quelle.data() + quelle.size(), wert);
-    if (fehler != std::errc() || ende != quelle.data() + quelle.size()) {
+    auto [ende, fehler] = std::from_chars(kanonisch, kanonisch + n, wert);
+    if (fehler != std::errc() || ende != kanonisch + n) {
         return std::nullopt;
     }
     return wert;
@@ -111,49 +111,63 @@ std::string FormatAllgemein(double wert, char trenner) {
     if (wert == 0) {
         return "0";
     }
-    // 15 significant digits: d.dddddddddddddde[+-]x
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.*e", kStellen - 1, wert);
-    std::string s(puffer);
-    bool negativ = s[0] == '-';
-    if (negativ) {
-        s.erase(0, 1);
+    // 15 significant digits, d.dddddddddddddde[+-]x, rounded exactly as printf's %.14e.
+    char roh[40];
+    const char* const rohEnde = std::to_chars(roh, roh + sizeof roh, std::fabs(wert),
+                                              std::chars_format::scientific, kStellen - 1)
+                                    .ptr;
+    const char* e = std::find(static_cast<const char*>(roh), rohEnde, 'e');
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), rohEnde, exponent);
+    char ziffern[kStellen];
+    std::size_t anzahl = 0;
+    ziffern[anzahl++] = roh[0];
+    for (const char* z = roh + 2; z < e; ++z) {
+        ziffern[anzahl++] = *z;
     }
-    std::size_t e = s.find('e');
-    int exponent = std::stoi(s.substr(e + 1));
-    std::string ziffern = s.substr(0, 1) + s.substr(2, e - 2);
-    while (ziffern.size() > 1 && ziffern.back() == '0') {
-        ziffern.pop_back();
+    while (anzahl > 1 && ziffern[anzahl - 1] == '0') {
+        --anzahl;
     }
-    std::string ergebnis = negativ ? "-" : "";
-    bool exponentForm = std::fabs(wert) < 0.00001 || exponent >= kStellen;
-    if (exponentForm) {
-        ergebnis += ziffern[0];
-        if (ziffern.size() > 1) {
-            ergebnis += trenner;
-            ergebnis += ziffern.substr(1);
+
+    char text[64];
+    std::size_t n = 0;
+    const auto anhaengen = [&](const char* von, std::size_t laenge) {
+        std::copy(von, von + laenge, text + n);
+        n += laenge;
+    };
+    const auto zeichen = [&](char c, std::size_t mal = 1) {
+        std::fill(text + n, text + n + mal, c);
+        n += mal;
+    };
+    if (wert < 0) {
+        zeichen('-');
+    }
+    if (std::fabs(wert) < 0.00001 || exponent >= kStellen) {
+        zeichen(ziffern[0]);
+        if (anzahl > 1) {
+            zeichen(trenner);
+            anhaengen(ziffern + 1, anzahl - 1);
         }
-        ergebnis += 'E';
-        ergebnis += std::to_string(exponent);
-        return ergebnis;
-    }
-    if (exponent < 0) {
-        ergebnis += '0';
-        ergebnis += trenner;
-        ergebnis.append(static_cast<std::size_t>(-exponent - 1), '0');
-        ergebnis += ziffern;
-        return ergebnis;
-    }
-    std::size_t vorKomma = static_cast<std::size_t>(exponent) + 1;
-    if (ziffern.size() <= vorKomma) {
-        ergebnis += ziffern;
-        ergebnis.append(vorKomma - ziffern.size(), '0');
+        zeichen('E');
+        n = static_cast<std::size_t>(std::to_chars(text + n, text + sizeof text, exponent).ptr -
+                                     text);
+    } else if (exponent < 0) {
+        zeichen('0');
+        zeichen(trenner);
+        zeichen('0', static_cast<std::size_t>(-exponent - 1));
+        anhaengen(ziffern, anzahl);
     } else {
-        ergebnis += ziffern.substr(0, vorKomma);
-        ergebnis += trenner;
-        ergebnis += ziffern.substr(vorKomma);
+        const std::size_t vorKomma = static_cast<std::size_t>(exponent) + 1;
+        if (anzahl <= vorKomma) {
+            anhaengen(ziffern, anzahl);
+            zeichen('0', vorKomma - anzahl);
+        } else {
+            anhaengen(ziffern, vorKomma);
+            zeichen(trenner);
+            anhaengen(ziffern + vorKomma, anzahl - vorKomma);
+        }
     }
-    return ergebnis;
+    return std::string(text, n);
 }
 
 std::string FormatFest(double wert, int dezimalen, char trenner) {
@@ -177,9 +191,11 @@ std::string FormatFest(double wert, int dezimalen, char trenner) {
 }
 
 std::int64_t RundeGerade(long double wert) {
-    // nearbyint honours the rounding mode, which the program never changes from
-    // round-to-nearest-even.
-    return static_cast<std::int64_t>(std::nearbyintl(wert));
+    // rint honours the rounding mode, which the program never changes from
+    // round-to-nearest-even. (nearbyint gives the same value but saves and restores the
+    // floating-point environment on every call, which the design's many status checks
+    // feel.)
+    return static_cast<std::int64_t>(std::rintl(wert));
 }
 
 std::optional<double> LeseZahl(std::string_view text, char trenner) {

@@ -3,6 +3,7 @@
 
 #include "model/Projektdatei.h"
 #include "model/Modell.h"
+#include "model/ProjektSchreiben.h"
 
 #include "ModellText.h"
 #include "support/PlattformDouble.h"
@@ -137,6 +138,24 @@ TEST(Projektdatei, WrittenFormHasHeaderIndentationAndNumberForms) {
                         "      <TBetondeckungOben>1E-6</TBetondeckungOben>\n"),
               std::string::npos);
     EXPECT_NE(text.find("<TFirma/>"), std::string::npos);
+}
+
+TEST(Projektdatei, TextWrittenDirectlyEqualsTheWrittenTree) {
+    // Saving writes the text without the tree; it must be the tree's text letter for
+    // letter, escapes, replaced characters and empty elements included.
+    TKModell voll = test::VollesModell(3);
+    voll.Anwendung(1).TPosition = "\x01 Steuer\xFF & <\"Ende\"> \r\n\t\xF0\x9F\x98\x80 ]]>";
+    voll.Stueckliste.AddEintrag({"", "ä", "\r"});
+    TKModell leer;
+    for (const TKModell* m : {&voll, &leer}) {
+        for (char trenner : {'.', ','}) {
+            const std::string name = "C:\\Büro\\\"Neu\" & <alt>\t\n.VSK";
+            const std::optional<std::string> baum =
+                xml::Schreibe(BaueProjektDokument(*m, name, trenner).get());
+            ASSERT_TRUE(baum);
+            EXPECT_EQ(ProjektText(*m, name, trenner), *baum);
+        }
+    }
 }
 
 TEST(Projektdatei, FileWrittenWithCommaOpensWithPointAndViceVersa) {

@@ -6,6 +6,7 @@
 #include "reports/Seitenziel.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vsk::test {
@@ -24,6 +25,8 @@ public:
     bool offen = false;
     // Index into canvas.ops where each page starts.
     std::vector<std::size_t> seitenAnfang;
+    // The outline entries with the page (from 1) they mark.
+    std::vector<std::pair<std::string, int>> gliederung;
 
     Druckergeometrie Geometrie() const override { return geometrie; }
     bool BeginDoc(const std::string&) override {
@@ -45,6 +48,9 @@ public:
     }
     Canvas& Leinwand() override { return canvas; }
     Rechteck SeitenClip() const override { return {0, 0, geometrie.breite, geometrie.hoehe}; }
+    void Gliederungseintrag(const std::string& titel) override {
+        gliederung.emplace_back(titel, Seiten());
+    }
 
     int Seiten() const { return static_cast<int>(seitenAnfang.size()); }
     // The texts drawn on page i (from 0).

@@ -48,6 +48,10 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
                   tr("Print|Print the calculation report"), QKeySequence(Qt::CTRL | Qt::Key_P));
     pdfExport = Neu(f, "mnuPdfExport", tr("Export Report as P&DF..."), "drucken",
                     tr("Export Report as PDF|Save the calculation report as a PDF file"));
+    projektbericht =
+        Neu(f, "mnuProjektbericht", tr("Export Project &Report as PDF..."), "drucken",
+            tr("Export Project Report as PDF|Save the summary, the report of every position and "
+               "the connector schedule as one PDF file"));
     beenden = Neu(f, "mnuBeenden", tr("E&xit"), "beenden", tr("Exit|End the program"),
                   QKeySequence(Qt::ALT | Qt::Key_F4));
     projektverwaltung =
@@ -109,7 +113,7 @@ QMenu* THauptAktionen::BaueMenue(QMenuBar* m) const {
     QMenu* datei = m->addMenu(QMainWindow::tr("&File"));
     datei->addActions({neu, oeffnen, speichern, speichernUnter});
     datei->addSeparator();
-    datei->addActions({druckereinrichtung, drucken, pdfExport});
+    datei->addActions({druckereinrichtung, drucken, pdfExport, projektbericht});
     datei->addSeparator();
     datei->addAction(beenden);
     // A menu bar entry with an icon would show the icon alone: the bar gets its own

@@ -27,6 +27,7 @@ struct THauptAktionen {
     QAction* druckereinrichtung;
     QAction* drucken;
     QAction* pdfExport;
+    QAction* projektbericht;
     QAction* beenden;
     QAction* projektverwaltung;
     QAction* positionHinzufuegen;

@@ -173,6 +173,9 @@ void TBefehle::BaumBefehl(TEingabebaum::Knoten knoten) {
     case K::Druckereinrichtung:
         aktion = a.druckereinrichtung;
         break;
+    case K::Projektbericht:
+        aktion = a.projektbericht;
+        break;
     case K::Projektverwaltung:
         aktion = a.projektverwaltung;
         break;

@@ -16,6 +16,7 @@ constexpr std::array alleKnoten{
     K::Speichern,
     K::SpeichernUnter,
     K::Druckereinrichtung,
+    K::Projektbericht,
     K::Projektverwaltung,
     K::PositionHinzufuegen,
     K::PositionLoeschen,
@@ -60,6 +61,8 @@ QString TEingabebaum::Text(Knoten knoten) {
         return tr("Save As ...");
     case K::Druckereinrichtung:
         return tr("Printer Setup ...");
+    case K::Projektbericht:
+        return tr("Project Report as PDF ...");
     case K::Projektverwaltung:
         return tr("Project Administration");
     case K::PositionHinzufuegen:
@@ -117,6 +120,7 @@ void TEingabebaum::BaueEingabebaum(const QString& projektText, const QStringList
     NeuerKnoten(datei, Text(K::Speichern), "speichern");
     NeuerKnoten(datei, Text(K::SpeichernUnter), "speichernunter");
     NeuerKnoten(datei, Text(K::Druckereinrichtung), "drucker");
+    NeuerKnoten(datei, Text(K::Projektbericht), "drucken");
     NeuerKnoten(nullptr, Text(K::Projektverwaltung), "projektverwaltung");
     QTreeWidgetItem* projekt = NeuerKnoten(nullptr, ProjektPraefix() + projektText, "projekt");
     NeuerKnoten(projekt, Text(K::PositionHinzufuegen), "positionneu");

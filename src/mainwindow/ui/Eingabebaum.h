@@ -17,6 +17,7 @@ public:
         Speichern,
         SpeichernUnter,
         Druckereinrichtung,
+        Projektbericht,
         Projektverwaltung,
         PositionHinzufuegen,
         PositionLoeschen,

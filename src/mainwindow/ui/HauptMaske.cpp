@@ -16,6 +16,7 @@
 #include "mainwindow/ui/Hinweise.h"
 #include "mainwindow/ui/IfcBefehle.h"
 #include "mainwindow/ui/PositionsFeld.h"
+#include "mainwindow/ui/Projektberichtbefehl.h"
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
@@ -130,6 +131,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     berichte_ = std::make_unique<TBerichtbefehle>(*this, programm_, *dateien_);
     bilder_ = std::make_unique<TBildbefehle>(*this, programm_, *dateien_, *berichte_);
     ifc_ = std::make_unique<TIfcBefehle>(*this, programm_, *dateien_);
+    projektbericht_ = std::make_unique<TProjektberichtbefehl>(*this, programm_, *dateien_);
     connect(popmnuKopieren_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeKopieren);
     connect(popmnuSpeichern_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeSpeichern);
     zoom_->SetzeKopieren([this](TfrmZoom& z) { bilder_->ZoomKopieren(z); });

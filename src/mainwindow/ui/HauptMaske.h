@@ -32,6 +32,7 @@ class TBefehle;
 class TBerichtbefehle;
 class TBildbefehle;
 class TIfcBefehle;
+class TProjektberichtbefehl;
 class TDateibefehle;
 class TDateidialoge;
 class TEingabebaum;
@@ -143,6 +144,7 @@ private:
     std::unique_ptr<TBerichtbefehle> berichte_;
     std::unique_ptr<TBildbefehle> bilder_;
     std::unique_ptr<TIfcBefehle> ifc_;
+    std::unique_ptr<TProjektberichtbefehl> projektbericht_;
     QMenu* dateiMenue_ = nullptr;
 
     QToolBar* werkzeuge_ = nullptr;

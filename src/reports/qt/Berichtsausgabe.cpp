@@ -31,6 +31,24 @@ Ausgabeergebnis ListeAlsPdf(const std::filesystem::path& datei, Berichtskontext&
     return AlsPdf(datei, k, geometrie, ListeDrucken);
 }
 
+Ausgabeergebnis ProjektberichtAlsPdf(const std::filesystem::path& datei, Projektbericht& bericht,
+                                     Berichtskontext& k, const Druckergeometrie& geometrie,
+                                     const Fortschritt& fortschritt) {
+    PdfDrucker pdf(datei, geometrie);
+    const TKProjektdaten& projekt = bericht.modell.Projektbeschreibung;
+    const std::string titel = Projektberichtstitel();
+    pdf.SetzeDokumentinfo(projekt.TBauvorhaben.empty() ? titel
+                                                       : titel + " - " + projekt.TBauvorhaben,
+                          projekt.TBearbeiter);
+    Ausgabeergebnis e;
+    const Berichtsende ende = ProjektberichtDrucken(pdf, bericht, k, fortschritt);
+    e.ok = ende == Berichtsende::Fertig;
+    e.abgebrochen = ende == Berichtsende::Abgebrochen;
+    e.seiten = pdf.Seiten();
+    e.fehler = pdf.Fehler();
+    return e;
+}
+
 std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie& geometrie,
                                      int dpi) {
     BildVorschaubild p1(dpi), p2(dpi), p3(dpi);

@@ -3,6 +3,7 @@
 // by the windows' export commands.
 
 #include "reports/Berichtskontext.h"
+#include "reports/Projektbericht.h"
 #include "reports/Seitenziel.h"
 
 #include <QImage>
@@ -15,6 +16,7 @@ namespace vsk {
 
 struct Ausgabeergebnis {
     bool ok = false;
+    bool abgebrochen = false; // the user cancelled; no file was written
     int seiten = 0;
     std::string fehler; // why it failed, for the user
 };
@@ -26,6 +28,13 @@ Ausgabeergebnis BerichtAlsPdf(const std::filesystem::path& datei, Berichtskontex
 // The connector schedule as a PDF file.
 Ausgabeergebnis ListeAlsPdf(const std::filesystem::path& datei, Berichtskontext& k,
                             const Druckergeometrie& geometrie);
+
+// The project report as a PDF file titled with the project and authored by its designer,
+// with an outline entry for the summary, each position and the schedule. k reads
+// bericht.modell.
+Ausgabeergebnis ProjektberichtAlsPdf(const std::filesystem::path& datei, Projektbericht& bericht,
+                                     Berichtskontext& k, const Druckergeometrie& geometrie,
+                                     const Fortschritt& fortschritt = {});
 
 // The preview pages of the report at the screen resolution dpi (two or three pictures).
 std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie& geometrie,

@@ -14,15 +14,35 @@ std::string TextKeinDrucker() {
         .toStdString();
 }
 
+namespace {
+
+void MeldePdfFehler(Plattform& plattform, const std::filesystem::path& datei,
+                    const Ausgabeergebnis& e) {
+    plattform.Meldung(
+        QCoreApplication::translate("Druck", "The PDF file could not be written:").toStdString() +
+        "\n" + datei.string() + (e.fehler.empty() ? "" : "\n" + e.fehler));
+}
+
+} // namespace
+
 bool AlsPdfSpeichern(Druckart art, const std::filesystem::path& datei, Berichtskontext& k,
                      Plattform& plattform) {
     const Druckergeometrie geometrie = AktuelleDruckergeometrie();
     const Ausgabeergebnis e = art == Druckart::Bericht ? BerichtAlsPdf(datei, k, geometrie)
                                                        : ListeAlsPdf(datei, k, geometrie);
     if (!e.ok) {
-        plattform.Meldung(QCoreApplication::translate("Druck", "The PDF file could not be written:")
-                              .toStdString() +
-                          "\n" + datei.string() + (e.fehler.empty() ? "" : "\n" + e.fehler));
+        MeldePdfFehler(plattform, datei, e);
+    }
+    return e.ok;
+}
+
+bool ProjektberichtSpeichern(const std::filesystem::path& datei, Projektbericht& bericht,
+                             Berichtskontext& k, Plattform& plattform,
+                             const Fortschritt& fortschritt) {
+    const Ausgabeergebnis e =
+        ProjektberichtAlsPdf(datei, bericht, k, AktuelleDruckergeometrie(), fortschritt);
+    if (!e.ok && !e.abgebrochen) {
+        MeldePdfFehler(plattform, datei, e);
     }
     return e.ok;
 }

@@ -4,6 +4,7 @@
 // instead, so that printing never fails silently.
 
 #include "reports/Berichtskontext.h"
+#include "reports/Projektbericht.h"
 #include "shell/Plattform.h"
 
 #include <filesystem>
@@ -28,5 +29,11 @@ bool Drucken(Druckart art, Berichtskontext& k, Plattform& plattform, const PdfDa
 // page without a printer); failures are shown through the platform.
 bool AlsPdfSpeichern(Druckart art, const std::filesystem::path& datei, Berichtskontext& k,
                      Plattform& plattform);
+
+// The project report as a PDF file laid out like the current printer's page; failures are
+// shown through the platform, a cancelled export returns false silently.
+bool ProjektberichtSpeichern(const std::filesystem::path& datei, Projektbericht& bericht,
+                             Berichtskontext& k, Plattform& plattform,
+                             const Fortschritt& fortschritt);
 
 } // namespace vsk

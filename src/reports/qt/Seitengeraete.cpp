@@ -180,6 +180,7 @@ bool PdfDrucker::BeginDoc(const std::string& titel) {
     fehler_.clear();
     seiten_ = 0;
     daten_.clear();
+    info_.gliederung.clear();
     ausgabe_ = std::make_unique<QBuffer>(&daten_);
     ausgabe_->open(QIODevice::WriteOnly);
     pdf_ = std::make_unique<QPdfWriter>(ausgabe_.get());
@@ -231,10 +232,32 @@ bool PdfDrucker::EndDoc() {
                       .toStdString();
         return false;
     }
-    const Schreibergebnis e = SchreibeDatei(datei_, Bytes(daten_));
+    // Title, author and bookmarks go in before the document reaches the file.
+    std::string_view dokument(daten_.constData(), static_cast<std::size_t>(daten_.size()));
+    std::optional<std::string> ergaenzt;
+    if (!IstLeer(info_)) {
+        ergaenzt = PdfErgaenzen(dokument, info_, fehler_);
+        if (!ergaenzt) {
+            daten_.clear();
+            return false;
+        }
+        dokument = *ergaenzt;
+    }
+    const Schreibergebnis e = SchreibeDatei(datei_, dokument);
     daten_.clear();
     fehler_ = e.Grund();
     return static_cast<bool>(e);
+}
+
+void PdfDrucker::Gliederungseintrag(const std::string& titel) {
+    if (maler_) {
+        info_.gliederung.push_back({titel, seiten_});
+    }
+}
+
+void PdfDrucker::SetzeDokumentinfo(const std::string& titel, const std::string& autor) {
+    info_.titel = titel;
+    info_.autor = autor;
 }
 
 Canvas& PdfDrucker::Leinwand() {

@@ -5,6 +5,7 @@
 #include "canvas/Aufzeichnung.h"
 #include "canvas/qt/QtCanvas.h"
 #include "reports/Seitenziel.h"
+#include "reports/qt/PdfGliederung.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -72,6 +73,10 @@ public:
     bool EndDoc() override;
     Canvas& Leinwand() override;
     Rechteck SeitenClip() const override;
+    void Gliederungseintrag(const std::string& titel) override;
+
+    // Title and author of the document information (set before EndDoc).
+    void SetzeDokumentinfo(const std::string& titel, const std::string& autor);
 
     const std::string& Fehler() const { return fehler_; }
     int Seiten() const { return seiten_; }
@@ -81,6 +86,7 @@ private:
     Druckergeometrie geometrie_;
     QByteArray daten_;
     std::unique_ptr<QBuffer> ausgabe_;
+    PdfDokumentinfo info_;
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QPainter> maler_;
     std::unique_ptr<QtCanvas> canvas_;

@@ -5,9 +5,11 @@
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/EingabePanel.h"
+#include "mainwindow/ui/Eingabebaum.h"
 #include "mainwindow/ui/HauptMaske.h"
 #include "mainwindow/ui/Vorschau.h"
 #include "mainwindow/ui/ZahlenFeld.h"
+#include "model/ProjektSchreiben.h"
 #include "model/Projektdatei.h"
 #include "shell/ui/Programm.h"
 #include "support/DialogDouble.h"
@@ -21,9 +23,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidgetItem>
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 using namespace vsk;
@@ -249,6 +255,74 @@ private slots:
         A().ifcExport->trigger();
         QCOMPARE(dialoge->ifcVorschlaege.size(), 2);
         QVERIFY(plattform->fehler.empty());
+    }
+
+    // The project report is made from a copy: the window's project, its position and its
+    // mode stay as they were. The tree leaf runs the same command.
+    void projektberichtLaesstDasProjektUnveraendert() {
+        Projekttext(QStringLiteral("Bridge A"));
+        Eingabe("meditLinienlastLinks", "50");
+        A().berechnung->trigger();
+        A().positionHinzufuegen->trigger();
+        Eingabe("meditPlatteDicke", "300"); // position 2 in input mode, not calculated
+        const auto Gespeichert = [this] {
+            return xml::Schreibe(BaueProjektDokument(Modell(), "x.VSK", '.').get());
+        };
+        const std::optional<std::string> vorher = Gespeichert();
+        const int modus = fenster->AnzeigeModus();
+
+        const std::filesystem::path datei = *verzeichnis / "projekt.pdf";
+        dialoge->pdf = Q(datei);
+        A().projektbericht->trigger();
+        QCOMPARE(dialoge->pdfVorschlaege, QStringList{"Bridge A - report.pdf"});
+        QVERIFY(std::filesystem::file_size(datei) > 0);
+        QVERIFY(Gespeichert() == vorher);
+        QCOMPARE(fenster->AnzeigeModus(), modus);
+        QCOMPARE(int(Modell().TAktAnwendung), 2);
+        QVERIFY(plattform->meldungen.empty() && plattform->fehler.empty());
+
+        std::filesystem::remove(datei);
+        QTreeWidgetItem* dateiKnoten = fenster->Baum().FindeWurzel("File");
+        QTreeWidgetItem* blatt = nullptr;
+        for (int i = 0; i < dateiKnoten->childCount(); ++i) {
+            if (dateiKnoten->child(i)->text(0) ==
+                TEingabebaum::Text(TEingabebaum::Knoten::Projektbericht)) {
+                blatt = dateiKnoten->child(i);
+            }
+        }
+        QVERIFY(blatt);
+        emit fenster->Baum().itemPressed(blatt, 0);
+        QVERIFY(std::filesystem::exists(datei));
+    }
+
+    // A long export (some 800 pages, seconds) shows its progress; Cancel ends it without
+    // touching the file there.
+    void projektberichtAbbrechenLaesstDieDateiStehen() {
+        QVERIFY(fenster->OeffneProjekt(VSK_TEST_DATA "/reports/bericht.VSK"));
+        TKModell& m = Modell();
+        const int n = m.TAnzAnwendung();
+        m.SetAnzAnwendung(300);
+        for (int k = n + 1; k <= 300; ++k) {
+            QVERIFY(m.CopyAnwendung(1 + k % n, k));
+        }
+        const std::filesystem::path datei = *verzeichnis / "alt.pdf";
+        std::ofstream(datei) << "alt";
+        dialoge->pdf = Q(datei);
+        bool gezeigt = false;
+        QTimer abbrecher;
+        connect(&abbrecher, &QTimer::timeout, this, [&] {
+            auto* balken = fenster->findChild<QProgressDialog*>();
+            if (balken && balken->isVisible() && !gezeigt) {
+                gezeigt = true;
+                balken->cancel();
+            }
+        });
+        abbrecher.start(20);
+        A().projektbericht->trigger();
+        QVERIFY(gezeigt);
+        std::ifstream gelesen(datei);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(gelesen), {}), std::string("alt"));
+        QVERIFY(plattform->meldungen.empty() && plattform->fehler.empty());
     }
 
     // With VSK_BILDER set to a directory, saves pictures of the preview and the File menu.

@@ -1,0 +1,46 @@
+#pragma once
+// Writes an XML document straight to text, element after element in document order, in
+// the layout of the document tree's writer (Schreibe in XmlBaum.h): UTF-8 with the
+// declaration, one element per line indented by two blanks a level, an element without
+// content as "<Name/>". Saving a large project this way builds no tree.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vsk::xml {
+
+class Textschreiber {
+public:
+    // An element, by its depth below the root (the root is 0).
+    using Element = std::size_t;
+
+    explicit Textschreiber(const std::string& wurzelName);
+
+    // A new last child of eltern, which must be the open element at that depth or one of
+    // its ancestors (the elements below it are closed).
+    Element Kind(Element eltern, const std::string& name);
+    // A child holding text; an empty text gives an element without content. Characters
+    // XML cannot carry are replaced as the tree does it.
+    void TextKind(Element eltern, const std::string& name, const std::string& text);
+    // An attribute of the element just opened, before it has children.
+    void Attribut(Element element, const std::string& name, const std::string& wert);
+
+    // The whole document; the writer is spent afterwards.
+    std::string Fertig();
+
+private:
+    struct Offen {
+        std::string name;
+        bool mitInhalt = false;
+    };
+    void Einruecken(std::size_t tiefe);
+    // Closes the elements below the one at tiefe, which is about to get content.
+    void BeendeBis(std::size_t tiefe);
+    void SchliesseLetztes();
+
+    std::string text_;
+    std::vector<Offen> offen_; // the open elements from the root down
+};
+
+} // namespace vsk::xml
