@@ -27,7 +27,7 @@ void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
     if (datei.ergebnis != Pruefung::Gueltig) {
         return;
     }
-    const xmlNode* projekt = datei.projekt;
+    const xml::Knoten* projekt = datei.projekt;
     ProjektLeser leser;
     std::int64_t anzahl = 0;
     if (!leser.LeseInteger(projekt, "TAnzAnwendung", anzahl)) {
@@ -38,7 +38,7 @@ void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
     xml::KindIndex index(projekt);
     anzahl = std::min<std::int64_t>(anzahl, static_cast<std::int64_t>(index.Anzahl()));
 
-    const xmlNode* beschreibung = xml::Kind(projekt, "Projektbeschreibung");
+    const xml::Knoten* beschreibung = xml::Kind(projekt, "Projektbeschreibung");
     std::string bauvorhaben = "#NV";
     std::string datum = "#NV";
     leser.LeseText(beschreibung, "TBauvorhaben", bauvorhaben);
@@ -46,7 +46,7 @@ void TKExplorer::Liste(const GepruefteDatei& datei, char trenner) {
     const std::string programm(xml::Name(xml::Wurzel(datei.dokument.get())));
 
     for (std::int64_t k = 1; k <= anzahl; ++k) {
-        const xmlNode* position = index.Finde("Position_" + std::to_string(k));
+        const xml::Knoten* position = index.Finde("Position_" + std::to_string(k));
         std::int64_t fall = 0;
         std::string name = "#NV";
         double laenge = 0;

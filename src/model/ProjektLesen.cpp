@@ -11,7 +11,6 @@
 #include "model/ProjektSchreiben.h"
 #include "model/Projektdaten.h"
 #include "model/Stueckliste.h"
-#include "model/XmlBaum.h"
 #include "shell/Zahlen.h"
 
 #include <limits>
@@ -20,11 +19,11 @@ namespace vsk {
 
 namespace {
 
-bool HatKinder(const xmlNode* knoten) {
+bool HatKinder(const xml::Knoten* knoten) {
     return xml::ErstesKindElement(knoten) != nullptr;
 }
 
-bool LeseIntegerText(const std::string& text, std::int64_t& wert) {
+bool LeseIntegerText(std::string_view text, std::int64_t& wert) {
     auto zahl = LeseGanzzahl(text);
     if (!zahl) {
         return false;
@@ -33,7 +32,7 @@ bool LeseIntegerText(const std::string& text, std::int64_t& wert) {
     return true;
 }
 
-bool LeseRealText(const std::string& text, double& wert) {
+bool LeseRealText(std::string_view text, double& wert) {
     auto zahl = LeseZahlBeliebigerTrenner(text);
     if (!zahl) {
         // The writer spells values that are not finite like this; a saved file must open.
@@ -50,25 +49,24 @@ bool LeseRealText(const std::string& text, double& wert) {
 }
 
 // The groups around an element below the root, "Projekt/Position_2/cGeometrie".
-std::string Pfad(const xmlNode* knoten) {
+std::string Pfad(const xml::Knoten* knoten) {
     std::string pfad;
-    for (; knoten && knoten->parent && knoten->parent->type == XML_ELEMENT_NODE;
-         knoten = knoten->parent) {
+    for (; knoten && knoten->eltern; knoten = knoten->eltern) {
         pfad.insert(0, std::string(xml::Name(knoten)) + (pfad.empty() ? "" : "/"));
     }
     return pfad;
 }
 
 // A value element that is missing, or whose text is not what it should be.
-Lesegrund Grund(const xmlNode* kind) {
+Lesegrund Grund(const xml::Knoten* kind) {
     return kind ? Lesegrund::Ungueltig : Lesegrund::Fehlt;
 }
 
 } // namespace
 
-bool ProjektLeser::Scheitert(const xmlNode* eltern, std::string_view name, Lesegrund grund) {
+bool ProjektLeser::Scheitert(const xml::Knoten* eltern, std::string_view name, Lesegrund grund) {
     if (!fehler_) {
-        const xmlNode* kind = xml::Kind(eltern, name);
+        const xml::Knoten* kind = xml::Kind(eltern, name);
         const std::string pfad = Pfad(eltern);
         fehler_ =
             Lesestelle{grund, pfad.empty() ? std::string(name) : pfad + "/" + std::string(name),
@@ -77,7 +75,7 @@ bool ProjektLeser::Scheitert(const xmlNode* eltern, std::string_view name, Leseg
     return false;
 }
 
-std::vector<std::string> ProjektLeser::LeseNummerierteTexte(const xmlNode* liste,
+std::vector<std::string> ProjektLeser::LeseNummerierteTexte(const xml::Knoten* liste,
                                                             const std::string& praefix,
                                                             std::size_t grenze) {
     std::vector<std::string> texte;
@@ -86,25 +84,25 @@ std::vector<std::string> ProjektLeser::LeseNummerierteTexte(const xmlNode* liste
     }
     xml::KindIndex index(liste);
     if (index.Anzahl() > grenze) {
-        Scheitert(liste->parent, xml::Name(liste), Lesegrund::Grenze);
+        Scheitert(liste->eltern, xml::Name(liste), Lesegrund::Grenze);
         return texte;
     }
     texte.reserve(index.Anzahl());
     for (std::size_t k = 1; k <= index.Anzahl(); ++k) {
-        texte.push_back(xml::Text(index.Finde(praefix + std::to_string(k))));
+        texte.emplace_back(xml::Text(index.Finde(praefix + std::to_string(k))));
     }
     return texte;
 }
 
-bool ProjektLeser::LeseInteger(const xmlNode* eltern, const char* name, std::int64_t& wert) {
+bool ProjektLeser::LeseInteger(const xml::Knoten* eltern, const char* name, std::int64_t& wert) {
     if (!HatKinder(eltern)) {
         return true;
     }
-    const xmlNode* kind = xml::Kind(eltern, name);
+    const xml::Knoten* kind = xml::Kind(eltern, name);
     return LeseIntegerText(xml::Text(kind), wert) || Scheitert(eltern, name, Grund(kind));
 }
 
-bool ProjektLeser::LeseByte(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
+bool ProjektLeser::LeseByte(const xml::Knoten* eltern, const char* name, std::uint8_t& wert) {
     std::int64_t v = wert;
     if (!LeseInteger(eltern, name, v)) {
         return false;
@@ -113,7 +111,7 @@ bool ProjektLeser::LeseByte(const xmlNode* eltern, const char* name, std::uint8_
     return true;
 }
 
-bool ProjektLeser::LeseWort(const xmlNode* eltern, const char* name, std::uint16_t& wert) {
+bool ProjektLeser::LeseWort(const xml::Knoten* eltern, const char* name, std::uint16_t& wert) {
     std::int64_t v = wert;
     if (!LeseInteger(eltern, name, v)) {
         return false;
@@ -122,7 +120,7 @@ bool ProjektLeser::LeseWort(const xmlNode* eltern, const char* name, std::uint16
     return true;
 }
 
-bool ProjektLeser::LeseAuswahl(const xmlNode* eltern, const char* name, std::uint8_t& wert,
+bool ProjektLeser::LeseAuswahl(const xml::Knoten* eltern, const char* name, std::uint8_t& wert,
                                int anzahl) {
     std::int64_t v = wert;
     if (!LeseInteger(eltern, name, v)) {
@@ -134,19 +132,19 @@ bool ProjektLeser::LeseAuswahl(const xmlNode* eltern, const char* name, std::uin
     return true;
 }
 
-bool ProjektLeser::LeseReal(const xmlNode* eltern, const char* name, double& wert) {
+bool ProjektLeser::LeseReal(const xml::Knoten* eltern, const char* name, double& wert) {
     if (!HatKinder(eltern)) {
         return true;
     }
-    const xmlNode* kind = xml::Kind(eltern, name);
+    const xml::Knoten* kind = xml::Kind(eltern, name);
     return LeseRealText(xml::Text(kind), wert) || Scheitert(eltern, name, Grund(kind));
 }
 
-void ProjektLeser::LeseFlag(const xmlNode* eltern, const char* name, std::uint8_t& wert) {
+void ProjektLeser::LeseFlag(const xml::Knoten* eltern, const char* name, std::uint8_t& wert) {
     if (!HatKinder(eltern)) {
         return;
     }
-    std::string text = xml::Text(xml::Kind(eltern, name));
+    const std::string_view text = xml::Text(xml::Kind(eltern, name));
     if (text == "1") {
         wert = 1;
     } else if (text == "0") {
@@ -154,22 +152,23 @@ void ProjektLeser::LeseFlag(const xmlNode* eltern, const char* name, std::uint8_
     }
 }
 
-void ProjektLeser::LeseText(const xmlNode* eltern, const char* name, std::string& wert) {
+void ProjektLeser::LeseText(const xml::Knoten* eltern, const char* name, std::string& wert) {
     if (!HatKinder(eltern)) {
         return;
     }
-    wert = xml::Text(xml::Kind(eltern, name));
+    wert = std::string(xml::Text(xml::Kind(eltern, name)));
 }
 
-std::vector<std::string> ProjektLeser::LeseStringListe(const xmlNode* eltern, const char* name) {
+std::vector<std::string> ProjektLeser::LeseStringListe(const xml::Knoten* eltern,
+                                                       const char* name) {
     return LeseNummerierteTexte(xml::Kind(eltern, name), "String_", MaxTextzeilen);
 }
 
 namespace {
 
 // The group element, or null when it is missing or empty (the group then reads as false).
-const xmlNode* Gruppe(ProjektLeser& leser, const xmlNode* eltern, const char* name) {
-    const xmlNode* g = xml::Kind(eltern, name);
+const xml::Knoten* Gruppe(ProjektLeser& leser, const xml::Knoten* eltern, const char* name) {
+    const xml::Knoten* g = xml::Kind(eltern, name);
     if (HatKinder(g)) {
         return g;
     }
@@ -179,8 +178,8 @@ const xmlNode* Gruppe(ProjektLeser& leser, const xmlNode* eltern, const char* na
 
 } // namespace
 
-bool ProjektLeser::LeseLast(const xmlNode* eltern, const char* name, TKLast& last) {
-    const xmlNode* g = Gruppe(*this, eltern, name);
+bool ProjektLeser::LeseLast(const xml::Knoten* eltern, const char* name, TKLast& last) {
+    const xml::Knoten* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -199,8 +198,8 @@ bool ProjektLeser::LeseLast(const xmlNode* eltern, const char* name, TKLast& las
     return ok;
 }
 
-bool ProjektLeser::LeseGeometrie(const xmlNode* eltern, const char* name, TKGeometrie& geo) {
-    const xmlNode* g = Gruppe(*this, eltern, name);
+bool ProjektLeser::LeseGeometrie(const xml::Knoten* eltern, const char* name, TKGeometrie& geo) {
+    const xml::Knoten* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -222,8 +221,8 @@ bool ProjektLeser::LeseGeometrie(const xmlNode* eltern, const char* name, TKGeom
            LeseReal(g, "TBauteilRandRechts", geo.TBauteilRandRechts);
 }
 
-bool ProjektLeser::LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& bel) {
-    const xmlNode* g = Gruppe(*this, eltern, name);
+bool ProjektLeser::LeseBelastung(const xml::Knoten* eltern, const char* name, TKBelastung& bel) {
+    const xml::Knoten* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -242,7 +241,7 @@ bool ProjektLeser::LeseBelastung(const xmlNode* eltern, const char* name, TKBela
     }
     bel.ClearPunkte();
     const auto koordinate = [&](const std::string& element, double& wert) {
-        const xmlNode* kind = index.Finde(element);
+        const xml::Knoten* kind = index.Finde(element);
         return LeseRealText(xml::Text(kind), wert) || Scheitert(g, element, Grund(kind));
     };
     for (std::size_t j = 0; j < punkte; ++j) {
@@ -262,9 +261,10 @@ bool ProjektLeser::LeseBelastung(const xmlNode* eltern, const char* name, TKBela
            LeseLast(g, "cPunktlast", bel.cPunktlast);
 }
 
-bool ProjektLeser::LeseMeldungen(const xmlNode* eltern, const char* name, TKMeldungen& meldungen) {
+bool ProjektLeser::LeseMeldungen(const xml::Knoten* eltern, const char* name,
+                                 TKMeldungen& meldungen) {
     meldungen.Clear();
-    const xmlNode* liste = xml::Kind(eltern, name);
+    const xml::Knoten* liste = xml::Kind(eltern, name);
     if (!HatKinder(liste)) {
         return true;
     }
@@ -274,7 +274,7 @@ bool ProjektLeser::LeseMeldungen(const xmlNode* eltern, const char* name, TKMeld
     }
     for (std::size_t k = 1; k <= index.Anzahl(); ++k) {
         const std::string element = "TMeldungen_" + std::to_string(k);
-        const xmlNode* kind = index.Finde(element);
+        const xml::Knoten* kind = index.Finde(element);
         std::int64_t code = 0;
         if (!LeseIntegerText(xml::Text(kind), code)) {
             return Scheitert(liste, element, Grund(kind));
@@ -287,10 +287,10 @@ bool ProjektLeser::LeseMeldungen(const xmlNode* eltern, const char* name, TKMeld
 namespace {
 
 // The numbered reals "A_0", "A_1", ... of a list element, as many as it has children.
-bool LeseAbstaende(ProjektLeser& leser, const xmlNode* eltern, const char* name,
+bool LeseAbstaende(ProjektLeser& leser, const xml::Knoten* eltern, const char* name,
                    std::vector<double>& abstaende) {
     abstaende.clear();
-    const xmlNode* liste = xml::Kind(eltern, name);
+    const xml::Knoten* liste = xml::Kind(eltern, name);
     if (!HatKinder(liste)) {
         return true;
     }
@@ -301,7 +301,7 @@ bool LeseAbstaende(ProjektLeser& leser, const xmlNode* eltern, const char* name,
     abstaende.reserve(index.Anzahl());
     for (std::size_t i = 0; i < index.Anzahl(); ++i) {
         const std::string element = "A_" + std::to_string(i);
-        const xmlNode* kind = index.Finde(element);
+        const xml::Knoten* kind = index.Finde(element);
         double a = 0;
         if (!LeseRealText(xml::Text(kind), a)) {
             return leser.Scheitert(liste, element, Grund(kind));
@@ -313,8 +313,9 @@ bool LeseAbstaende(ProjektLeser& leser, const xmlNode* eltern, const char* name,
 
 } // namespace
 
-bool ProjektLeser::LeseDornErgebnis(const xmlNode* eltern, const char* name, TKDornErgebnis& e) {
-    const xmlNode* g = Gruppe(*this, eltern, name);
+bool ProjektLeser::LeseDornErgebnis(const xml::Knoten* eltern, const char* name,
+                                    TKDornErgebnis& e) {
+    const xml::Knoten* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -355,7 +356,7 @@ bool ProjektLeser::LeseDornErgebnis(const xmlNode* eltern, const char* name, TKD
     return LeseMeldungen(g, "Fehler", e.Fehler) && LeseMeldungen(g, "Warnungen", e.Warnungen);
 }
 
-bool ProjektLeser::LeseDornDaten(const xmlNode* g, TKDornDaten& d) {
+bool ProjektLeser::LeseDornDaten(const xml::Knoten* g, TKDornDaten& d) {
     // Read into a copy: a record is taken whole or not at all.
     TKDornDaten neu = d;
     std::int64_t durchmB = neu.DurchmB, durchmD = neu.DurchmD, anzB = neu.AnzB, anzD = neu.AnzD;
@@ -386,9 +387,9 @@ bool ProjektLeser::LeseDornDaten(const xmlNode* g, TKDornDaten& d) {
     return true;
 }
 
-bool ProjektLeser::LeseErgebnisse(const xmlNode* eltern, const char* name, TKErgebnisse& erg) {
+bool ProjektLeser::LeseErgebnisse(const xml::Knoten* eltern, const char* name, TKErgebnisse& erg) {
     bewehrungGelesen_ = false;
-    const xmlNode* g = Gruppe(*this, eltern, name);
+    const xml::Knoten* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -416,7 +417,7 @@ bool ProjektLeser::LeseErgebnisse(const xmlNode* eltern, const char* name, TKErg
     // versions; files without it keep the catalogue records (the caller designs them again).
     bool alle = ok;
     for (int i = 0; ok && i < AnzDornTypen; ++i) {
-        const xmlNode* daten = xml::Kind(g, DornDatenElement + DornKennung(i));
+        const xml::Knoten* daten = xml::Kind(g, DornDatenElement + DornKennung(i));
         alle = alle && daten != nullptr;
         if (HatKinder(daten)) {
             ok = LeseDornDaten(daten, erg.DornDaten(i));
@@ -426,11 +427,11 @@ bool ProjektLeser::LeseErgebnisse(const xmlNode* eltern, const char* name, TKErg
     return ok;
 }
 
-bool ProjektLeser::LeseAnwendung(const xmlNode* eltern, const char* name, TKAnwendung& anw) {
+bool ProjektLeser::LeseAnwendung(const xml::Knoten* eltern, const char* name, TKAnwendung& anw) {
     return LesePosition(xml::Kind(eltern, name), anw, eltern, name);
 }
 
-bool ProjektLeser::LesePosition(const xmlNode* g, TKAnwendung& anw, const xmlNode* eltern,
+bool ProjektLeser::LesePosition(const xml::Knoten* g, TKAnwendung& anw, const xml::Knoten* eltern,
                                 std::string_view name) {
     if (!HatKinder(g)) {
         return Scheitert(eltern, name, Lesegrund::Fehlt);
@@ -451,9 +452,9 @@ bool ProjektLeser::LesePosition(const xmlNode* g, TKAnwendung& anw, const xmlNod
            LeseErgebnisse(g, "cErgebnisse", anw.cErgebnisse);
 }
 
-bool ProjektLeser::LeseProjektdaten(const xmlNode* eltern, const char* name,
+bool ProjektLeser::LeseProjektdaten(const xml::Knoten* eltern, const char* name,
                                     TKProjektdaten& daten) {
-    const xmlNode* g = Gruppe(*this, eltern, name);
+    const xml::Knoten* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }
@@ -464,8 +465,9 @@ bool ProjektLeser::LeseProjektdaten(const xmlNode* eltern, const char* name,
     return !fehler_;
 }
 
-bool ProjektLeser::LeseStueckliste(const xmlNode* eltern, const char* name, TKStueckliste& liste) {
-    const xmlNode* g = Gruppe(*this, eltern, name);
+bool ProjektLeser::LeseStueckliste(const xml::Knoten* eltern, const char* name,
+                                   TKStueckliste& liste) {
+    const xml::Knoten* g = Gruppe(*this, eltern, name);
     if (!g) {
         return false;
     }

@@ -12,7 +12,7 @@
 
 #include "model/Lesestelle.h"
 
-#include <libxml/tree.h>
+#include "model/XmlLesebaum.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,36 +44,36 @@ class ProjektLeser {
 public:
     // Reading primitives. When the parent has no child elements the value stays as it is
     // and the read succeeds. A missing child reads as empty text, which is no number.
-    bool LeseInteger(const xmlNode* eltern, const char* name, std::int64_t& wert);
-    bool LeseByte(const xmlNode* eltern, const char* name, std::uint8_t& wert);  // truncates
-    bool LeseWort(const xmlNode* eltern, const char* name, std::uint16_t& wert); // truncates
+    bool LeseInteger(const xml::Knoten* eltern, const char* name, std::int64_t& wert);
+    bool LeseByte(const xml::Knoten* eltern, const char* name, std::uint8_t& wert);  // truncates
+    bool LeseWort(const xml::Knoten* eltern, const char* name, std::uint16_t& wert); // truncates
     // A selection 0..anzahl-1: another number keeps the current value; not a number fails.
-    bool LeseAuswahl(const xmlNode* eltern, const char* name, std::uint8_t& wert, int anzahl);
+    bool LeseAuswahl(const xml::Knoten* eltern, const char* name, std::uint8_t& wert, int anzahl);
     // Reals accept "." and "," as decimal separator, so files travel between locales.
-    bool LeseReal(const xmlNode* eltern, const char* name, double& wert);
+    bool LeseReal(const xml::Knoten* eltern, const char* name, double& wert);
     // "1" and "0"; anything else keeps the value.
-    void LeseFlag(const xmlNode* eltern, const char* name, std::uint8_t& wert);
-    void LeseText(const xmlNode* eltern, const char* name, std::string& wert);
+    void LeseFlag(const xml::Knoten* eltern, const char* name, std::uint8_t& wert);
+    void LeseText(const xml::Knoten* eltern, const char* name, std::string& wert);
     // The "String_1" ... texts of the child, as many as it has child elements; empty (and a
     // read error) beyond MaxTextzeilen.
-    std::vector<std::string> LeseStringListe(const xmlNode* eltern, const char* name);
+    std::vector<std::string> LeseStringListe(const xml::Knoten* eltern, const char* name);
 
     // Group readers.
-    bool LeseLast(const xmlNode* eltern, const char* name, TKLast& last);
-    bool LeseGeometrie(const xmlNode* eltern, const char* name, TKGeometrie& geometrie);
-    bool LeseBelastung(const xmlNode* eltern, const char* name, TKBelastung& belastung);
-    bool LeseMeldungen(const xmlNode* eltern, const char* name, TKMeldungen& meldungen);
-    bool LeseDornErgebnis(const xmlNode* eltern, const char* name, TKDornErgebnis& ergebnis);
+    bool LeseLast(const xml::Knoten* eltern, const char* name, TKLast& last);
+    bool LeseGeometrie(const xml::Knoten* eltern, const char* name, TKGeometrie& geometrie);
+    bool LeseBelastung(const xml::Knoten* eltern, const char* name, TKBelastung& belastung);
+    bool LeseMeldungen(const xml::Knoten* eltern, const char* name, TKMeldungen& meldungen);
+    bool LeseDornErgebnis(const xml::Knoten* eltern, const char* name, TKDornErgebnis& ergebnis);
     // The designed reinforcement of a type ("cDornDaten_" groups). False on a read error.
-    bool LeseDornDaten(const xmlNode* gruppe, TKDornDaten& daten);
-    bool LeseErgebnisse(const xmlNode* eltern, const char* name, TKErgebnisse& ergebnisse);
-    bool LeseAnwendung(const xmlNode* eltern, const char* name, TKAnwendung& anwendung);
+    bool LeseDornDaten(const xml::Knoten* gruppe, TKDornDaten& daten);
+    bool LeseErgebnisse(const xml::Knoten* eltern, const char* name, TKErgebnisse& ergebnisse);
+    bool LeseAnwendung(const xml::Knoten* eltern, const char* name, TKAnwendung& anwendung);
     // The same for the position element itself (null or empty: false); eltern and name say
     // where it should have been, for the place of a failure.
-    bool LesePosition(const xmlNode* position, TKAnwendung& anwendung, const xmlNode* eltern,
-                      std::string_view name);
-    bool LeseProjektdaten(const xmlNode* eltern, const char* name, TKProjektdaten& daten);
-    bool LeseStueckliste(const xmlNode* eltern, const char* name, TKStueckliste& liste);
+    bool LesePosition(const xml::Knoten* position, TKAnwendung& anwendung,
+                      const xml::Knoten* eltern, std::string_view name);
+    bool LeseProjektdaten(const xml::Knoten* eltern, const char* name, TKProjektdaten& daten);
+    bool LeseStueckliste(const xml::Knoten* eltern, const char* name, TKStueckliste& liste);
 
     // Whether the last results group read held the designed reinforcement of every type.
     bool BewehrungGelesen() const { return bewehrungGelesen_; }
@@ -82,11 +82,11 @@ public:
     const std::optional<Lesestelle>& Fehler() const { return fehler_; }
     // Keeps child name of eltern as the place of a failure (unless one is kept already);
     // always false.
-    bool Scheitert(const xmlNode* eltern, std::string_view name, Lesegrund grund);
+    bool Scheitert(const xml::Knoten* eltern, std::string_view name, Lesegrund grund);
 
 private:
-    std::vector<std::string> LeseNummerierteTexte(const xmlNode* liste, const std::string& praefix,
-                                                  std::size_t grenze);
+    std::vector<std::string> LeseNummerierteTexte(const xml::Knoten* liste,
+                                                  const std::string& praefix, std::size_t grenze);
 
     std::optional<Lesestelle> fehler_;
     bool bewehrungGelesen_ = false;

@@ -17,8 +17,8 @@ GepruefteDatei PruefeDokument(xml::Parsergebnis gelesen, Plattform& plattform) {
         datei.stelle = std::move(gelesen.fehler);
         return datei;
     }
-    const xmlNode* wurzel = xml::Wurzel(datei.dokument.get());
-    const xmlNode* kopf = xml::KindElementNr(wurzel, 1);
+    const xml::Knoten* wurzel = xml::Wurzel(datei.dokument.get());
+    const xml::Knoten* kopf = xml::KindElementNr(wurzel, 1);
     if (!kopf) {
         datei.stelle = Lesestelle{Lesegrund::Fehlt, "Program", xml::Zeile(wurzel)};
         return datei;

@@ -1,7 +1,7 @@
 #pragma once
 // Checking a project file before reading it (shared by opening, importing and listing).
 
-#include "model/XmlBaum.h"
+#include "model/XmlLesebaum.h"
 
 #include <filesystem>
 #include <optional>
@@ -17,11 +17,11 @@ enum class Pruefung {
 };
 
 struct GepruefteDatei {
-    xml::Dokument dokument;
+    std::unique_ptr<const xml::Lesebaum> dokument;
     Pruefung ergebnis = Pruefung::Unlesbar;
     bool alteVersion = false;
-    const xmlNode* projekt = nullptr; // the "Projekt" element; null when missing
-    std::optional<Lesestelle> stelle; // where an unreadable or foreign file failed
+    const xml::Knoten* projekt = nullptr; // the "Projekt" element; null when missing
+    std::optional<Lesestelle> stelle;     // where an unreadable or foreign file failed
 };
 
 // Parses the file and checks the header, the second child element of the root. Shows

@@ -22,7 +22,7 @@ constexpr std::int64_t kMaxPositionen = std::numeric_limits<std::uint16_t>::max(
 constexpr std::size_t kMaxVorgabePositionen = 1000;
 
 // The eight values of the project group. False on a value that is not a number.
-bool LeseProjektwerte(ProjektLeser& leser, const xmlNode* projekt, TKModell& m,
+bool LeseProjektwerte(ProjektLeser& leser, const xml::Knoten* projekt, TKModell& m,
                       std::int64_t& anzahl) {
     leser.LeseFlag(projekt, "TTempFlag", m.TTempFlag);
     leser.LeseFlag(projekt, "TCalcFlag", m.TCalcFlag);
@@ -116,7 +116,7 @@ Leseergebnis LadeGeprueft(TKModell& modell, const GepruefteDatei& datei, Plattfo
     if (datei.ergebnis != Pruefung::Gueltig || !datei.projekt) {
         return Gescheitert(Unbrauchbar(datei), plattform);
     }
-    const xmlNode* projekt = datei.projekt;
+    const xml::Knoten* projekt = datei.projekt;
     ProjektLeser leser;
     Leseergebnis ergebnis;
 

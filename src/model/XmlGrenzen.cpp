@@ -1,20 +1,12 @@
 #include "model/XmlGrenzen.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
-#include <unordered_set>
-#include <vector>
 
 namespace vsk::xml {
 
 namespace {
-
-bool IstLeer(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-bool IstNamensende(char c) {
-    return IstLeer(c) || c == '/' || c == '>' || c == '=';
-}
 
 // UTF-16 text as one byte per code unit (the low byte): the markup characters stay what
 // they are, so the same scan measures it.
@@ -27,150 +19,89 @@ std::string Schmal(std::string_view text, bool kleinEndian) {
     return schmal;
 }
 
-class Scanner {
-public:
-    explicit Scanner(std::string_view text) : s_(text) {}
+long ZeileBei(std::string_view s, std::size_t pos) {
+    return 1 + static_cast<long>(
+                   std::count(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(pos), '\n'));
+}
 
-    std::optional<Lesestelle> Pruefe() {
-        while (i_ < s_.size()) {
-            if (s_[i_] != '<') {
-                Weiter();
-                continue;
-            }
-            if (Beginnt("<!--")) {
-                UeberspringeBis("-->");
-            } else if (Beginnt("<![CDATA[")) {
-                UeberspringeBis("]]>");
-            } else if (Beginnt("<?")) {
-                UeberspringeBis("?>");
-            } else if (Beginnt("<!")) {
-                UeberspringeDeklaration();
-            } else if (Beginnt("</")) {
-                if (kinder_.size() > 1) {
-                    kinder_.pop_back();
-                }
-                UeberspringeBis(">");
-            } else if (auto fehler = Starttag()) {
-                return fehler;
-            }
-        }
+// The element of the tag at i, with its line.
+Lesestelle Grenze(std::string_view s, std::size_t i) {
+    std::size_t n = i + 1;
+    while (n < s.size() && std::strchr(" \t\r\n/>", s[n]) == nullptr) {
+        ++n;
+    }
+    return {Lesegrund::Grenze, std::string(s.substr(i + 1, std::min<std::size_t>(n - i - 1, 64))),
+            ZeileBei(s, i)};
+}
+
+// Where a comment, CDATA section or processing instruction starting at i ends (they may
+// hold anything); nothing for a tag.
+std::optional<std::size_t> NachBesonderem(std::string_view s, std::size_t i) {
+    static constexpr std::pair<std::string_view, std::string_view> kBesonderes[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+    if (i + 1 >= s.size() || (s[i + 1] != '!' && s[i + 1] != '?')) {
         return std::nullopt;
     }
-
-private:
-    void Weiter() {
-        if (s_[i_] == '\n') {
-            ++zeile_;
-        }
-        ++i_;
-    }
-
-    bool Beginnt(std::string_view muster) const { return s_.substr(i_, muster.size()) == muster; }
-
-    void UeberspringeBis(std::string_view ende) {
-        while (i_ < s_.size() && !Beginnt(ende)) {
-            Weiter();
-        }
-        i_ = std::min(s_.size(), i_ + ende.size());
-    }
-
-    // <!DOCTYPE ...> with an internal subset in brackets.
-    void UeberspringeDeklaration() {
-        int klammern = 0;
-        while (i_ < s_.size()) {
-            const char c = s_[i_];
-            Weiter();
-            if (c == '[') {
-                ++klammern;
-            } else if (c == ']') {
-                --klammern;
-            } else if (c == '>' && klammern <= 0) {
-                return;
-            }
+    for (const auto& [anfang, ende] : kBesonderes) {
+        if (s.substr(i, anfang.size()) == anfang) {
+            const std::size_t e = s.find(ende, i + anfang.size());
+            return e == std::string_view::npos ? s.size() : e + ende.size();
         }
     }
+    return std::nullopt;
+}
 
-    std::string_view Name() {
-        const std::size_t anfang = i_;
-        while (i_ < s_.size() && !IstNamensende(s_[i_])) {
-            ++i_;
+std::optional<Lesestelle> Scanne(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const void* lt = std::memchr(s.data() + i, '<', s.size() - i);
+        if (!lt) {
+            break;
         }
-        return s_.substr(anfang, i_ - anfang);
-    }
-
-    void UeberspringeLeer() {
-        while (i_ < s_.size() && IstLeer(s_[i_])) {
-            Weiter();
+        i = static_cast<std::size_t>(static_cast<const char*>(lt) - s.data());
+        if (const std::optional<std::size_t> danach = NachBesonderem(s, i)) {
+            i = *danach;
+            continue;
         }
-    }
-
-    Lesestelle Grenze(std::string_view name) const {
-        return {Lesegrund::Grenze, std::string(name.substr(0, 64)), zeile_};
-    }
-
-    std::optional<Lesestelle> Starttag() {
-        ++i_; // '<'
-        const std::string_view name = Name();
-        if (++elemente_ > MaxElemente || name.size() > MaxNamenslaenge ||
-            ++kinder_.back() > MaxKinderJeElement) {
-            return Grenze(name);
-        }
-        if (namen_.size() < MaxVerschiedeneNamen || namen_.count(name) != 0) {
-            namen_.insert(name);
-        } else {
-            return Grenze(name);
+        // A tag: its attributes are its "=" outside quotes. Most tags have none.
+        const char* tag = s.data() + i + 1;
+        const char* ende = s.data() + s.size();
+        const void* gt = std::memchr(tag, '>', static_cast<std::size_t>(ende - tag));
+        const char* bis = gt ? static_cast<const char*>(gt) : ende;
+        const auto laenge = static_cast<std::size_t>(bis - tag);
+        if (!std::memchr(tag, '=', laenge)) {
+            i = static_cast<std::size_t>(bis - s.data());
+            continue;
         }
         std::size_t attribute = 0;
-        while (i_ < s_.size()) {
-            UeberspringeLeer();
-            if (i_ >= s_.size()) {
+        std::size_t k = i + 1;
+        while (k < s.size()) {
+            const char* p = std::find_if(s.data() + k, ende, [](char c) {
+                return c == '"' || c == '\'' || c == '=' || c == '>' || c == '<';
+            });
+            k = static_cast<std::size_t>(p - s.data());
+            if (k >= s.size() || *p == '>' || *p == '<') {
                 break;
             }
-            if (s_[i_] == '>') {
-                ++i_;
-                kinder_.push_back(0);
-                if (kinder_.size() > MaxTiefe + 1) {
-                    return Grenze(name);
+            if (*p == '=') {
+                if (++attribute > MaxAttributeJeElement) {
+                    return Grenze(s, i);
                 }
-                return std::nullopt;
+                ++k;
+                continue;
             }
-            if (Beginnt("/>")) {
-                i_ += 2;
-                return std::nullopt;
-            }
-            if (Name().size() > MaxNamenslaenge || ++attribute > MaxAttributeJeElement) {
-                return Grenze(name);
-            }
-            UeberspringeLeer();
-            if (i_ < s_.size() && s_[i_] == '=') {
-                ++i_;
-                UeberspringeLeer();
-            }
-            if (i_ < s_.size() && (s_[i_] == '"' || s_[i_] == '\'')) {
-                const char anfuehrung = s_[i_++];
-                while (i_ < s_.size() && s_[i_] != anfuehrung) {
-                    Weiter();
-                }
-                ++i_;
-            } else if (i_ < s_.size() && s_[i_] != '>' && s_[i_] != '/') {
-                ++i_; // malformed: the parser will say so; keep moving
-            }
+            const void* zu = std::memchr(p + 1, *p, s.size() - k - 1);
+            k = zu ? static_cast<std::size_t>(static_cast<const char*>(zu) - s.data()) + 1
+                   : s.size();
         }
-        return std::nullopt;
+        i = k;
     }
-
-    std::string_view s_;
-    std::size_t i_ = 0;
-    long zeile_ = 1;
-    // Children counted so far of each open element, the document level first.
-    std::vector<std::size_t> kinder_{0};
-    std::size_t elemente_ = 0;
-    std::unordered_set<std::string_view> namen_;
-};
+    return std::nullopt;
+}
 
 } // namespace
 
-std::optional<Lesestelle> PruefeXmlGrenzen(std::string_view text) {
+std::optional<Lesestelle> PruefeAttributzahl(std::string_view text) {
     const auto byte = [&](std::size_t k) {
         return k < text.size() ? static_cast<unsigned char>(text[k]) : 0x100u;
     };
@@ -178,9 +109,9 @@ std::optional<Lesestelle> PruefeXmlGrenzen(std::string_view text) {
     const bool be = (byte(0) == 0xFE && byte(1) == 0xFF) || (byte(0) == 0 && byte(1) == '<');
     if (le || be) {
         const std::string schmal = Schmal(text, le);
-        return Scanner(schmal).Pruefe();
+        return Scanne(schmal);
     }
-    return Scanner(text).Pruefe();
+    return Scanne(text);
 }
 
 } // namespace vsk::xml

@@ -305,7 +305,7 @@ TEST(ProjektLesen, ListsWhoseInsertionGrowsWithTheirLengthAreBounded) {
     EXPECT_EQ(e.fehler->element, "Projekt/Position_1/cErgebnisse/cDornErgebnis_VSK_001/Fehler");
 }
 
-TEST(ProjektLesen, HostileFilesAreRefusedBeforeTheParserSeesThem) {
+TEST(ProjektLesen, HostileFilesAreRefusedAtTheFirstElementBeyondABound) {
     const auto mitGruppe = [](const std::string& inhalt) {
         return Ersetze(Referenz(), "<TDornAbstand>", "<TDornAbstand>" + inhalt);
     };
