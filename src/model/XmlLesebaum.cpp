@@ -1,7 +1,9 @@
 #include "model/XmlLesebaum.h"
 
 #include "model/XmlBaum.h"
+#include "model/XmlBaumaufbau.h"
 #include "model/XmlGrenzen.h"
+#include "model/XmlSchnellparser.h"
 #include "shell/Dateilesen.h"
 
 #include <libxml/SAX2.h>
@@ -28,11 +30,6 @@ Parsergebnis Unlesbar() {
     return {nullptr, Lesestelle{Lesegrund::Datei, {}, 0}};
 }
 
-bool NurLeerzeichen(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-}
-
 // True when the text starts like 8-bit XML (no byte order mark, no UTF-16) and its XML
 // declaration, if any, names no encoding: only then may a guess replace UTF-8.
 bool OhneKodierungsangabe(std::string_view s) {
@@ -50,6 +47,22 @@ bool OhneKodierungsangabe(std::string_view s) {
     return s.substr(0, ende).find("encoding") == std::string_view::npos;
 }
 
+// Without entity substitution the parser hands attribute values over with every "&" of
+// the value written "&#38;" (so that entity references stay apart from it).
+std::string OhneUndZeichenverweis(std::string_view wert) {
+    std::string ergebnis;
+    ergebnis.reserve(wert.size());
+    for (std::size_t i = 0; i < wert.size(); ++i) {
+        if (wert.substr(i, 5) == "&#38;") {
+            ergebnis += '&';
+            i += 4;
+        } else {
+            ergebnis += wert[i];
+        }
+    }
+    return ergebnis;
+}
+
 struct ParserFreigabe {
     void operator()(xmlParserCtxt* ctxt) const {
         if (ctxt->myDoc) {
@@ -62,133 +75,49 @@ struct ParserFreigabe {
 
 } // namespace
 
-// Builds the tree from the parser's events. Events from inside an entity's replacement text
+// Builds the tree from libxml2's events. Events from inside an entity's replacement text
 // (the parser checks internal entities once by parsing them) have a depth above 0 and are
 // left out: entities are not substituted.
-class Aufbau {
+class Ereignisse {
 public:
-    // groesse: the file's length, a bound for the text store.
-    Aufbau(Lesebaum& baum, std::size_t groesse) : baum_(baum) { baum_.texte_.reserve(groesse / 4); }
-
     static void Start(void* ctx, const xmlChar* name, const xmlChar*, const xmlChar*, int,
                       const xmlChar**, int anzahlAttribute, int, const xmlChar** attribute) {
         auto* ctxt = static_cast<xmlParserCtxt*>(ctx);
         if (ctxt->depth > 0) {
             return;
         }
-        static_cast<Aufbau*>(ctxt->_private)->Element(ctxt, name, anzahlAttribute, attribute);
+        auto& aufbau = *static_cast<Baumaufbau*>(ctxt->_private);
+        const long zeile = ctxt->input ? ctxt->input->line : 0;
+        const auto namen = static_cast<std::size_t>(ctxt->dict ? xmlDictSize(ctxt->dict) : 0);
+        if (!aufbau.Oeffne(AlsZeichen(name), zeile, namen)) {
+            xmlStopParser(ctxt);
+            return;
+        }
+        for (int i = 0; i < anzahlAttribute; ++i) {
+            const xmlChar** a = attribute + 5 * i; // name, prefix, URI, value, end of value
+            aufbau.Attribut(
+                AlsZeichen(a[0]),
+                OhneUndZeichenverweis({AlsZeichen(a[3]), static_cast<std::size_t>(a[4] - a[3])}));
+        }
     }
 
     static void Ende(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*) {
         auto* ctxt = static_cast<xmlParserCtxt*>(ctx);
-        if (ctxt->depth > 0) {
-            return;
+        if (ctxt->depth == 0) {
+            static_cast<Baumaufbau*>(ctxt->_private)->Schliesse();
         }
-        static_cast<Aufbau*>(ctxt->_private)->Schliessen();
     }
 
     static void Zeichen(void* ctx, const xmlChar* zeichen, int laenge) {
         auto* ctxt = static_cast<xmlParserCtxt*>(ctx);
-        if (ctxt->depth > 0) {
-            return;
+        if (ctxt->depth == 0) {
+            static_cast<Baumaufbau*>(ctxt->_private)
+                ->Text({AlsZeichen(zeichen), static_cast<std::size_t>(laenge)});
         }
-        auto* aufbau = static_cast<Aufbau*>(ctxt->_private);
-        if (!aufbau->offen_.empty()) {
-            aufbau->Anhaengen(*aufbau->offen_.back(),
-                              {AlsZeichen(zeichen), static_cast<std::size_t>(laenge)});
-        }
-    }
-
-    // The names live in the parser's dictionary; the tree keeps it.
-    static bool BehalteNamen(Lesebaum& baum, xmlDict* namen) {
-        if (!namen || xmlDictReference(namen) != 0) {
-            return false;
-        }
-        baum.namen_ = namen;
-        return true;
     }
 
     static void Nichts(void*, const xmlChar*, int) {}
     static void KeinVerweis(void*, const xmlChar*) {}
-
-    // The first element beyond a bound of XmlGrenzen.h, where the parser was stopped.
-    const std::optional<Lesestelle>& Grenze() const { return grenze_; }
-
-private:
-    // The text of an element stays in one piece of the store: text that continues after a
-    // child moves to the end first.
-    void Anhaengen(Knoten& k, std::string_view teil) {
-        std::string& texte = baum_.texte_;
-        if (k.textAnfang + k.textLaenge != texte.size()) {
-            const std::size_t anfang = texte.size();
-            texte.append(texte, k.textAnfang, k.textLaenge);
-            k.textAnfang = anfang;
-        }
-        texte.append(teil);
-        k.textLaenge += teil.size();
-    }
-
-    bool UeberGrenze(xmlParserCtxt* ctxt, std::string_view name) const {
-        const Knoten* eltern = offen_.empty() ? nullptr : offen_.back();
-        return elemente_ > MaxElemente || name.size() > MaxNamenslaenge ||
-               offen_.size() >= MaxTiefe || (eltern && eltern->kinder >= MaxKinderJeElement) ||
-               (ctxt->dict &&
-                static_cast<std::size_t>(xmlDictSize(ctxt->dict)) > MaxVerschiedeneNamen);
-    }
-
-    void Element(xmlParserCtxt* ctxt, const xmlChar* name, int anzahlAttribute,
-                 const xmlChar** attribute) {
-        const std::string_view n = AlsZeichen(name);
-        ++elemente_;
-        if (UeberGrenze(ctxt, n)) {
-            grenze_ = Lesestelle{Lesegrund::Grenze, std::string(n.substr(0, 64)),
-                                 ctxt->input ? ctxt->input->line : 0};
-            xmlStopParser(ctxt);
-            return;
-        }
-        Knoten& k = baum_.knoten_.emplace_back();
-        k.name = n;
-        k.baum = &baum_;
-        k.textAnfang = baum_.texte_.size();
-        k.zeile = ctxt->input ? ctxt->input->line : 0;
-        for (int i = 0; i < anzahlAttribute; ++i) {
-            const xmlChar** a = attribute + 5 * i; // name, prefix, URI, value, end of value
-            k.attribute.emplace_back(
-                AlsZeichen(a[0]),
-                std::string(AlsZeichen(a[3]), static_cast<std::size_t>(a[4] - a[3])));
-        }
-        if (!offen_.empty()) {
-            Knoten* eltern = offen_.back();
-            k.eltern = eltern;
-            if (letztes_.back()) {
-                letztes_.back()->naechstes = &k;
-            } else {
-                eltern->erstesKind = &k;
-            }
-            letztes_.back() = &k;
-            ++eltern->kinder;
-        }
-        offen_.push_back(&k);
-        letztes_.push_back(nullptr);
-    }
-
-    void Schliessen() {
-        if (offen_.empty()) {
-            return;
-        }
-        Knoten* k = offen_.back();
-        if (k->kinder > 0 && NurLeerzeichen(baum_.Text(*k))) {
-            k->textLaenge = 0; // the layout between the children
-        }
-        offen_.pop_back();
-        letztes_.pop_back();
-    }
-
-    Lesebaum& baum_;
-    std::optional<Lesestelle> grenze_;
-    std::size_t elemente_ = 0;
-    std::vector<Knoten*> offen_;   // the open elements, innermost last
-    std::vector<Knoten*> letztes_; // the last child of each open element
 };
 
 Lesebaum::Lesebaum() = default;
@@ -199,10 +128,25 @@ Lesebaum::~Lesebaum() {
     }
 }
 
-Parsergebnis LeseText(std::string_view inhalt) {
+Parsergebnis Lesebaum::Lies(std::string inhalt) {
     if (inhalt.size() > MaxDateiGroesse) {
         return Unlesbar();
     }
+    auto baum = std::make_unique<Lesebaum>();
+    baum->quelle_ = std::move(inhalt);
+    Baumaufbau aufbau(*baum, baum->quelle_.size());
+    switch (LeseSchnell(baum->quelle_, aufbau)) {
+    case Schnellergebnis::Gelesen:
+        return {std::move(baum), std::nullopt};
+    case Schnellergebnis::Grenze:
+        return {nullptr, aufbau.Grenze()};
+    case Schnellergebnis::Unbekannt:
+        break;
+    }
+    return MitLibxml(baum->quelle_);
+}
+
+Parsergebnis Lesebaum::MitLibxml(std::string_view inhalt) {
     if (auto grenze = PruefeAttributzahl(inhalt)) {
         return {nullptr, std::move(grenze)};
     }
@@ -213,12 +157,12 @@ Parsergebnis LeseText(std::string_view inhalt) {
     }
     xmlCtxtUseOptions(ctxt.get(), kLeseOptionen);
     xmlSAXHandler& sax = *ctxt->sax;
-    sax.startElementNs = &Aufbau::Start;
-    sax.endElementNs = &Aufbau::Ende;
-    sax.characters = &Aufbau::Zeichen;
-    sax.cdataBlock = &Aufbau::Zeichen;
-    sax.ignorableWhitespace = &Aufbau::Nichts;
-    sax.reference = &Aufbau::KeinVerweis;
+    sax.startElementNs = &Ereignisse::Start;
+    sax.endElementNs = &Ereignisse::Ende;
+    sax.characters = &Ereignisse::Zeichen;
+    sax.cdataBlock = &Ereignisse::Zeichen;
+    sax.ignorableWhitespace = &Ereignisse::Nichts;
+    sax.reference = &Ereignisse::KeinVerweis;
     sax.startElement = nullptr;
     sax.endElement = nullptr;
     if (OhneKodierungsangabe(inhalt) && !IstGueltigesUtf8(inhalt)) {
@@ -227,7 +171,7 @@ Parsergebnis LeseText(std::string_view inhalt) {
         }
     }
     auto baum = std::make_unique<Lesebaum>();
-    Aufbau aufbau(*baum, inhalt.size());
+    Baumaufbau aufbau(*baum, inhalt.size());
     ctxt->_private = &aufbau;
     const int ergebnis = xmlParseDocument(ctxt.get());
     if (aufbau.Grenze()) {
@@ -236,18 +180,34 @@ Parsergebnis LeseText(std::string_view inhalt) {
     if (ergebnis != 0 || !ctxt->wellFormed || !baum->Wurzel()) {
         return {nullptr, Lesestelle{Lesegrund::Xml, {}, ctxt->lastError.line}};
     }
-    if (!Aufbau::BehalteNamen(*baum, ctxt->dict)) {
+    // The names live in the parser's dictionary; the tree keeps it.
+    if (!ctxt->dict || xmlDictReference(ctxt->dict) != 0) {
         return Unlesbar();
     }
+    baum->namen_ = ctxt->dict;
     return {std::move(baum), std::nullopt};
 }
 
+Parsergebnis LeseText(std::string_view inhalt) {
+    if (inhalt.size() > MaxDateiGroesse) {
+        return Unlesbar();
+    }
+    return Lesebaum::Lies(std::string(inhalt));
+}
+
+Parsergebnis LeseTextMitLibxml(std::string_view inhalt) {
+    if (inhalt.size() > MaxDateiGroesse) {
+        return Unlesbar();
+    }
+    return Lesebaum::MitLibxml(inhalt);
+}
+
 Parsergebnis LeseDatei(const std::filesystem::path& pfad) {
-    const GeleseneDatei datei = LeseDateiBegrenzt(pfad, MaxDateiGroesse);
+    GeleseneDatei datei = LeseDateiBegrenzt(pfad, MaxDateiGroesse);
     if (!datei) {
         return Unlesbar();
     }
-    return LeseText(datei.inhalt);
+    return Lesebaum::Lies(std::move(datei.inhalt));
 }
 
 const Knoten* Wurzel(const Lesebaum* dokument) {

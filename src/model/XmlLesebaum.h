@@ -28,6 +28,7 @@ inline constexpr std::uintmax_t MaxDateiGroesse = 256u * 1024u * 1024u;
 
 // An element.
 class Lesebaum;
+struct Parsergebnis;
 
 struct Knoten {
     std::string_view name; // without prefix, as the file spells it
@@ -57,10 +58,18 @@ public:
     }
 
 private:
-    friend class Aufbau;
+    friend class Baumaufbau;
+    friend Parsergebnis LeseText(std::string_view inhalt);
+    friend Parsergebnis LeseDatei(const std::filesystem::path& pfad);
+    friend Parsergebnis LeseTextMitLibxml(std::string_view inhalt);
+    // Reads the file's content, the fast way when it can and through libxml2 otherwise.
+    static Parsergebnis Lies(std::string inhalt);
+    static Parsergebnis MitLibxml(std::string_view inhalt);
+
     std::deque<Knoten> knoten_;
     std::string texte_;         // every element's text, one after the other
-    _xmlDict* namen_ = nullptr; // the parser's names, kept for the name views
+    std::string quelle_;        // the file read the fast way, for the name views
+    _xmlDict* namen_ = nullptr; // libxml2's names, kept for the name views
 };
 
 // The tree, or none with the place where reading stopped: the file cannot be read or is too
@@ -73,6 +82,9 @@ struct Parsergebnis {
 };
 Parsergebnis LeseDatei(const std::filesystem::path& pfad);
 Parsergebnis LeseText(std::string_view inhalt);
+// The way that reads every XML (libxml2's SAX2 parser), which LeseText takes for the files
+// its fast way does not recognise; both give the same tree.
+Parsergebnis LeseTextMitLibxml(std::string_view inhalt);
 
 const Knoten* Wurzel(const Lesebaum* dokument);
 // Direct child elements only.

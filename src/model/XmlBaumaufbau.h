@@ -1,0 +1,42 @@
+#pragma once
+// Building a Lesebaum element by element, with the bounds of XmlGrenzen.h: both ways of
+// reading a file (XmlSchnellparser.h, and libxml2's events in XmlLesebaum.cpp) build
+// through it, so they give the same tree.
+
+#include "model/XmlLesebaum.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vsk::xml {
+
+class Baumaufbau {
+public:
+    // groesse: the file's length, a bound for the text store.
+    Baumaufbau(Lesebaum& baum, std::size_t groesse);
+
+    // A new element below the innermost open one (the root when none is open). False, with
+    // Grenze() set, beyond a bound; verschiedeneNamen: the distinct names the parser has
+    // met so far, where it keeps them; attribute: the start tag's attributes.
+    bool Oeffne(std::string_view name, long zeile, std::size_t verschiedeneNamen = 0,
+                std::size_t attribute = 0);
+    void Attribut(std::string_view name, std::string wert);
+    // Text of the innermost open element (none outside the root).
+    void Text(std::string_view teil);
+    void Schliesse();
+
+    std::size_t Offen() const { return offen_.size(); }
+    // The first element beyond a bound.
+    const std::optional<Lesestelle>& Grenze() const { return grenze_; }
+
+private:
+    Lesebaum& baum_;
+    std::optional<Lesestelle> grenze_;
+    std::size_t elemente_ = 0;
+    std::vector<Knoten*> offen_;   // the open elements, innermost last
+    std::vector<Knoten*> letztes_; // the last child of each open element
+};
+
+} // namespace vsk::xml
