@@ -4,6 +4,7 @@
 #include "model/ProjektLesen.h"
 #include "model/ProjektPruefung.h"
 #include "model/ProjektSchreiben.h"
+#include "model/XmlGrenzen.h"
 #include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
@@ -94,7 +95,9 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
         if (dokument) {
             if (auto inhalt = xml::Schreibe(dokument.get())) {
                 dokument.reset();
-                ok = static_cast<bool>(SchreibeDatei(pfad, *inhalt));
+                // A file the reader would refuse is no save: the old file stays.
+                ok = !xml::PruefeXmlGrenzen(*inhalt) &&
+                     static_cast<bool>(SchreibeDatei(pfad, *inhalt));
             }
         }
     } catch (const std::bad_alloc&) {
