@@ -74,7 +74,7 @@ struct Optionen {
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
     Optionsleser leser;
     PositionswahlOptionen(leser, o.wahl);
-    leser.Text({"--pdf"}, o.pdf, "--pdf needs a file name");
+    leser.Ausgabe({"--pdf"}, o.pdf, "--pdf needs a file name", "pdf");
     leser.Text({"--png"}, o.pngVerzeichnis, "--png needs a directory");
     leser.Datei(o.datei, "a project file is needed");
     if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {

@@ -128,6 +128,48 @@ Json PositionJson(const TKAnwendung& a) {
     return j;
 }
 
+// "[\n      0,\n      58\n    ]" -> "[0, 58]": one point a line. Texts hold no line breaks
+// (they are escaped), so a bracket followed by one opens an array.
+std::string PunkteJeZeile(const std::string& text) {
+    const auto leer = [&](std::size_t i) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\n')) {
+            ++i;
+        }
+        return i;
+    };
+    const auto zahl = [&](std::size_t i) {
+        while (i < text.size() &&
+               std::string_view("0123456789+-.eE").find(text[i]) != std::string_view::npos) {
+            ++i;
+        }
+        return i;
+    };
+    std::string aus;
+    aus.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '[' && i + 1 < text.size() && text[i + 1] == '\n') {
+            const std::size_t a = leer(i + 1);
+            const std::size_t aEnde = zahl(a);
+            if (aEnde > a && aEnde < text.size() && text[aEnde] == ',') {
+                const std::size_t b = leer(aEnde + 1);
+                const std::size_t bEnde = zahl(b);
+                const std::size_t zu = leer(bEnde);
+                if (bEnde > b && zu < text.size() && text[zu] == ']') {
+                    aus += '[';
+                    aus.append(text, a, aEnde - a);
+                    aus += ", ";
+                    aus.append(text, b, bEnde - b);
+                    aus += ']';
+                    i = zu;
+                    continue;
+                }
+            }
+        }
+        aus += text[i];
+    }
+    return aus;
+}
+
 // ---- Reading
 
 struct Abbruch {
@@ -458,7 +500,7 @@ std::string ProjektAlsJson(const TKModell& modell, std::optional<int> nur) {
     }
     d["positions"] = std::move(positionen);
     // Texts from old files need not be UTF-8: replaced rather than refused.
-    return d.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return PunkteJeZeile(d.dump(2, ' ', false, Json::error_handler_t::replace)) + "\n";
 }
 
 std::optional<Jsonfehler> LeseProjektJson(TKModell& modell, std::string_view dokument) {
