@@ -255,9 +255,10 @@ private:
             Fehler(schluessel, GrundMitZahl("A text holds at most %s bytes.", MaxTextBytes));
         }
         // The project file cannot hold them.
-        if (std::any_of(s.begin(), s.end(),
-                        [](unsigned char c) { return c < 0x20 && c != '\t'; })) {
-            Fehler(schluessel, Grund("Control characters and line breaks are not allowed."));
+        if (std::any_of(s.begin(), s.end(), [](unsigned char c) {
+                return c < 0x20 && c != '\t' && c != '\n' && c != '\r';
+            })) {
+            Fehler(schluessel, Grund("Control characters are not allowed in texts."));
         }
         return s;
     }
@@ -447,22 +448,19 @@ private:
                    Grund("The load case does not fit the application case."));
         }
         // Choosing a line load makes its ends pure design values: before the given loads.
-        if (fall != Belastungsfall::Beliebig) {
-            WaehleLastfall(a, fall);
-        }
+        WaehleLastfall(a, fall);
         Lasten(b, a);
         const std::optional<std::vector<TPunkt>> punkte = Punkte(b, a);
-        if (fall == Belastungsfall::Beliebig) {
-            // Without points the first and last point take the ends of the line load; given
-            // points give the ends, unless the ends are given too.
-            WaehleLastfall(a, fall);
-            if (punkte) {
-                SetzeLastpunkte(last, *punkte);
+        if (punkte) {
+            SetzeLastpunkte(last, *punkte);
+            // Given points give the ends of the arbitrary load, unless the ends are given.
+            if (fall == Belastungsfall::Beliebig) {
                 BeliebigeLastUebernehmen(last);
                 Lasten(b, a);
             }
-        } else if (punkte) {
-            SetzeLastpunkte(last, *punkte);
+        } else if (fall == Belastungsfall::Beliebig) {
+            // Without points the first and last point take the ends.
+            WaehleLastfall(a, fall);
         }
         if (const auto form = Auswahl(b, "TLinienLast", pfad, Linienlastform::Anzahl)) {
             last.TLinienLast = *form;
