@@ -76,7 +76,8 @@ Befehl BefehlExport() {
             "      write the inputs of the project (or of position N) as one JSON document:\n"
             "      project description, remark lines and per position every input field,\n"
             "      the three loads and the load points, under the project file's element\n"
-            "      names (docs/project-json.schema.json); to standard output without -o\n",
+            "      names (schema: /usr/share/doc/vsk/project-json.schema.json); to standard\n"
+            "      output without -o\n",
             Export};
 }
 

@@ -108,8 +108,8 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
     sgPunkte->verticalHeader()->setDefaultSectionSize(20);
     sgPunkte->setFixedWidth(SpalteX + SpalteQ + SpalteLeer + 2 * sgPunkte->frameWidth() +
                             sgPunkte->verticalScrollBar()->sizeHint().width());
-    SetzeHinweis(sgPunkte, tr("Load points|Right mouse button: paste, copy, import or export the "
-                              "points (Ctrl+V pastes points copied from a spreadsheet)"));
+    SetzeHinweis(sgPunkte,
+                 tr("Load points|Right mouse button: paste, copy, import or export the points"));
     const auto eintrag = [this](const QString& text, const char* name,
                                 void (TfrmbeliebigeLast::*befehl)()) {
         auto* a = new QAction(text, sgPunkte);
