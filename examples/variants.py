@@ -17,30 +17,30 @@ import tempfile
 VSK_CLI = os.environ.get("VSK_CLI", "vsk-cli")
 
 
-def vsk_cli(*args, eingabe=None):
-    ergebnis = subprocess.run([VSK_CLI, *args], input=eingabe, capture_output=True, text=True)
-    if ergebnis.returncode != 0:
-        sys.exit(ergebnis.stderr.strip())
-    return ergebnis.stdout
+def vsk_cli(*args, stdin=None):
+    result = subprocess.run([VSK_CLI, *args], input=stdin, capture_output=True, text=True)
+    if result.returncode != 0:
+        sys.exit(result.stderr.strip())
+    return result.stdout
 
 
-projekt = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "row.VSK")
-dokument = json.loads(vsk_cli("export", projekt, "--json"))
-geometrie = dokument["positions"][0]["cGeometrie"]
-# The effective depth keeps its distance from the slab's upper face.
-abstand = geometrie["TPlatteDicke"] - geometrie["TNutzhoehe"]
+project = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "row.VSK")
+document = json.loads(vsk_cli("export", project, "--json"))
+geometry = document["positions"][0]["cGeometrie"]
+# The effective depth stays the same amount less than the slab thickness.
+difference = geometry["TPlatteDicke"] - geometry["TNutzhoehe"]
 
-with tempfile.TemporaryDirectory() as ordner:
-    for dicke in range(250, 401, 50):
-        geometrie["TPlatteDicke"] = dicke
-        geometrie["TNutzhoehe"] = dicke - abstand
-        variante = os.path.join(ordner, f"slab-{dicke}.VSK")
-        vsk_cli("import", "-", "-o", variante, eingabe=json.dumps(dokument))
-        position = json.loads(vsk_cli("design", variante, "--position", "1", "--json"))
-        p = position["positions"][0]
+with tempfile.TemporaryDirectory() as folder:
+    for thickness in range(250, 401, 50):
+        geometry["TPlatteDicke"] = thickness
+        geometry["TNutzhoehe"] = thickness - difference
+        variant = os.path.join(folder, f"slab-{thickness}.VSK")
+        vsk_cli("import", "-", "-o", variant, stdin=json.dumps(document))
+        results = json.loads(vsk_cli("design", variant, "--position", "1", "--json"))
+        p = results["positions"][0]
         if not p["calculated"]:
-            print(f"slab {dicke} mm: {' '.join(p['hints'])}")
+            print(f"slab {thickness} mm: {' '.join(p['hints'])}")
             continue
-        typ = p["types"][p["TAktDorn"]]
-        print(f"slab {dicke} mm: {typ['name']}, {typ['TAnzDorn']} connectors, "
-              f"usage {typ['TEtaQ']:.2f}")
+        recommended = p["types"][p["TAktDorn"]]
+        print(f"slab {thickness} mm: {recommended['name']}, {recommended['TAnzDorn']} connectors, "
+              f"usage {recommended['TEtaQ']:.2f}")
