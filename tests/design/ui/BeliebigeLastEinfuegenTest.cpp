@@ -4,6 +4,7 @@
 #include "design/ui/BeliebigeLastFenster.h"
 #include "model/Modell.h"
 #include "sketches/Farbschema.h"
+#include "support/BeliebigeLast.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
@@ -43,13 +44,7 @@ struct Umgebung {
 
     explicit Umgebung(char trenner = '.') {
         plattform.trenner = trenner;
-        TKAnwendung& a = modell.AktuelleAnwendung();
-        a.cGeometrie.TFugenlaenge = 3000;
-        a.cBelastungDesign.TBelastungsfall = Belastungsfall::Beliebig;
-        a.cBelastungDesign.SetLastLaenge(3000);
-        a.cBelastungDesign.ClearPunkte();
-        a.cBelastungDesign.AddPunkt(0, 5);
-        a.cBelastungDesign.AddPunkt(3000, 5);
+        SetzeBeliebigeLast(modell, 3000, {{0, 5}, {3000, 5}});
         fenster.Aktivieren(modell);
     }
     TKBelastung& Last() { return modell.AktuelleAnwendung().cBelastungDesign; }
