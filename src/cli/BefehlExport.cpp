@@ -7,8 +7,7 @@
 #include "cli/ProjektLaden.h"
 #include "model/ProjektJson.h"
 #include "shell/Dateischreiber.h"
-
-#include <QCoreApplication>
+#include "shell/Texte.h"
 
 #include <iostream>
 #include <optional>
@@ -16,10 +15,6 @@
 namespace vsk::cli {
 
 namespace {
-
-std::string Text(const char* quelle) {
-    return QCoreApplication::translate("vsk-cli", quelle).toStdString();
-}
 
 int Export(const Argumente& argumente) {
     std::string datei;
@@ -35,11 +30,11 @@ int Export(const Argumente& argumente) {
             return position.has_value();
         },
         "--position needs a position number");
-    leser.Ausgabe({"-o", "--output"}, ausgabe, Text("-o needs a file name"), "json");
-    leser.Datei(datei, Text("a project file is needed"));
+    leser.Ausgabe({"-o", "--output"}, ausgabe, text("vsk-cli", "-o needs a file name"), "json");
+    leser.Datei(datei, text("vsk-cli", "a project file is needed"));
     std::string fehler = leser.Lies(argumente);
     if (fehler.empty() && !json) {
-        fehler = Text("the format is needed: --json");
+        fehler = text("vsk-cli", "the format is needed: --json");
     }
     if (!fehler.empty()) {
         std::cerr << "vsk-cli export: " << fehler << "\n";

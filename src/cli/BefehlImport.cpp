@@ -10,8 +10,6 @@
 #include "shell/Dateilesen.h"
 #include "shell/Texte.h"
 
-#include <QCoreApplication>
-
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -22,10 +20,6 @@ namespace {
 
 // A document of hundreds of positions with their load points fits many times.
 constexpr std::size_t MaxJsonBytes = 64 * 1024 * 1024;
-
-std::string Text(const char* quelle) {
-    return QCoreApplication::translate("vsk-cli", quelle).toStdString();
-}
 
 // The document, or nothing when it cannot be read (said on standard error).
 std::optional<std::string> LeseDokument(const std::string& datei) {
@@ -55,11 +49,11 @@ int Import(const Argumente& argumente) {
     std::string datei;
     std::string ausgabe;
     Optionsleser leser;
-    leser.Ausgabe({"-o", "--output"}, ausgabe, Text("-o needs a file name"), "VSK");
-    leser.Datei(datei, Text("a JSON document is needed"), true);
+    leser.Ausgabe({"-o", "--output"}, ausgabe, text("vsk-cli", "-o needs a file name"), "VSK");
+    leser.Datei(datei, text("vsk-cli", "a JSON document is needed"), true);
     std::string fehler = leser.Lies(argumente);
     if (fehler.empty() && ausgabe.empty()) {
-        fehler = Text("-o OUT.VSK is needed");
+        fehler = text("vsk-cli", "-o OUT.VSK is needed");
     }
     if (!fehler.empty()) {
         std::cerr << "vsk-cli import: " << fehler << "\n";

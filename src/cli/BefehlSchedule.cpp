@@ -10,8 +10,8 @@
 #include "reports/ListeTabelle.h"
 #include "reports/qt/Berichtsausgabe.h"
 #include "reports/qt/Seitengeraete.h"
+#include "shell/Texte.h"
 
-#include <QCoreApplication>
 #include <iostream>
 
 namespace vsk::cli {
@@ -19,20 +19,17 @@ namespace vsk::cli {
 namespace {
 
 int Ausfuehren(const Argumente& argumente) {
-    auto text = [](const char* quelle) {
-        return QCoreApplication::translate("vsk-cli", quelle).toStdString();
-    };
     std::string datei;
     std::string txt;
     std::string pdf;
     std::string csv;
     std::string xlsx;
     Optionsleser leser;
-    leser.Ausgabe({"--txt"}, txt, text("--txt needs a file name"), "txt");
-    leser.Ausgabe({"--pdf"}, pdf, text("--pdf needs a file name"), "pdf");
-    leser.Ausgabe({"--csv"}, csv, text("--csv needs a file name"), "csv");
-    leser.Ausgabe({"--xlsx"}, xlsx, text("--xlsx needs a file name"), "xlsx");
-    leser.Datei(datei, text("expects a project file"));
+    leser.Ausgabe({"--txt"}, txt, text("vsk-cli", "--txt needs a file name"), "txt");
+    leser.Ausgabe({"--pdf"}, pdf, text("vsk-cli", "--pdf needs a file name"), "pdf");
+    leser.Ausgabe({"--csv"}, csv, text("vsk-cli", "--csv needs a file name"), "csv");
+    leser.Ausgabe({"--xlsx"}, xlsx, text("vsk-cli", "--xlsx needs a file name"), "xlsx");
+    leser.Datei(datei, text("vsk-cli", "expects a project file"));
     if (const std::string fehler = leser.Lies(argumente); !fehler.empty()) {
         std::cerr << "vsk-cli schedule: " << fehler << '\n';
         return 2;
@@ -65,7 +62,7 @@ int Ausfuehren(const Argumente& argumente) {
                           plattform.Dezimaltrenner());
         const Ausgabeergebnis e = ListeAlsPdf(pdf, k, AktuelleDruckergeometrie());
         if (!e.ok) {
-            std::cerr << "vsk-cli schedule: " << text("cannot write") << " \"" << pdf
+            std::cerr << "vsk-cli schedule: " << text("vsk-cli", "cannot write") << " \"" << pdf
                       << "\": " << e.fehler << '\n';
             return 1;
         }

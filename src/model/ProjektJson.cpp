@@ -176,12 +176,8 @@ struct Abbruch {
     Jsonfehler fehler;
 };
 
-std::string Grund(const char* quelle) {
-    return text("ProjektJson", quelle);
-}
-
-std::string GrundMitZahl(const char* quelle, std::size_t zahl) {
-    return ErsetzeProzentS(text("ProjektJson", quelle), std::to_string(zahl));
+std::string MitZahl(const std::string& muster, std::size_t zahl) {
+    return ErsetzeProzentS(muster, std::to_string(zahl));
 }
 
 class Leser {
@@ -212,8 +208,9 @@ public:
         }
         if (!positionen->is_array() || positionen->empty() ||
             positionen->size() > static_cast<std::size_t>(MaxAnzAnwendung)) {
-            Fehler("positions", GrundMitZahl("A list of 1 to %s positions is expected.",
-                                             static_cast<std::size_t>(MaxAnzAnwendung)));
+            Fehler("positions",
+                   MitZahl(text("ProjektJson", "A list of 1 to %s positions is expected."),
+                           static_cast<std::size_t>(MaxAnzAnwendung)));
         }
         modell_.SetAnzAnwendung(static_cast<int>(positionen->size()));
         modell_.TAktAnwendung = 1;
@@ -237,28 +234,30 @@ private:
     void Gruppe(const Json& g, const std::string& name,
                 const std::vector<std::string_view>& erlaubt) const {
         if (!g.is_object()) {
-            Fehler(name, Grund("A group of keys {...} is expected."));
+            Fehler(name, text("ProjektJson", "A group of keys {...} is expected."));
         }
         for (const auto& [schluessel, wert] : g.items()) {
             if (std::find(erlaubt.begin(), erlaubt.end(), schluessel) == erlaubt.end()) {
-                Fehler(name.empty() ? schluessel : name + "/" + schluessel, Grund("Unknown key."));
+                Fehler(name.empty() ? schluessel : name + "/" + schluessel,
+                       text("ProjektJson", "Unknown key."));
             }
         }
     }
 
     std::string PruefterText(const Json& w, const std::string& schluessel) const {
         if (!w.is_string()) {
-            Fehler(schluessel, Grund("A text is expected."));
+            Fehler(schluessel, text("ProjektJson", "A text is expected."));
         }
         const std::string& s = w.get_ref<const std::string&>();
         if (s.size() > MaxTextBytes) {
-            Fehler(schluessel, GrundMitZahl("A text holds at most %s bytes.", MaxTextBytes));
+            Fehler(schluessel,
+                   MitZahl(text("ProjektJson", "A text holds at most %s bytes."), MaxTextBytes));
         }
         // The project file cannot hold them.
         if (std::any_of(s.begin(), s.end(), [](unsigned char c) {
                 return c < 0x20 && c != '\t' && c != '\n' && c != '\r';
             })) {
-            Fehler(schluessel, Grund("Control characters are not allowed in texts."));
+            Fehler(schluessel, text("ProjektJson", "Control characters are not allowed in texts."));
         }
         return s;
     }
@@ -280,10 +279,11 @@ private:
         }
         const std::string schluessel = pfad + name;
         if (!w->is_array()) {
-            Fehler(schluessel, Grund("A list of texts is expected."));
+            Fehler(schluessel, text("ProjektJson", "A list of texts is expected."));
         }
         if (w->size() > MaxTextzeilen) {
-            Fehler(schluessel, GrundMitZahl("A list holds at most %s entries.", MaxTextzeilen));
+            Fehler(schluessel,
+                   MitZahl(text("ProjektJson", "A list holds at most %s entries."), MaxTextzeilen));
         }
         std::vector<std::string> zeilen;
         for (const Json& zeile : *w) {
@@ -295,7 +295,7 @@ private:
     double PruefteZahl(const Json& w, const std::string& schluessel) const {
         const double wert = w.is_number() ? w.get<double>() : 0.0;
         if (!w.is_number() || !std::isfinite(wert)) {
-            Fehler(schluessel, Grund("A number is expected."));
+            Fehler(schluessel, text("ProjektJson", "A number is expected."));
         }
         return wert;
     }
@@ -316,8 +316,9 @@ private:
             return std::nullopt;
         }
         if (std::trunc(*wert) != *wert || *wert < 0 || *wert >= anzahl) {
-            Fehler(pfad + name, GrundMitZahl("A whole number from 0 to %s is expected.",
-                                             static_cast<std::size_t>(anzahl - 1)));
+            Fehler(pfad + name,
+                   MitZahl(text("ProjektJson", "A whole number from 0 to %s is expected."),
+                           static_cast<std::size_t>(anzahl - 1)));
         }
         return static_cast<std::uint8_t>(*wert);
     }
@@ -412,17 +413,18 @@ private:
         }
         const std::string schluessel = "cBelastungDesign/points";
         if (!w->is_array()) {
-            Fehler(schluessel, Grund("A list of points [x, q] is expected."));
+            Fehler(schluessel, text("ProjektJson", "A list of points [x, q] is expected."));
         }
         if (w->size() > MaxLastpunkte) {
-            Fehler(schluessel, GrundMitZahl("A list holds at most %s entries.", MaxLastpunkte));
+            Fehler(schluessel,
+                   MitZahl(text("ProjektJson", "A list holds at most %s entries."), MaxLastpunkte));
         }
         std::vector<TPunkt> punkte;
         for (std::size_t i = 0; i < w->size(); ++i) {
             const Json& p = (*w)[i];
             const std::string stelle = schluessel + "/" + std::to_string(i);
             if (!p.is_array() || p.size() != 2) {
-                Fehler(stelle, Grund("A list of points [x, q] is expected."));
+                Fehler(stelle, text("ProjektJson", "A list of points [x, q] is expected."));
             }
             const TPunkt punkt{PruefteZahl(p[0], stelle), PruefteZahl(p[1], stelle)};
             if (auto grund = PruefePunkt(punkt, a.cGeometrie.WirksameFugenlaenge())) {
@@ -445,7 +447,7 @@ private:
         if ((a.TAnwendungsfall == Anwendungsfall::Einzeldorn) !=
             (fall == Belastungsfall::Punktlast)) {
             Fehler(pfad + "TBelastungsfall",
-                   Grund("The load case does not fit the application case."));
+                   text("ProjektJson", "The load case does not fit the application case."));
         }
         // Choosing a line load makes its ends pure design values: before the given loads.
         WaehleLastfall(a, fall);
