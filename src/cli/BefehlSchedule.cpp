@@ -75,7 +75,7 @@ int Ausfuehren(const Argumente& argumente) {
 
 Befehl BefehlSchedule() {
     return {"schedule",
-            "  schedule FILE [--txt OUT.txt] [--pdf OUT.pdf] [--csv OUT.csv] [--xlsx OUT.xlsx]\n"
+            "  schedule FILE [--txt OUT] [--pdf OUT.pdf] [--csv OUT.csv] [--xlsx OUT.xlsx]\n"
             "      writes the connector schedule of the project as fixed-width text (UTF-8,\n"
             "      CR LF line ends), as printed A4 pages and/or as a spreadsheet table (CSV\n"
             "      in UTF-8 with a header row, or an XLSX workbook): one row per active entry,\n"
