@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 
 namespace vsk {
 
@@ -93,8 +92,7 @@ std::optional<double> Zahl(std::string text, char spaltentrenner) {
     if (spaltentrenner != ',') {
         std::replace(text.begin(), text.end(), ',', '.');
     }
-    const std::optional<double> zahl = LeseZahl(text, '.');
-    return zahl && std::isfinite(*zahl) ? zahl : std::nullopt;
+    return LeseZahl(text, '.');
 }
 
 // A header names its columns: it holds a letter that no number can hold.
