@@ -133,13 +133,6 @@ void BeliebigeLastEinfuegenTest::ErsetzenNurNachJa() {
     leer.Einfuegen("0\t7\n100\t8\n");
     QVERIFY(leer.plattform.fragen.empty());
     QCOMPARE(leer.Punkte(), (Paare{{0, 7}, {100, 8}}));
-
-    // Cancel after a paste gives the points back.
-    Umgebung abbruch;
-    abbruch.Einfuegen("0\t7\n100\t8\n");
-    QCOMPARE(abbruch.Punkte(), (Paare{{0, 7}, {100, 8}}));
-    abbruch.fenster.reject();
-    QCOMPARE(abbruch.Punkte(), (Paare{{0, 5}, {3000, 5}}));
 }
 
 void BeliebigeLastEinfuegenTest::KopierenUndExportierenLesenSichZurueck() {
@@ -180,14 +173,6 @@ void BeliebigeLastEinfuegenTest::KopierenUndExportierenLesenSichZurueck() {
     QCOMPARE(v.plattform.meldungen.size(), std::size_t{1});
     QVERIFY(v.plattform.meldungen[0].rfind("Cannot open file!", 0) == 0);
     QCOMPARE(v.fenster.Datenzeilen(), 3);
-
-    // A failed write says why.
-    u.fenster.dateiwahl.speichern = [&](QWidget*) {
-        return QString::fromStdString((dir / "fehlt" / "punkte.txt").string());
-    };
-    u.fenster.PunkteExportieren();
-    QCOMPARE(u.plattform.meldungen.size(), std::size_t{1});
-    QVERIFY(u.plattform.meldungen[0].find("could not be written") != std::string::npos);
 }
 
 void BeliebigeLastEinfuegenTest::MenueUndTastenkuerzel() {
