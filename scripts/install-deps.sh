@@ -9,7 +9,7 @@ packages=(
     libxml2-dev libxml2-utils nlohmann-json3-dev libemf-dev libxlsxwriter-dev libqpdf-dev qpdf
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth
-    python3 python3-ezdxf python3-openpyxl poppler-utils dime
+    python3 python3-ezdxf python3-openpyxl python3-jsonschema poppler-utils dime
     xdotool imagemagick desktop-file-utils groff-base procps
     inkscape
 )

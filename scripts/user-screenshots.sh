@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots of the user guide (docs/images/) of the real program under Xvfb:
-# the start window, a position in input mode, its results, the calculation preview and
-# the connector schedule window.
+# the start window, a position in input mode, its results, the calculation preview, the
+# arbitrary-load window after importing a spreadsheet's points, the connector schedule
+# window and its export dialog with the spreadsheet types.
 #
 #   bash scripts/user-screenshots.sh [PROGRAM_DIR] [OUTPUT_DIR]
 #
@@ -27,8 +28,11 @@ trap aufraeumen EXIT
 export HOME=$arbeit XDG_CONFIG_HOME=$arbeit/.config LANG=C.UTF-8 LC_ALL=C.UTF-8
 export QT_QPA_PLATFORM=xcb
 unset LANGUAGE
+# The file dialogs start in the working folder: an empty one of the user's.
+mkdir -p "$arbeit/Documents"
+cd "$arbeit/Documents"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$arbeit/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$arbeit/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$arbeit/display" ] && break; sleep 0.2; done
 export DISPLAY=:$(head -1 "$arbeit/display")
@@ -41,6 +45,12 @@ bild() { # window, file: the window as it is now, after it has painted
     echo "$ziel/$2"
 }
 klick() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+ausschnitt() { # window, file: the screen where the window is, with its pop-ups
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$ziel/$2"
+    echo "$ziel/$2"
+}
 
 # starte PROJECT [splash]: starts vsk with the project and passes the start window; the
 # main window is then $haupt, the program $vsk.
@@ -65,12 +75,45 @@ klick "$haupt" 85 718 # Calculation Preview
 bild "$haupt" preview.png
 kill "$vsk"
 
+# The points of a German-locale spreadsheet imported into the arbitrary-load window, and
+# the table's menu.
+starte "$beispiele/wall-arbitrary.VSK"
+printf '%s\r\n' 'x [m];q [kN/m]' '0;62,4' '0,15;88,1' '0,3;104,6' '0,45;112,3' '0,6;109,8' \
+    '0,75;97,2' '0,9;81,5' '1,045;70,9' >"$arbeit/lastverlauf.csv"
+klick "$haupt" 452 376 # Arbitrary
+last=$(fenster '^Entry of arbitrary transverse force distribution$')
+xdotool windowmove --sync "$last" 300 200
+xdotool mousemove --window "$last" 60 240 click 3 # the table's menu
+sleep 0.5
+xdotool key i # Import points from file...
+fenster '^Import points from file$' >/dev/null
+sleep 1
+xdotool type --delay 20 "$arbeit/lastverlauf.csv"
+xdotool key Return
+sleep 1
+xdotool key Return # Yes, replace the points
+sleep 0.5
+xdotool mousemove --window "$last" 100 280 click 3
+ausschnitt "$last" arbitrary-load-paste.png
+kill "$vsk"
+
 starte "$beispiele/multi.VSK"
 klick "$haupt" 354 8 # the Connector Schedule menu
 sleep 0.5
 klick "$haupt" 400 29 # Display Connector Schedule
 liste=$(fenster "Connector Schedule")
 bild "$liste" schedule.png
+klick "$liste" 134 580 # Preview
+sleep 1
+klick "$liste" 219 580 # Export
+dialog=$(fenster "Export Connector Schedule")
+xdotool windowmove --sync "$dialog" 100 100
+klick "$dialog" 310 388 # Files of type
+sleep 0.5
+xdotool key End Return
+sleep 0.5
+klick "$dialog" 310 388
+ausschnitt "$dialog" schedule-export.png
 
 # The top of the project report's summary page (multi.VSK), as pdftoppm renders it.
 QT_QPA_PLATFORM=offscreen "$bin/vsk-cli" report "$beispiele/multi.VSK" --all \

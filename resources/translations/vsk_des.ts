@@ -318,6 +318,10 @@
         <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu gross</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -489,6 +493,10 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>Line %s: </source>
         <translation>Zeile %s: </translation>
     </message>
+    <message>
+        <source>A load holds at most %s points.</source>
+        <translation>Eine Last hat höchstens %s Punkte.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -618,6 +626,73 @@ Die letzte Position kann nicht gelöscht werden!</translation>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - VSK / VSKQ Querkraftdorne</translation>
+    </message>
+</context>
+<context>
+    <name>ProjektJson</name>
+    <message>
+        <source>A list of 1 to %s positions is expected.</source>
+        <translation>Erwartet wird eine Liste von 1 bis %s Positionen.</translation>
+    </message>
+    <message>
+        <source>A group of keys {...} is expected.</source>
+        <translation>Erwartet wird eine Gruppe von Schlüsseln {...}.</translation>
+    </message>
+    <message>
+        <source>Unknown key.</source>
+        <translation>Unbekannter Schlüssel.</translation>
+    </message>
+    <message>
+        <source>A text is expected.</source>
+        <translation>Erwartet wird ein Text.</translation>
+    </message>
+    <message>
+        <source>A text holds at most %s bytes.</source>
+        <translation>Ein Text hat höchstens %s Bytes.</translation>
+    </message>
+    <message>
+        <source>Control characters are not allowed in texts.</source>
+        <translation>Steuerzeichen sind in Texten nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>A list of texts is expected.</source>
+        <translation>Erwartet wird eine Liste von Texten.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %s entries.</source>
+        <translation>Eine Liste hat höchstens %s Einträge.</translation>
+    </message>
+    <message>
+        <source>A number is expected.</source>
+        <translation>Erwartet wird eine Zahl.</translation>
+    </message>
+    <message>
+        <source>A whole number from 0 to %s is expected.</source>
+        <translation>Erwartet wird eine ganze Zahl von 0 bis %s.</translation>
+    </message>
+    <message>
+        <source>A list of points [x, q] is expected.</source>
+        <translation>Erwartet wird eine Liste von Punkten [x, q].</translation>
+    </message>
+    <message>
+        <source>The load case does not fit the application case.</source>
+        <translation>Der Lastfall passt nicht zum Anwendungsfall.</translation>
+    </message>
+    <message>
+        <source>The document is not JSON (line %s, column %s).</source>
+        <translation>Das Dokument ist kein JSON (Zeile %s, Spalte %s).</translation>
+    </message>
+    <message>
+        <source>Position %s: </source>
+        <translation>Position %s: </translation>
+    </message>
+    <message>
+        <source>Position %s, key &quot;%s&quot;: </source>
+        <translation>Position %s, Schlüssel &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>Key &quot;%s&quot;: </source>
+        <translation>Schlüssel &quot;%s&quot;: </translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1081,50 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>unexpected argument</source>
         <translation>unerwartetes Argument</translation>
+    </message>
+    <message>
+        <source>-o needs a file name</source>
+        <translation>-o braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>a project file is needed</source>
+        <translation>eine Projektdatei wird benötigt</translation>
+    </message>
+    <message>
+        <source>the format is needed: --json</source>
+        <translation>das Format wird benötigt: --json</translation>
+    </message>
+    <message>
+        <source>a JSON document is needed</source>
+        <translation>ein JSON-Dokument wird benötigt</translation>
+    </message>
+    <message>
+        <source>-o OUT.VSK is needed</source>
+        <translation>-o OUT.VSK wird benötigt</translation>
+    </message>
+    <message>
+        <source>--txt needs a file name</source>
+        <translation>--txt braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--csv needs a file name</source>
+        <translation>--csv braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--xlsx needs a file name</source>
+        <translation>--xlsx braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>expects a project file</source>
+        <translation>erwartet eine Projektdatei</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>kann nicht schreiben</translation>
     </message>
 </context>
 <context>
@@ -2420,6 +2539,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
         <translation>Tervo - VSK / VSKQ Querkraftdorne - Stückliste exportieren</translation>
     </message>
+    <message>
+        <source>Export as CSV Table (*.csv)</source>
+        <translation>Export als CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as XLSX Workbook (*.xlsx)</source>
+        <translation>Export als XLSX-Arbeitsmappe (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmZoom</name>
@@ -2541,6 +2668,46 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>«%1» ist kein gültiger Zahlenwert</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv *.tsv *.prn);;All files (*)</source>
+        <translation>Textdateien (*.txt *.csv *.tsv *.prn);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import points from file</source>
+        <translation>Punkte aus Datei importieren</translation>
+    </message>
+    <message>
+        <source>Export points to file</source>
+        <translation>Punkte in Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Load points|Right mouse button: paste, copy, import or export the points</source>
+        <translation>Lastpunkte|Rechte Maustaste: Punkte einfügen, kopieren, importieren oder exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste points</source>
+        <translation>Punkte &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy points</source>
+        <translation>Punkte &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import points from file...</source>
+        <translation>Punkte aus Datei &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export points to file...</source>
+        <translation>Punkte in Datei e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>The table already holds load points.</source>
+        <translation>Die Tabelle enthält bereits Lastpunkte.</translation>
+    </message>
+    <message>
+        <source>Should they be replaced?</source>
+        <translation>Sollen sie ersetzt werden?</translation>
     </message>
 </context>
 <context>

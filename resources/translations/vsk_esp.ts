@@ -318,6 +318,10 @@
         <source>not a regular file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -489,6 +493,10 @@ The last position cannot be removed!</source>
         <source>Line %s: </source>
         <translation>Línea %s: </translation>
     </message>
+    <message>
+        <source>A load holds at most %s points.</source>
+        <translation>Una carga tiene como máximo %s puntos.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -618,6 +626,73 @@ The last position cannot be removed!</source>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - Conectores de cortante VSK / VSKQ</translation>
+    </message>
+</context>
+<context>
+    <name>ProjektJson</name>
+    <message>
+        <source>A list of 1 to %s positions is expected.</source>
+        <translation>Se espera una lista de 1 a %s posiciones.</translation>
+    </message>
+    <message>
+        <source>A group of keys {...} is expected.</source>
+        <translation>Se espera un grupo de claves {...}.</translation>
+    </message>
+    <message>
+        <source>Unknown key.</source>
+        <translation>Clave desconocida.</translation>
+    </message>
+    <message>
+        <source>A text is expected.</source>
+        <translation>Se espera un texto.</translation>
+    </message>
+    <message>
+        <source>A text holds at most %s bytes.</source>
+        <translation>Un texto tiene como máximo %s bytes.</translation>
+    </message>
+    <message>
+        <source>Control characters are not allowed in texts.</source>
+        <translation>No se permiten caracteres de control en los textos.</translation>
+    </message>
+    <message>
+        <source>A list of texts is expected.</source>
+        <translation>Se espera una lista de textos.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %s entries.</source>
+        <translation>Una lista tiene como máximo %s entradas.</translation>
+    </message>
+    <message>
+        <source>A number is expected.</source>
+        <translation>Se espera un número.</translation>
+    </message>
+    <message>
+        <source>A whole number from 0 to %s is expected.</source>
+        <translation>Se espera un número entero de 0 a %s.</translation>
+    </message>
+    <message>
+        <source>A list of points [x, q] is expected.</source>
+        <translation>Se espera una lista de puntos [x, q].</translation>
+    </message>
+    <message>
+        <source>The load case does not fit the application case.</source>
+        <translation>El caso de carga no corresponde al caso de aplicación.</translation>
+    </message>
+    <message>
+        <source>The document is not JSON (line %s, column %s).</source>
+        <translation>El documento no es JSON (línea %s, columna %s).</translation>
+    </message>
+    <message>
+        <source>Position %s: </source>
+        <translation>Posición %s: </translation>
+    </message>
+    <message>
+        <source>Position %s, key &quot;%s&quot;: </source>
+        <translation>Posición %s, clave &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>Key &quot;%s&quot;: </source>
+        <translation>Clave &quot;%s&quot;: </translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1081,50 @@ Should this be overwritten?</source>
     <message>
         <source>unexpected argument</source>
         <translation>argumento inesperado</translation>
+    </message>
+    <message>
+        <source>-o needs a file name</source>
+        <translation>-o necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>a project file is needed</source>
+        <translation>se necesita un archivo de proyecto</translation>
+    </message>
+    <message>
+        <source>the format is needed: --json</source>
+        <translation>se necesita el formato: --json</translation>
+    </message>
+    <message>
+        <source>a JSON document is needed</source>
+        <translation>se necesita un documento JSON</translation>
+    </message>
+    <message>
+        <source>-o OUT.VSK is needed</source>
+        <translation>se necesita -o OUT.VSK</translation>
+    </message>
+    <message>
+        <source>--txt needs a file name</source>
+        <translation>--txt necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--csv needs a file name</source>
+        <translation>--csv necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--xlsx needs a file name</source>
+        <translation>--xlsx necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>expects a project file</source>
+        <translation>espera un archivo de proyecto</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>no se puede escribir</translation>
     </message>
 </context>
 <context>
@@ -2420,6 +2539,14 @@ Do you want to replace it?</source>
         <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
         <translation>Tervo - Conector de cortante VSK / VSKQ - Exportar lista de conectores</translation>
     </message>
+    <message>
+        <source>Export as CSV Table (*.csv)</source>
+        <translation>Exportar como tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as XLSX Workbook (*.xlsx)</source>
+        <translation>Exportar como libro XLSX (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmZoom</name>
@@ -2541,6 +2668,46 @@ Do you want to replace it?</source>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; no es un valor numérico válido</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv *.tsv *.prn);;All files (*)</source>
+        <translation>Archivos de texto (*.txt *.csv *.tsv *.prn);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import points from file</source>
+        <translation>Importar puntos desde archivo</translation>
+    </message>
+    <message>
+        <source>Export points to file</source>
+        <translation>Exportar puntos a archivo</translation>
+    </message>
+    <message>
+        <source>Load points|Right mouse button: paste, copy, import or export the points</source>
+        <translation>Puntos de carga|Botón derecho del ratón: pegar, copiar, importar o exportar los puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Paste points</source>
+        <translation>&amp;Pegar puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy points</source>
+        <translation>&amp;Copiar puntos</translation>
+    </message>
+    <message>
+        <source>&amp;Import points from file...</source>
+        <translation>I&amp;mportar puntos desde archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Export points to file...</source>
+        <translation>&amp;Exportar puntos a archivo...</translation>
+    </message>
+    <message>
+        <source>The table already holds load points.</source>
+        <translation>La tabla ya contiene puntos de carga.</translation>
+    </message>
+    <message>
+        <source>Should they be replaced?</source>
+        <translation>¿Deben reemplazarse?</translation>
     </message>
 </context>
 <context>

@@ -318,6 +318,10 @@
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -489,6 +493,10 @@ La dernière position ne peut pas être supprimée !</translation>
         <source>Line %s: </source>
         <translation>Ligne %s : </translation>
     </message>
+    <message>
+        <source>A load holds at most %s points.</source>
+        <translation>Une charge comporte au plus %s points.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -621,6 +629,73 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
 </context>
 <context>
+    <name>ProjektJson</name>
+    <message>
+        <source>A list of 1 to %s positions is expected.</source>
+        <translation>Une liste de 1 à %s positions est attendue.</translation>
+    </message>
+    <message>
+        <source>A group of keys {...} is expected.</source>
+        <translation>Un groupe de clés {...} est attendu.</translation>
+    </message>
+    <message>
+        <source>Unknown key.</source>
+        <translation>Clé inconnue.</translation>
+    </message>
+    <message>
+        <source>A text is expected.</source>
+        <translation>Un texte est attendu.</translation>
+    </message>
+    <message>
+        <source>A text holds at most %s bytes.</source>
+        <translation>Un texte comporte au plus %s octets.</translation>
+    </message>
+    <message>
+        <source>Control characters are not allowed in texts.</source>
+        <translation>Les caractères de contrôle ne sont pas autorisés dans les textes.</translation>
+    </message>
+    <message>
+        <source>A list of texts is expected.</source>
+        <translation>Une liste de textes est attendue.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %s entries.</source>
+        <translation>Une liste comporte au plus %s entrées.</translation>
+    </message>
+    <message>
+        <source>A number is expected.</source>
+        <translation>Un nombre est attendu.</translation>
+    </message>
+    <message>
+        <source>A whole number from 0 to %s is expected.</source>
+        <translation>Un nombre entier de 0 à %s est attendu.</translation>
+    </message>
+    <message>
+        <source>A list of points [x, q] is expected.</source>
+        <translation>Une liste de points [x, q] est attendue.</translation>
+    </message>
+    <message>
+        <source>The load case does not fit the application case.</source>
+        <translation>Le cas de charge ne convient pas au cas d'application.</translation>
+    </message>
+    <message>
+        <source>The document is not JSON (line %s, column %s).</source>
+        <translation>Le document n'est pas du JSON (ligne %s, colonne %s).</translation>
+    </message>
+    <message>
+        <source>Position %s: </source>
+        <translation>Position %s : </translation>
+    </message>
+    <message>
+        <source>Position %s, key &quot;%s&quot;: </source>
+        <translation>Position %s, clé &quot;%s&quot; : </translation>
+    </message>
+    <message>
+        <source>Key &quot;%s&quot;: </source>
+        <translation>Clé &quot;%s&quot; : </translation>
+    </message>
+</context>
+<context>
     <name>Projektbericht</name>
     <message>
         <source>Project Report</source>
@@ -640,7 +715,7 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>Application case</source>
-        <translation>Cas d'application</translation>
+        <translation>Cas d&apos;application</translation>
     </message>
     <message>
         <source>Type</source>
@@ -1006,6 +1081,50 @@ Faut-il la remplacer ?</translation>
     <message>
         <source>unexpected argument</source>
         <translation>argument inattendu</translation>
+    </message>
+    <message>
+        <source>-o needs a file name</source>
+        <translation>-o demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>a project file is needed</source>
+        <translation>un fichier de projet est nécessaire</translation>
+    </message>
+    <message>
+        <source>the format is needed: --json</source>
+        <translation>le format est nécessaire : --json</translation>
+    </message>
+    <message>
+        <source>a JSON document is needed</source>
+        <translation>un document JSON est nécessaire</translation>
+    </message>
+    <message>
+        <source>-o OUT.VSK is needed</source>
+        <translation>-o OUT.VSK est nécessaire</translation>
+    </message>
+    <message>
+        <source>--txt needs a file name</source>
+        <translation>--txt demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--csv needs a file name</source>
+        <translation>--csv demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>--xlsx needs a file name</source>
+        <translation>--xlsx demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>expects a project file</source>
+        <translation>attend un fichier de projet</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>écriture impossible</translation>
     </message>
 </context>
 <context>
@@ -2420,6 +2539,14 @@ Voulez-vous le remplacer ?</translation>
         <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
         <translation>Tervo - Goujons de cisaillement VSK / VSKQ - Export de la nomenclature</translation>
     </message>
+    <message>
+        <source>Export as CSV Table (*.csv)</source>
+        <translation>Export en tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as XLSX Workbook (*.xlsx)</source>
+        <translation>Export en classeur XLSX (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmZoom</name>
@@ -2541,6 +2668,46 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>« %1 » n&apos;est pas une valeur numérique valide</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv *.tsv *.prn);;All files (*)</source>
+        <translation>Fichiers texte (*.txt *.csv *.tsv *.prn);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import points from file</source>
+        <translation>Importer des points depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Export points to file</source>
+        <translation>Exporter les points dans un fichier</translation>
+    </message>
+    <message>
+        <source>Load points|Right mouse button: paste, copy, import or export the points</source>
+        <translation>Points de charge|Bouton droit de la souris : coller, copier, importer ou exporter les points</translation>
+    </message>
+    <message>
+        <source>&amp;Paste points</source>
+        <translation>&amp;Coller les points</translation>
+    </message>
+    <message>
+        <source>&amp;Copy points</source>
+        <translation>C&amp;opier les points</translation>
+    </message>
+    <message>
+        <source>&amp;Import points from file...</source>
+        <translation>&amp;Importer des points depuis un fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Export points to file...</source>
+        <translation>&amp;Exporter les points dans un fichier...</translation>
+    </message>
+    <message>
+        <source>The table already holds load points.</source>
+        <translation>Le tableau contient déjà des points de charge.</translation>
+    </message>
+    <message>
+        <source>Should they be replaced?</source>
+        <translation>Faut-il les remplacer ?</translation>
     </message>
 </context>
 <context>

@@ -318,6 +318,10 @@
         <source>not a regular file</source>
         <translation>non è un file normale</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>il file è troppo grande</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -489,6 +493,10 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>Line %s: </source>
         <translation>Riga %s: </translation>
     </message>
+    <message>
+        <source>A load holds at most %s points.</source>
+        <translation>Un carico ha al massimo %s punti.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -618,6 +626,73 @@ L&apos;ultima posizione non può essere eliminata!</translation>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - Connettori a taglio VSK / VSKQ</translation>
+    </message>
+</context>
+<context>
+    <name>ProjektJson</name>
+    <message>
+        <source>A list of 1 to %s positions is expected.</source>
+        <translation>È attesa una lista da 1 a %s posizioni.</translation>
+    </message>
+    <message>
+        <source>A group of keys {...} is expected.</source>
+        <translation>È atteso un gruppo di chiavi {...}.</translation>
+    </message>
+    <message>
+        <source>Unknown key.</source>
+        <translation>Chiave sconosciuta.</translation>
+    </message>
+    <message>
+        <source>A text is expected.</source>
+        <translation>È atteso un testo.</translation>
+    </message>
+    <message>
+        <source>A text holds at most %s bytes.</source>
+        <translation>Un testo ha al massimo %s byte.</translation>
+    </message>
+    <message>
+        <source>Control characters are not allowed in texts.</source>
+        <translation>I caratteri di controllo non sono ammessi nei testi.</translation>
+    </message>
+    <message>
+        <source>A list of texts is expected.</source>
+        <translation>È attesa una lista di testi.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %s entries.</source>
+        <translation>Una lista ha al massimo %s voci.</translation>
+    </message>
+    <message>
+        <source>A number is expected.</source>
+        <translation>È atteso un numero.</translation>
+    </message>
+    <message>
+        <source>A whole number from 0 to %s is expected.</source>
+        <translation>È atteso un numero intero da 0 a %s.</translation>
+    </message>
+    <message>
+        <source>A list of points [x, q] is expected.</source>
+        <translation>È attesa una lista di punti [x, q].</translation>
+    </message>
+    <message>
+        <source>The load case does not fit the application case.</source>
+        <translation>Il caso di carico non è adatto al caso di applicazione.</translation>
+    </message>
+    <message>
+        <source>The document is not JSON (line %s, column %s).</source>
+        <translation>Il documento non è JSON (riga %s, colonna %s).</translation>
+    </message>
+    <message>
+        <source>Position %s: </source>
+        <translation>Posizione %s: </translation>
+    </message>
+    <message>
+        <source>Position %s, key &quot;%s&quot;: </source>
+        <translation>Posizione %s, chiave &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>Key &quot;%s&quot;: </source>
+        <translation>Chiave &quot;%s&quot;: </translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1081,50 @@ Sovrascriverla?</translation>
     <message>
         <source>unexpected argument</source>
         <translation>argomento inatteso</translation>
+    </message>
+    <message>
+        <source>-o needs a file name</source>
+        <translation>-o richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>a project file is needed</source>
+        <translation>è necessario un file di progetto</translation>
+    </message>
+    <message>
+        <source>the format is needed: --json</source>
+        <translation>è necessario il formato: --json</translation>
+    </message>
+    <message>
+        <source>a JSON document is needed</source>
+        <translation>è necessario un documento JSON</translation>
+    </message>
+    <message>
+        <source>-o OUT.VSK is needed</source>
+        <translation>è necessario -o OUT.VSK</translation>
+    </message>
+    <message>
+        <source>--txt needs a file name</source>
+        <translation>--txt richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--csv needs a file name</source>
+        <translation>--csv richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>--xlsx needs a file name</source>
+        <translation>--xlsx richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>expects a project file</source>
+        <translation>si aspetta un file di progetto</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>impossibile scrivere</translation>
     </message>
 </context>
 <context>
@@ -2420,6 +2539,14 @@ Sostituirlo?</translation>
         <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
         <translation>Tervo - Connettore a taglio VSK / VSKQ - Esporta distinta dei connettori</translation>
     </message>
+    <message>
+        <source>Export as CSV Table (*.csv)</source>
+        <translation>Esporta come tabella CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as XLSX Workbook (*.xlsx)</source>
+        <translation>Esporta come cartella di lavoro XLSX (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmZoom</name>
@@ -2541,6 +2668,46 @@ Sostituirlo?</translation>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; non è un valore numerico valido</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv *.tsv *.prn);;All files (*)</source>
+        <translation>File di testo (*.txt *.csv *.tsv *.prn);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Import points from file</source>
+        <translation>Importa punti da file</translation>
+    </message>
+    <message>
+        <source>Export points to file</source>
+        <translation>Esporta punti su file</translation>
+    </message>
+    <message>
+        <source>Load points|Right mouse button: paste, copy, import or export the points</source>
+        <translation>Punti di carico|Tasto destro del mouse: incollare, copiare, importare o esportare i punti</translation>
+    </message>
+    <message>
+        <source>&amp;Paste points</source>
+        <translation>&amp;Incolla punti</translation>
+    </message>
+    <message>
+        <source>&amp;Copy points</source>
+        <translation>&amp;Copia punti</translation>
+    </message>
+    <message>
+        <source>&amp;Import points from file...</source>
+        <translation>I&amp;mporta punti da file...</translation>
+    </message>
+    <message>
+        <source>&amp;Export points to file...</source>
+        <translation>&amp;Esporta punti su file...</translation>
+    </message>
+    <message>
+        <source>The table already holds load points.</source>
+        <translation>La tabella contiene già punti di carico.</translation>
+    </message>
+    <message>
+        <source>Should they be replaced?</source>
+        <translation>Devono essere sostituiti?</translation>
     </message>
 </context>
 <context>

@@ -318,6 +318,10 @@
         <source>not a regular file</source>
         <translation>geen gewoon bestand</translation>
     </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>het bestand is te groot</translation>
+    </message>
 </context>
 <context>
     <name>Druck</name>
@@ -489,6 +493,10 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>Line %s: </source>
         <translation>Regel %s: </translation>
     </message>
+    <message>
+        <source>A load holds at most %s points.</source>
+        <translation>Een belasting heeft hoogstens %s punten.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -618,6 +626,73 @@ De laatste positie kan niet worden verwijderd!</translation>
     <message>
         <source>Tervo - VSK / VSKQ Shear Connectros</source>
         <translation>Tervo - VSK / VSKQ dwarskrachtdeuvels</translation>
+    </message>
+</context>
+<context>
+    <name>ProjektJson</name>
+    <message>
+        <source>A list of 1 to %s positions is expected.</source>
+        <translation>Er wordt een lijst van 1 tot %s posities verwacht.</translation>
+    </message>
+    <message>
+        <source>A group of keys {...} is expected.</source>
+        <translation>Er wordt een groep sleutels {...} verwacht.</translation>
+    </message>
+    <message>
+        <source>Unknown key.</source>
+        <translation>Onbekende sleutel.</translation>
+    </message>
+    <message>
+        <source>A text is expected.</source>
+        <translation>Er wordt een tekst verwacht.</translation>
+    </message>
+    <message>
+        <source>A text holds at most %s bytes.</source>
+        <translation>Een tekst heeft hoogstens %s bytes.</translation>
+    </message>
+    <message>
+        <source>Control characters are not allowed in texts.</source>
+        <translation>Besturingstekens zijn in teksten niet toegestaan.</translation>
+    </message>
+    <message>
+        <source>A list of texts is expected.</source>
+        <translation>Er wordt een lijst met teksten verwacht.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %s entries.</source>
+        <translation>Een lijst heeft hoogstens %s items.</translation>
+    </message>
+    <message>
+        <source>A number is expected.</source>
+        <translation>Er wordt een getal verwacht.</translation>
+    </message>
+    <message>
+        <source>A whole number from 0 to %s is expected.</source>
+        <translation>Er wordt een geheel getal van 0 tot %s verwacht.</translation>
+    </message>
+    <message>
+        <source>A list of points [x, q] is expected.</source>
+        <translation>Er wordt een lijst met punten [x, q] verwacht.</translation>
+    </message>
+    <message>
+        <source>The load case does not fit the application case.</source>
+        <translation>Het belastinggeval past niet bij de toepassing.</translation>
+    </message>
+    <message>
+        <source>The document is not JSON (line %s, column %s).</source>
+        <translation>Het document is geen JSON (regel %s, kolom %s).</translation>
+    </message>
+    <message>
+        <source>Position %s: </source>
+        <translation>Positie %s: </translation>
+    </message>
+    <message>
+        <source>Position %s, key &quot;%s&quot;: </source>
+        <translation>Positie %s, sleutel &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>Key &quot;%s&quot;: </source>
+        <translation>Sleutel &quot;%s&quot;: </translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1081,50 @@ Moet deze worden overschreven?</translation>
     <message>
         <source>unexpected argument</source>
         <translation>onverwacht argument</translation>
+    </message>
+    <message>
+        <source>-o needs a file name</source>
+        <translation>-o heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>a project file is needed</source>
+        <translation>er is een projectbestand nodig</translation>
+    </message>
+    <message>
+        <source>the format is needed: --json</source>
+        <translation>het formaat is nodig: --json</translation>
+    </message>
+    <message>
+        <source>a JSON document is needed</source>
+        <translation>er is een JSON-document nodig</translation>
+    </message>
+    <message>
+        <source>-o OUT.VSK is needed</source>
+        <translation>-o OUT.VSK is nodig</translation>
+    </message>
+    <message>
+        <source>--txt needs a file name</source>
+        <translation>--txt heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>--csv needs a file name</source>
+        <translation>--csv heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>--xlsx needs a file name</source>
+        <translation>--xlsx heeft een bestandsnaam nodig</translation>
+    </message>
+    <message>
+        <source>expects a project file</source>
+        <translation>verwacht een projectbestand</translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation>kan niet schrijven</translation>
     </message>
 </context>
 <context>
@@ -2420,6 +2539,14 @@ Wilt u het vervangen?</translation>
         <source>Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule</source>
         <translation>Tervo - VSK / VSKQ dwarskrachtdeuvel - Deuvelstaat exporteren</translation>
     </message>
+    <message>
+        <source>Export as CSV Table (*.csv)</source>
+        <translation>Exporteren als CSV-tabel (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export as XLSX Workbook (*.xlsx)</source>
+        <translation>Exporteren als XLSX-werkmap (*.xlsx)</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TfrmZoom</name>
@@ -2541,6 +2668,46 @@ Wilt u het vervangen?</translation>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; is geen geldig decimaal getal</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv *.tsv *.prn);;All files (*)</source>
+        <translation>Tekstbestanden (*.txt *.csv *.tsv *.prn);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Import points from file</source>
+        <translation>Punten uit bestand importeren</translation>
+    </message>
+    <message>
+        <source>Export points to file</source>
+        <translation>Punten naar bestand exporteren</translation>
+    </message>
+    <message>
+        <source>Load points|Right mouse button: paste, copy, import or export the points</source>
+        <translation>Belastingspunten|Rechtermuisknop: punten plakken, kopiëren, importeren of exporteren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste points</source>
+        <translation>Punten &amp;plakken</translation>
+    </message>
+    <message>
+        <source>&amp;Copy points</source>
+        <translation>Punten &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Import points from file...</source>
+        <translation>Punten uit bestand &amp;importeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export points to file...</source>
+        <translation>Punten naar bestand &amp;exporteren...</translation>
+    </message>
+    <message>
+        <source>The table already holds load points.</source>
+        <translation>De tabel bevat al belastingspunten.</translation>
+    </message>
+    <message>
+        <source>Should they be replaced?</source>
+        <translation>Moeten ze worden vervangen?</translation>
     </message>
 </context>
 <context>

@@ -45,8 +45,9 @@ std::optional<Optionen> LeseOptionen(const Argumente& argumente) {
             return o.position.has_value();
         },
         "--position needs a position number");
-    leser.Text({"--save"}, o.speichern,
-               QCoreApplication::translate("vsk-cli", "--save needs a file name").toStdString());
+    leser.Ausgabe({"--save"}, o.speichern,
+                  QCoreApplication::translate("vsk-cli", "--save needs a file name").toStdString(),
+                  "VSK");
     leser.Datei(o.datei, "no project file given");
     if (const std::string fehler = leser.Lies(argumente); !fehler.empty()) {
         std::cerr << "vsk-cli design: " << fehler << "\n";

@@ -30,6 +30,7 @@ std::filesystem::path ProgrammOrdner() {
 
 int Dxf(const Argumente& argumente) {
     Dateiwahl o;
+    o.endung = "dxf";
     if (std::string fehler = LiesDateiwahl(argumente, true, o); !fehler.empty()) {
         std::cerr << "vsk-cli dxf: " << fehler << "\n";
         return 2;

@@ -30,6 +30,7 @@ struct Optionen : Dateiwahl {
 
 // Parses the options; an empty text on success, else the usage error.
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
+    o.endung = "ifc";
     const std::string fehler = LiesDateiwahl(
         argumente, true, o, [&](Optionsleser& leser) { leser.Schalter("--all", o.alle); });
     if (fehler.empty() && o.alle && (o.wahl.position || o.wahl.typ)) {

@@ -78,7 +78,7 @@ struct Optionen {
 std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
     Optionsleser leser;
     PositionswahlOptionen(leser, o.wahl);
-    leser.Text({"--pdf"}, o.pdf, "--pdf needs a file name");
+    leser.Ausgabe({"--pdf"}, o.pdf, "--pdf needs a file name", "pdf");
     leser.Text({"--png"}, o.pngVerzeichnis, "--png needs a directory");
     leser.Schalter("--all", o.alle);
     bool ohneBemessung = false;

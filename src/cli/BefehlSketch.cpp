@@ -90,7 +90,8 @@ std::string LeseOptionen(const Argumente& argumente, Optionen& o) {
         {"--size"}, [&o](const std::string& wert) { return LeseGroesse(wert, o.breite, o.hoehe); },
         "--size needs WIDTHxHEIGHT, each 16 to 10000 pixels");
     leser.Schalter("--quadrants", o.quadranten);
-    leser.Text({"-o", "--output"}, o.ausgabe, "-o needs a file name");
+    // Without an extension: a PNG picture.
+    leser.Ausgabe({"-o", "--output"}, o.ausgabe, "-o needs a file name", "png");
     leser.Datei(o.datei, "a project file is needed");
     if (std::string fehler = leser.Lies(argumente); !fehler.empty()) {
         return fehler;

@@ -2,6 +2,7 @@
 
 #include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
+#include "model/Texttabellen.h"
 
 namespace vsk::cli {
 
@@ -11,6 +12,17 @@ nlohmann::ordered_json Codes(const TKMeldungen& meldungen) {
     nlohmann::ordered_json liste = nlohmann::ordered_json::array();
     for (std::uint16_t code : meldungen.Codes()) {
         liste.push_back(code);
+    }
+    return liste;
+}
+
+// The texts of the codes in the current language.
+template <std::size_t N>
+nlohmann::ordered_json Texte(const TKMeldungen& meldungen,
+                             const std::array<std::string, N>& tabelle) {
+    nlohmann::ordered_json liste = nlohmann::ordered_json::array();
+    for (std::uint16_t code : meldungen.Codes()) {
+        liste.push_back(Tabellentext(tabelle, code));
     }
     return liste;
 }
@@ -25,6 +37,10 @@ nlohmann::ordered_json TypJson(const TKErgebnisse& ergs, int i) {
     t["TStatus"] = e.TStatus;
     t["Fehler"] = Codes(e.Fehler);
     t["Warnungen"] = Codes(e.Warnungen);
+    const TKTexttabellen& texte = Texttabellen();
+    t["TStatusText"] = Tabellentext(texte.StatusLang, e.TStatus);
+    t["FehlerTexte"] = Texte(e.Fehler, texte.StatusLang);
+    t["WarnungenTexte"] = Texte(e.Warnungen, texte.Warnungstexte);
     t["TDornAbstand"] = e.Abstaende();
     t["TAbstandLinks"] = e.TAbstandLinks;
     t["TAbstandRechts"] = e.TAbstandRechts;

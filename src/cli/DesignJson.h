@@ -13,7 +13,8 @@ class TKAnwendung;
 namespace vsk::cli {
 
 // One entry of "positions": number, TPosition, calculated, hints, TAktDorn and, when
-// calculated, the 19 types in catalogue order.
+// calculated, the 19 types in catalogue order, each with the texts of its status, error and
+// warning codes in the current language. docs/design-json.schema.json describes it.
 nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, bool berechnet,
                                     const std::vector<std::string>& hinweise);
 

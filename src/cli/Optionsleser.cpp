@@ -1,5 +1,7 @@
 #include "cli/Optionsleser.h"
 
+#include "model/Exportname.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -25,8 +27,20 @@ void Optionsleser::Text(std::vector<std::string> namen, std::string& ziel, std::
         std::move(fehler));
 }
 
-void Optionsleser::Datei(std::string& ziel, std::string fehlt) {
+void Optionsleser::Ausgabe(std::vector<std::string> namen, std::string& ziel, std::string fehler,
+                           std::string endung) {
+    Wert(
+        std::move(namen),
+        [&ziel, endung = std::move(endung)](const std::string& wert) {
+            ziel = wert.empty() ? wert : MitStandardEndung(wert, endung);
+            return !wert.empty();
+        },
+        std::move(fehler));
+}
+
+void Optionsleser::Datei(std::string& ziel, std::string fehlt, bool standardeingabe) {
     datei_ = &ziel;
+    standardeingabe_ = standardeingabe;
     dateiFehlt_ = std::move(fehlt);
 }
 
@@ -48,7 +62,8 @@ std::string Optionsleser::Lies(const Argumente& argumente) const {
             } else if (i + 1 >= argumente.size() || !o->nimm(argumente[++i])) {
                 return o->fehler;
             }
-        } else if (datei_ != nullptr && datei_->empty() && !a.empty() && a[0] != '-') {
+        } else if (datei_ != nullptr && datei_->empty() && !a.empty() &&
+                   (a[0] != '-' || (standardeingabe_ && a == "-"))) {
             *datei_ = a;
         } else {
             return QCoreApplication::translate("vsk-cli", "unexpected argument").toStdString() +

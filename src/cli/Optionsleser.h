@@ -22,8 +22,12 @@ public:
               std::string fehler);
     // An option whose value is any text but the empty one.
     void Text(std::vector<std::string> namen, std::string& ziel, std::string fehler);
-    // The project file; fehlt is the usage error when there is none.
-    void Datei(std::string& ziel, std::string fehlt);
+    // An output file: a name without an extension gets ".endung".
+    void Ausgabe(std::vector<std::string> namen, std::string& ziel, std::string fehler,
+                 std::string endung);
+    // The project file; fehlt is the usage error when there is none. With standardeingabe
+    // "-" names standard input.
+    void Datei(std::string& ziel, std::string fehlt, bool standardeingabe = false);
 
     // The first usage error of the arguments; empty when every argument was taken.
     std::string Lies(const Argumente& argumente) const;
@@ -40,6 +44,7 @@ private:
     std::vector<Option> optionen_;
     std::string* datei_ = nullptr;
     std::string dateiFehlt_;
+    bool standardeingabe_ = false;
 };
 
 } // namespace vsk::cli

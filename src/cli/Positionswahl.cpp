@@ -68,7 +68,11 @@ std::string LiesDateiwahl(const Argumente& argumente, bool mitDatei, Dateiwahl& 
                           const std::function<void(Optionsleser&)>& eigene) {
     Optionsleser leser;
     PositionswahlOptionen(leser, o.wahl);
-    leser.Text({"-o", "--output"}, o.ausgabe, "-o needs a file name");
+    if (o.endung.empty()) {
+        leser.Text({"-o", "--output"}, o.ausgabe, "-o needs a file name");
+    } else {
+        leser.Ausgabe({"-o", "--output"}, o.ausgabe, "-o needs a file name", o.endung);
+    }
     if (mitDatei) {
         leser.Datei(o.datei, "a project file is needed");
     }

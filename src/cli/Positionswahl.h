@@ -35,6 +35,7 @@ struct Dateiwahl {
     std::string datei;
     Positionswahl wahl;
     std::string ausgabe;
+    std::string endung; // what an output name without an extension gets; empty: nothing
 };
 std::string LiesDateiwahl(const Argumente& argumente, bool mitDatei, Dateiwahl& o,
                           const std::function<void(Optionsleser&)>& eigene = {});

@@ -39,6 +39,38 @@ void SetzeLastfall(TKBelastung& b, std::uint8_t fall, Eingabefolgen& folgen) {
     folgen.eingabemodus = true;
 }
 
+Eingabefolgen SpeichereGeometrie(TKAnwendung& a, Geometriefeld feld, double wert) {
+    Eingabefolgen folgen;
+    TKGeometrie& g = a.cGeometrie;
+    Geometriewert(g, feld) = wert;
+    if (feld == Geometriefeld::Plattendicke) {
+        g.TNutzhoehe = g.TPlatteDicke - NutzhoeheAbstandMm;
+        folgen.nutzhoehe = true;
+    }
+    return folgen;
+}
+
+// Leaving the joint length clips the arbitrary load, whether or not the value was taken.
+void FolgeFugenlaenge(TKAnwendung& a, Geometriefeld feld) {
+    if (feld == Geometriefeld::Fugenlaenge) {
+        a.cBelastungDesign.SetLastLaenge(a.cGeometrie.WirksameFugenlaenge());
+    }
+}
+
+Eingabefolgen SpeichereLast(TKAnwendung& a, Lastseite seite, Lastwert wert, double v) {
+    TKBelastung& b = a.cBelastungDesign;
+    SetzeLastwert(Last(b, seite), wert, v);
+    if (seite == Lastseite::Links && RechteFolgtLinker(b)) {
+        SetzeLastwert(b.cLinienLastRechts, wert, v);
+    }
+    if (seite != Lastseite::Punkt) {
+        b.ClassifyLinienLast();
+    }
+    Eingabefolgen folgen;
+    folgen.summen = true;
+    return folgen;
+}
+
 } // namespace
 
 const Feldvorgabe& Vorgabe(Geometriefeld feld) {
@@ -122,18 +154,21 @@ Eingabeergebnis GeometrieEingeben(TKAnwendung& a, Geometriefeld feld, std::strin
                                   char trenner) {
     const Feldvorgabe& vorgabe = Vorgabe(feld);
     Eingabeergebnis e;
-    TKGeometrie& g = a.cGeometrie;
     e.meldung = PruefeFeld(text, vorgabe.grenzen, trenner);
     if (!e.meldung) {
-        Geometriewert(g, feld) = LeseWert(text, vorgabe.leerwert, trenner);
-        if (feld == Geometriefeld::Plattendicke) {
-            g.TNutzhoehe = g.TPlatteDicke - NutzhoeheAbstandMm;
-            e.folgen.nutzhoehe = true;
-        }
+        e.folgen = SpeichereGeometrie(a, feld, LeseWert(text, vorgabe.leerwert, trenner));
     }
-    if (feld == Geometriefeld::Fugenlaenge) {
-        a.cBelastungDesign.SetLastLaenge(g.WirksameFugenlaenge());
+    FolgeFugenlaenge(a, feld);
+    return e;
+}
+
+Eingabeergebnis GeometrieWertEingeben(TKAnwendung& a, Geometriefeld feld, double wert) {
+    Eingabeergebnis e;
+    e.meldung = PruefeWert(wert, Vorgabe(feld).grenzen);
+    if (!e.meldung) {
+        e.folgen = SpeichereGeometrie(a, feld, wert);
     }
+    FolgeFugenlaenge(a, feld);
     return e;
 }
 
@@ -145,19 +180,18 @@ Eingabeergebnis LastEingeben(TKAnwendung& a, Lastseite seite, Lastwert wert, std
                              char trenner) {
     Eingabeergebnis e;
     e.meldung = PruefeFeld(text, Lastvorgabe().grenzen, trenner);
-    if (e.meldung) {
-        return e;
+    if (!e.meldung) {
+        e.folgen = SpeichereLast(a, seite, wert, LeseWert(text, Lastvorgabe().leerwert, trenner));
     }
-    const double v = LeseWert(text, Lastvorgabe().leerwert, trenner);
-    TKBelastung& b = a.cBelastungDesign;
-    SetzeLastwert(Last(b, seite), wert, v);
-    if (seite == Lastseite::Links && RechteFolgtLinker(b)) {
-        SetzeLastwert(b.cLinienLastRechts, wert, v);
+    return e;
+}
+
+Eingabeergebnis LastWertEingeben(TKAnwendung& a, Lastseite seite, Lastwert wert, double v) {
+    Eingabeergebnis e;
+    e.meldung = PruefeWert(v, Lastvorgabe().grenzen);
+    if (!e.meldung) {
+        e.folgen = SpeichereLast(a, seite, wert, v);
     }
-    if (seite != Lastseite::Punkt) {
-        b.ClassifyLinienLast();
-    }
-    e.folgen.summen = true;
     return e;
 }
 
@@ -245,11 +279,17 @@ void SetzeLastpunkte(TKBelastung& b, const std::vector<TPunkt>& punkte) {
 Eingabefolgen SetzeBemessungseinstellungen(TKAnwendung& a, std::uint8_t maxDornabstand,
                                            std::string_view gammaMsText, std::uint8_t stahlguete,
                                            char trenner) {
+    return SetzeBemessungseinstellungen(a, maxDornabstand,
+                                        LeseWert(gammaMsText, VorgabeGammaMs, trenner), stahlguete);
+}
+
+Eingabefolgen SetzeBemessungseinstellungen(TKAnwendung& a, std::uint8_t maxDornabstand,
+                                           double gammaMs, std::uint8_t stahlguete) {
     Eingabefolgen folgen;
     // Results of other settings than the shown ones no longer hold.
     folgen.eingabemodus = a.TMaxDornabstand != maxDornabstand || a.TStahlguete != stahlguete;
     a.TMaxDornabstand = maxDornabstand;
-    a.TGammaMs = LeseWert(gammaMsText, VorgabeGammaMs, trenner);
+    a.TGammaMs = gammaMs;
     a.TStahlguete = stahlguete;
     return folgen;
 }

@@ -76,11 +76,15 @@ double LeseLastwert(const TKLast& last, Lastwert wert);
 // failed check.
 Eingabeergebnis GeometrieEingeben(TKAnwendung& anwendung, Geometriefeld feld, std::string_view text,
                                   char trenner);
+// The same with a number instead of a field's text (data files): checked against the
+// field's bounds; there is no empty value.
+Eingabeergebnis GeometrieWertEingeben(TKAnwendung& anwendung, Geometriefeld feld, double wert);
 
 // Leaving a load input with its text: the load recomputes its total; for a constant line
 // load the right end follows the left one; a line-load end classifies the line load.
 Eingabeergebnis LastEingeben(TKAnwendung& anwendung, Lastseite seite, Lastwert wert,
                              std::string_view text, char trenner);
+Eingabeergebnis LastWertEingeben(TKAnwendung& anwendung, Lastseite seite, Lastwert wert, double v);
 // A constant line load has one value: the right end shows and takes the left one.
 bool RechteFolgtLinker(const TKBelastung& belastung);
 
@@ -112,6 +116,8 @@ void SetzeLastpunkte(TKBelastung& belastung, const std::vector<TPunkt>& punkte);
 Eingabefolgen SetzeBemessungseinstellungen(TKAnwendung& anwendung, std::uint8_t maxDornabstand,
                                            std::string_view gammaMsText, std::uint8_t stahlguete,
                                            char trenner);
+Eingabefolgen SetzeBemessungseinstellungen(TKAnwendung& anwendung, std::uint8_t maxDornabstand,
+                                           double gammaMs, std::uint8_t stahlguete);
 
 void BenennePosition(TKAnwendung& anwendung, std::string name);
 

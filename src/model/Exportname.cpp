@@ -4,6 +4,16 @@ namespace vsk {
 
 namespace {
 constexpr const char* kLeerraum = " \t\r\n";
+
+// name without its extension. Only the last path component is looked at, and a leading
+// dot names a hidden file, not an extension.
+std::string Stamm(const std::string& name) {
+    const std::string::size_type schnitt = name.find_last_of('/');
+    const std::string::size_type anfang = schnitt == std::string::npos ? 0 : schnitt + 1;
+    const std::string::size_type punkt = name.find_last_of('.');
+    const bool hatEndung = punkt != std::string::npos && punkt > anfang;
+    return hatEndung ? name.substr(0, punkt) : name;
+}
 } // namespace
 
 std::string ExportEndung(ListeExportArt art) {
@@ -20,18 +30,20 @@ std::string ExportEndung(ListeExportArt art) {
         return "txt";
     case ListeExportArt::Pdf:
         return "pdf";
+    case ListeExportArt::Csv:
+        return "csv";
+    case ListeExportArt::Xlsx:
+        return "xlsx";
     }
     return "txt";
 }
 
 std::string MitExportEndung(const std::string& name, ListeExportArt art) {
-    const std::string::size_type schnitt = name.find_last_of('/');
-    const std::string::size_type anfang = schnitt == std::string::npos ? 0 : schnitt + 1;
-    const std::string::size_type punkt = name.find_last_of('.');
-    // A leading dot names a hidden file, not an extension.
-    const bool hatEndung = punkt != std::string::npos && punkt > anfang;
-    const std::string stamm = hatEndung ? name.substr(0, punkt) : name;
-    return stamm + "." + ExportEndung(art);
+    return Stamm(name) + "." + ExportEndung(art);
+}
+
+std::string MitStandardEndung(const std::string& name, const std::string& endung) {
+    return Stamm(name) == name ? name + "." + endung : name;
 }
 
 std::string ExportVorschlag(const std::filesystem::path& projektdatei,

@@ -261,9 +261,13 @@ xml::Dokument BaueProjektDokument(const TKModell& modell, const std::string& dat
     return dokument;
 }
 
-std::string ProjektText(const TKModell& modell, const std::string& dateiName, char trenner) {
+std::optional<std::string> ProjektText(const TKModell& modell, const std::string& dateiName,
+                                       char trenner) {
     xml::Textschreiber text(WurzelName);
     Schreiber<xml::Textschreiber>(text, trenner).Dokument(0, modell, dateiName);
+    if (!text.InnerhalbDerGrenzen()) {
+        return std::nullopt;
+    }
     return text.Fertig();
 }
 

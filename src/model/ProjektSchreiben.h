@@ -3,6 +3,7 @@
 
 #include "model/XmlBaum.h"
 
+#include <optional>
 #include <string>
 
 namespace vsk {
@@ -25,6 +26,9 @@ xml::Dokument BaueProjektDokument(const TKModell& modell, const std::string& dat
 
 // The same document as the file's text, written without building the tree:
 // xml::Schreibe(BaueProjektDokument(...)) letter for letter, in a fraction of the time.
-std::string ProjektText(const TKModell& modell, const std::string& dateiName, char trenner);
+// Empty when the project goes beyond what a project file may hold (its reader would refuse
+// the file).
+std::optional<std::string> ProjektText(const TKModell& modell, const std::string& dateiName,
+                                       char trenner);
 
 } // namespace vsk

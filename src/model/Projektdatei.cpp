@@ -4,6 +4,7 @@
 #include "model/ProjektLesen.h"
 #include "model/ProjektPruefung.h"
 #include "model/ProjektSchreiben.h"
+#include "model/XmlGrenzen.h"
 #include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
@@ -89,8 +90,10 @@ bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform&
     modell.FileName = pfad.string();
     bool ok = false;
     try {
-        ok = static_cast<bool>(
-            SchreibeDatei(pfad, ProjektText(modell, modell.FileName, plattform.Dezimaltrenner())));
+        // A file the reader would refuse is no save: the old file stays.
+        const std::optional<std::string> inhalt =
+            ProjektText(modell, modell.FileName, plattform.Dezimaltrenner());
+        ok = inhalt && static_cast<bool>(SchreibeDatei(pfad, *inhalt));
     } catch (const std::bad_alloc&) {
         ok = false;
     }

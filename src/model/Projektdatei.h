@@ -17,7 +17,8 @@ namespace vsk {
 class Plattform;
 class TKModell;
 
-// The whole project; FileName := pfad, nothing else in the model changes. On failure
+// The whole project; FileName := pfad, nothing else in the model changes. A project
+// beyond what a project file can hold (its reader would refuse it) is not written. On failure
 // shows "Error during saving the data - unable to save the project" and returns false.
 bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform);
 

@@ -1,5 +1,7 @@
 #include "model/Punkttext.h"
 
+#include "model/ProjektLesen.h"
+#include "shell/Dateilesen.h"
 #include "shell/Feldpruefung.h"
 #include "shell/Texte.h"
 #include "shell/Zahlen.h"
@@ -12,6 +14,9 @@ namespace vsk {
 namespace {
 
 constexpr double MmJeMeter = 1000;
+// Far more than the few hundred points of a load distribution.
+constexpr std::size_t MaxPunktdateiBytes = 4 * 1024 * 1024;
+constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
 std::vector<std::string_view> Zeilen(std::string_view text) {
     std::vector<std::string_view> zeilen;
@@ -113,6 +118,10 @@ double FaktorAusKopf(std::string_view kopf) {
 } // namespace
 
 Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
+    // Spreadsheets start their UTF-8 files with a byte order mark.
+    if (eingabe.substr(0, Bom.size()) == Bom) {
+        eingabe.remove_prefix(Bom.size());
+    }
     const std::vector<std::string_view> zeilen = Zeilen(eingabe);
     Punktliste liste;
     const auto scheitert = [&](std::size_t index, std::string grund) {
@@ -144,19 +153,39 @@ Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
         if (!x || !q) {
             return scheitert(i, MeldungNurZahlen());
         }
-        const double xMm = *x * faktor;
-        if (xMm < 0 || *q < 0) {
-            return scheitert(i, MeldungZuKlein());
+        const TPunkt punkt{*x * faktor, *q};
+        if (auto grund = PruefePunkt(punkt, laengeMm)) {
+            return scheitert(i, std::move(*grund));
         }
-        if (xMm > laengeMm) {
-            return scheitert(i, MeldungZuGross());
+        // A project file holds no more.
+        if (liste.punkte.size() == MaxLastpunkte) {
+            return scheitert(i, ErsetzeProzentS(text("Eingabe", "A load holds at most %s points."),
+                                                std::to_string(MaxLastpunkte)));
         }
-        liste.punkte.push_back({xMm, *q});
+        liste.punkte.push_back(punkt);
     }
     if (liste.punkte.empty()) {
         liste.fehler = Punktfehler{0, text("Eingabe", "The text holds no load points.")};
     }
     return liste;
+}
+
+Punktliste LesePunktdatei(const std::filesystem::path& datei, double laengeMm) {
+    const Dateilesergebnis gelesen = LeseDateiBegrenzt(datei, MaxPunktdateiBytes);
+    if (!gelesen) {
+        Punktliste liste;
+        liste.fehler =
+            Punktfehler{0, text("Eingabe", "Cannot open file!") + " (" + gelesen.Grund() + ")"};
+        return liste;
+    }
+    return LesePunkttext(gelesen.inhalt, laengeMm);
+}
+
+std::optional<std::string> PruefePunkt(const TPunkt& punkt, double laengeMm) {
+    if (const auto meldung = PruefeWert(punkt.x, {Pruefmodus::Beide, 0, laengeMm})) {
+        return meldung;
+    }
+    return PruefeWert(punkt.y, {Pruefmodus::NurUnten, 0, 0});
 }
 
 std::string PunktText(const std::vector<TPunkt>& punkte, char trenner) {

@@ -7,6 +7,7 @@
 
 #include "model/Belastung.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,11 @@ struct Punktliste {
 // Checks every value as the window's fields do: 0 <= x <= laengeMm, q >= 0, numbers only.
 // With a failure no point is returned. No line with a point is a failure as well.
 Punktliste LesePunkttext(std::string_view eingabe, double laengeMm);
+// A file read as LesePunkttext reads a text; a file that cannot be read fails as a whole.
+Punktliste LesePunktdatei(const std::filesystem::path& datei, double laengeMm);
+
+// The check of one point by the fields' rules; empty when it passes.
+std::optional<std::string> PruefePunkt(const TPunkt& punkt, double laengeMm);
 
 // Tab-separated, with a header that LesePunkttext reads back; numbers in general format
 // with the given decimal separator; lines end with "\n".

@@ -203,7 +203,7 @@ Parsergebnis LeseTextMitLibxml(std::string_view inhalt) {
 }
 
 Parsergebnis LeseDatei(const std::filesystem::path& pfad) {
-    GeleseneDatei datei = LeseDateiBegrenzt(pfad, MaxDateiGroesse);
+    Dateilesergebnis datei = LeseDateiBegrenzt(pfad, MaxDateiGroesse);
     if (!datei) {
         return Unlesbar();
     }

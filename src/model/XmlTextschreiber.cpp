@@ -1,6 +1,7 @@
 #include "model/XmlTextschreiber.h"
 
 #include "model/XmlBaum.h"
+#include "model/XmlGrenzen.h"
 
 namespace vsk::xml {
 
@@ -82,8 +83,16 @@ void Textschreiber::BeendeBis(std::size_t tiefe) {
     }
 }
 
+void Textschreiber::Zaehle(std::size_t eltern, const std::string& name) {
+    ++elemente_;
+    ueberGrenze_ = ueberGrenze_ || elemente_ > MaxElemente ||
+                   ++offen_[eltern].kinder > MaxKinderJeElement || eltern + 1 >= MaxTiefe ||
+                   name.size() > MaxNamenslaenge;
+}
+
 Textschreiber::Element Textschreiber::Kind(Element eltern, const std::string& name) {
     BeendeBis(eltern);
+    Zaehle(eltern, name);
     Einruecken(eltern + 1);
     text_ += '<';
     text_ += name;
@@ -97,6 +106,7 @@ void Textschreiber::TextKind(Element eltern, const std::string& name, const std:
         return;
     }
     BeendeBis(eltern);
+    Zaehle(eltern, name);
     Einruecken(eltern + 1);
     text_ += '<';
     text_ += name;

@@ -28,12 +28,17 @@ public:
 
     // The whole document; the writer is spent afterwards.
     std::string Fertig();
+    // Whether the document keeps the bounds its reader sets (XmlGrenzen.h): elements,
+    // children of one element, nesting and name length.
+    bool InnerhalbDerGrenzen() const { return !ueberGrenze_; }
 
 private:
     struct Offen {
         std::string name;
         bool mitInhalt = false;
+        std::size_t kinder = 0;
     };
+    void Zaehle(std::size_t eltern, const std::string& name);
     void Einruecken(std::size_t tiefe);
     // Closes the elements below the one at tiefe, which is about to get content.
     void BeendeBis(std::size_t tiefe);
@@ -41,6 +46,8 @@ private:
 
     std::string text_;
     std::vector<Offen> offen_; // the open elements from the root down
+    std::size_t elemente_ = 1;
+    bool ueberGrenze_ = false;
 };
 
 } // namespace vsk::xml

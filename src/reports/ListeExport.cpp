@@ -153,12 +153,15 @@ bool ListeExportieren(const TKModell& modell, const std::filesystem::path& pfad,
     SchreibeZeilen(text, ListeTextZeilen(modell.Projektbeschreibung, modell.Stueckliste,
                                          plattform.HeuteText()));
     if (!SchreibeDatei(pfad, text.view())) {
-        plattform.Meldung(vsk::text("ListeExport", "the connector schedule could not be exported - "
-                                                   "Please check the writing access on the data "
-                                                   "carrier."));
+        plattform.Meldung(ListeExportFehlerText());
         return false;
     }
     return true;
+}
+
+std::string ListeExportFehlerText() {
+    return vsk::text("ListeExport", "the connector schedule could not be exported - "
+                                    "Please check the writing access on the data carrier.");
 }
 
 } // namespace vsk

@@ -27,4 +27,8 @@ void SchreibeZeilen(std::ostream& aus, const std::vector<std::string>& zeilen);
 bool ListeExportieren(const TKModell& modell, const std::filesystem::path& pfad,
                       Plattform& plattform);
 
+// "the connector schedule could not be exported - Please check the writing access on the
+// data carrier."
+std::string ListeExportFehlerText();
+
 } // namespace vsk

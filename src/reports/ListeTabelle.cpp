@@ -1,6 +1,9 @@
 #include "reports/ListeTabelle.h"
 
 #include "model/Stueckliste.h"
+#include "reports/ListeExport.h"
+#include "shell/Dateischreiber.h"
+#include "shell/Plattform.h"
 #include "shell/Texte.h"
 #include "shell/Zahlen.h"
 
@@ -10,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <sstream>
 #include <unistd.h>
 
 namespace vsk {
@@ -168,6 +172,24 @@ std::optional<std::string> XlsxInhalt(const Tabelle& tabelle) {
         return std::nullopt;
     }
     return inhalt;
+}
+
+bool ListeTabelleExportieren(const TKStueckliste& liste, const std::filesystem::path& pfad,
+                             Tabellenformat format, Plattform& plattform) {
+    const Tabelle tabelle = ListeTabelle(liste);
+    std::optional<std::string> inhalt;
+    if (format == Tabellenformat::Xlsx) {
+        inhalt = XlsxInhalt(tabelle);
+    } else {
+        std::ostringstream csv;
+        SchreibeCsv(csv, tabelle);
+        inhalt = csv.str();
+    }
+    if (!inhalt || !SchreibeDatei(pfad, *inhalt)) {
+        plattform.Meldung(ListeExportFehlerText());
+        return false;
+    }
+    return true;
 }
 
 } // namespace vsk

@@ -11,6 +11,7 @@
 
 namespace vsk {
 
+class Plattform;
 class TKStueckliste;
 
 struct Tabellenzelle {
@@ -33,5 +34,12 @@ void SchreibeCsv(std::ostream& aus, const Tabelle& tabelle);
 
 // The workbook as bytes (sheet "Connector Schedule"); empty when the library fails.
 std::optional<std::string> XlsxInhalt(const Tabelle& tabelle);
+
+enum class Tabellenformat { Csv, Xlsx };
+
+// Writes the table of the schedule to the path through the one file writer. On failure
+// shows the message of the schedule's text export and returns false.
+bool ListeTabelleExportieren(const TKStueckliste& liste, const std::filesystem::path& pfad,
+                             Tabellenformat format, Plattform& plattform);
 
 } // namespace vsk

@@ -1,6 +1,9 @@
 #include "shell/Dateilesen.h"
 
+#include "shell/Texte.h"
+
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,13 +14,13 @@ namespace {
 
 constexpr std::size_t kLeseBlock = 64 * 1024;
 
-GeleseneDatei Fehlschlag(Lesefehler art, int nummer = 0) {
+Dateilesergebnis Fehlschlag(Lesefehler art, int nummer = 0) {
     return {art, nummer, {}};
 }
 
 } // namespace
 
-GeleseneDatei LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes) {
+Dateilesergebnis LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes) {
     // Without O_NONBLOCK opening a FIFO waits for a writer; the type is checked on the
     // open file, so nothing can be swapped in between.
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -27,7 +30,7 @@ GeleseneDatei LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t m
                                 : Fehlschlag(Lesefehler::System, nummer);
     }
     struct stat info {};
-    GeleseneDatei e;
+    Dateilesergebnis e;
     if (::fstat(fd, &info) != 0) {
         e = Fehlschlag(Lesefehler::System, errno);
     } else if (!S_ISREG(info.st_mode)) {
@@ -57,6 +60,22 @@ GeleseneDatei LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t m
     }
     ::close(fd);
     return e;
+}
+
+std::string Dateilesergebnis::Grund() const {
+    switch (fehler) {
+    case Lesefehler::Keiner:
+        return {};
+    case Lesefehler::Fehlt:
+        return std::strerror(ENOENT);
+    case Lesefehler::KeineDatei:
+        return vsk::text("Dateischreiber", "not a regular file");
+    case Lesefehler::ZuGross:
+        return vsk::text("Dateischreiber", "the file is too large");
+    case Lesefehler::System:
+        break;
+    }
+    return std::strerror(fehlernummer);
 }
 
 } // namespace vsk

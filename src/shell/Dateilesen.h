@@ -17,14 +17,16 @@ enum class Lesefehler {
     System,     // the system refused (permission, I/O error): see errno
 };
 
-struct GeleseneDatei {
+struct Dateilesergebnis {
     Lesefehler fehler = Lesefehler::Keiner;
     int fehlernummer = 0; // errno of a System failure
     std::string inhalt;
 
     explicit operator bool() const { return fehler == Lesefehler::Keiner; }
+    // Why it failed, in words for the end of a message; empty on success.
+    std::string Grund() const;
 };
 
-GeleseneDatei LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes);
+Dateilesergebnis LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes);
 
 } // namespace vsk

@@ -29,11 +29,14 @@ std::optional<std::string> PruefeFeld(std::string_view text, const Feldgrenzen& 
     if (IstLeer(text)) {
         return std::nullopt;
     }
-    std::optional<double> wert = LeseZahl(text, trenner);
-    if (!wert || !std::isfinite(*wert)) {
+    const std::optional<double> wert = LeseZahl(text, trenner);
+    return wert ? PruefeWert(*wert, grenzen) : MeldungNurZahlen();
+}
+
+std::optional<std::string> PruefeWert(double v, const Feldgrenzen& grenzen) {
+    if (!std::isfinite(v)) {
         return MeldungNurZahlen();
     }
-    const double v = *wert;
     switch (grenzen.modus) {
     case Pruefmodus::NurUnten:
         if (v < grenzen.unten) {

@@ -23,6 +23,9 @@ struct Feldgrenzen {
 // An empty (blank) text passes; the caller then stores the field's empty value.
 std::optional<std::string> PruefeFeld(std::string_view text, const Feldgrenzen& grenzen,
                                       char trenner);
+// The same check of a number that is already one (data files, scripts): a value that is
+// not finite fails as text that is not a number does.
+std::optional<std::string> PruefeWert(double wert, const Feldgrenzen& grenzen);
 
 // The text as a number in the locale's format; vorgabe when it is empty or not a number.
 double LeseWert(std::string_view text, double vorgabe, char trenner);

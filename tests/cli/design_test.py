@@ -15,6 +15,8 @@ import unittest
 CLI = ""
 DATA = ""
 TOL = 1e-9
+# The texts of the codes depend on the language; Golden.test_texts_follow_the_codes checks them.
+TEXTS = {"TStatusText", "FehlerTexte", "WarnungenTexte"}
 
 
 def run(*args):
@@ -34,7 +36,7 @@ def differences(actual, expected, path=""):
                 out.append(f"{path}.{key}: missing")
             else:
                 out += differences(actual[key], value, f"{path}.{key}")
-        extra = set(actual) - set(expected)
+        extra = set(actual) - set(expected) - TEXTS
         if extra:
             out.append(f"{path}: unexpected keys {sorted(extra)}")
     elif isinstance(expected, list):
@@ -74,6 +76,29 @@ class Golden(unittest.TestCase):
                 self.assertEqual(actual["file"], path)
                 diff = differences(actual, expected)
                 self.assertEqual(diff, [], "\n".join(diff[:20]))
+
+    def test_texts_follow_the_codes(self):
+        status = ["Calculation ok", "Concrete thickness too small", "Load too great",
+                  "Connector spacing is below minimum value",
+                  "Connector edge distance is below minimum value",
+                  "Spacing too small to suit vertical reinforcement",
+                  "Joint width out of range for this dowel",
+                  "Connector spacing for standard reinforcement too small for approval",
+                  "Edge spacing according to standard reinforcement too small for approval",
+                  "The wall thickness is smaller than required for the selected connector"]
+        warnings = ["The maximum spacings of the dowels is larger than 5 * slab thickness. "
+                    "Please check dowel alignment!",
+                    "Minimum spacing and edge distance are based on the thinnest slab for the "
+                    "actual connector load"]
+        seen = set()
+        for case in ("multi01", "case33_row1_load3", "case03_single"):
+            for p in design_json(os.path.join(DATA, case + ".VSK"))["positions"]:
+                for t in p["types"]:
+                    self.assertEqual(t["TStatusText"], status[t["TStatus"]])
+                    self.assertEqual(t["FehlerTexte"], [status[c] for c in t["Fehler"]])
+                    self.assertEqual(t["WarnungenTexte"], [warnings[c] for c in t["Warnungen"]])
+                    seen |= set(t["Fehler"]) | {100 + c for c in t["Warnungen"]}
+        self.assertGreater(len(seen), 3)
 
     def test_reals_round_trip_exactly(self):
         # Every real is printed in its shortest form that reads back to the same double.

@@ -30,7 +30,12 @@ def writers(project):
         ("dxf", b".dxf", lambda t: ["dxf", project, "-o", t], b""),
         ("schedule txt", b".txt", lambda t: ["schedule", project, "--txt", t], b""),
         ("schedule pdf", b".pdf", lambda t: ["schedule", project, "--pdf", t], b"%PDF"),
+        ("schedule csv", b".csv", lambda t: ["schedule", project, "--csv", t], b"\xef\xbb\xbf"),
+        ("schedule xlsx", b".xlsx", lambda t: ["schedule", project, "--xlsx", t], b"PK"),
         ("project", b".VSK", lambda t: ["design", project, "--save", t], b"<?xml"),
+        ("export json", b".json", lambda t: ["export", project, "--json", "-o", t], b"{"),
+        ("import", b".VSK", lambda t: ["import", DATA.parent.parent / "examples" /
+                                       "wall-arbitrary.json", "-o", t], b"<?xml"),
     ]
 
 

@@ -4,6 +4,7 @@
 #include "model/Projektdatei.h"
 #include "model/Modell.h"
 #include "model/ProjektSchreiben.h"
+#include "model/XmlGrenzen.h"
 
 #include "ModellText.h"
 #include "support/PlattformDouble.h"
@@ -256,6 +257,19 @@ TEST_F(SpeichernFehlschlag, ReadOnlyFileIsNotReplaced) {
     // Also for root: the file's own write bits count.
     ::chmod(ziel.c_str(), 0444);
     PruefeFehlschlag(ziel);
+}
+
+TEST_F(SpeichernFehlschlag, AProjectTheReaderWouldRefuseIsNotWritten) {
+    // More schedule entries than an element of a project file may hold children: such a
+    // file could never be opened again.
+    PlattformDouble p;
+    TKModell gross;
+    for (std::size_t k = 0; k < xml::MaxKinderJeElement; ++k) {
+        gross.Stueckliste.AddEintrag({});
+    }
+    EXPECT_FALSE(SaveProjekt(gross, ziel, p));
+    EXPECT_EQ(p.meldungen, (std::vector<std::string>{TextSpeicherFehler()}));
+    EXPECT_EQ(LeseAlles(ziel), altInhalt);
 }
 
 TEST_F(SpeichernFehlschlag, MissingDirectoryDirectoryOrDeviceTargetFail) {

@@ -59,6 +59,15 @@ TEST(Punkttext, ABadLineIsRefusedWithItsNumberAndNothingIsTaken) {
         EXPECT_EQ(liste.fehler->grund, f.grund) << f.text;
         EXPECT_TRUE(liste.punkte.empty()) << f.text;
     }
+    // No more points than a project file holds.
+    std::string viele;
+    for (int i = 0; i <= 2000; ++i) {
+        viele += "1\t1\n";
+    }
+    const Punktliste zuViele = LesePunkttext(viele, 5000);
+    ASSERT_TRUE(zuViele.fehler);
+    EXPECT_EQ(zuViele.fehler->zeile, 2001);
+    EXPECT_EQ(zuViele.fehler->grund, "A load holds at most 2000 points.");
     EXPECT_EQ(PunktfehlerText({3, "Input value is greater than allowed!"}),
               "Line 3: Input value is greater than allowed!");
 }

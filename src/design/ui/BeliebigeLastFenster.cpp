@@ -2,17 +2,25 @@
 
 #include "canvas/qt/QtCanvas.h"
 #include "model/Eingaben.h"
+#include "model/Exportname.h"
 #include "model/Modell.h"
+#include "model/Punkttext.h"
+#include "shell/Dateischreiber.h"
 #include "shell/Feldpruefung.h"
 #include "shell/Plattform.h"
 #include "shell/Zahlen.h"
+#include "shell/qt/QtDateien.h"
 #include "sketches/Farbschema.h"
 #include "sketches/Skizzen.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QEvent>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -48,6 +56,26 @@ QLineEdit* Zahlenfeld(const char* name) {
 QString Getrimmt(const QString& s) {
     return s.trimmed();
 }
+
+constexpr const char* PunktdateiEndung = "txt";
+
+QString PunktdateiFilter() {
+    return TfrmbeliebigeLast::tr("Text files (*.txt *.csv *.tsv *.prn);;All files (*)");
+}
+
+QString Punktdatei(QWidget* eltern, QFileDialog::AcceptMode modus) {
+    const bool oeffnen = modus == QFileDialog::AcceptOpen;
+    QFileDialog dialog(eltern, oeffnen ? TfrmbeliebigeLast::tr("Import points from file")
+                                       : TfrmbeliebigeLast::tr("Export points to file"));
+    dialog.setAcceptMode(modus);
+    dialog.setFileMode(oeffnen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(PunktdateiFilter());
+    dialog.setDefaultSuffix(QString::fromLatin1(PunktdateiEndung));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
 } // namespace
 
 TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben, QWidget* parent)
@@ -55,6 +83,8 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
       meditX(Zahlenfeld("meditX")), meditQ(Zahlenfeld("meditQ")),
       BitBtnHinzufuegen(new QPushButton(tr("&Add"))), BitBtnAendern(new QPushButton(tr("C&hange"))),
       BitBtnLoeschen(new QPushButton(tr("&Delete"))), plattform_(plattform), farben_(farben) {
+    dateiwahl.oeffnen = [](QWidget* e) { return Punktdatei(e, QFileDialog::AcceptOpen); };
+    dateiwahl.speichern = [](QWidget* e) { return Punktdatei(e, QFileDialog::AcceptSave); };
     setObjectName(QStringLiteral("frmbeliebigeLast"));
     setWindowTitle(tr("Entry of arbitrary transverse force distribution"));
     EnterAlsTab(true);
@@ -78,6 +108,28 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
     sgPunkte->verticalHeader()->setDefaultSectionSize(20);
     sgPunkte->setFixedWidth(SpalteX + SpalteQ + SpalteLeer + 2 * sgPunkte->frameWidth() +
                             sgPunkte->verticalScrollBar()->sizeHint().width());
+    SetzeHinweis(sgPunkte,
+                 tr("Load points|Right mouse button: paste, copy, import or export the points"));
+    const auto eintrag = [this](const QString& text, const char* name,
+                                void (TfrmbeliebigeLast::*befehl)()) {
+        auto* a = new QAction(text, sgPunkte);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcutContext(Qt::WidgetShortcut);
+        connect(a, &QAction::triggered, this, befehl);
+        sgPunkte->addAction(a);
+        return a;
+    };
+    popmnuEinfuegen =
+        eintrag(tr("&Paste points"), "popmnuEinfuegen", &TfrmbeliebigeLast::PunkteEinfuegen);
+    popmnuEinfuegen->setShortcut(QKeySequence::Paste);
+    popmnuKopieren =
+        eintrag(tr("&Copy points"), "popmnuKopieren", &TfrmbeliebigeLast::PunkteKopieren);
+    popmnuKopieren->setShortcut(QKeySequence::Copy);
+    popmnuImportieren = eintrag(tr("&Import points from file..."), "popmnuImportieren",
+                                &TfrmbeliebigeLast::PunkteImportieren);
+    popmnuExportieren = eintrag(tr("&Export points to file..."), "popmnuExportieren",
+                                &TfrmbeliebigeLast::PunkteExportieren);
+    sgPunkte->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* kopfX = new QLabel(tr("x [mm]"));
     kopfX->setFixedWidth(SpalteX);
     auto* kopfQ = new QLabel(tr("q<span style=\"vertical-align:sub\">Ed</span>(x) [kN/m]"));
@@ -173,18 +225,7 @@ void TfrmbeliebigeLast::Aktivieren(TKModell& modell) {
     modell_ = &modell;
     const TKBelastung& last = Anwendung().cBelastungDesign;
     kopie_ = last;
-    const char t = plattform_.Dezimaltrenner();
-    const int n = last.PunktCount();
-    sgPunkte->clearContents();
-    sgPunkte->setRowCount(std::max(n, 1));
-    SetzeZeile(0, QString(), QString());
-    for (int k = 0; k < n; ++k) {
-        const TPunkt p = last.GetPunkt(k);
-        // Plain general format: the start point x = 0 must show "0", never an empty text,
-        // or the rebuild would take the table for empty.
-        SetzeZeile(k, QString::fromStdString(FormatAllgemein(p.x, t)),
-                   QString::fromStdString(FormatAllgemein(p.y, t)));
-    }
+    FuelleTabelle(last.Punkte());
     meditX->clear();
     meditQ->clear();
     ausstehendX_ = false;
@@ -194,6 +235,21 @@ void TfrmbeliebigeLast::Aktivieren(TKModell& modell) {
     ZeilenknoepfeFreigeben();
     NeuAufbauen();
     meditX->setFocus();
+}
+
+void TfrmbeliebigeLast::FuelleTabelle(const std::vector<TPunkt>& punkte) {
+    const char t = plattform_.Dezimaltrenner();
+    const int n = static_cast<int>(punkte.size());
+    sgPunkte->clearContents();
+    sgPunkte->setRowCount(std::max(n, 1));
+    SetzeZeile(0, QString(), QString());
+    for (int k = 0; k < n; ++k) {
+        const TPunkt& p = punkte[static_cast<std::size_t>(k)];
+        // Plain general format: the start point x = 0 must show "0", never an empty text,
+        // or the rebuild would take the table for empty.
+        SetzeZeile(k, QString::fromStdString(FormatAllgemein(p.x, t)),
+                   QString::fromStdString(FormatAllgemein(p.y, t)));
+    }
 }
 
 QString TfrmbeliebigeLast::ZellText(int zeile, int spalte) const {
@@ -374,6 +430,52 @@ bool TfrmbeliebigeLast::NeuAufbauen() {
     SetzeLastpunkte(last, punkte);
     Zeichnen();
     return true;
+}
+
+void TfrmbeliebigeLast::PunkteEinfuegen() {
+    PunkteUebernehmen(LesePunkttext(QGuiApplication::clipboard()->text().toStdString(),
+                                    Anwendung().cGeometrie.WirksameFugenlaenge()));
+}
+
+void TfrmbeliebigeLast::PunkteImportieren() {
+    const QString datei = dateiwahl.oeffnen(this);
+    if (!datei.isEmpty()) {
+        PunkteUebernehmen(
+            LesePunktdatei(PfadAus(datei), Anwendung().cGeometrie.WirksameFugenlaenge()));
+    }
+}
+
+void TfrmbeliebigeLast::PunkteUebernehmen(const Punktliste& liste) {
+    if (liste.fehler) {
+        plattform_.Meldung(PunktfehlerText(*liste.fehler));
+        return;
+    }
+    if (!Getrimmt(ZellText(0, 0)).isEmpty() &&
+        !plattform_.FrageJaNein(tr("The table already holds load points.").toStdString() + "\n\n" +
+                                tr("Should they be replaced?").toStdString())) {
+        return;
+    }
+    FuelleTabelle(liste.punkte);
+    sgPunkte->clearSelection();
+    NeuAufbauen();
+}
+
+void TfrmbeliebigeLast::PunkteKopieren() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(
+        PunktText(Anwendung().cBelastungDesign.Punkte(), plattform_.Dezimaltrenner())));
+}
+
+void TfrmbeliebigeLast::PunkteExportieren() {
+    const QString name = dateiwahl.speichern(this);
+    if (name.isEmpty()) {
+        return;
+    }
+    const Schreibergebnis e = SchreibeDatei(
+        MitStandardEndung(PfadAus(name).string(), PunktdateiEndung),
+        PunktText(Anwendung().cBelastungDesign.Punkte(), plattform_.Dezimaltrenner()));
+    if (!e) {
+        plattform_.Meldung(SchreibFehlerText(e));
+    }
 }
 
 void TfrmbeliebigeLast::Zeichnen() {

@@ -2,14 +2,18 @@
 // The arbitrary-load window: the transverse-force distribution along the joint as a
 // table of points (x in mm from the start of the joint, q in kN/m). Every change of the
 // table rebuilds the points of the current position at once and redraws the load
-// diagram; Cancel puts the loading back as it was when the window opened.
+// diagram; Cancel puts the loading back as it was when the window opened. The table's
+// pop-up menu (and Ctrl+V, Ctrl+C) pastes, copies, imports and exports the points as text,
+// as spreadsheets and FE programs write it.
 
 #include "model/Belastung.h"
 #include "shell/ui/DialogFenster.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +25,7 @@ class Plattform;
 class TKAnwendung;
 class TKFarbe;
 class TKModell;
+struct Punktliste;
 
 class TfrmbeliebigeLast final : public TDialogFenster {
     Q_OBJECT
@@ -46,6 +51,22 @@ public:
     // (the table's current row alone, set when it merely takes the focus, is no choice).
     int GewaehlteZeile() const;
 
+    // The table's pop-up menu. A paste or an import replaces the table by the points of the
+    // text (asking first when the table holds points); a bad line changes nothing and is
+    // named in a message.
+    void PunkteEinfuegen();
+    void PunkteKopieren();
+    void PunkteImportieren();
+    void PunkteExportieren();
+
+    // The file dialogs of import and export; an empty name is a cancel. Tests put their own
+    // in place.
+    struct Punktdateiwahl {
+        std::function<QString(QWidget*)> oeffnen;
+        std::function<QString(QWidget*)> speichern;
+    };
+    Punktdateiwahl dateiwahl;
+
     void accept() override;
     void reject() override;
 
@@ -59,6 +80,10 @@ public:
     QPushButton* BitBtnOK = nullptr;
     QPushButton* BitBtnAbbrechen = nullptr;
     QPushButton* BitBtnHilfe = nullptr;
+    QAction* popmnuEinfuegen;
+    QAction* popmnuKopieren;
+    QAction* popmnuImportieren;
+    QAction* popmnuExportieren;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
@@ -73,6 +98,9 @@ private:
     // show it) and the focus goes back to the field.
     bool FelderGueltig();
     void SetzeZeile(int zeile, const QString& x, const QString& q);
+    // One row per point (one empty row without points).
+    void FuelleTabelle(const std::vector<TPunkt>& punkte);
+    void PunkteUebernehmen(const Punktliste& liste);
     void ZeilenknoepfeFreigeben();
     QString LastText() const;
     // Rebuilds the points from the table; a text that is not a number leaves the points as

@@ -4,6 +4,7 @@
 #include "model/Texttabellen.h"
 #include "reports/Druckablauf.h"
 #include "reports/ListeExport.h"
+#include "reports/ListeTabelle.h"
 #include "reports/qt/Berichtsausgabe.h"
 #include "reports/qt/Druckauftrag.h"
 #include "reports/qt/Seitengeraete.h"
@@ -14,7 +15,6 @@
 #include "shell/qt/QtDateien.h"
 #include "sketches/qt/Exportbilder.h"
 
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -422,10 +422,11 @@ void TfrmStueckliste::SetzeModus(bool vorschau) {
 
 void TfrmStueckliste::BitBtnExportClick() {
     // In the order of ListeExportArt.
-    const std::array<QString, 6> typen{
+    const std::array<QString, AnzListeExportArten> typen{
         tr("Export in Metafile Format (*.emf)"), tr("Export in Bitmap Format (*.bmp)"),
         tr("Export in JPeg Format (*.jpg)"),     tr("Export in Text Format (*.txt)"),
-        tr("Export in PDF Format (*.pdf)"),      tr("Export in SVG Format (*.svg)")};
+        tr("Export in PDF Format (*.pdf)"),      tr("Export in SVG Format (*.svg)"),
+        tr("Export as CSV Table (*.csv)"),       tr("Export as XLSX Workbook (*.xlsx)")};
     QFileDialog dialog(this, tr("Tervo - VSK / VSKQ Shear Connector - Export Connector Schedule"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(QStringList(typen.begin(), typen.end()));
@@ -468,6 +469,11 @@ bool TfrmStueckliste::Exportieren(const QString& name, ListeExportArt art) {
         return BildExportieren(pfad, Bildtyp::Emf, k);
     case ListeExportArt::Svg:
         return BildExportieren(pfad, Bildtyp::Svg, k);
+    case ListeExportArt::Csv:
+        return ListeTabelleExportieren(modell_->Stueckliste, pfad, Tabellenformat::Csv, plattform_);
+    case ListeExportArt::Xlsx:
+        return ListeTabelleExportieren(modell_->Stueckliste, pfad, Tabellenformat::Xlsx,
+                                       plattform_);
     }
     return false;
 }
@@ -483,11 +489,7 @@ bool TfrmStueckliste::BildExportieren(const std::filesystem::path& pfad, Bildtyp
         ListenVektorbild(k, AktuelleDruckergeometrie(), probe.width(), probe.height(), dpi);
     const bool ok = vsk::BildSpeichern(bild_, vektor, pfad, typ).ok;
     if (!ok) {
-        plattform_.Meldung(QCoreApplication::translate("ListeExport",
-                                                       "the connector schedule could not be "
-                                                       "exported - Please check the writing "
-                                                       "access on the data carrier.")
-                               .toStdString());
+        plattform_.Meldung(ListeExportFehlerText());
     }
     return ok;
 }

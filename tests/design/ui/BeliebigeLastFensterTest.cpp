@@ -1,6 +1,7 @@
 #include "design/ui/BeliebigeLastFenster.h"
 #include "model/Modell.h"
 #include "sketches/Farbschema.h"
+#include "support/BeliebigeLast.h"
 #include "support/Ereignisse.h"
 #include "support/PlattformDouble.h"
 
@@ -43,13 +44,7 @@ struct Umgebung {
     TKModell modell;
     TfrmbeliebigeLast fenster{plattform, farben};
 
-    explicit Umgebung(double L = 4000) {
-        TKAnwendung& a = modell.AktuelleAnwendung();
-        a.cGeometrie.TFugenlaenge = L;
-        a.cBelastungDesign.TBelastungsfall = Belastungsfall::Beliebig;
-        a.cBelastungDesign.SetLastLaenge(L);
-        a.cBelastungDesign.ClearPunkte();
-    }
+    explicit Umgebung(double L = 4000) { SetzeBeliebigeLast(modell, L, {}); }
     TKBelastung& Last() { return modell.AktuelleAnwendung().cBelastungDesign; }
     void Hinzufuegen(const char* x, const char* q) {
         fenster.meditX->setText(QString::fromLatin1(x));

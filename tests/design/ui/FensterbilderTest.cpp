@@ -5,6 +5,7 @@
 #include "model/Modell.h"
 #include "shell/Einstellungen.h"
 #include "sketches/Farbschema.h"
+#include "support/BeliebigeLast.h"
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
@@ -45,15 +46,7 @@ void FensterbilderTest::BeliebigeLastWirdFotografiert() {
     PlattformDouble plattform;
     TKFarbe farben;
     TKModell modell;
-    TKAnwendung& a = modell.AktuelleAnwendung();
-    a.cGeometrie.TFugenlaenge = 6000;
-    a.cBelastungDesign.TBelastungsfall = Belastungsfall::Beliebig;
-    a.cBelastungDesign.SetLastLaenge(6000);
-    a.cBelastungDesign.ClearPunkte();
-    a.cBelastungDesign.AddPunkt(0, 40);
-    a.cBelastungDesign.AddPunkt(2500, 65.5);
-    a.cBelastungDesign.AddPunkt(4000, 20);
-    a.cBelastungDesign.AddPunkt(6000, 30);
+    SetzeBeliebigeLast(modell, 6000, {{0, 40}, {2500, 65.5}, {4000, 20}, {6000, 30}});
     TfrmbeliebigeLast f(plattform, farben);
     f.Aktivieren(modell);
     f.meditX->setText(QStringLiteral("2500"));

@@ -190,6 +190,8 @@ void StuecklisteFensterTest::VorschauUebernimmtUndExportiert() {
         QVERIFY(f.Exportieren(basis, ListeExportArt::Svg));
         QVERIFY(f.Exportieren(basis + QStringLiteral(".bmp"), ListeExportArt::Metafile));
         QVERIFY(f.Exportieren(basis, ListeExportArt::Pdf));
+        QVERIFY(f.Exportieren(basis + QStringLiteral(".txt"), ListeExportArt::Csv));
+        QVERIFY(f.Exportieren(basis, ListeExportArt::Xlsx));
         // A directory that does not exist: the message, and no file left behind.
         const QString fehlt = QString::fromStdString((dir / "fehlt" / "liste").string());
         QVERIFY(!f.Exportieren(fehlt, ListeExportArt::Bitmap));
@@ -211,6 +213,12 @@ void StuecklisteFensterTest::VorschauUebernimmtUndExportiert() {
     std::ifstream text(dir / "liste.txt");
     const std::string inhalt((std::istreambuf_iterator<char>(text)), {});
     QVERIFY(inhalt.find("Wall B") != std::string::npos);
+    // The spreadsheet table: the committed total as a number in its own column.
+    std::ifstream csv(dir / "liste.csv", std::ios::binary);
+    const std::string tabelle((std::istreambuf_iterator<char>(csv)), {});
+    QVERIFY(tabelle.find(",20,Wall B,") != std::string::npos);
+    std::ifstream xlsx(dir / "liste.xlsx", std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(xlsx), {}).substr(0, 2), std::string("PK"));
     QVERIFY(!QImage(QString::fromStdString((dir / "liste.bmp").string())).isNull());
     QVERIFY(!QImage(QString::fromStdString((dir / "liste.jpg").string())).isNull());
     QVERIFY(std::filesystem::file_size(dir / "liste.svg") > 100);
