@@ -11,13 +11,13 @@ namespace {
 
 constexpr std::size_t kLeseBlock = 64 * 1024;
 
-Leseergebnis Fehlschlag(Lesefehler art, int nummer = 0) {
+Dateilesung Fehlschlag(Lesefehler art, int nummer = 0) {
     return {art, nummer, {}};
 }
 
 } // namespace
 
-Leseergebnis LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes) {
+Dateilesung LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes) {
     // Without O_NONBLOCK opening a FIFO waits for a writer; the type is checked on the
     // open file, so nothing can be swapped in between.
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -27,7 +27,7 @@ Leseergebnis LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t ma
                                 : Fehlschlag(Lesefehler::System, nummer);
     }
     struct stat info {};
-    Leseergebnis e;
+    Dateilesung e;
     if (::fstat(fd, &info) != 0) {
         e = Fehlschlag(Lesefehler::System, errno);
     } else if (!S_ISREG(info.st_mode)) {

@@ -17,7 +17,7 @@ enum class Lesefehler {
     System,     // the system refused (permission, I/O error): see errno
 };
 
-struct Leseergebnis {
+struct Dateilesung {
     Lesefehler fehler = Lesefehler::Keiner;
     int fehlernummer = 0; // errno of a System failure
     std::string inhalt;
@@ -25,6 +25,6 @@ struct Leseergebnis {
     explicit operator bool() const { return fehler == Lesefehler::Keiner; }
 };
 
-Leseergebnis LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes);
+Dateilesung LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_t maxBytes);
 
 } // namespace vsk

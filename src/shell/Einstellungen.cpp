@@ -76,7 +76,7 @@ std::string Inhalt(const IniText& ini) {
 
 // The file, or nothing when it exists and cannot be read (a missing file is empty).
 std::optional<IniText> LeseIni(const fs::path& datei) {
-    const Leseergebnis e = LeseDateiBegrenzt(datei, kMaxEinstellungsBytes);
+    const Dateilesung e = LeseDateiBegrenzt(datei, kMaxEinstellungsBytes);
     if (e.fehler == Lesefehler::Fehlt) {
         return IniText{};
     }
