@@ -2,6 +2,9 @@
 
 #include "shell/ui/Programm.h"
 
+#include <QLineEdit>
+#include <QSignalBlocker>
+
 namespace vsk {
 
 namespace {
@@ -47,6 +50,15 @@ void BearbeitungVormerken(Programm& programm, const QString& name) {
 void BearbeitungVormerken(Programm& programm, const QString& name,
                           const Bearbeitungsumfang& umfang) {
     programm.Verlauf().Vormerken(programm.AktModell(), name.toStdString(), umfang);
+}
+
+void EingabeUebernommen(QLineEdit& feld) {
+    // Setting the text anew forgets its typing; the text stays as it is.
+    const QSignalBlocker sperre(&feld);
+    const QString text = feld.text();
+    const int cursor = feld.cursorPosition();
+    feld.setText(text);
+    feld.setCursorPosition(cursor);
 }
 
 } // namespace vsk

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QLineEdit;
+
 namespace vsk {
 
 class Programm;
@@ -38,5 +40,9 @@ private:
 void BearbeitungVormerken(Programm& programm, const QString& name);
 void BearbeitungVormerken(Programm& programm, const QString& name,
                           const Bearbeitungsumfang& umfang);
+
+// The field's text has reached the project: what was typed is a step of the project now,
+// no longer the field's own to take back with Ctrl+Z.
+void EingabeUebernommen(QLineEdit& feld);
 
 } // namespace vsk

@@ -547,6 +547,7 @@ void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
             if (Gemeldet(feld, e.meldung)) {
                 bearbeitung.Zurueckstellen();
             } else {
+                EingabeUebernommen(*feld);
                 Zeige(e.folgen);
                 emit groesseNeu();
             }
@@ -558,6 +559,8 @@ void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
             const Eingabeergebnis e = GeometrieEingeben(a, gz.art, text, t);
             if (Gemeldet(feld, e.meldung)) {
                 bearbeitung.Zurueckstellen();
+            } else {
+                EingabeUebernommen(*feld);
             }
             Zeige(e.folgen);
             emit groesseNeu();

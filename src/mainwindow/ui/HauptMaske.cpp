@@ -162,6 +162,7 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
         if (programm_.HatModell()) {
             const TBearbeitung bearbeitung(programm_, tr("Position"));
             BenennePosition(programm_.AktAnwendung(), editPosition_->text().toStdString());
+            EingabeUebernommen(*editPosition_);
             baum_->SetzePositionText(programm_.AktModell().TAktAnwendung, editPosition_->text());
         }
     });
@@ -174,18 +175,19 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
             baum_->SetzeProjektText(editBauvorhaben_->text());
         }
     };
-    connect(editBauvorhaben_, &QLineEdit::textChanged, this, [this, projektText] {
-        if (programm_.HatModell() && editBauvorhaben_->hasFocus()) {
+    connect(editBauvorhaben_, &QLineEdit::textEdited, this, [this] {
+        if (programm_.HatModell()) {
             BearbeitungVormerken(programm_, tr("Project name"),
                                  Bearbeitungsumfang::Projektbeschreibung());
         }
-        projektText();
     });
+    connect(editBauvorhaben_, &QLineEdit::textChanged, this, projektText);
     connect(editBauvorhaben_, &QLineEdit::editingFinished, this, [this, projektText] {
         if (programm_.HatModell()) {
             const TBearbeitung bearbeitung(programm_, tr("Project name"),
                                            Bearbeitungsumfang::Projektbeschreibung());
             projektText();
+            EingabeUebernommen(*editBauvorhaben_);
         }
     });
 
