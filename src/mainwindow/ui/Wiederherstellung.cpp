@@ -3,7 +3,7 @@
 #include "mainwindow/ui/Bearbeitungsbefehle.h"
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/HauptMaske.h"
-#include "model/Sicherungskopie.h"
+#include "model/Sicherung.h"
 #include "shell/qt/QtDateien.h"
 #include "shell/ui/Programm.h"
 

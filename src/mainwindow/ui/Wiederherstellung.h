@@ -1,5 +1,5 @@
 #pragma once
-// Recovery of unsaved work in the main window (model/Sicherungskopie.h): while the project
+// Recovery of unsaved work in the main window (model/Sicherung.h): while the project
 // has unsaved changes, a copy every "AutoSicherung" seconds; none while it has none; and at
 // the start, before the command-line file is opened, the question whether to restore what
 // a run that did not end cleanly left.

@@ -1,6 +1,6 @@
 #include "shell/ui/DialogPlattform.h"
 
-#include "model/Sicherungskopie.h"
+#include "model/Sicherung.h"
 
 #include <QApplication>
 #include <QMessageBox>

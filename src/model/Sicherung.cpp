@@ -1,4 +1,4 @@
-#include "model/Sicherungskopie.h"
+#include "model/Sicherung.h"
 
 #include "model/ProjektSchreiben.h"
 #include "shell/Dateilesen.h"

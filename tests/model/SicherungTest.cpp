@@ -1,4 +1,4 @@
-#include "model/Sicherungskopie.h"
+#include "model/Sicherung.h"
 
 #include "model/Modell.h"
 #include "model/ProjektSchreiben.h"
@@ -25,7 +25,7 @@ std::vector<std::string> Namen(const fs::path& ordner) {
     return namen;
 }
 
-TEST(Sicherungskopie, TheFolderIsTheUsersStateFolderAndTheIntervalComesFromTheSettings) {
+TEST(Sicherung, TheFolderIsTheUsersStateFolderAndTheIntervalComesFromTheSettings) {
     EXPECT_EQ(Sicherungsordner("/x/state", "/home/u"), fs::path("/x/state/VSK"));
     EXPECT_EQ(Sicherungsordner("relativ", "/home/u"), fs::path("/home/u/.local/state/VSK"));
     EXPECT_EQ(Sicherungsordner("", ""), fs::path());
@@ -41,7 +41,7 @@ TEST(Sicherungskopie, TheFolderIsTheUsersStateFolderAndTheIntervalComesFromTheSe
     EXPECT_EQ(AutoSicherungSekunden(e), MaxAutoSicherungSekunden);
 }
 
-TEST(Sicherungskopie, ACopyIsOfferedOnlyWhenItsRunIsGoneAndHoldsTheProjectAsSaveWritesIt) {
+TEST(Sicherung, ACopyIsOfferedOnlyWhenItsRunIsGoneAndHoldsTheProjectAsSaveWritesIt) {
     test::TempDir dir;
     const fs::path ordner = dir / "state" / "VSK";
     const TKModell m = test::VollesModell(2);
@@ -75,7 +75,7 @@ TEST(Sicherungskopie, ACopyIsOfferedOnlyWhenItsRunIsGoneAndHoldsTheProjectAsSave
     }
 }
 
-TEST(Sicherungskopie, ARestoredCopyStaysUntilTheNewRunsOwnReplacesItOrIsRemoved) {
+TEST(Sicherung, ARestoredCopyStaysUntilTheNewRunsOwnReplacesItOrIsRemoved) {
     test::TempDir dir;
     const fs::path ordner = dir / "VSK";
     const TKModell m = test::VollesModell(1);
@@ -102,7 +102,7 @@ TEST(Sicherungskopie, ARestoredCopyStaysUntilTheNewRunsOwnReplacesItOrIsRemoved)
     EXPECT_TRUE(Namen(ordner).empty());
 }
 
-TEST(Sicherungskopie, NothingIsWrittenWithoutAFolderOrWhereTheFolderCannotBe) {
+TEST(Sicherung, NothingIsWrittenWithoutAFolderOrWhereTheFolderCannotBe) {
     const TKModell m;
     Sicherung ohne{fs::path()};
     EXPECT_FALSE(ohne.Schreibe(m, "", 0, '.'));
