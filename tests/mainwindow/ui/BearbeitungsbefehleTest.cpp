@@ -30,7 +30,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -95,20 +94,6 @@ private:
         QTest::mouseClick(fenster->findChild<QToolButton*>(QString::fromLatin1(knopf)),
                           Qt::LeftButton);
     }
-    // Runs ausloesen; once the modal window of type T is up, runs aktion on it.
-    template <class T>
-    void ImFenster(const std::function<void()>& ausloesen, const std::function<void(T&)>& aktion) {
-        bool gesehen = false;
-        QTimer::singleShot(0, [&] {
-            if (auto* f = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                gesehen = true;
-                aktion(*f);
-            }
-        });
-        ausloesen();
-        QVERIFY(gesehen);
-    }
-
     // The edit, then undo gives back the project before it and redo the one after it,
     // both shown as the window shows a position.
     void Pruefe(const char* art, const QString& schritt, const std::function<void()>& bearbeite) {
@@ -163,31 +148,34 @@ private slots:
             gruppe->findChildren<QRadioButton*>().at(1)->click();
         });
         PRUEFE("arbitrary load window", "Load case", [&] {
-            ImFenster<TfrmbeliebigeLast>([&] { Klicke("tbbeliebigeLast"); },
-                                         [](TfrmbeliebigeLast& f) {
-                                             f.meditX->setText(QStringLiteral("1000"));
-                                             f.meditQ->setText(QStringLiteral("7"));
-                                             f.BitBtnHinzufuegen->click();
-                                             f.BitBtnOK->click();
-                                         });
+            QVERIFY(test::ImFenster<TfrmbeliebigeLast>([&] { Klicke("tbbeliebigeLast"); },
+                                                       [](TfrmbeliebigeLast& f) {
+                                                           f.meditX->setText(
+                                                               QStringLiteral("1000"));
+                                                           f.meditQ->setText(QStringLiteral("7"));
+                                                           f.BitBtnHinzufuegen->click();
+                                                           f.BitBtnOK->click();
+                                                       }));
         });
         PRUEFE("design settings", "Settings for Calculation", [&] {
-            ImFenster<TfrmBemessung>([&] { A().bemessung->trigger(); },
-                                     [](TfrmBemessung& f) {
-                                         f.meditGammaMs->setText(QStringLiteral("1.2"));
-                                         f.BitBtnOK->click();
-                                     });
+            QVERIFY(test::ImFenster<TfrmBemessung>([&] { A().bemessung->trigger(); },
+                                                   [](TfrmBemessung& f) {
+                                                       f.meditGammaMs->setText(
+                                                           QStringLiteral("1.2"));
+                                                       f.BitBtnOK->click();
+                                                   }));
         });
         PRUEFE("project name", "Project name", [&] {
             Tippe(&fenster->EditBauvorhaben(), QStringLiteral("Hall"));
             test::VerlasseFeld(&fenster->EditBauvorhaben());
         });
         PRUEFE("project data", "Project Data", [&] {
-            ImFenster<TfrmProjektdaten>([&] { A().projektdaten->trigger(); },
-                                        [](TfrmProjektdaten& f) {
-                                            f.editBearbeiter->setText(QStringLiteral("Ann"));
-                                            f.BitBtnOK->click();
-                                        });
+            QVERIFY(test::ImFenster<TfrmProjektdaten>([&] { A().projektdaten->trigger(); },
+                                                      [](TfrmProjektdaten& f) {
+                                                          f.editBearbeiter->setText(
+                                                              QStringLiteral("Ann"));
+                                                          f.BitBtnOK->click();
+                                                      }));
         });
         PRUEFE("rename", "Position", [&] {
             Tippe(&fenster->EditPosition(), QStringLiteral("P1"));
@@ -198,30 +186,31 @@ private slots:
                [&] { A().positionLoeschen->trigger(); });
         A().berechnung->trigger();
         PRUEFE("reinforcement window", "Reinforcement", [&] {
-            ImFenster<TfrmBewehrung>(
+            QVERIFY(test::ImFenster<TfrmBewehrung>(
                 [&] { fenster->findChild<QAction*>(QStringLiteral("tbBewehrung"))->trigger(); },
                 [](TfrmBewehrung& f) {
                     f.udAnzD->Schritt(true);
                     f.BitBtnOK->click();
-                });
+                }));
         });
         PRUEFE("add to schedule", "Add to Connector Schedule",
                [&] { A().stuecklisteHinzufuegen->trigger(); });
         PRUEFE("schedule window", "Connector Schedule", [&] {
-            ImFenster<TfrmStueckliste>([&] { A().stuecklisteAnzeigen->trigger(); },
-                                       [](TfrmStueckliste& f) {
-                                           f.memoBemerkung->setPlainText(QStringLiteral("note"));
-                                           f.BitBtnZurueck->click();
-                                       });
+            QVERIFY(test::ImFenster<TfrmStueckliste>([&] { A().stuecklisteAnzeigen->trigger(); },
+                                                     [](TfrmStueckliste& f) {
+                                                         f.memoBemerkung->setPlainText(
+                                                             QStringLiteral("note"));
+                                                         f.BitBtnZurueck->click();
+                                                     }));
         });
         PRUEFE("import", "Import Position", [&] {
-            ImFenster<TfrmProjektverwaltung>([&] { A().projektverwaltung->trigger(); },
-                                             [](TfrmProjektverwaltung& f) {
-                                                 f.lbDateien->setCurrentRow(0);
-                                                 f.lvPositionen->setCurrentItem(
-                                                     f.lvPositionen->topLevelItem(1));
-                                                 f.BitBtnUebernehmen->click();
-                                             });
+            QVERIFY(test::ImFenster<TfrmProjektverwaltung>(
+                [&] { A().projektverwaltung->trigger(); },
+                [](TfrmProjektverwaltung& f) {
+                    f.lbDateien->setCurrentRow(0);
+                    f.lvPositionen->setCurrentItem(f.lvPositionen->topLevelItem(1));
+                    f.BitBtnUebernehmen->click();
+                }));
         });
     }
 
