@@ -169,7 +169,7 @@ void Bearbeitungsverlauf::Schliesse(const TKModell& m) {
             return;
         }
         t.nachher = Erfasse(m, t.umfang, nachher, {&t.vorher});
-        if (!Gleich(t.vorher, t.nachher)) {
+        if (!GleicherInhalt(t.vorher, t.nachher)) {
             geaendert.push_back(std::move(t));
         }
     }

@@ -56,8 +56,8 @@ Projektausschnitt Erfasse(const TKModell& m, const Bearbeitungsumfang& umfang, i
     return z;
 }
 
-bool Gleich(const Projektausschnitt& a, const Projektausschnitt& b) {
-    if (a.ab != b.ab || a.positionen.size() != b.positionen.size() || !(a.werte == b.werte) ||
+bool GleicherInhalt(const Projektausschnitt& a, const Projektausschnitt& b) {
+    if (a.ab != b.ab || a.positionen.size() != b.positionen.size() ||
         !GleicherTeil(a.projektdaten, b.projektdaten) ||
         !GleicherTeil(a.stueckliste, b.stueckliste)) {
         return false;

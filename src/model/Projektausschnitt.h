@@ -59,8 +59,10 @@ struct Projektausschnitt {
 Projektausschnitt Erfasse(const TKModell& m, const Bearbeitungsumfang& umfang, int anzahl,
                           const std::vector<const Projektausschnitt*>& vorrat = {});
 
-// Two states of the same parts hold the same values.
-bool Gleich(const Projektausschnitt& a, const Projektausschnitt& b);
+// Two states of the same parts hold the same project: the same positions, description and
+// schedule. The project's own values (which position is current, what is shown) do not
+// count: choosing another position or sketch is no change of the project.
+bool GleicherInhalt(const Projektausschnitt& a, const Projektausschnitt& b);
 
 // Puts a state back into m: the `ersetzt` positions from its first number give way to its
 // positions. False (m unchanged) when the run does not fit the project.

@@ -73,8 +73,11 @@ TEST(Bearbeitungsverlauf, AddingDeletingAndImportingPositionsAreUndoneInPlace) {
     ASSERT_TRUE(v.Wiederholen(m));
     EXPECT_TRUE(GleicheFelder(m, geloescht));
 
-    // An import that was cancelled adds nothing and makes no step.
+    // An import that failed adds nothing and makes no step, though it shows the last position:
+    // which position is shown is no change of the project.
+    m.TAktAnwendung = 1;
     v.Beginne(m, "Import Position", Bearbeitungsumfang::NeuePosition(3));
+    m.TAktAnwendung = 3;
     v.Abschliessen(m);
     EXPECT_EQ(v.Schritte(), 2u);
 }
