@@ -827,6 +827,10 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>Skizzen</name>
@@ -1332,6 +1336,10 @@ Soll die Datei ersetzt werden?</translation>
         <source>Point Load</source>
         <translation>Einzellast</translation>
     </message>
+    <message>
+        <source>Load case</source>
+        <translation>Lastfall</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TEingabebaum</name>
@@ -1758,6 +1766,22 @@ Soll die Datei ersetzt werden?</translation>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
         <translation>Projektbericht als PDF exportieren|Übersicht, Bericht jeder Position und Dornliste als eine PDF-Datei speichern</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo|Take back the last change of the project</source>
+        <translation>Rückgängig|Die letzte Änderung am Projekt zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Redo|Make the change again that was taken back</source>
+        <translation>Wiederherstellen|Die zurückgenommene Änderung erneut ausführen</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TProjektberichtbefehl</name>
@@ -1772,6 +1796,21 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>report</source>
         <translation>Bericht</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TWiederherstellung</name>
+    <message>
+        <source>Unnamed</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>The program did not end properly last time. The unsaved changes of &quot;%1&quot; from %2 can be restored.
+
+Do you want to restore them?</source>
+        <translation>Das Programm wurde beim letzten Mal nicht ordnungsgemäss beendet. Die nicht gespeicherten Änderungen an &quot;%1&quot; vom %2 können wiederhergestellt werden.
+
+Möchten Sie sie wiederherstellen?</translation>
     </message>
 </context>
 <context>
@@ -2163,6 +2202,18 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Drawing of connector</source>
         <translation>Dornzeichnung</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projektname</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Stückliste</translation>
+    </message>
+    <message>
+        <source>Import Position</source>
+        <translation>Position importieren</translation>
     </message>
 </context>
 <context>

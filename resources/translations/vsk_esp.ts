@@ -827,6 +827,10 @@ The last position cannot be removed!</source>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>E&amp;dición</translation>
+    </message>
 </context>
 <context>
     <name>Skizzen</name>
@@ -1332,6 +1336,10 @@ Do you want to replace it?</source>
         <source>Point Load</source>
         <translation>Carga puntual</translation>
     </message>
+    <message>
+        <source>Load case</source>
+        <translation>Caso de carga</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TEingabebaum</name>
@@ -1758,6 +1766,22 @@ Do you want to replace it?</source>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
         <translation>Exportar informe del proyecto como PDF|Guardar el resumen, el informe de cada posición y la lista de conectores en un solo archivo PDF</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo|Take back the last change of the project</source>
+        <translation>Deshacer|Deshacer el último cambio del proyecto</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Redo|Make the change again that was taken back</source>
+        <translation>Rehacer|Volver a aplicar el cambio deshecho</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TProjektberichtbefehl</name>
@@ -1772,6 +1796,21 @@ Do you want to replace it?</source>
     <message>
         <source>report</source>
         <translation>informe</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TWiederherstellung</name>
+    <message>
+        <source>Unnamed</source>
+        <translation>Sin nombre</translation>
+    </message>
+    <message>
+        <source>The program did not end properly last time. The unsaved changes of &quot;%1&quot; from %2 can be restored.
+
+Do you want to restore them?</source>
+        <translation>El programa no se cerró correctamente la última vez. Los cambios no guardados de &quot;%1&quot; del %2 pueden restaurarse.
+
+¿Desea restaurarlos?</translation>
     </message>
 </context>
 <context>
@@ -2163,6 +2202,18 @@ Do you want to replace it?</source>
     <message>
         <source>Drawing of connector</source>
         <translation>Plano del conector</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Lista de conectores</translation>
+    </message>
+    <message>
+        <source>Import Position</source>
+        <translation>Importar posición</translation>
     </message>
 </context>
 <context>

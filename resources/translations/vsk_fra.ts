@@ -676,11 +676,11 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>The load case does not fit the application case.</source>
-        <translation>Le cas de charge ne convient pas au cas d'application.</translation>
+        <translation>Le cas de charge ne convient pas au cas d&apos;application.</translation>
     </message>
     <message>
         <source>The document is not JSON (line %s, column %s).</source>
-        <translation>Le document n'est pas du JSON (ligne %s, colonne %s).</translation>
+        <translation>Le document n&apos;est pas du JSON (ligne %s, colonne %s).</translation>
     </message>
     <message>
         <source>Position %s: </source>
@@ -826,6 +826,10 @@ La dernière position ne peut pas être supprimée !</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1336,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Point Load</source>
         <translation>Charge ponctuelle</translation>
     </message>
+    <message>
+        <source>Load case</source>
+        <translation>Cas de charge</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TEingabebaum</name>
@@ -1758,6 +1766,22 @@ Voulez-vous le remplacer ?</translation>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
         <translation>Exporter le rapport de projet en PDF|Enregistrer le récapitulatif, le rapport de chaque position et la liste des connecteurs dans un seul fichier PDF</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Undo|Take back the last change of the project</source>
+        <translation>Annuler|Annuler la dernière modification du projet</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Redo|Make the change again that was taken back</source>
+        <translation>Rétablir|Refaire la modification annulée</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TProjektberichtbefehl</name>
@@ -1772,6 +1796,21 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>report</source>
         <translation>rapport</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TWiederherstellung</name>
+    <message>
+        <source>Unnamed</source>
+        <translation>Sans nom</translation>
+    </message>
+    <message>
+        <source>The program did not end properly last time. The unsaved changes of &quot;%1&quot; from %2 can be restored.
+
+Do you want to restore them?</source>
+        <translation>Le programme ne s'est pas terminé correctement la dernière fois. Les modifications non enregistrées de &quot;%1&quot; du %2 peuvent être restaurées.
+
+Voulez-vous les restaurer ?</translation>
     </message>
 </context>
 <context>
@@ -2163,6 +2202,18 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Drawing of connector</source>
         <translation>Dessin du goujon</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Nomenclature</translation>
+    </message>
+    <message>
+        <source>Import Position</source>
+        <translation>Importer une position</translation>
     </message>
 </context>
 <context>

@@ -827,6 +827,10 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>&amp;Help</source>
         <translation>G&amp;uida</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
 </context>
 <context>
     <name>Skizzen</name>
@@ -1332,6 +1336,10 @@ Sostituirlo?</translation>
         <source>Point Load</source>
         <translation>Carico concentrato</translation>
     </message>
+    <message>
+        <source>Load case</source>
+        <translation>Caso di carico</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TEingabebaum</name>
@@ -1758,6 +1766,22 @@ Sostituirlo?</translation>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
         <translation>Esporta relazione di progetto come PDF|Salvare il riepilogo, la relazione di ogni posizione e la distinta dei connettori in un unico file PDF</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Undo|Take back the last change of the project</source>
+        <translation>Annulla|Annullare l'ultima modifica del progetto</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Redo|Make the change again that was taken back</source>
+        <translation>Ripeti|Rifare la modifica annullata</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TProjektberichtbefehl</name>
@@ -1772,6 +1796,21 @@ Sostituirlo?</translation>
     <message>
         <source>report</source>
         <translation>relazione</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TWiederherstellung</name>
+    <message>
+        <source>Unnamed</source>
+        <translation>Senza nome</translation>
+    </message>
+    <message>
+        <source>The program did not end properly last time. The unsaved changes of &quot;%1&quot; from %2 can be restored.
+
+Do you want to restore them?</source>
+        <translation>L'ultima volta il programma non è terminato correttamente. Le modifiche non salvate di &quot;%1&quot; del %2 possono essere ripristinate.
+
+Vuole ripristinarle?</translation>
     </message>
 </context>
 <context>
@@ -2163,6 +2202,18 @@ Sostituirlo?</translation>
     <message>
         <source>Drawing of connector</source>
         <translation>Disegno del connettore</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nome del progetto</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Distinta dei connettori</translation>
+    </message>
+    <message>
+        <source>Import Position</source>
+        <translation>Importa posizione</translation>
     </message>
 </context>
 <context>

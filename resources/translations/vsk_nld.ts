@@ -827,6 +827,10 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
 </context>
 <context>
     <name>Skizzen</name>
@@ -1332,6 +1336,10 @@ Wilt u het vervangen?</translation>
         <source>Point Load</source>
         <translation>Puntlast</translation>
     </message>
+    <message>
+        <source>Load case</source>
+        <translation>Belastinggeval</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TEingabebaum</name>
@@ -1758,6 +1766,22 @@ Wilt u het vervangen?</translation>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
         <translation>Projectrapport als PDF exporteren|Het overzicht, het rapport van elke positie en de deuvellijst als één PDF-bestand opslaan</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Undo|Take back the last change of the project</source>
+        <translation>Ongedaan maken|De laatste wijziging van het project terugnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Op&amp;nieuw</translation>
+    </message>
+    <message>
+        <source>Redo|Make the change again that was taken back</source>
+        <translation>Opnieuw|De teruggenomen wijziging opnieuw uitvoeren</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TProjektberichtbefehl</name>
@@ -1772,6 +1796,21 @@ Wilt u het vervangen?</translation>
     <message>
         <source>report</source>
         <translation>rapport</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TWiederherstellung</name>
+    <message>
+        <source>Unnamed</source>
+        <translation>Naamloos</translation>
+    </message>
+    <message>
+        <source>The program did not end properly last time. The unsaved changes of &quot;%1&quot; from %2 can be restored.
+
+Do you want to restore them?</source>
+        <translation>Het programma is de vorige keer niet correct afgesloten. De niet-opgeslagen wijzigingen van &quot;%1&quot; van %2 kunnen worden hersteld.
+
+Wilt u ze herstellen?</translation>
     </message>
 </context>
 <context>
@@ -2163,6 +2202,18 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Drawing of connector</source>
         <translation>Tekening van de deuvel</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Projectnaam</translation>
+    </message>
+    <message>
+        <source>Connector Schedule</source>
+        <translation>Deuvelstaat</translation>
+    </message>
+    <message>
+        <source>Import Position</source>
+        <translation>Positie importeren</translation>
     </message>
 </context>
 <context>

@@ -146,6 +146,8 @@ public:
     double Anker1Abstand = 0;
     double Anker2Abstand = 0;
     double RippeLaenge = 0;
+
+    friend bool operator==(const TKDornDaten&, const TKDornDaten&) = default;
 };
 
 } // namespace vsk

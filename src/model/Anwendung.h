@@ -57,6 +57,9 @@ public:
     TKBelastung cBelastungDesign;
     TKGeometrie cGeometrie;
     TKErgebnisse cErgebnisse;
+
+    // Equal in every field: the undo history finds what an edit changed by comparing.
+    friend bool operator==(const TKAnwendung&, const TKAnwendung&) = default;
 };
 
 } // namespace vsk

@@ -103,4 +103,12 @@ double TKBelastung::Resultierende() const {
     return resultierende_;
 }
 
+bool operator==(const TKBelastung& a, const TKBelastung& b) {
+    return a.TBelastungsfall == b.TBelastungsfall && a.TGammaf == b.TGammaf &&
+           a.TLinienLast == b.TLinienLast && a.cPunktlast == b.cPunktlast &&
+           a.cLinienLastLinks == b.cLinienLastLinks && a.cLinienLastRechts == b.cLinienLastRechts &&
+           a.tLastLaenge_ == b.tLastLaenge_ && a.punkte_ == b.punkte_ &&
+           a.Resultierende() == b.Resultierende();
+}
+
 } // namespace vsk

@@ -13,6 +13,7 @@ namespace vsk {
 struct TPunkt {
     double x = 0;
     double y = 0;
+    friend bool operator==(const TPunkt&, const TPunkt&) = default;
 };
 
 // Load cases (TBelastungsfall), in the order of the load-case buttons.
@@ -76,6 +77,9 @@ public:
 
     // Trapezoid area under the points in kN (mm * kN/m / 1000).
     double Resultierende() const;
+
+    // Equal in every stored value; the resultant counts, whether summed yet or not.
+    friend bool operator==(const TKBelastung& a, const TKBelastung& b);
 
 private:
     // Insertion in ascending x, after any points with the same x.

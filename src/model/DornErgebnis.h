@@ -66,6 +66,8 @@ private:
     double tFRdBeton_ = 0;
     double tFRdBewehrung_ = 0;
     double tFRd_ = 0;
+
+    friend bool operator==(const TKDornErgebnis&, const TKDornErgebnis&) = default;
 };
 
 } // namespace vsk

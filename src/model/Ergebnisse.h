@@ -44,6 +44,8 @@ private:
     std::array<TKDornDaten, AnzDornTypen> dornDaten_;
     std::array<TKDornErgebnis, AnzDornTypen> dornErgebnisse_;
     std::array<std::uint16_t, AnzDornTypen> anzDorn_;
+
+    friend bool operator==(const TKErgebnisse&, const TKErgebnisse&) = default;
 };
 
 } // namespace vsk

@@ -23,6 +23,8 @@ public:
     // The joint length the design and the sketches use: the two edge distances when both
     // edges are set, else the joint length.
     double WirksameFugenlaenge() const;
+
+    friend bool operator==(const TKGeometrie&, const TKGeometrie&) = default;
 };
 
 } // namespace vsk

@@ -36,6 +36,8 @@ private:
     double tFd_ = 0;
     double tgg_ = 1.35;
     double tgq_ = 1.5;
+
+    friend bool operator==(const TKLast&, const TKLast&) = default;
 };
 
 } // namespace vsk

@@ -42,6 +42,8 @@ public:
 
 private:
     std::vector<std::uint16_t> codes_;
+
+    friend bool operator==(const TKMeldungen&, const TKMeldungen&) = default;
 };
 
 } // namespace vsk

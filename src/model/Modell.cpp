@@ -91,6 +91,29 @@ bool TKModell::CopyAnwendung(int quelle, int ziel) {
     }
 }
 
+bool TKModell::TauschePositionen(int ab, int anzahl, std::vector<TKAnwendung> neue) {
+    const auto vorhanden = static_cast<long long>(anwendungen_.size());
+    const long long ergebnis = vorhanden - anzahl + static_cast<long long>(neue.size());
+    if (ab < 1 || anzahl < 0 || ab - 1 + static_cast<long long>(anzahl) > vorhanden ||
+        ergebnis < 1 || ergebnis > MaxAnzAnwendung) {
+        return false;
+    }
+    const auto anfang = anwendungen_.begin() + (ab - 1);
+    const auto gemeinsam = std::min(static_cast<std::size_t>(anzahl), neue.size());
+    std::move(neue.begin(), neue.begin() + static_cast<std::ptrdiff_t>(gemeinsam), anfang);
+    if (neue.size() > gemeinsam) {
+        anwendungen_.insert(
+            anfang + static_cast<std::ptrdiff_t>(gemeinsam),
+            std::make_move_iterator(neue.begin() + static_cast<std::ptrdiff_t>(gemeinsam)),
+            std::make_move_iterator(neue.end()));
+    } else {
+        anwendungen_.erase(anfang + static_cast<std::ptrdiff_t>(gemeinsam),
+                           anfang + static_cast<std::ptrdiff_t>(anzahl));
+    }
+    TAktAnwendung = static_cast<std::uint16_t>(std::clamp<int>(TAktAnwendung, 1, TAnzAnwendung()));
+    return true;
+}
+
 std::uint8_t TKModell::LandVonSprache(int sprachId) {
     switch (sprachId) {
     case 1034:

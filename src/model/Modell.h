@@ -95,6 +95,12 @@ public:
     // fresh model's defaults, so their factors are not written.
     void ErsetzeAnwendungen(int n);
 
+    // Positions ab .. ab + anzahl - 1 (numbers from 1) give way to neue, as they were before
+    // an edit or after it (undo and redo): nothing is written to the settings file, the
+    // positions keep their names, TAktAnwendung is clamped into the new count. False
+    // (nothing changed) when the run lies outside the project or would leave it empty.
+    bool TauschePositionen(int ab, int anzahl, std::vector<TKAnwendung> neue);
+
     // Leaves the factors of position 1 in the settings file (no-op without settings).
     void Verwerfen();
 

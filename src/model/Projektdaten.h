@@ -16,6 +16,8 @@ public:
     std::vector<std::string> TFirma;
     std::string TBearbeiter;
     std::string TDatum; // free text once set
+
+    friend bool operator==(const TKProjektdaten&, const TKProjektdaten&) = default;
 };
 
 } // namespace vsk

@@ -55,6 +55,8 @@ private:
     bool Gueltig(int k) const { return k >= 1 && k <= EintragCount(); }
 
     std::vector<Eintrag> eintraege_;
+
+    friend bool operator==(const TKStueckliste&, const TKStueckliste&) = default;
 };
 
 } // namespace vsk

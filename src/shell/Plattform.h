@@ -21,6 +21,9 @@ public:
     virtual int SystemSprachID() const = 0;
     // Full path of the settings file.
     virtual std::filesystem::path Einstellungsdatei() const = 0;
+    // The folder of the recovery copies of unsaved work (model/Sicherung.h); empty
+    // where no copies are kept.
+    virtual std::filesystem::path Sicherungsordner() const { return {}; }
 
     // Plain message box with an OK button.
     virtual void Meldung(const std::string& text) = 0;

@@ -287,7 +287,15 @@ if [ -n "$haupt" ]; then
     groesse=$(identify -format '%w %h' "$arbeit/hauptfenster.png")
     check "main window is not blank ($farben colours, ${groesse/ /x})" \
         bash -c "test $farben -ge 64 && test ${groesse% *} -ge 640 && test ${groesse#* } -ge 480"
-    # Exit (Alt+F4) asks whether to save; No ends the program, which writes its settings.
+    # A change (Project -> Add Position, by its access keys) marks the caption with " *";
+    # Exit (Alt+F4) then asks whether to save, No ends the program, which writes its settings.
+    xdotool windowfocus --sync "$haupt" key alt+p a >/dev/null 2>&1
+    markiert() { xdotool getwindowname "$haupt" | grep -q ' \*$'; }
+    if warte 10 markiert; then
+        ok "a change marks the caption with *"
+    else
+        fehlt "no * in the caption after a change"
+    fi
     xdotool windowfocus --sync "$haupt" key alt+F4 >/dev/null 2>&1
     frage_da() { xdotool search --onlyvisible --name "^Tervo - VSK / VSKQ" | grep -vx "$haupt"; }
     if warte 10 frage_da; then

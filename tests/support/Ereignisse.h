@@ -44,4 +44,19 @@ inline void BeiModalemFenster(std::function<void(QWidget&)> aktion) {
     warten->start();
 }
 
+// Runs befehl; once the modal window of type T that it opens is up, runs aktion on it.
+// False when no such window came up.
+template <class T>
+bool ImFenster(const std::function<void()>& befehl, const std::function<void(T&)>& aktion) {
+    bool gesehen = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* f = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            gesehen = true;
+            aktion(*f);
+        }
+    });
+    befehl();
+    return gesehen;
+}
+
 } // namespace vsk::test

@@ -16,6 +16,7 @@ public:
     std::string heute = "09.12.2026";
     int sprachID = 2057;
     std::filesystem::path einstellungsdatei = "VSK.INI";
+    std::filesystem::path sicherungsordner; // none: no recovery copies
 
     std::vector<std::string> meldungen; // Meldung and Information, in order
     std::vector<std::string> fehler;    // Fehler
@@ -26,6 +27,7 @@ public:
     std::string HeuteText() const override { return heute; }
     int SystemSprachID() const override { return sprachID; }
     std::filesystem::path Einstellungsdatei() const override { return einstellungsdatei; }
+    std::filesystem::path Sicherungsordner() const override { return sicherungsordner; }
 
     void Meldung(const std::string& text) override { meldungen.push_back(text); }
     void Information(const std::string& text) override { meldungen.push_back(text); }

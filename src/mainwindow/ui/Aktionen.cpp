@@ -54,6 +54,14 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
                "the connector schedule as one PDF file"));
     beenden = Neu(f, "mnuBeenden", tr("E&xit"), "beenden", tr("Exit|End the program"),
                   QKeySequence(Qt::ALT | Qt::Key_F4));
+    // Their texts name the step they take (TBearbeitungsbefehle).
+    rueckgaengig = Neu(f, "mnuRueckgaengig", tr("&Undo"), "rueckgaengig",
+                       tr("Undo|Take back the last change of the project"),
+                       QKeySequence(Qt::CTRL | Qt::Key_Z));
+    wiederholen = Neu(f, "mnuWiederholen", tr("&Redo"), "wiederholen",
+                      tr("Redo|Make the change again that was taken back"));
+    wiederholen->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     projektverwaltung =
         Neu(f, "mnuProjektverwaltung", tr("Project &Administration"), "projektverwaltung",
             tr("Project Administration|Browse and combine project files"),
@@ -116,6 +124,9 @@ QMenu* THauptAktionen::BaueMenue(QMenuBar* m) const {
     datei->addActions({druckereinrichtung, drucken, pdfExport, projektbericht});
     datei->addSeparator();
     datei->addAction(beenden);
+    QMenu* bearbeiten = m->addMenu(QMainWindow::tr("&Edit"));
+    bearbeiten->setObjectName(QStringLiteral("mnuBearbeiten"));
+    bearbeiten->addActions({rueckgaengig, wiederholen});
     // A menu bar entry with an icon would show the icon alone: the bar gets its own
     // text-only entry that runs the same command.
     auto* verwaltung = m->addAction(projektverwaltung->text());

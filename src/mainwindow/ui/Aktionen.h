@@ -29,6 +29,8 @@ struct THauptAktionen {
     QAction* pdfExport;
     QAction* projektbericht;
     QAction* beenden;
+    QAction* rueckgaengig;
+    QAction* wiederholen;
     QAction* projektverwaltung;
     QAction* positionHinzufuegen;
     QAction* positionLoeschen;

@@ -3,6 +3,7 @@
 #include "design/Bemessung.h"
 #include "dxf/ui/DxfBefehle.h"
 #include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Bearbeitung.h"
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Ergebnisliste.h"
 #include "mainwindow/ui/HauptMaske.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <filesystem>
+#include <optional>
 
 namespace vsk {
 
@@ -69,6 +71,8 @@ void TBefehle::PositionHinzufuegen() {
     TKModell& m = programm_.AktModell();
     const int n = m.TAnzAnwendung();
     const int c = m.TAktAnwendung;
+    const TBearbeitung bearbeitung(programm_, fenster_.Aktionen().positionHinzufuegen->text(),
+                                   Bearbeitungsumfang::NeuePosition(n));
     m.SetAnzAnwendung(static_cast<std::uint16_t>(n + 1));
     m.CopyAnwendung(c, n + 1);
     const QString name = QString::fromStdString(m.Anwendung(n + 1).TPosition);
@@ -89,6 +93,8 @@ void TBefehle::PositionLoeschen() {
                             "position cannot be removed!"));
         return;
     }
+    const TBearbeitung bearbeitung(programm_, fenster_.Aktionen().positionLoeschen->text(),
+                                   Bearbeitungsumfang::Position(c));
     // The following positions move up by one; the last slot is then dropped. Dropping it
     // writes its load factors: if that fails, the positions go back where they were.
     const std::vector<TKAnwendung> vorher(m.Anwendungen().begin() + (c - 1), m.Anwendungen().end());
@@ -111,11 +117,7 @@ void TBefehle::PositionLoeschen() {
         wahl.setMaximum(n - 1);
         wahl.setValue(n - 1);
     }
-    QStringList namen;
-    for (const TKAnwendung& a : m.Anwendungen()) {
-        namen << QString::fromStdString(a.TPosition);
-    }
-    fenster_.Baum().BaueAktuellePositionen(namen);
+    fenster_.BaueAktuellePositionen();
     fenster_.ZeigeAnwendung();
 }
 
@@ -126,6 +128,7 @@ void TBefehle::Berechnung() {
         return;
     }
     TKModell& m = programm_.AktModell();
+    const TBearbeitung bearbeitung(programm_, TBearbeitung::Nachtrag);
     fenster_.SetAnzeigeModus(TfrmHauptMaske::Uebersicht);
     m.TSkizzeAnzeige = m.TErgebnisAnzeige;
     RunDesign(programm_.AktAnwendung(), programm_.plattform());
@@ -141,6 +144,11 @@ void TBefehle::Systemeingabe() {
 void TBefehle::ErgebnisZeileGewaehlt(int typ) {
     TKModell& m = programm_.AktModell();
     TKAnwendung& a = programm_.AktAnwendung();
+    // Choosing another type changes the position's results, as a calculation does.
+    std::optional<TBearbeitung> bearbeitung;
+    if (typ != a.cErgebnisse.TAktDorn) {
+        bearbeitung.emplace(programm_, TBearbeitung::Nachtrag);
+    }
     m.AktDornDaten.Laden(typ);
     a.cErgebnisse.TAktDorn = static_cast<std::uint8_t>(typ);
     TKDornErgebnis& e = a.cErgebnisse.DornErgebnis(typ);
@@ -242,6 +250,18 @@ void TBefehle::KommandozeileOeffnen() {
         programm_.plattform().Meldung(text("Eingabe", "Cannot open file!"));
         fenster_.AktualisiereEingaben();
         return;
+    }
+    if (programm_.Verlauf().Geaendert()) {
+        // A project restored at the start: it is the newer state of its own file, and
+        // another file replaces it only after the save question.
+        const std::filesystem::path wiederhergestellt = PfadAus(fenster_.Dateiname());
+        if (!wiederhergestellt.empty() &&
+            std::filesystem::equivalent(datei, wiederhergestellt, fehler)) {
+            return;
+        }
+        if (!fenster_.FrageSpeichern()) {
+            return;
+        }
     }
     fenster_.OeffneProjekt(PfadText(programm_.Kommandozeile));
 }

@@ -2,6 +2,7 @@
 
 #include "design/Bemessung.h"
 #include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Bearbeitung.h"
 #include "mainwindow/ui/Dateibefehle.h"
 #include "mainwindow/ui/Dateidialoge.h"
 #include "mainwindow/ui/EingabePanel.h"
@@ -61,6 +62,7 @@ void TBerichtbefehle::Vorschau() {
     }
     TKModell& m = programm_.AktModell();
     TKAnwendung& a = programm_.AktAnwendung();
+    const TBearbeitung bearbeitung(programm_, TBearbeitung::Nachtrag);
     // The overview shows valid results (a changed input leaves it); anywhere else the
     // position is designed again.
     if (fenster_.AnzeigeModus() != TfrmHauptMaske::Uebersicht) {
@@ -131,6 +133,8 @@ QString TBerichtbefehle::PdfVorschlag() const {
 }
 
 void TBerichtbefehle::StuecklisteHinzufuegen() {
+    const TBearbeitung bearbeitung(programm_, fenster_.Aktionen().stuecklisteHinzufuegen->text(),
+                                   Bearbeitungsumfang::Liste());
     AddAktAnwendung(programm_.AktModell(), fenster_.Positionswahl().text().toStdString(),
                     programm_.plattform());
 }

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
 
@@ -95,6 +96,7 @@ bool TDateibefehle::SpeichereNach(const QString& pfad) {
         ok = SaveProjekt(programm_.AktModell(), PfadAus(pfad), programm_.plattform());
     }
     if (ok) {
+        programm_.Verlauf().Gespeichert(programm_.AktModell());
         fenster_.SetzeTitel(pfad);
         Merke(pfad);
     }
@@ -108,6 +110,16 @@ QString TDateibefehle::Vorschlag() const {
 }
 
 bool TDateibefehle::FrageSpeichern() {
+    // What is typed in a field counts once the field is left.
+    if (QWidget* fokus = QApplication::focusWidget();
+        fokus != nullptr && fokus->window() == &fenster_ && qobject_cast<QLineEdit*>(fokus)) {
+        fenster_.FokusWeiter();
+    }
+    Bearbeitungsverlauf& verlauf = programm_.Verlauf();
+    verlauf.Festschreiben(programm_.AktModell());
+    if (!verlauf.Geaendert()) {
+        return true;
+    }
     const Antwort antwort = programm_.plattform().FrageJaNeinAbbrechen(
         text("Eingabe", "Do you want to save current calculation?"));
     switch (antwort) {
@@ -128,10 +140,31 @@ bool TDateibefehle::FrageSpeichern() {
         }
     }
     const Sanduhr sanduhr;
-    return SaveProjekt(m, PfadAus(pfad), programm_.plattform());
+    if (!SaveProjekt(m, PfadAus(pfad), programm_.plattform())) {
+        return false;
+    }
+    verlauf.Gespeichert(m);
+    return true;
 }
 
 bool TDateibefehle::OeffneProjekt(const QString& pfad) {
+    if (!Lade(pfad, pfad)) {
+        return false;
+    }
+    Merke(pfad);
+    return true;
+}
+
+bool TDateibefehle::StelleWiederHer(const QString& kopie, const QString& dateiname) {
+    if (!Lade(kopie, dateiname)) {
+        return false;
+    }
+    programm_.AktModell().FileName = PfadAus(dateiname).string();
+    programm_.Verlauf().Ungespeichert();
+    return true;
+}
+
+bool TDateibefehle::Lade(const QString& pfad, const QString& datei) {
     const Sanduhr sanduhr;
     // The file is read into a project of its own: the open project stays, with its file
     // name, until the file has been read completely. The reader shows what failed.
@@ -146,20 +179,15 @@ bool TDateibefehle::OeffneProjekt(const QString& pfad) {
     }
     programm_.EingabeOK = true;
     TKModell& m = programm_.AktModell();
-    fenster_.SetzeTitel(pfad);
+    fenster_.SetzeTitel(datei);
     QSpinBox& wahl = fenster_.Positionswahl();
     {
         const QSignalBlocker sperre(&wahl);
         wahl.setMaximum(m.TAnzAnwendung());
         wahl.setValue(m.TAktAnwendung);
     }
-    QStringList namen;
-    for (const TKAnwendung& a : m.Anwendungen()) {
-        namen << QString::fromStdString(a.TPosition);
-    }
-    fenster_.Baum().BaueAktuellePositionen(namen);
+    fenster_.BaueAktuellePositionen();
     fenster_.ZeigeAnwendung();
-    Merke(pfad);
     return true;
 }
 

@@ -32,11 +32,15 @@ public:
     // False when nothing was saved (cancelled or failed).
     bool Speichern();
     bool SpeichernUnter();
-    // Asks whether to save the project; true when the action may go on.
+    // Asks whether to save the project when it has unsaved changes; true when the action
+    // may go on.
     bool FrageSpeichern();
-    // Opens a project file in place of the current project; on failure a fresh project
-    // takes its place.
+    // Opens a project file in place of the current project; on failure the current project
+    // stays.
     bool OeffneProjekt(const QString& pfad);
+    // Opens a recovery copy in place of the current project, as the project of the file
+    // dateiname (empty: never saved) with its changes unsaved.
+    bool StelleWiederHer(const QString& kopie, const QString& dateiname);
 
     void SetzeDialoge(std::unique_ptr<TDateidialoge> dialoge);
     TDateidialoge& Dialoge() { return *dialoge_; }
@@ -46,6 +50,9 @@ private:
     // The proposed file name: the project text followed by ".VSK", if there is one.
     QString Vorschlag() const;
     bool SpeichereNach(const QString& pfad);
+    // Reads a project file into a project of its own and makes it the current one, shown
+    // with the caption of datei.
+    bool Lade(const QString& pfad, const QString& datei);
     void Merke(const QString& pfad);
     void ZuletztOeffnen(const QString& pfad);
     void LeseZuletzt();

@@ -1,5 +1,6 @@
 #include "mainwindow/ui/EingabePanel.h"
 
+#include "mainwindow/ui/Bearbeitung.h"
 #include "mainwindow/ui/Hinweise.h"
 #include "mainwindow/ui/Symbole.h"
 #include "model/Eingaben.h"
@@ -152,7 +153,8 @@ void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
         bewehrungCalc_->addButton(bewehrungKnoepfe_[i], i);
         spalte->addWidget(bewehrungKnoepfe_[i]);
     }
-    connect(bewehrungCalc_, &QButtonGroup::idClicked, this, [this](int index) {
+    connect(bewehrungCalc_, &QButtonGroup::idClicked, this, [this, gruppe](int index) {
+        const TBearbeitung bearbeitung(programm_, gruppe->title());
         Zeige(WaehleAuswahl(programm_.AktAnwendung(), Auswahl::BewehrungCalc, index));
     });
     raster->addWidget(gruppe, zeile++, 0, 1, Spalten);
@@ -170,17 +172,22 @@ void TEingabePanel::BaueAuswahlen(QGridLayout* raster, int& zeile) {
     raster->addWidget(fugenbreite_, zeile++, SpalteFeld);
     betonguete_->setFixedWidth(FeldBreite());
     fugenbreite_->setFixedWidth(FeldBreite());
+    betonguete_->setAccessibleName(tr("Concrete quality"));
+    fugenbreite_->setAccessibleName(tr("Maximum joint width"));
     for (QComboBox* box : {betonguete_, fugenbreite_}) {
-        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+        connect(box, &QComboBox::currentIndexChanged, this, [this, box] {
             if (!aktualisiert_) {
+                BearbeitungVormerken(programm_, box->accessibleName());
                 emit eingabeGeaendert();
             }
         });
     }
     connect(betonguete_, &QComboBox::activated, this, [this](int index) {
+        const TBearbeitung bearbeitung(programm_, betonguete_->accessibleName());
         Zeige(WaehleAuswahl(programm_.AktAnwendung(), Auswahl::Betonguete, index));
     });
     connect(fugenbreite_, &QComboBox::activated, this, [this](int index) {
+        const TBearbeitung bearbeitung(programm_, fugenbreite_->accessibleName());
         Zeige(WaehleAuswahl(programm_.AktAnwendung(), Auswahl::Fugenbreite, index));
     });
 }
@@ -215,6 +222,7 @@ void TEingabePanel::BaueGeometrie(QGridLayout* raster, int& zeile) {
                                       QString::fromLatin1(v.nulltext));
         auto* text = new QLabel(z.text);
         text->setBuddy(feld);
+        feld->setAccessibleName(z.text); // also the name of its undo step
         QLabel* symbol =
             Symbolzeichen(QString::fromLatin1(z.zeichen), QString::fromLatin1(z.index));
         QLabel* einheit = Einheit(QStringLiteral("[mm]"));
@@ -344,6 +352,7 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
                 if (r < 5) {
                     feld = NeuesFeld(basis + QString::fromLatin1(endungen[r]), vorgabe.grenzen,
                                      vorgabe.leerwert, QString::fromLatin1(vorgabe.nulltext));
+                    feld->setAccessibleName(texte[r]);
                     spalte->eingaben[r] = feld;
                     lastfelder_.push_back({feld, seite, werte[r]});
                 } else {
@@ -531,10 +540,14 @@ void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
     const std::string text = feld->text().toStdString();
     const char t = programm_.Trenner();
     TKAnwendung& a = programm_.AktAnwendung();
+    TBearbeitung bearbeitung(programm_, feld->accessibleName());
     for (const Lastfeld& lf : lastfelder_) {
         if (lf.feld == feld) {
             const Eingabeergebnis e = LastEingeben(a, lf.seite, lf.wert, text, t);
-            if (!Gemeldet(feld, e.meldung)) {
+            if (Gemeldet(feld, e.meldung)) {
+                bearbeitung.Zurueckstellen();
+            } else {
+                EingabeUebernommen(*feld);
                 Zeige(e.folgen);
                 emit groesseNeu();
             }
@@ -544,7 +557,11 @@ void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
     for (const Geometriezeile& gz : geometrie_) {
         if (gz.feld == feld) {
             const Eingabeergebnis e = GeometrieEingeben(a, gz.art, text, t);
-            Gemeldet(feld, e.meldung);
+            if (Gemeldet(feld, e.meldung)) {
+                bearbeitung.Zurueckstellen();
+            } else {
+                EingabeUebernommen(*feld);
+            }
             Zeige(e.folgen);
             emit groesseNeu();
             return;
@@ -554,6 +571,8 @@ void TEingabePanel::FeldVerlassen(TZahlenFeld* feld) {
 
 void TEingabePanel::TextGeaendert(TZahlenFeld* feld) {
     if (feld->hasFocus() && !aktualisiert_) {
+        // Typing hides the results before the field is left: that is part of its step.
+        BearbeitungVormerken(programm_, feld->accessibleName());
         emit eingabeGeaendert();
     }
     if (programm_.HatModell() && RechteFolgtLinker(programm_.AktAnwendung().cBelastungDesign) &&
@@ -565,12 +584,15 @@ void TEingabePanel::TextGeaendert(TZahlenFeld* feld) {
 // ---------------------------------------------------------------- buttons
 
 void TEingabePanel::AnwendungsfallGewaehlt(int tag) {
+    const TBearbeitung bearbeitung(programm_, tr("Application Case"));
     Zeige(WaehleAnwendungsfall(programm_.AktAnwendung(), static_cast<std::uint8_t>(tag - 1)));
     emit skizzeNeu();
     emit groesseNeu();
 }
 
 void TEingabePanel::LastfallGewaehlt(std::uint8_t fall) {
+    // The arbitrary-load window belongs to the step of its button.
+    const TBearbeitung bearbeitung(programm_, tr("Load case"));
     if (fall == Belastungsfall::Beliebig && fugenlaenge_->hasFocus()) {
         // The points start from the joint length being typed.
         FeldVerlassen(fugenlaenge_);

@@ -5,6 +5,8 @@
 #include "design/ui/BemessungFenster.h"
 #include "design/ui/BewehrungFenster.h"
 #include "mainwindow/ui/Aktionen.h"
+#include "mainwindow/ui/Bearbeitung.h"
+#include "mainwindow/ui/Bearbeitungsbefehle.h"
 #include "mainwindow/ui/Befehle.h"
 #include "mainwindow/ui/Berichtbefehle.h"
 #include "mainwindow/ui/Bildbefehle.h"
@@ -20,6 +22,7 @@
 #include "mainwindow/ui/SkizzenBild.h"
 #include "mainwindow/ui/Symbole.h"
 #include "mainwindow/ui/Vorschau.h"
+#include "mainwindow/ui/Wiederherstellung.h"
 #include "mainwindow/ui/Zugriffstasten.h"
 #include "model/Eingaben.h"
 #include "model/Texttabellen.h"
@@ -132,6 +135,9 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     bilder_ = std::make_unique<TBildbefehle>(*this, programm_, *dateien_, *berichte_);
     ifc_ = std::make_unique<TIfcBefehle>(*this, programm_, *dateien_);
     projektbericht_ = std::make_unique<TProjektberichtbefehl>(*this, programm_, *dateien_);
+    bearbeitung_ = std::make_unique<TBearbeitungsbefehle>(*this, programm_);
+    wiederherstellung_ =
+        std::make_unique<TWiederherstellung>(*this, programm_, *dateien_, *bearbeitung_);
     connect(popmnuKopieren_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeKopieren);
     connect(popmnuSpeichern_, &QAction::triggered, bilder_.get(), &TBildbefehle::SkizzeSpeichern);
     zoom_->SetzeKopieren([this](TfrmZoom& z) { bilder_->ZoomKopieren(z); });
@@ -154,10 +160,14 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     });
     connect(editPosition_, &QLineEdit::editingFinished, this, [this] {
         if (programm_.HatModell()) {
+            const TBearbeitung bearbeitung(programm_, tr("Position"));
             BenennePosition(programm_.AktAnwendung(), editPosition_->text().toStdString());
+            EingabeUebernommen(*editPosition_);
             baum_->SetzePositionText(programm_.AktModell().TAktAnwendung, editPosition_->text());
         }
     });
+    // The project text reaches the project with every keystroke; the step is the whole
+    // typing, from the first keystroke to leaving the field.
     auto projektText = [this] {
         if (programm_.HatModell()) {
             programm_.AktModell().Projektbeschreibung.TBauvorhaben =
@@ -165,8 +175,21 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
             baum_->SetzeProjektText(editBauvorhaben_->text());
         }
     };
+    connect(editBauvorhaben_, &QLineEdit::textEdited, this, [this] {
+        if (programm_.HatModell()) {
+            BearbeitungVormerken(programm_, tr("Project name"),
+                                 Bearbeitungsumfang::Projektbeschreibung());
+        }
+    });
     connect(editBauvorhaben_, &QLineEdit::textChanged, this, projektText);
-    connect(editBauvorhaben_, &QLineEdit::editingFinished, this, projektText);
+    connect(editBauvorhaben_, &QLineEdit::editingFinished, this, [this, projektText] {
+        if (programm_.HatModell()) {
+            const TBearbeitung bearbeitung(programm_, tr("Project name"),
+                                           Bearbeitungsumfang::Projektbeschreibung());
+            projektText();
+            EingabeUebernommen(*editBauvorhaben_);
+        }
+    });
 
     qApp->installEventFilter(this);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
@@ -201,6 +224,8 @@ void TfrmHauptMaske::BaueWerkzeugleiste() {
     werkzeuge_->setMovable(false);
     werkzeuge_->setIconSize(QSize(20, 20));
     werkzeuge_->addActions({a.neu, a.oeffnen, a.speichern, a.speichernUnter, a.drucken});
+    werkzeuge_->addSeparator();
+    werkzeuge_->addActions({a.rueckgaengig, a.wiederholen});
     werkzeuge_->addSeparator();
     werkzeuge_->addActions({a.projektverwaltung, a.positionHinzufuegen, a.positionLoeschen});
     auto* lfd = new QLabel(tr("lfd Nr.:"));
@@ -513,7 +538,17 @@ void TfrmHauptMaske::AktualisiereEingaben() {
 void TfrmHauptMaske::SetzeTitel(const QString& pfad) {
     dateiname_ = pfad;
     const QString name = pfad.isEmpty() ? tr("Unnamed") : pfad;
-    setWindowTitle(tr("Tervo - VSK / VSKQ Shear Connectors") + QStringLiteral(": ") + name);
+    const bool geaendert = programm_.HatModell() && programm_.Verlauf().Geaendert();
+    setWindowTitle(tr("Tervo - VSK / VSKQ Shear Connectors") + QStringLiteral(": ") + name +
+                   (geaendert ? QStringLiteral(" *") : QString()));
+}
+
+void TfrmHauptMaske::BaueAktuellePositionen() {
+    QStringList namen;
+    for (const TKAnwendung& a : programm_.AktModell().Anwendungen()) {
+        namen << Q(a.TPosition);
+    }
+    baum_->BaueAktuellePositionen(namen);
 }
 
 void TfrmHauptMaske::ZeigeHinweise(const std::vector<std::string>& zeilen) {
@@ -620,9 +655,14 @@ void TfrmHauptMaske::BaueDialoge() {
     frmProjektdaten_ = new TfrmProjektdaten(programm_.plattform(), this);
 
     const THauptAktionen& a = *aktionen_;
-    connect(a.stuecklisteAnzeigen, &QAction::triggered, this,
-            [this] { frmStueckliste_->Zeige(programm_.AktModell()); });
+    connect(a.stuecklisteAnzeigen, &QAction::triggered, this, [this] {
+        const TBearbeitung bearbeitung(programm_, tr("Connector Schedule"),
+                                       Bearbeitungsumfang::Liste());
+        frmStueckliste_->Zeige(programm_.AktModell());
+    });
     connect(a.projektdaten, &QAction::triggered, this, [this] {
+        const TBearbeitung bearbeitung(programm_, aktionen_->projektdaten->text(),
+                                       Bearbeitungsumfang::Projektbeschreibung());
         if (frmProjektdaten_->Zeige(programm_.AktModell().Projektbeschreibung) ==
             QDialog::Accepted) {
             // Only the project's name is shown in the window; the position and its results
@@ -631,17 +671,17 @@ void TfrmHauptMaske::BaueDialoge() {
         }
     });
     connect(a.projektverwaltung, &QAction::triggered, this, [this] {
+        // "&Open Project" replaces the project, and the step with it.
+        const TBearbeitung bearbeitung(
+            programm_, tr("Import Position"),
+            Bearbeitungsumfang::NeuePosition(programm_.AktModell().TAnzAnwendung()));
         if (frmProjektverwaltung_->Zeige(programm_.AktModell()) != QDialog::Accepted) {
             return;
         }
         // The imported position is the last one; it becomes the current position.
         TKModell& m = programm_.AktModell();
         m.TAktAnwendung = m.TAnzAnwendung();
-        QStringList namen;
-        for (const TKAnwendung& anw : m.Anwendungen()) {
-            namen << Q(anw.TPosition);
-        }
-        baum_->BaueAktuellePositionen(namen);
+        BaueAktuellePositionen();
         ZeigeAnwendung();
     });
     connect(a.bildschirmfarben, &QAction::triggered, this, [this] {
@@ -650,12 +690,14 @@ void TfrmHauptMaske::BaueDialoge() {
         }
     });
     connect(a.bemessung, &QAction::triggered, this, [this] {
+        const TBearbeitung bearbeitung(programm_, frmBemessung_->windowTitle());
         if (frmBemessung_->Zeige(programm_.AktAnwendung()) == QDialog::Accepted &&
             frmBemessung_->Folgen().eingabemodus) {
             SetAnzeigeModus(Eingabe);
         }
     });
     connect(tbBewehrung_, &QAction::triggered, this, [this] {
+        const TBearbeitung bearbeitung(programm_, frmBewehrung_->windowTitle());
         frmBewehrung_->Zeige(programm_.AktAnwendung());
         ErgebnisseNeuZeigen();
     });
@@ -715,11 +757,15 @@ void TfrmHauptMaske::showEvent(QShowEvent* e) {
 void TfrmHauptMaske::Aktivierung() {
     if (ersteAktivierung_) {
         ersteAktivierung_ = false;
+        // What a run that did not end cleanly left comes before the command-line file.
+        const bool wiederhergestellt = wiederherstellung_->Anbieten();
         if (!programm_.ParameterGeladen && !programm_.Kommandozeile.empty()) {
             befehle_->KommandozeileOeffnen();
             return;
         }
-        AktualisiereEingaben();
+        if (!wiederhergestellt) {
+            AktualisiereEingaben();
+        }
         return;
     }
     // Only a return from another non-modal window of the program refreshes the fields;

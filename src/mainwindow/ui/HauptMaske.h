@@ -29,6 +29,8 @@ struct Rechteck;
 class Programm;
 class TfrmZoom;
 class TBefehle;
+class TBearbeitungsbefehle;
+class TWiederherstellung;
 class TBerichtbefehle;
 class TBildbefehle;
 class TIfcBefehle;
@@ -70,7 +72,10 @@ public:
     void ZeigeAnwendung();
     // Every field, the selector and the header fields from the current position.
     void AktualisiereEingaben();
+    // Caption with the file name (" *" after it while the project has unsaved changes).
     void SetzeTitel(const QString& pfad);
+    // The children of "Current Positions" from the project's positions.
+    void BaueAktuellePositionen();
     const QString& Dateiname() const { return dateiname_; }
     void ZeichneSkizze();
     void Groessenanpassung();
@@ -91,6 +96,8 @@ public:
     void SetzeDateidialoge(std::unique_ptr<TDateidialoge> dialoge);
     TDateibefehle& Dateibefehle() { return *dateien_; }
     TBildbefehle& Bildbefehle() { return *bilder_; }
+    TBearbeitungsbefehle& Bearbeitungsbefehle() { return *bearbeitung_; }
+    TWiederherstellung& Wiederherstellung() { return *wiederherstellung_; }
 
     Programm& programm() { return programm_; }
     TEingabePanel& Panel() { return *panel_; }
@@ -145,6 +152,8 @@ private:
     std::unique_ptr<TBildbefehle> bilder_;
     std::unique_ptr<TIfcBefehle> ifc_;
     std::unique_ptr<TProjektberichtbefehl> projektbericht_;
+    std::unique_ptr<TBearbeitungsbefehle> bearbeitung_;
+    std::unique_ptr<TWiederherstellung> wiederherstellung_;
     QMenu* dateiMenue_ = nullptr;
 
     QToolBar* werkzeuge_ = nullptr;

@@ -1,7 +1,10 @@
 #include "shell/ui/DialogPlattform.h"
 
+#include "model/Sicherung.h"
+
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
 
 namespace vsk {
 
@@ -33,6 +36,12 @@ QString AnwendungsTitel() {
 
 DialogPlattform::DialogPlattform(std::filesystem::path programmdatei, QLocale locale, Titel titel)
     : QtPlattform(std::move(programmdatei), std::move(locale)), titel_(std::move(titel)) {}
+
+std::filesystem::path DialogPlattform::Sicherungsordner() const {
+    const char* zustand = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    return vsk::Sicherungsordner(zustand ? zustand : "", home ? home : "");
+}
 
 void DialogPlattform::Meldung(const std::string& text) {
     Zeige(titel_(), QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);

@@ -27,6 +27,8 @@ public:
     void Fehler(const std::string& text) override;
     bool FrageJaNein(const std::string& text) override;
     Antwort FrageJaNeinAbbrechen(const std::string& text) override;
+    // $XDG_STATE_HOME/VSK or ~/.local/state/VSK.
+    std::filesystem::path Sicherungsordner() const override;
 
 private:
     Titel titel_;

@@ -26,6 +26,7 @@ void Programm::NeuesModell() {
     // new one is made after the old one wrote them, so its position starts from them.
     std::exception_ptr fehler = AltesModellFreigeben();
     aktModell_ = LeeresModell();
+    verlauf_.Leeren();
     if (fehler) {
         std::rethrow_exception(fehler);
     }
@@ -47,6 +48,7 @@ std::unique_ptr<TKModell> Programm::LeeresModell() {
 void Programm::ErsetzeModell(std::unique_ptr<TKModell> neu) {
     std::exception_ptr fehler = AltesModellFreigeben();
     aktModell_ = std::move(neu);
+    verlauf_.Leeren();
     if (fehler) {
         std::rethrow_exception(fehler);
     }

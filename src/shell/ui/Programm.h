@@ -2,6 +2,7 @@
 // The program object of the design program: the objects the whole run shares, held once
 // and passed to the windows that need them. Nothing reaches them through a global.
 
+#include "model/Bearbeitungsverlauf.h"
 #include "model/Modell.h"
 #include "model/Texttabellen.h"
 #include "shell/Einstellungen.h"
@@ -32,6 +33,9 @@ public:
     // The current position, always position TAktAnwendung of AktModell. Derived on every
     // call, so no reference into the position list can outlive a change of the list.
     TKAnwendung& AktAnwendung() { return aktModell_->AktuelleAnwendung(); }
+
+    // The undo history of the current project; a new or opened project starts it afresh.
+    Bearbeitungsverlauf& Verlauf() { return verlauf_; }
 
     // Discards the current project (see ModellFreigeben) and creates a new one with one
     // position, whose defaults come from the settings file. The new project exists also
@@ -80,6 +84,7 @@ private:
     Plattform& plattform_;
     Einstellungen einstellungen_;
     std::unique_ptr<TKModell> aktModell_;
+    Bearbeitungsverlauf verlauf_;
     std::unique_ptr<TKFarbe> farben_;
 };
 

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QTimer>
 #include <exception>
 #include <memory>
 
@@ -59,7 +60,7 @@ private:
 
 } // namespace
 
-int Programmstart(int argc, char** argv) {
+int Programmstart(int argc, char** argv, const Startoptionen& optionen) {
     Anwendung app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VSK"));
     QApplication::setStyle(new HinweisStil); // the application takes ownership
@@ -81,11 +82,21 @@ int Programmstart(int argc, char** argv) {
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
         splash->move(bildschirm->availableGeometry().center() - splash->rect().center());
     }
-    splash->exec();
+    if (optionen.splash) {
+        splash->exec();
+    }
 
     auto hauptMaske = std::make_unique<TfrmHauptMaske>(programm);
     splash.reset();
+    if (optionen.vorDemZeigen) {
+        optionen.vorDemZeigen(*hauptMaske);
+    }
     hauptMaske->show();
+    if (optionen.nachDemStart) {
+        // Queued after the first activation, which show() has queued.
+        QTimer::singleShot(0, hauptMaske.get(),
+                           [&optionen, &hauptMaske] { optionen.nachDemStart(*hauptMaske); });
+    }
     QApplication::exec();
 
     hauptMaske->Freigeben();

@@ -9,6 +9,7 @@
 #include "shell/Einstellungen.h"
 #include "shell/Zahlen.h"
 #include "sketches/ui/FarbeinstellungFenster.h"
+#include "support/Ereignisse.h"
 #include "support/Hauptfenster.h"
 
 #include <QAction>
@@ -41,20 +42,6 @@ namespace {
 struct Programmumgebung : Hauptfenster {
     Programmumgebung() { Starten(Warten::Sichtbar, Dateidialoge::Qt); }
 };
-
-// Runs the command; once the modal window of type T is up, runs the action on it.
-template <class T>
-bool ImFenster(const std::function<void()>& befehl, const std::function<void(T&)>& aktion) {
-    bool gesehen = false;
-    QTimer::singleShot(0, [&] {
-        if (auto* f = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            gesehen = true;
-            aktion(*f);
-        }
-    });
-    befehl();
-    return gesehen;
-}
 
 } // namespace
 

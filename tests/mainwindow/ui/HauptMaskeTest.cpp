@@ -417,6 +417,7 @@ private slots:
     }
 
     void schliessenFragtUndAbbrechenHaeltOffen() {
+        Eingabe("meditPlatteDicke", "280");
         plattform->antworten = {Antwort::Abbrechen};
         QVERIFY(!fenster->close());
         QCOMPARE(plattform->fragen,
@@ -720,7 +721,8 @@ private slots:
         QCOMPARE(fenster->windowTitle(), QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: ") +
                                              QString::fromStdString(datei.string()));
         QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("280"));
-        // Yes to the save question writes to the current file.
+        // After a change, Yes to the save question writes to the current file.
+        Eingabe("meditPlatteDicke", "290");
         std::filesystem::remove(datei);
         plattform->antworten = {Antwort::Ja};
         QVERIFY(fenster->close());
@@ -736,7 +738,7 @@ private slots:
         QCOMPARE(Modell().TAnzAnwendung(), 1);
         QCOMPARE(Feld("meditPlatteDicke")->text(), QStringLiteral("280"));
         QCOMPARE(fenster->windowTitle(),
-                 QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: Unnamed"));
+                 QStringLiteral("Tervo - VSK / VSKQ Shear Connectors: Unnamed *"));
     }
 
     void farbenWerdenBeimBeendenGeschrieben() {

@@ -130,7 +130,8 @@ void FranzoesischTest::frenchOnTheSplashReachesWindowMessagesAndTextTables() {
     QCOMPARE(QString::fromStdString(programm.Texte.AnwendungsfallKurz[1]),
              tabelle.split(QChar('\\'))[1]);
 
-    // New asks the save question in French (Cancel keeps everything).
+    // With unsaved changes New asks the save question in French (Cancel keeps everything).
+    programm.Verlauf().Ungespeichert();
     haupt.Aktionen().neu->trigger();
     QCOMPARE(plattform.fragen.size(), std::size_t{1});
     const QString frage = franzoesisch("Eingabe", "Do you want to save current calculation?");
