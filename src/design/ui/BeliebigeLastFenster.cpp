@@ -230,9 +230,9 @@ void TfrmbeliebigeLast::SetzeZeile(int zeile, const QString& x, const QString& q
 }
 
 std::optional<std::string> TfrmbeliebigeLast::Pruefe(const QLineEdit* feld) const {
-    Feldgrenzen grenzen{Pruefmodus::NurUnten, 0, 0};
+    Feldgrenzen grenzen{Pruefmodus::NurUnten, 0, 0, "kN/m"};
     if (feld == meditX) {
-        grenzen = {Pruefmodus::Beide, 0, Anwendung().cGeometrie.WirksameFugenlaenge()};
+        grenzen = {Pruefmodus::Beide, 0, Anwendung().cGeometrie.WirksameFugenlaenge(), "mm"};
     }
     return PruefeFeld(feld->text().toStdString(), grenzen, plattform_.Dezimaltrenner());
 }

@@ -1,5 +1,7 @@
 #include "mainwindow/ui/SkizzenBild.h"
 
+#include "canvas/qt/QtCanvas.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,9 +21,9 @@ TSkizzenBild::TSkizzenBild(QWidget* parent) : QWidget(parent) {
 
 QImage& TSkizzenBild::Bitmap() {
     const QSize groesse = size().expandedTo(QSize(1, 1));
-    if (bild_.size() != groesse) {
-        bild_ = QImage(groesse, QImage::Format_RGB32);
-        bild_.fill(Qt::white);
+    const qreal verhaeltnis = devicePixelRatioF();
+    if (LogischeGroesse(bild_) != groesse || bild_.devicePixelRatio() != verhaeltnis) {
+        bild_ = Bildschirmbitmap(groesse, verhaeltnis);
     }
     return bild_;
 }
