@@ -377,11 +377,10 @@ bool TfrmbeliebigeLast::NeuAufbauen() {
 }
 
 void TfrmbeliebigeLast::Zeichnen() {
-    QImage bild(imgLastbild->size(), QImage::Format_RGB32);
-    bild.fill(Qt::white);
+    QImage bild = Bildschirmbitmap(imgLastbild->size(), imgLastbild->devicePixelRatioF());
     {
         QtCanvas c(bild);
-        const Rechteck r{0, 0, bild.width(), bild.height()};
+        const Rechteck r{0, 0, imgLastbild->width(), imgLastbild->height()};
         const Zeichenkontext k{*modell_, Anwendung(), farben_, linienbreite_,
                                plattform_.Dezimaltrenner()};
         ZeichneLastbild(c, r, k);

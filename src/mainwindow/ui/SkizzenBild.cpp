@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace vsk {
 
@@ -32,6 +33,10 @@ void TSkizzenBild::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!bild_.isNull()) {
         p.drawImage(0, 0, bild_);
+    }
+    if (!bild_.isNull() && bild_.devicePixelRatio() != devicePixelRatioF()) {
+        // The window moved to a screen of another pixel ratio: draw the sketch anew for it.
+        QTimer::singleShot(0, this, &TSkizzenBild::groesseGeaendert);
     }
 }
 
