@@ -94,10 +94,12 @@ void TFenstergedaechtnis::Wiederherstellen(const Einstellungen& einstellungen) {
         verfuegbar, Rahmen);
     // A screen smaller than the window's minimum at this scale still holds the window.
     fenster_.setMinimumSize(fenster_.minimumSize().boundedTo(Groesse(groesse)));
-    fenster_.resize(Groesse(groesse));
     if (lagen.hauptfenster && LageErreichbar(*lagen.hauptfenster, Bildschirme())) {
-        fenster_.move(lagen.hauptfenster->links, lagen.hauptfenster->oben);
+        // The stored rectangle is the client area, as setGeometry takes it.
+        fenster_.setGeometry(
+            QRect(QPoint(lagen.hauptfenster->links, lagen.hauptfenster->oben), Groesse(groesse)));
     } else {
+        fenster_.resize(Groesse(groesse));
         QRect r(QPoint(), Groesse(groesse) + Groesse(Rahmen));
         r.moveCenter(schirm.center());
         fenster_.move(r.topLeft());

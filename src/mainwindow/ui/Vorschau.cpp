@@ -16,8 +16,7 @@ namespace {
 constexpr int Abstand = 8; // gap between and around the pages
 }
 
-TVorschau::TVorschau(QWidget* parent)
-    : QScrollArea(parent), inhalt_(new QWidget), leiste_(new TVorschauleiste(*this)) {
+TVorschau::TVorschau(QWidget* parent) : QScrollArea(parent), inhalt_(new QWidget) {
     setObjectName(QStringLiteral("scBoxErgebnisse"));
     setWidgetResizable(false);
     setBackgroundRole(QPalette::Dark);
@@ -29,6 +28,7 @@ TVorschau::TVorschau(QWidget* parent)
         seiten_[i]->hide();
     }
     setWidget(inhalt_);
+    leiste_ = new TVorschauleiste(*this);
     // The tool row lies above the viewport, in the area's own margin.
     setViewportMargins(0, leiste_->sizeHint().height(), 0, 0);
 }

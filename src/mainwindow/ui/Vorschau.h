@@ -78,7 +78,7 @@ private:
     void MeldeSeite();
 
     QWidget* inhalt_;
-    TVorschauleiste* leiste_;
+    TVorschauleiste* leiste_ = nullptr; // built last: it shows the zoom
     std::array<QLabel*, 3> seiten_{};
     std::array<QImage, 3> bilder_;
     Vorschauzoom zoom_;
