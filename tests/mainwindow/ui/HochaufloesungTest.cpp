@@ -18,6 +18,8 @@
 #include "support/Hauptfenster.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
 
@@ -118,6 +120,10 @@ private slots:
             ZeichneSkizze(c, {0, 0, skizze.width(), skizze.height()}, k, Modell().TSkizzeAnzeige);
         }
         Vergleiche(einfach, doppelt);
+        // The copy on the clipboard is the sketch at 100 %, as on every other screen.
+        fenster->findChild<QAction*>(QStringLiteral("popmnuSkizzeKopieren"))->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 einfach.convertToFormat(QImage::Format_RGB32));
     }
 
     void vorschauseite() {
