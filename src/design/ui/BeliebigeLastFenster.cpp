@@ -98,8 +98,10 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
     auto* eingabe = new QGroupBox;
     eingabe->setObjectName(QStringLiteral("pnlEingabe"));
     SetzeHinweis(eingabe, tr("pair of values for linear load"));
-    SetzeHinweis(meditX, tr("Coordinates for entered load measured form the left"));
-    SetzeHinweis(meditQ, tr("Value of loading at the position of the coordinate x"));
+    hinweisX_ = tr("Coordinates for entered load measured form the left");
+    hinweisQ_ = tr("Value of loading at the position of the coordinate x");
+    SetzeHinweis(meditX, hinweisX_);
+    SetzeHinweis(meditQ, hinweisQ_);
     auto* felder = new QGridLayout(eingabe);
     felder->addWidget(new QLabel(tr("x =")), 0, 0);
     felder->addWidget(meditX, 0, 1);
@@ -187,6 +189,11 @@ void TfrmbeliebigeLast::Aktivieren(TKModell& modell) {
     }
     meditX->clear();
     meditQ->clear();
+    // The hints say the unit and the range, x up to this position's joint length.
+    SetzeHinweis(meditX, QString::fromStdString(
+                             Feldhinweis(hinweisX_.toStdString(), {}, Grenzen(meditX), t)));
+    SetzeHinweis(meditQ, QString::fromStdString(
+                             Feldhinweis(hinweisQ_.toStdString(), {}, Grenzen(meditQ), t)));
     ausstehendX_ = false;
     ausstehendQ_ = false;
     Statuszeile()->clearMessage();
@@ -229,12 +236,15 @@ void TfrmbeliebigeLast::SetzeZeile(int zeile, const QString& x, const QString& q
     }
 }
 
-std::optional<std::string> TfrmbeliebigeLast::Pruefe(const QLineEdit* feld) const {
-    Feldgrenzen grenzen{Pruefmodus::NurUnten, 0, 0, "kN/m"};
+Feldgrenzen TfrmbeliebigeLast::Grenzen(const QLineEdit* feld) const {
     if (feld == meditX) {
-        grenzen = {Pruefmodus::Beide, 0, Anwendung().cGeometrie.WirksameFugenlaenge(), "mm"};
+        return {Pruefmodus::Beide, 0, Anwendung().cGeometrie.WirksameFugenlaenge(), "mm"};
     }
-    return PruefeFeld(feld->text().toStdString(), grenzen, plattform_.Dezimaltrenner());
+    return {Pruefmodus::NurUnten, 0, 0, "kN/m"};
+}
+
+std::optional<std::string> TfrmbeliebigeLast::Pruefe(const QLineEdit* feld) const {
+    return PruefeFeld(feld->text().toStdString(), Grenzen(feld), plattform_.Dezimaltrenner());
 }
 
 bool TfrmbeliebigeLast::eventFilter(QObject* objekt, QEvent* e) {

@@ -7,6 +7,7 @@
 #include "reports/Vorschauzoom.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace vsk {
@@ -17,13 +18,17 @@ TVorschauleiste::TVorschauleiste(TVorschau& vorschau) : QToolBar(&vorschau) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
 
-    QAction* hinaus = Befehl("tbZoomHinaus", "zoomhinaus", tr("Zoom out"), {QKeySequence::ZoomOut});
+    // Zoom in and out as the zoom panel says it, translated there.
+    QAction* hinaus =
+        Befehl("tbZoomHinaus", "zoomhinaus",
+               QCoreApplication::translate("vsk::Zoom_panel", "Zoom out"), {QKeySequence::ZoomOut});
     zoom_ = new QLabel;
     zoom_->setObjectName(QStringLiteral("lblZoom"));
     zoom_->setAlignment(Qt::AlignCenter);
     zoom_->setMinimumWidth(zoom_->fontMetrics().horizontalAdvance(QStringLiteral("000 %")) + 8);
     addWidget(zoom_);
-    QAction* hinein = Befehl("tbZoomHinein", "zoomhinein", tr("Zoom in"),
+    QAction* hinein = Befehl("tbZoomHinein", "zoomhinein",
+                             QCoreApplication::translate("vsk::Zoom_panel", "Zoom in"),
                              {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     QAction* breite = Befehl("tbSeitenbreite", "seitenbreite", tr("Fit width"), {});
     QAction* ganz = Befehl("tbGanzeSeite", "ganzeseite", tr("Whole page"),

@@ -253,6 +253,9 @@ void BeliebigeLastFensterTest::FeldpruefungBeimVerlassenUndHinzufuegen() {
     Umgebung u(3000);
     u.fenster.Aktivieren(u.modell);
     u.fenster.show();
+    QCOMPARE(
+        u.fenster.meditX->toolTip(),
+        QStringLiteral("Coordinates for entered load measured form the left [mm], 0 ... 3000"));
     u.fenster.meditX->setText(QStringLiteral("3000.5"));
     VerlasseFeld(u.fenster.meditX);
     QCOMPARE(u.plattform.meldungen.size(), std::size_t{1});
