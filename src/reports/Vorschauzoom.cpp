@@ -15,16 +15,29 @@ constexpr double Toleranz = 1e-6;
 
 } // namespace
 
+Vorschauzoom::Vorschauzoom(double verhaeltnis) {
+    SetzeVerhaeltnis(verhaeltnis);
+}
+
+void Vorschauzoom::SetzeVerhaeltnis(double verhaeltnis) {
+    verhaeltnis_ = std::isfinite(verhaeltnis) && verhaeltnis >= 1 ? verhaeltnis : 1;
+    Setze(faktor_);
+}
+
+double Vorschauzoom::Hoechster() const {
+    return std::max(1.0, Groesster / verhaeltnis_);
+}
+
 void Vorschauzoom::Setze(double faktor) {
     if (std::isfinite(faktor)) {
-        faktor_ = std::clamp(faktor, Kleinster, Groesster);
+        faktor_ = std::clamp(faktor, Kleinster, Hoechster());
     }
 }
 
 void Vorschauzoom::Hinein() {
     const auto* s = std::find_if(Stufen.begin(), Stufen.end(),
                                  [this](double stufe) { return stufe > faktor_ + Toleranz; });
-    Setze(s == Stufen.end() ? Groesster : *s);
+    Setze(s == Stufen.end() ? Hoechster() : *s);
 }
 
 void Vorschauzoom::Hinaus() {

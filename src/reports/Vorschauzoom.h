@@ -13,8 +13,15 @@ public:
     static constexpr double Kleinster = 0.25;
     static constexpr double Groesster = 4;
 
+    // The device pixel ratio of the screen: a page never gets more device pixels than
+    // Groesster gives it at ratio 1 (a page at 400 % and 200 % would take over 200 MB).
+    explicit Vorschauzoom(double verhaeltnis = 1);
+    void SetzeVerhaeltnis(double verhaeltnis);
+
     double Faktor() const { return faktor_; }
-    // Within Kleinster and Groesster.
+    // The largest zoom on this screen.
+    double Hoechster() const;
+    // Within Kleinster and Hoechster().
     void Setze(double faktor);
     // The next step up or down (25 %, 33 %, 50 %, 67 %, 75 %, 90 %, 100 %, 110 %, 125 %,
     // 150 %, 175 %, 200 %, 250 %, 300 %, 400 %).
@@ -34,6 +41,7 @@ public:
 
 private:
     double faktor_ = 1;
+    double verhaeltnis_ = 1;
 };
 
 // The page (from 1) the view is at: the last page whose top lies in the upper half of the

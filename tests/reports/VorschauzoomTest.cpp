@@ -26,6 +26,20 @@ TEST(Vorschauzoom, StepsGoUpAndDownAndStopAtTheEnds) {
     EXPECT_EQ(z.Faktor(), Vorschauzoom::Kleinster);
 }
 
+// On a screen at 200 % the largest zoom gives a page the device pixels 400 % gives it at
+// 100 %, no more: three pages of 212 MB each would not fit many machines.
+TEST(Vorschauzoom, TheLargestZoomDependsOnTheScreensPixelRatio) {
+    Vorschauzoom z(2);
+    for (int i = 0; i < 20; ++i) {
+        z.Hinein();
+    }
+    EXPECT_EQ(z.Prozenttext(), "200 %");
+    z.SetzeVerhaeltnis(1);
+    z.Setze(4);
+    z.SetzeVerhaeltnis(2); // moved to the finer screen
+    EXPECT_EQ(z.Faktor(), 2);
+}
+
 TEST(Vorschauzoom, FittedPagesStayInsideTheArea) {
     // An A4 page less its unprintable border: 762 x 1087 pixels at 96 dpi.
     const double breite = 762;

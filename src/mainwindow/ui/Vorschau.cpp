@@ -4,7 +4,7 @@
 #include "mainwindow/ui/Vorschauleiste.h"
 
 #include <QLabel>
-#include <QPixmap>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -16,6 +16,29 @@ namespace {
 constexpr int Abstand = 8; // gap between and around the pages
 }
 
+// A page: its bitmap painted as it is (one copy of a page, which may be large when zoomed).
+class TSeitenbild final : public QLabel {
+public:
+    explicit TSeitenbild(QWidget* eltern) : QLabel(eltern) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    void Setze(const QImage& bild) {
+        bild_ = bild;
+        resize(LogischeGroesse(bild));
+        update();
+    }
+    const QImage& Bild() const { return bild_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        maler.drawImage(0, 0, bild_);
+    }
+
+private:
+    QImage bild_;
+};
+
 TVorschau::TVorschau(QWidget* parent) : QScrollArea(parent), inhalt_(new QWidget) {
     setObjectName(QStringLiteral("scBoxErgebnisse"));
     setWidgetResizable(false);
@@ -23,7 +46,7 @@ TVorschau::TVorschau(QWidget* parent) : QScrollArea(parent), inhalt_(new QWidget
     setFocusPolicy(Qt::StrongFocus);
     const std::array<const char*, 3> namen{"imgErgebnisseite", "imgLastseite", "imgSkizzenseite"};
     for (int i = 0; i < 3; ++i) {
-        seiten_[i] = new QLabel(inhalt_);
+        seiten_[i] = new TSeitenbild(inhalt_);
         seiten_[i]->setObjectName(QString::fromLatin1(namen[i]));
         seiten_[i]->hide();
     }
@@ -34,17 +57,24 @@ TVorschau::TVorschau(QWidget* parent) : QScrollArea(parent), inhalt_(new QWidget
 }
 
 void TVorschau::SetzeSeite(Seite seite, const QImage& bild) {
-    QLabel* label = seiten_[seite];
-    bilder_[seite] = bild;
-    if (bild.isNull()) {
-        label->clear();
-        label->hide();
-    } else {
-        label->setPixmap(QPixmap::fromImage(bild));
-        label->resize(LogischeGroesse(bild));
-        label->show();
-    }
+    TSeitenbild* label = seiten_[seite];
+    label->Setze(bild);
+    label->setVisible(!bild.isNull());
     Anordnen();
+}
+
+const QImage& TVorschau::Bild(Seite seite) const {
+    return seiten_[seite]->Bild();
+}
+
+QLabel* TVorschau::SeitenBild(Seite seite) const {
+    return seiten_[seite];
+}
+
+Vorschauzoom TVorschau::ZoomFuerSchirm() const {
+    Vorschauzoom z = zoom_;
+    z.SetzeVerhaeltnis(devicePixelRatioF());
+    return z;
 }
 
 void TVorschau::SetzeSeiten(const std::vector<QImage>& seiten) {
@@ -64,13 +94,13 @@ void TVorschau::SetzeSeiten(const std::vector<QImage>& seiten) {
 void TVorschau::Anordnen() {
     const int flaeche = viewport()->width();
     int breite = 0;
-    for (QLabel* s : seiten_) {
+    for (const TSeitenbild* s : seiten_) {
         if (!s->isHidden()) {
             breite = std::max(breite, s->width());
         }
     }
     int y = Abstand;
-    for (QLabel* s : seiten_) {
+    for (TSeitenbild* s : seiten_) {
         if (s->isHidden()) {
             continue;
         }
@@ -103,7 +133,7 @@ void TVorschau::NachRechts() {
 std::vector<QLabel*> TVorschau::SichtbareSeiten() const {
     std::vector<QLabel*> sichtbar;
     std::copy_if(seiten_.begin(), seiten_.end(), std::back_inserter(sichtbar),
-                 [](QLabel* s) { return !s->isHidden(); });
+                 [](const TSeitenbild* s) { return !s->isHidden(); });
     return sichtbar;
 }
 
@@ -163,14 +193,14 @@ void TVorschau::SetzeZoom(const Vorschauzoom& neu) {
 }
 
 void TVorschau::ZoomHinein() {
-    Vorschauzoom z = zoom_;
+    Vorschauzoom z = ZoomFuerSchirm();
     z.Hinein();
     ankerSicht_ = viewport()->height() / 2;
     SetzeZoom(z);
 }
 
 void TVorschau::ZoomHinaus() {
-    Vorschauzoom z = zoom_;
+    Vorschauzoom z = ZoomFuerSchirm();
     z.Hinaus();
     ankerSicht_ = viewport()->height() / 2;
     SetzeZoom(z);
@@ -181,7 +211,7 @@ void TVorschau::Seitenbreite() {
     const QScrollBar* balken = verticalScrollBar();
     const int flaeche =
         viewport()->width() - (balken->isVisible() ? 0 : balken->sizeHint().width());
-    Vorschauzoom z = zoom_;
+    Vorschauzoom z = ZoomFuerSchirm();
     z.Seitenbreite(Seitengroesse().width(), flaeche, Abstand);
     ankerSicht_ = 0;
     SetzeZoom(z);
@@ -189,7 +219,7 @@ void TVorschau::Seitenbreite() {
 
 void TVorschau::GanzeSeite() {
     const QSizeF seite = Seitengroesse();
-    Vorschauzoom z = zoom_;
+    Vorschauzoom z = ZoomFuerSchirm();
     z.GanzeSeite(seite.width(), seite.height(), viewport()->width(), viewport()->height(), Abstand);
     ankerSicht_ = 0;
     SetzeZoom(z);
@@ -219,7 +249,7 @@ void TVorschau::wheelEvent(QWheelEvent* event) {
     }
     const int schritte = event->angleDelta().y() / 120;
     if (schritte != 0) {
-        Vorschauzoom z = zoom_;
+        Vorschauzoom z = ZoomFuerSchirm();
         for (int i = 0; i < std::abs(schritte); ++i) {
             schritte > 0 ? z.Hinein() : z.Hinaus();
         }

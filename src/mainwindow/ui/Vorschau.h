@@ -15,6 +15,7 @@ class QLabel;
 
 namespace vsk {
 
+class TSeitenbild;
 class TVorschauleiste;
 
 class TVorschau final : public QScrollArea {
@@ -30,9 +31,9 @@ public:
     // The report's pages in order: two (result and sketch page) or three (with the load
     // page). The view keeps the place it showed before a zoom.
     void SetzeSeiten(const std::vector<QImage>& seiten);
-    QLabel* SeitenBild(Seite seite) const { return seiten_[seite]; }
+    QLabel* SeitenBild(Seite seite) const;
     // The bitmap shown on a page (null while the page is hidden).
-    const QImage& Bild(Seite seite) const { return bilder_[seite]; }
+    const QImage& Bild(Seite seite) const;
     TVorschauleiste& Leiste() { return *leiste_; }
 
     // Places the pages: centred when narrower than the area, else at the left.
@@ -72,6 +73,8 @@ protected:
 
 private:
     void SetzeZoom(const Vorschauzoom& neu);
+    // The zoom with the largest zoom of this screen.
+    Vorschauzoom ZoomFuerSchirm() const;
     std::vector<QLabel*> SichtbareSeiten() const;
     // The size of the first page at zoom 1 (logical pixels).
     QSizeF Seitengroesse() const;
@@ -79,8 +82,7 @@ private:
 
     QWidget* inhalt_;
     TVorschauleiste* leiste_ = nullptr; // built last: it shows the zoom
-    std::array<QLabel*, 3> seiten_{};
-    std::array<QImage, 3> bilder_;
+    std::array<TSeitenbild*, 3> seiten_{};
     Vorschauzoom zoom_;
     // Where the view was, as a fraction of the pages' height, while the pages are drawn
     // anew for a zoom; negative: nothing to restore.
