@@ -52,12 +52,5 @@ TEST(Fensterlagen, APlaceCountsOnlyWhereItsTitleBarCanBeGrabbed) {
     EXPECT_FALSE(LageErreichbar({100, -15, 800, 600}, schirme));  // the top above it
 }
 
-TEST(Fensterlagen, TheSizeShrinksToTheScreenLessItsFrame) {
-    const Fenstergroesse rahmen{16, 40};
-    EXPECT_EQ(PassendeGroesse({792, 592}, {1920, 1040}, rahmen), (Fenstergroesse{792, 592}));
-    // A 1366 x 768 laptop at 200 %: 683 x 384 logical pixels, 354 above the task bar.
-    EXPECT_EQ(PassendeGroesse({792, 592}, {683, 354}, rahmen), (Fenstergroesse{667, 314}));
-}
-
 } // namespace
 } // namespace vsk
