@@ -1,5 +1,6 @@
 // The calculation report: a full report as a PDF file and the preview pages, for a designed
-// row with an arbitrary load (three pages).
+// row with an arbitrary load (three pages). The preview pages at 100 % on a screen at 100 %
+// and 200 %, and at the largest zoom (the same device pixels per inch on both screens).
 
 #include "Messplattform.h"
 
@@ -47,15 +48,24 @@ void BerichtPdf(benchmark::State& state) {
 }
 BENCHMARK(BerichtPdf)->Unit(benchmark::kMillisecond);
 
+// Arguments: the pixels per inch the page is drawn at, the device pixel ratio.
 void BerichtVorschau(benchmark::State& state) {
     Projekt p;
+    const int aufloesung = static_cast<int>(state.range(0));
+    const auto verhaeltnis = static_cast<qreal>(state.range(1));
     for (auto _ : state) {
         vsk::Berichtskontext k(p.modell, vsk::Texttabellen(), "09.12.2026", '.');
-        const auto seiten = vsk::BerichtsVorschau(k, vsk::StandardDruckergeometrie(), 96);
+        const auto seiten =
+            vsk::BerichtsVorschau(k, vsk::StandardDruckergeometrie(), 96, aufloesung, verhaeltnis);
         benchmark::DoNotOptimize(seiten.data());
     }
 }
-BENCHMARK(BerichtVorschau)->Unit(benchmark::kMillisecond);
+BENCHMARK(BerichtVorschau)
+    ->Args({96, 1})
+    ->Args({96, 2})
+    ->Args({384, 1})
+    ->Args({192, 2})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

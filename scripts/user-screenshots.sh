@@ -4,14 +4,21 @@
 # arbitrary-load window after importing a spreadsheet's points, the connector schedule
 # window and its export dialog with the spreadsheet types.
 #
-#   bash scripts/user-screenshots.sh [PROGRAM_DIR] [OUTPUT_DIR]
+#   bash scripts/user-screenshots.sh [PROGRAM_DIR] [OUTPUT_DIR] [SCALE]
 #
-# PROGRAM_DIR defaults to build/release/bin, OUTPUT_DIR to docs/images. Needs Xvfb,
-# xdotool and ImageMagick (scripts/install-deps.sh installs them).
+# PROGRAM_DIR defaults to build/release/bin, OUTPUT_DIR to docs/images. SCALE 2 takes the
+# same pictures on a screen at 200 % (QT_SCALE_FACTOR=2), named with "-200" (input-200.png).
+# Needs Xvfb, xdotool and ImageMagick (scripts/install-deps.sh installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=$(realpath "${1:-build/release/bin}")
 ziel=$(realpath -m "${2:-docs/images}")
+skala=${3:-1}
+case "$skala" in
+1) endung= ;;
+2) endung=-200 ;;
+*) echo "SCALE is 1 or 2" >&2; exit 2 ;;
+esac
 beispiele=$PWD/examples
 mkdir -p "$ziel"
 
@@ -26,13 +33,14 @@ trap aufraeumen EXIT
 
 # A user of their own, English texts, a settings file of their own.
 export HOME=$arbeit XDG_CONFIG_HOME=$arbeit/.config LANG=C.UTF-8 LC_ALL=C.UTF-8
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$skala
 unset LANGUAGE
 # The file dialogs start in the working folder: an empty one of the user's.
 mkdir -p "$arbeit/Documents"
 cd "$arbeit/Documents"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$arbeit/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 $((1280 * skala))x$((1024 * skala))x24 -nolisten tcp -noreset \
+    3>"$arbeit/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$arbeit/display" ] && break; sleep 0.2; done
 export DISPLAY=:$(head -1 "$arbeit/display")
@@ -41,15 +49,18 @@ titel='Tervo - VSK / VSKQ Shear Connectors'
 fenster() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1; }
 bild() { # window, file: the window as it is now, after it has painted
     sleep 1.5
-    import -window "$1" "$ziel/$2"
-    echo "$ziel/$2"
+    local datei=$ziel/${2%.png}$endung.png
+    import -window "$1" "$datei"
+    echo "$datei"
 }
-klick() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+# klick WINDOW X Y: a click at the point of the window at 100 %.
+klick() { xdotool mousemove --window "$1" $(($2 * skala)) $(($3 * skala)) click 1; }
 ausschnitt() { # window, file: the screen where the window is, with its pop-ups
     sleep 1.5
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$ziel/$2"
-    echo "$ziel/$2"
+    local datei=$ziel/${2%.png}$endung.png
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$datei"
+    echo "$datei"
 }
 
 # starte PROJECT [splash]: starts vsk with the project and passes the start window; the
@@ -64,7 +75,8 @@ starte() {
     xdotool windowfocus --sync "$start" key Return
     haupt=$(fenster "^$titel: ")
     # Fixed place and size, so that the clicks below hit the buttons.
-    xdotool windowmove --sync "$haupt" 0 0 windowsize --sync "$haupt" 1100 760
+    xdotool windowmove --sync "$haupt" 0 0 windowsize --sync "$haupt" $((1100 * skala)) \
+        $((760 * skala))
 }
 
 starte "$beispiele/row.VSK" splash
@@ -115,6 +127,7 @@ sleep 0.5
 klick "$dialog" 310 388
 ausschnitt "$dialog" schedule-export.png
 
+[ "$skala" = 1 ] || exit 0
 # The top of the project report's summary page (multi.VSK), as pdftoppm renders it.
 QT_QPA_PLATFORM=offscreen "$bin/vsk-cli" report "$beispiele/multi.VSK" --all \
     --pdf "$arbeit/project-report.pdf" >/dev/null

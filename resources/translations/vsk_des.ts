@@ -497,6 +497,18 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>A load holds at most %s points.</source>
         <translation>Eine Last hat höchstens %s Punkte.</translation>
     </message>
+    <message>
+        <source>at least %s</source>
+        <translation>mindestens %s</translation>
+    </message>
+    <message>
+        <source>at most %s</source>
+        <translation>höchstens %s</translation>
+    </message>
+    <message>
+        <source>Allowed: %s</source>
+        <translation>Zulässig: %s</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -944,6 +956,14 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s replaced: position %s, %s x %s</source>
+        <translation>Stücklisteneintrag %s ersetzt: Position %s, %s x %s</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s added: position %s, %s x %s</source>
+        <translation>Stücklisteneintrag %s hinzugefügt: Position %s, %s x %s</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1816,25 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>report</source>
         <translation>Bericht</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TVorschauleiste</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
     </message>
 </context>
 <context>

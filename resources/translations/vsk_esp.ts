@@ -497,6 +497,18 @@ The last position cannot be removed!</source>
         <source>A load holds at most %s points.</source>
         <translation>Una carga tiene como máximo %s puntos.</translation>
     </message>
+    <message>
+        <source>at least %s</source>
+        <translation>como mínimo %s</translation>
+    </message>
+    <message>
+        <source>at most %s</source>
+        <translation>como máximo %s</translation>
+    </message>
+    <message>
+        <source>Allowed: %s</source>
+        <translation>Admisible: %s</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -944,6 +956,14 @@ Should this be overwritten?</source>
     <message>
         <source>Text</source>
         <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s replaced: position %s, %s x %s</source>
+        <translation>Entrada %s de la lista de conectores sustituida: posición %s, %s x %s</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s added: position %s, %s x %s</source>
+        <translation>Entrada %s añadida a la lista de conectores: posición %s, %s x %s</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1816,25 @@ Do you want to replace it?</source>
     <message>
         <source>report</source>
         <translation>informe</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TVorschauleiste</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Página completa</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,18 @@ La dernière position ne peut pas être supprimée !</translation>
         <source>A load holds at most %s points.</source>
         <translation>Une charge comporte au plus %s points.</translation>
     </message>
+    <message>
+        <source>at least %s</source>
+        <translation>au moins %s</translation>
+    </message>
+    <message>
+        <source>at most %s</source>
+        <translation>au plus %s</translation>
+    </message>
+    <message>
+        <source>Allowed: %s</source>
+        <translation>Admissible : %s</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -944,6 +956,14 @@ Faut-il la remplacer ?</translation>
     <message>
         <source>Text</source>
         <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s replaced: position %s, %s x %s</source>
+        <translation>Ligne %s de la nomenclature remplacée : position %s, %s x %s</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s added: position %s, %s x %s</source>
+        <translation>Ligne %s ajoutée à la nomenclature : position %s, %s x %s</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1819,25 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>vsk::TVorschauleiste</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Pleine largeur</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+</context>
+<context>
     <name>vsk::TWiederherstellung</name>
     <message>
         <source>Unnamed</source>
@@ -1808,7 +1847,7 @@ Voulez-vous le remplacer ?</translation>
         <source>The program did not end properly last time. The unsaved changes of &quot;%1&quot; from %2 can be restored.
 
 Do you want to restore them?</source>
-        <translation>Le programme ne s'est pas terminé correctement la dernière fois. Les modifications non enregistrées de &quot;%1&quot; du %2 peuvent être restaurées.
+        <translation>Le programme ne s&apos;est pas terminé correctement la dernière fois. Les modifications non enregistrées de &quot;%1&quot; du %2 peuvent être restaurées.
 
 Voulez-vous les restaurer ?</translation>
     </message>

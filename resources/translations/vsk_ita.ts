@@ -497,6 +497,18 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>A load holds at most %s points.</source>
         <translation>Un carico ha al massimo %s punti.</translation>
     </message>
+    <message>
+        <source>at least %s</source>
+        <translation>almeno %s</translation>
+    </message>
+    <message>
+        <source>at most %s</source>
+        <translation>al massimo %s</translation>
+    </message>
+    <message>
+        <source>Allowed: %s</source>
+        <translation>Ammesso: %s</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -944,6 +956,14 @@ Sovrascriverla?</translation>
     <message>
         <source>Text</source>
         <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s replaced: position %s, %s x %s</source>
+        <translation>Voce %s della distinta dei connettori sostituita: posizione %s, %s x %s</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s added: position %s, %s x %s</source>
+        <translation>Voce %s aggiunta alla distinta dei connettori: posizione %s, %s x %s</translation>
     </message>
 </context>
 <context>
@@ -1772,7 +1792,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Undo|Take back the last change of the project</source>
-        <translation>Annulla|Annullare l'ultima modifica del progetto</translation>
+        <translation>Annulla|Annullare l&apos;ultima modifica del progetto</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -1799,6 +1819,25 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>vsk::TVorschauleiste</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Pagina intera</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+</context>
+<context>
     <name>vsk::TWiederherstellung</name>
     <message>
         <source>Unnamed</source>
@@ -1808,7 +1847,7 @@ Sostituirlo?</translation>
         <source>The program did not end properly last time. The unsaved changes of &quot;%1&quot; from %2 can be restored.
 
 Do you want to restore them?</source>
-        <translation>L'ultima volta il programma non è terminato correttamente. Le modifiche non salvate di &quot;%1&quot; del %2 possono essere ripristinate.
+        <translation>L&apos;ultima volta il programma non è terminato correttamente. Le modifiche non salvate di &quot;%1&quot; del %2 possono essere ripristinate.
 
 Vuole ripristinarle?</translation>
     </message>

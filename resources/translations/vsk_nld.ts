@@ -497,6 +497,18 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>A load holds at most %s points.</source>
         <translation>Een belasting heeft hoogstens %s punten.</translation>
     </message>
+    <message>
+        <source>at least %s</source>
+        <translation>minstens %s</translation>
+    </message>
+    <message>
+        <source>at most %s</source>
+        <translation>hoogstens %s</translation>
+    </message>
+    <message>
+        <source>Allowed: %s</source>
+        <translation>Toegestaan: %s</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -944,6 +956,14 @@ Moet deze worden overschreven?</translation>
     <message>
         <source>Text</source>
         <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s replaced: position %s, %s x %s</source>
+        <translation>Regel %s van de deuvelstaat vervangen: positie %s, %s x %s</translation>
+    </message>
+    <message>
+        <source>Connector schedule entry %s added: position %s, %s x %s</source>
+        <translation>Regel %s toegevoegd aan de deuvelstaat: positie %s, %s x %s</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +1816,25 @@ Wilt u het vervangen?</translation>
     <message>
         <source>report</source>
         <translation>rapport</translation>
+    </message>
+</context>
+<context>
+    <name>vsk::TVorschauleiste</name>
+    <message>
+        <source>Fit width</source>
+        <translation>Paginabreedte</translation>
+    </message>
+    <message>
+        <source>Whole page</source>
+        <translation>Hele pagina</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige pagina</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Volgende pagina</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@ namespace vsk {
 namespace {
 
 constexpr Feldgrenzen AbMm(double unten) {
-    return {Pruefmodus::NurUnten, unten, 0};
+    return {Pruefmodus::NurUnten, unten, 0, "mm"};
 }
 
 void SetzeLastwert(TKLast& last, Lastwert wert, double v) {
@@ -76,22 +76,30 @@ Eingabefolgen SpeichereLast(TKAnwendung& a, Lastseite seite, Lastwert wert, doub
 const Feldvorgabe& Vorgabe(Geometriefeld feld) {
     // In the order of Geometriefeld.
     static const std::array<Feldvorgabe, 9> vorgaben{{
-        {AbMm(100), 300, "300"},                   // wall thickness
-        {AbMm(160), 160, "160"},                   // slab thickness
-        {AbMm(10), 30, "30"},                      // cover above
-        {AbMm(10), 30, "30"},                      // cover below
-        {AbMm(10), 120, "120"},                    // effective depth
-        {AbMm(120), 0.5, "0"},                     // edge distance right
-        {AbMm(120), 0.5, "0"},                     // edge distance left
-        {AbMm(10), 30, "30"},                      // cover to the front
-        {{Pruefmodus::Beide, 300, 30000}, 2, "2"}, // joint length
+        {AbMm(100), 300, "300"},                         // wall thickness
+        {AbMm(160), 160, "160"},                         // slab thickness
+        {AbMm(10), 30, "30"},                            // cover above
+        {AbMm(10), 30, "30"},                            // cover below
+        {AbMm(10), 120, "120"},                          // effective depth
+        {AbMm(120), 0.5, "0"},                           // edge distance right
+        {AbMm(120), 0.5, "0"},                           // edge distance left
+        {AbMm(10), 30, "30"},                            // cover to the front
+        {{Pruefmodus::Beide, 300, 30000, "mm"}, 2, "2"}, // joint length
     }};
     return vorgaben[static_cast<std::size_t>(feld)];
 }
 
 const Feldvorgabe& Lastvorgabe() {
-    static const Feldvorgabe vorgabe{AbMm(0), 0, "0"};
+    static const Feldvorgabe vorgabe{{Pruefmodus::NurUnten, 0, 0}, 0, "0"};
     return vorgabe;
+}
+
+Feldgrenzen Lastgrenzen(Lastseite seite, Lastwert wert) {
+    Feldgrenzen g = Lastvorgabe().grenzen;
+    if (wert != Lastwert::Gg && wert != Lastwert::Gq) {
+        g.einheit = seite == Lastseite::Punkt ? "kN" : "kN/m";
+    }
+    return g;
 }
 
 double& Geometriewert(TKGeometrie& g, Geometriefeld feld) {
@@ -179,7 +187,7 @@ bool RechteFolgtLinker(const TKBelastung& b) {
 Eingabeergebnis LastEingeben(TKAnwendung& a, Lastseite seite, Lastwert wert, std::string_view text,
                              char trenner) {
     Eingabeergebnis e;
-    e.meldung = PruefeFeld(text, Lastvorgabe().grenzen, trenner);
+    e.meldung = PruefeFeld(text, Lastgrenzen(seite, wert), trenner);
     if (!e.meldung) {
         e.folgen = SpeichereLast(a, seite, wert, LeseWert(text, Lastvorgabe().leerwert, trenner));
     }
@@ -188,7 +196,7 @@ Eingabeergebnis LastEingeben(TKAnwendung& a, Lastseite seite, Lastwert wert, std
 
 Eingabeergebnis LastWertEingeben(TKAnwendung& a, Lastseite seite, Lastwert wert, double v) {
     Eingabeergebnis e;
-    e.meldung = PruefeWert(v, Lastvorgabe().grenzen);
+    e.meldung = PruefeWert(v, Lastgrenzen(seite, wert));
     if (!e.meldung) {
         e.folgen = SpeichereLast(a, seite, wert, v);
     }

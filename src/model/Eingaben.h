@@ -44,6 +44,9 @@ struct Feldvorgabe {
 const Feldvorgabe& Vorgabe(Geometriefeld feld);
 // Every load input: at least 0, empty 0, zero "0".
 const Feldvorgabe& Lastvorgabe();
+// The bounds of a load input with its unit: kN for the point load, kN/m for the line
+// load, none for a partial safety factor.
+Feldgrenzen Lastgrenzen(Lastseite seite, Lastwert wert);
 
 // The effective depth the slab thickness derives lies this far below it, mm.
 inline constexpr double NutzhoeheAbstandMm = 40;

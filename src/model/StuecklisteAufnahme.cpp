@@ -39,7 +39,8 @@ TKStueckliste::Eintrag AktAnwendungEintrag(const TKModell& modell, char trenner)
             anzahl};
 }
 
-void AddAktAnwendung(TKModell& modell, const std::string& positionsNummer, Plattform& plattform) {
+Aufnahme AddAktAnwendung(TKModell& modell, const std::string& positionsNummer,
+                         Plattform& plattform) {
     TKStueckliste::Eintrag neu = AktAnwendungEintrag(modell, plattform.Dezimaltrenner());
     const std::string nummer = OhneRandLeerzeichen(positionsNummer);
     TKStueckliste& liste = modell.Stueckliste;
@@ -51,10 +52,30 @@ void AddAktAnwendung(TKModell& modell, const std::string& positionsNummer, Platt
                                        "connector schedule.\r\n\r\nShould this be "
                                        "overwritten?"))) {
             liste.ReplaceEintrag(std::move(neu), k);
-            return;
+            return {k, true};
         }
     }
     liste.AddEintrag(neu);
+    return {liste.EintragCount(), false};
+}
+
+std::string AufnahmeText(const TKModell& modell, const Aufnahme& aufnahme) {
+    const auto& e = modell.Stueckliste.GetEintrag(aufnahme.eintrag);
+    const auto Spalte = [&e](int spalte) {
+        return static_cast<std::size_t>(spalte) < e.size() ? e[static_cast<std::size_t>(spalte)]
+                                                           : std::string();
+    };
+    std::string muster = aufnahme.ersetzt
+                             ? text("Stueckliste", "Connector schedule entry %s replaced: "
+                                                   "position %s, %s x %s")
+                             : text("Stueckliste", "Connector schedule entry %s added: "
+                                                   "position %s, %s x %s");
+    for (const std::string& teil :
+         {std::to_string(aufnahme.eintrag), Spalte(StuecklisteSpalte::Position),
+          Spalte(StuecklisteSpalte::AnzahlDorne), Spalte(StuecklisteSpalte::Bezeichnung)}) {
+        muster = ErsetzeProzentS(muster, teil);
+    }
+    return muster;
 }
 
 } // namespace vsk

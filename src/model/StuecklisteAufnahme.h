@@ -15,10 +15,22 @@ class TKModell;
 // trenner: the user's decimal separator (for the design capacity).
 TKStueckliste::Eintrag AktAnwendungEintrag(const TKModell& modell, char trenner);
 
+// What "Add to Connector Schedule" did: the number of the entry (from 1) it appended or
+// replaced.
+struct Aufnahme {
+    int eintrag = 0;
+    bool ersetzt = false;
+};
+
 // Walks the entries from number 1; for each whose position number (text 6) equals
 // positionsNummer without surrounding blanks, asks whether to overwrite it. Yes replaces
 // that entry and ends; when no entry was replaced, the new entry is appended. So No to
 // every question adds the position once more.
-void AddAktAnwendung(TKModell& modell, const std::string& positionsNummer, Plattform& plattform);
+Aufnahme AddAktAnwendung(TKModell& modell, const std::string& positionsNummer,
+                         Plattform& plattform);
+
+// The confirmation of an Aufnahme for the status bar: which entry, which position, how
+// many connectors of which type.
+std::string AufnahmeText(const TKModell& modell, const Aufnahme& aufnahme);
 
 } // namespace vsk

@@ -17,9 +17,10 @@ void WeissFuellen(Vorschaubild& p) {
 
 // Sizes the picture to the page and centres it in its parent.
 void BildEinrichten(Vorschaubild& p, Berichtskontext& k, const Druckergeometrie& geometrie) {
-    k.linienbreite = MasseEinrichten(k.druck, p.Leinwand(), true, p.BildschirmDpi());
+    k.linienbreite = MasseEinrichten(k.druck, p.Leinwand(), true, p.Aufloesung());
+    k.druck.bildschirmDpi = p.BildschirmDpi();
     SeiteEinrichten(k.druck, geometrie);
-    const Bildgroesse g = BildGroesse(k.druck, p.BildschirmDpi());
+    const Bildgroesse g = BildGroesse(k.druck, p.Aufloesung());
     p.SetzeGroesse(g.breite, g.hoehe);
     const int eltern = p.ElternBreite();
     p.SetzeLage(p.Breite() < eltern ? (eltern - p.Breite()) / 2 : 0, p.Oben());

@@ -38,6 +38,9 @@ public:
     virtual Canvas& Leinwand() = 0;
     // Pixels per inch of the screen the picture is shown on.
     virtual int BildschirmDpi() const = 0;
+    // Pixels per inch the page is drawn at: the screen's, or more or less for a zoomed
+    // preview. Sizes the page and its fonts; pictures sized in screen pixels scale with it.
+    virtual int Aufloesung() const { return BildschirmDpi(); }
     // Picture and bitmap get the size; the content is not kept.
     virtual void SetzeGroesse(int breite, int hoehe) = 0;
     // Picture and bitmap get taller by the given pixels; the content is kept.

@@ -162,6 +162,18 @@ void ZoomAbbildung::ZoomUm(int bx, int by, double f) {
     Fenster(a);
 }
 
+void ZoomAbbildung::Verschiebe(int dx, int dy, bool merken) {
+    if (!bereit_) {
+        return;
+    }
+    if (merken) {
+        vorige_ = aktuell_;
+    }
+    aktuell_.cx -= dx / aktuell_.sx;
+    aktuell_.cy += dy / aktuell_.sy;
+    Fenster(aktuell_);
+}
+
 int ZoomAbbildung::HPosition() const {
     const double w = eingepasst_.xmax - eingepasst_.xmin;
     return w > 0 ? ZuPixel((aktuell_.cx - eingepasst_.xmin) / w * 1000) : 500;

@@ -1,7 +1,7 @@
 #pragma once
 // The world-to-screen mapping of the zoom panel and its view operations: fit, zoom by a
-// factor, zoom to a rubber band, centring, wheel zoom about a point and the two scroll
-// bars. World y grows upward, screen y downward.
+// factor, zoom to a rubber band, centring, wheel zoom about a point, dragging and the two
+// scroll bars. World y grows upward, screen y downward.
 //
 // The mapping keeps three views: the fitted one (Z_RESET goes back to it), the current
 // one and the previous one (Z_LAST goes back to it). Nothing is valid before the first
@@ -50,6 +50,9 @@ public:
     void Zentriere(double x, double y);
     // Zooms by f so that the world point under the screen point stays under it.
     void ZoomUm(int bx, int by, double f);
+    // Moves the drawing by (dx, dy) pixels with the pointer, keeping the scale; merken: the
+    // view shown before becomes the previous one (at the start of a drag).
+    void Verschiebe(int dx, int dy, bool merken);
 
     // Scroll bars (range 0 to 1000): the centre within the fitted window, and the visible
     // fraction of it as the page size. Positions are not clamped into the range.

@@ -6,13 +6,12 @@
 #include "shell/Sprachmodule.h"
 #include "shell/Winexecute.h"
 #include "shell/ui/Sprachknopf.h"
+#include "shell/ui/SvgBild.h"
 
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTextEdit>
 #include <QToolButton>
 #include <system_error>
@@ -25,12 +24,7 @@ namespace fs = std::filesystem;
 namespace {
 
 QPixmap Bild(const QString& name, QSize groesse) {
-    QPixmap bild(groesse);
-    bild.fill(Qt::transparent);
-    QSvgRenderer svg(QStringLiteral(":/startprogram/") + name);
-    QPainter maler(&bild);
-    svg.render(&maler);
-    return bild;
+    return SvgBild(QStringLiteral(":/startprogram/") + name, groesse);
 }
 
 QFont ArialPixel(int pixel, bool fett) {

@@ -1,6 +1,10 @@
 #include "model/Eingaben.h"
 
+#include "shell/Texte.h"
+
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace vsk {
 namespace {
@@ -14,7 +18,7 @@ TEST(GeometrieEingeben, SlabThicknessDerivesTheEffectiveDepthAndABadValueChanges
     EXPECT_EQ(a.cGeometrie.TNutzhoehe, 160);
 
     e = GeometrieEingeben(a, Geometriefeld::Plattendicke, "150", ',');
-    EXPECT_EQ(e.meldung, MeldungZuKlein());
+    EXPECT_EQ(e.meldung, MeldungZuKlein() + "\nAllowed: at least 160 mm");
     e = GeometrieEingeben(a, Geometriefeld::Plattendicke, "1.35", ',');
     EXPECT_EQ(e.meldung, MeldungNurZahlen());
     EXPECT_FALSE(e.folgen.nutzhoehe);
@@ -27,9 +31,9 @@ TEST(GeometrieEingeben, JointLengthHasTwoBoundsAndAlwaysClipsTheArbitraryLoad) {
     TKBelastung& b = a.cBelastungDesign;
     EXPECT_FALSE(GeometrieEingeben(a, Geometriefeld::Fugenlaenge, "30000", '.').meldung);
     EXPECT_EQ(GeometrieEingeben(a, Geometriefeld::Fugenlaenge, "30001", '.').meldung,
-              MeldungZuGross());
+              MeldungZuGross() + "\nAllowed: 300 ... 30000 mm");
     EXPECT_EQ(GeometrieEingeben(a, Geometriefeld::Fugenlaenge, "299", '.').meldung,
-              MeldungZuKlein());
+              MeldungZuKlein() + "\nAllowed: 300 ... 30000 mm");
     EXPECT_EQ(a.cGeometrie.TFugenlaenge, 30000);
 
     // A point beyond the joint (added in the arbitrary-load window) moves back onto it even
@@ -70,7 +74,7 @@ TEST(LastEingeben, TotalsFollowAndAConstantLoadCopiesTheLeftEndToTheRight) {
     EXPECT_EQ(b.TLinienLast, Linienlastform::Fallend);
 
     const Eingabeergebnis e = LastEingeben(a, Lastseite::Rechts, Lastwert::Gq, "-1", '.');
-    EXPECT_EQ(e.meldung, MeldungZuKlein());
+    EXPECT_EQ(e.meldung, MeldungZuKlein() + "\nAllowed: at least 0"); // a factor has no unit
     EXPECT_FALSE(e.folgen.summen);
     EXPECT_EQ(b.cLinienLastRechts.Tgq(), 1.5);
 }
@@ -159,6 +163,62 @@ TEST(SetzeBemessungseinstellungen,
     EXPECT_TRUE(SetzeBemessungseinstellungen(a, 0, "1.2", 1, '.').eingabemodus);
     EXPECT_EQ(a.TGammaMs, 1.2);
     EXPECT_EQ(a.TStahlguete, 1);
+}
+
+// Every numeric input of the panel: the first line of its range message is the check's
+// own, the second says the range and unit, in English and in another language.
+TEST(Feldgrenzen, EveryInputsRangeMessageEndsWithItsRangeAndUnit) {
+    struct Erwartung {
+        Geometriefeld feld;
+        const char* zuKlein; // the value below the range
+        const char* englisch;
+        const char* deutsch;
+    };
+    const std::vector<Erwartung> geometrie{
+        {Geometriefeld::Wanddicke, "99", "at least 100 mm", "mindestens 100 mm"},
+        {Geometriefeld::Plattendicke, "159", "at least 160 mm", "mindestens 160 mm"},
+        {Geometriefeld::DeckungOben, "9", "at least 10 mm", "mindestens 10 mm"},
+        {Geometriefeld::DeckungUnten, "9", "at least 10 mm", "mindestens 10 mm"},
+        {Geometriefeld::Nutzhoehe, "9", "at least 10 mm", "mindestens 10 mm"},
+        {Geometriefeld::RandRechts, "119", "at least 120 mm", "mindestens 120 mm"},
+        {Geometriefeld::RandLinks, "119", "at least 120 mm", "mindestens 120 mm"},
+        {Geometriefeld::DeckungVorn, "9", "at least 10 mm", "mindestens 10 mm"},
+        {Geometriefeld::Fugenlaenge, "299", "300 ... 30000 mm", "300 ... 30000 mm"},
+    };
+    const std::map<std::string, std::string> deutsch{
+        {"Input value is smaller than allowed!", "Eingabewert ist kleiner als erlaubt!"},
+        {"Allowed: %s", "Zul\u00e4ssig: %s"},
+        {"at least %s", "mindestens %s"},
+    };
+    for (bool uebersetzt : {false, true}) {
+        if (uebersetzt) {
+            SetzeUebersetzer([&deutsch](const char*, const char* quelle) {
+                const auto t = deutsch.find(quelle);
+                return t == deutsch.end() ? std::string(quelle) : t->second;
+            });
+        }
+        const std::string zuKlein = MeldungZuKlein();
+        const std::string erlaubt = uebersetzt ? "Zul\u00e4ssig: " : "Allowed: ";
+        const std::string mindestens = uebersetzt ? "mindestens 0" : "at least 0";
+        const char trenner = uebersetzt ? ',' : '.';
+        for (const Erwartung& e : geometrie) {
+            TKAnwendung a;
+            EXPECT_EQ(GeometrieEingeben(a, e.feld, e.zuKlein, trenner).meldung,
+                      zuKlein + "\n" + erlaubt + (uebersetzt ? e.deutsch : e.englisch));
+        }
+        for (Lastseite seite : {Lastseite::Punkt, Lastseite::Links, Lastseite::Rechts}) {
+            const std::string einheit = seite == Lastseite::Punkt ? " kN" : " kN/m";
+            for (Lastwert wert :
+                 {Lastwert::Gk, Lastwert::Gg, Lastwert::Qk, Lastwert::Gq, Lastwert::F1}) {
+                const bool faktor = wert == Lastwert::Gg || wert == Lastwert::Gq;
+                TKAnwendung a;
+                EXPECT_EQ(
+                    LastEingeben(a, seite, wert, uebersetzt ? "-0,5" : "-0.5", trenner).meldung,
+                    zuKlein + "\n" + erlaubt + mindestens + (faktor ? "" : einheit));
+            }
+        }
+    }
+    SetzeUebersetzer({});
 }
 
 } // namespace

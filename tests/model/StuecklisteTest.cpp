@@ -108,10 +108,14 @@ TEST_F(AddAktAnwendungTest, EntryHoldsTheTenTextsOfTheSelectedType) {
 }
 
 TEST_F(AddAktAnwendungTest, YesReplacesNoAddsAgain) {
-    AddAktAnwendung(m, "2", p);
+    Aufnahme aufnahme = AddAktAnwendung(m, "2", p);
+    EXPECT_EQ(AufnahmeText(m, aufnahme),
+              "Connector schedule entry 1 added: position Slab A, 8 x VSK 7");
     m.Anwendung(2).cErgebnisse.setTAnzDorn(6, 9);
     p.antworten = {Antwort::Ja};
-    AddAktAnwendung(m, " 2 ", p);
+    aufnahme = AddAktAnwendung(m, " 2 ", p);
+    EXPECT_EQ(AufnahmeText(m, aufnahme),
+              "Connector schedule entry 1 replaced: position Slab A, 9 x VSK 7");
     ASSERT_EQ(m.Stueckliste.EintragCount(), 1);
     EXPECT_EQ(m.Stueckliste.GetEintrag(1)[2], "9");
     ASSERT_EQ(p.fragen.size(), 1u);
@@ -119,8 +123,10 @@ TEST_F(AddAktAnwendungTest, YesReplacesNoAddsAgain) {
                            "schedule.\r\n\r\nShould this be overwritten?");
 
     p.antworten = {Antwort::Nein};
-    AddAktAnwendung(m, "2", p);
+    aufnahme = AddAktAnwendung(m, "2", p);
     EXPECT_EQ(m.Stueckliste.EintragCount(), 2);
+    EXPECT_EQ(aufnahme.eintrag, 2);
+    EXPECT_FALSE(aufnahme.ersetzt);
 }
 
 TEST_F(AddAktAnwendungTest, NoToTheFirstMatchAsksAgainForTheNext) {

@@ -5,27 +5,37 @@
 namespace vsk {
 namespace {
 
-const Feldgrenzen Plattendicke{Pruefmodus::NurUnten, 160, 0};
-const Feldgrenzen Fugenlaenge{Pruefmodus::Beide, 300, 30000};
+const Feldgrenzen Plattendicke{Pruefmodus::NurUnten, 160, 0, "mm"};
+const Feldgrenzen Fugenlaenge{Pruefmodus::Beide, 300, 30000, "mm"};
+
+// The first line of a message: the check's own text, unchanged by the range line.
+std::optional<std::string> ErsteZeile(const std::optional<std::string>& meldung) {
+    return meldung ? std::optional(meldung->substr(0, meldung->find('\n'))) : std::nullopt;
+}
 
 TEST(Feldpruefung, LowerBoundIsAllowedAndBelowIsRejected) {
     EXPECT_FALSE(PruefeFeld("160", Plattendicke, ','));
     EXPECT_FALSE(PruefeFeld("200", Plattendicke, ','));
-    EXPECT_EQ(PruefeFeld("150", Plattendicke, ','), "Input value is smaller than allowed!");
-    EXPECT_EQ(PruefeFeld("159,999", Plattendicke, ','), "Input value is smaller than allowed!");
+    EXPECT_EQ(ErsteZeile(PruefeFeld("150", Plattendicke, ',')),
+              "Input value is smaller than allowed!");
+    EXPECT_EQ(ErsteZeile(PruefeFeld("159,999", Plattendicke, ',')),
+              "Input value is smaller than allowed!");
 }
 
 TEST(Feldpruefung, BothBoundsAreInclusive) {
     EXPECT_FALSE(PruefeFeld("300", Fugenlaenge, '.'));
     EXPECT_FALSE(PruefeFeld("30000", Fugenlaenge, '.'));
-    EXPECT_EQ(PruefeFeld("299", Fugenlaenge, '.'), "Input value is smaller than allowed!");
-    EXPECT_EQ(PruefeFeld("30001", Fugenlaenge, '.'), "Input value is greater than allowed!");
+    EXPECT_EQ(ErsteZeile(PruefeFeld("299", Fugenlaenge, '.')),
+              "Input value is smaller than allowed!");
+    EXPECT_EQ(ErsteZeile(PruefeFeld("30001", Fugenlaenge, '.')),
+              "Input value is greater than allowed!");
 }
 
 TEST(Feldpruefung, UpperBoundOnlyIgnoresTheLowerBound) {
     const Feldgrenzen nurOben{Pruefmodus::NurOben, 100, 5};
     EXPECT_FALSE(PruefeFeld("-7", nurOben, '.'));
-    EXPECT_EQ(PruefeFeld("5.5", nurOben, '.'), "Input value is greater than allowed!");
+    EXPECT_EQ(PruefeFeld("5.5", nurOben, '.'),
+              "Input value is greater than allowed!\nAllowed: at most 5");
 }
 
 TEST(Feldpruefung, EmptyOrBlankTextPasses) {
@@ -45,7 +55,29 @@ TEST(Feldpruefung, WrongSeparatorAndNonNumbersGetTheConversionMessage) {
 
 TEST(Feldpruefung, BlanksAndExponentAreAccepted) {
     EXPECT_FALSE(PruefeFeld("  2E2 ", Plattendicke, ','));
-    EXPECT_EQ(PruefeFeld(" 1,5E2", Plattendicke, ','), "Input value is smaller than allowed!");
+    EXPECT_EQ(ErsteZeile(PruefeFeld(" 1,5E2", Plattendicke, ',')),
+              "Input value is smaller than allowed!");
+}
+
+TEST(Feldpruefung, ARangeFailureSaysTheRangeAndUnitOnItsSecondLine) {
+    EXPECT_EQ(PruefeFeld("299", Fugenlaenge, '.'),
+              "Input value is smaller than allowed!\nAllowed: 300 ... 30000 mm");
+    EXPECT_EQ(PruefeFeld("150", Plattendicke, ','),
+              "Input value is smaller than allowed!\nAllowed: at least 160 mm");
+    const Feldgrenzen faktor{Pruefmodus::Beide, 0.5, 1.5};
+    EXPECT_EQ(PruefeFeld("2", faktor, ','),
+              "Input value is greater than allowed!\nAllowed: 0,5 ... 1,5");
+    // Not a number: the conversion message alone, it is not about the range.
+    EXPECT_EQ(PruefeFeld("x", Plattendicke, '.'), MeldungNurZahlen());
+}
+
+TEST(Feldpruefung, TheHintGivesLabelSymbolUnitAndRange) {
+    EXPECT_EQ(Feldhinweis("Slab thickness", "d", Plattendicke, '.'),
+              "Slab thickness d [mm], at least 160");
+    EXPECT_EQ(Feldhinweis("Joint length", "l_f", Fugenlaenge, '.'),
+              "Joint length l_f [mm], 300 ... 30000");
+    EXPECT_EQ(Feldhinweis("Partial safety factor", "", {Pruefmodus::NurUnten, 0, 0}, '.'),
+              "Partial safety factor, at least 0");
 }
 
 TEST(Feldpruefung, LeseWertFallsBackToTheDefault) {

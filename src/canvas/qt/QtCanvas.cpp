@@ -54,6 +54,20 @@ QString QtSchriftname(const std::string& name) {
     return QString::fromStdString(name);
 }
 
+QImage Bildschirmbitmap(QSize logisch, qreal verhaeltnis) {
+    const qreal v = verhaeltnis > 0 ? verhaeltnis : 1.0;
+    const QSize s = logisch.expandedTo(QSize(1, 1));
+    QImage bild(static_cast<int>(std::ceil(s.width() * v)),
+                static_cast<int>(std::ceil(s.height() * v)), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(v);
+    bild.fill(Qt::white);
+    return bild;
+}
+
+QSize LogischeGroesse(const QImage& bild) {
+    return bild.deviceIndependentSize().toSize();
+}
+
 QtCanvas::QtCanvas(QPaintDevice& geraet, int dpiX, int dpiY)
     : eigener_(std::make_unique<QPainter>(&geraet)), maler_(eigener_.get()) {
     Init(dpiX, dpiY);
@@ -122,6 +136,10 @@ void QtCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     }
     SetzeStift(true);
     maler_->setBrush(Qt::NoBrush);
+    if (const QPointF v = Linienversatz(); !v.isNull()) {
+        maler_->drawRect(QRectF(b.l + v.x(), b.t + v.y(), b.Breite() - 1, b.Hoehe() - 1));
+        return;
+    }
     maler_->drawRect(QRect(b.l, b.t, b.Breite() - 1, b.Hoehe() - 1));
 }
 
@@ -174,9 +192,22 @@ void QtCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y
                     static_cast<int>(std::lround(spanne * 16.0)));
 }
 
+QPointF QtCanvas::Linienversatz() const {
+    const QPaintDevice* geraet = maler_->device();
+    if (geraet == nullptr || geraet->devicePixelRatioF() <= 1.0 ||
+        std::max(1, std::abs(stift.breite)) % 2 == 0) {
+        return {};
+    }
+    return {0.5, 0.5};
+}
+
 void QtCanvas::Linie(Punkt von, Punkt bis) {
     maler_->setRenderHint(QPainter::Antialiasing, false);
     SetzeStift(true);
+    if (const QPointF v = Linienversatz(); !v.isNull()) {
+        maler_->drawLine(QPointF(von.x, von.y) + v, QPointF(bis.x, bis.y) + v);
+        return;
+    }
     maler_->drawLine(QPoint(von.x, von.y), QPoint(bis.x, bis.y));
 }
 

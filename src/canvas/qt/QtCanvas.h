@@ -1,7 +1,8 @@
 #pragma once
 // The canvas on a QPainter: a QImage (screen bitmap), a QPrinter page, a QPdfWriter or a
 // QSvgGenerator. Coordinates are the painter's logical pixels; for crisp output on a
-// high-DPI screen draw into a QImage whose device pixel ratio is the screen's.
+// high-DPI screen draw into a QImage whose device pixel ratio is the screen's
+// (Bildschirmbitmap): the drawing keeps its logical geometry and gets the finer pixels.
 //
 // Fonts: "Arial" is drawn with Liberation Sans (metric-compatible), "Times New Roman"
 // and "Courier New" likewise with Liberation Serif and Mono; text in the "Symbol" font
@@ -62,6 +63,10 @@ private:
     void Init(int dpiX, int dpiY);
     void SetzeStift(bool mitStift);
     void SetzePinsel(bool mitPinsel);
+    // On a device with a pixel ratio above 1 an aliased line of odd width lies half a
+    // logical pixel left of and above the pixels ratio 1 gives it; this puts it back,
+    // so that every logical pixel of a line becomes whole device pixels.
+    QPointF Linienversatz() const;
     // The Qt font and metrics of the current font; rebuilt only when name, size or style
     // changed since the last call.
     const QFont& AktuelleSchrift();
@@ -84,5 +89,11 @@ private:
 
 // The installed font that stands for a font name of the drawing code.
 QString QtSchriftname(const std::string& name);
+
+// A white bitmap for the screen: the logical size times the device pixel ratio, with that
+// ratio set, so that a QtCanvas on it draws in logical pixels with the screen's finer ones.
+QImage Bildschirmbitmap(QSize logisch, qreal verhaeltnis);
+// The size of a bitmap in logical pixels: its pixels divided by its device pixel ratio.
+QSize LogischeGroesse(const QImage& bild);
 
 } // namespace vsk

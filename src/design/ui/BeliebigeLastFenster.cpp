@@ -150,8 +150,10 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Plattform& plattform, const TKFarbe& farben
     auto* eingabe = new QGroupBox;
     eingabe->setObjectName(QStringLiteral("pnlEingabe"));
     SetzeHinweis(eingabe, tr("pair of values for linear load"));
-    SetzeHinweis(meditX, tr("Coordinates for entered load measured form the left"));
-    SetzeHinweis(meditQ, tr("Value of loading at the position of the coordinate x"));
+    hinweisX_ = tr("Coordinates for entered load measured form the left");
+    hinweisQ_ = tr("Value of loading at the position of the coordinate x");
+    SetzeHinweis(meditX, hinweisX_);
+    SetzeHinweis(meditQ, hinweisQ_);
     auto* felder = new QGridLayout(eingabe);
     felder->addWidget(new QLabel(tr("x =")), 0, 0);
     felder->addWidget(meditX, 0, 1);
@@ -228,6 +230,12 @@ void TfrmbeliebigeLast::Aktivieren(TKModell& modell) {
     FuelleTabelle(last.Punkte());
     meditX->clear();
     meditQ->clear();
+    // The hints say the unit and the range, x up to this position's joint length.
+    const char t = plattform_.Dezimaltrenner();
+    SetzeHinweis(meditX, QString::fromStdString(
+                             Feldhinweis(hinweisX_.toStdString(), {}, Grenzen(meditX), t)));
+    SetzeHinweis(meditQ, QString::fromStdString(
+                             Feldhinweis(hinweisQ_.toStdString(), {}, Grenzen(meditQ), t)));
     ausstehendX_ = false;
     ausstehendQ_ = false;
     Statuszeile()->clearMessage();
@@ -285,12 +293,15 @@ void TfrmbeliebigeLast::SetzeZeile(int zeile, const QString& x, const QString& q
     }
 }
 
-std::optional<std::string> TfrmbeliebigeLast::Pruefe(const QLineEdit* feld) const {
-    Feldgrenzen grenzen{Pruefmodus::NurUnten, 0, 0};
+Feldgrenzen TfrmbeliebigeLast::Grenzen(const QLineEdit* feld) const {
     if (feld == meditX) {
-        grenzen = {Pruefmodus::Beide, 0, Anwendung().cGeometrie.WirksameFugenlaenge()};
+        return {Pruefmodus::Beide, 0, Anwendung().cGeometrie.WirksameFugenlaenge(), "mm"};
     }
-    return PruefeFeld(feld->text().toStdString(), grenzen, plattform_.Dezimaltrenner());
+    return {Pruefmodus::NurUnten, 0, 0, "kN/m"};
+}
+
+std::optional<std::string> TfrmbeliebigeLast::Pruefe(const QLineEdit* feld) const {
+    return PruefeFeld(feld->text().toStdString(), Grenzen(feld), plattform_.Dezimaltrenner());
 }
 
 bool TfrmbeliebigeLast::eventFilter(QObject* objekt, QEvent* e) {
@@ -479,11 +490,10 @@ void TfrmbeliebigeLast::PunkteExportieren() {
 }
 
 void TfrmbeliebigeLast::Zeichnen() {
-    QImage bild(imgLastbild->size(), QImage::Format_RGB32);
-    bild.fill(Qt::white);
+    QImage bild = Bildschirmbitmap(imgLastbild->size(), imgLastbild->devicePixelRatioF());
     {
         QtCanvas c(bild);
-        const Rechteck r{0, 0, bild.width(), bild.height()};
+        const Rechteck r{0, 0, imgLastbild->width(), imgLastbild->height()};
         const Zeichenkontext k{*modell_, Anwendung(), farben_, linienbreite_,
                                plattform_.Dezimaltrenner()};
         ZeichneLastbild(c, r, k);

@@ -7,6 +7,7 @@
 // as spreadsheets and FE programs write it.
 
 #include "model/Belastung.h"
+#include "shell/Feldpruefung.h"
 #include "shell/ui/DialogFenster.h"
 
 #include <functional>
@@ -92,6 +93,8 @@ private:
     TKAnwendung& Anwendung() const;
     // The message of the field's check, empty when the text passes.
     std::optional<std::string> Pruefe(const QLineEdit* feld) const;
+    // The bounds of the x or q field, with the unit.
+    Feldgrenzen Grenzen(const QLineEdit* feld) const;
     void FeldVerlassen(QLineEdit* feld);
     bool& Ausstehend(const QLineEdit* feld);
     // Both fields pass; otherwise the failure is shown (unless a leave check is about to
@@ -115,6 +118,9 @@ private:
     bool ausstehendX_ = false; // a leave check of the field is queued
     bool ausstehendQ_ = false;
     int linienbreite_ = 1;
+    // The fields' hints without their range.
+    QString hinweisX_;
+    QString hinweisQ_;
 };
 
 } // namespace vsk

@@ -180,7 +180,8 @@ void TfrmBewehrung::Schritt() {
 }
 
 void TfrmBewehrung::ZeichneZwischenergebnis() {
-    QImage bild(imgZwischenergebnis->size(), QImage::Format_RGB32);
+    QImage bild =
+        Bildschirmbitmap(imgZwischenergebnis->size(), imgZwischenergebnis->devicePixelRatioF());
     bild.fill(palette().color(QPalette::Window));
     if (anwendung_ != nullptr) {
         const TKDornErgebnis& e = anwendung_->cErgebnisse.DornErgebnis(typ_);
@@ -219,13 +220,12 @@ void TfrmBewehrung::ZeichneZwischenergebnis() {
 }
 
 void TfrmBewehrung::ZeigeDornbild(int typ) {
-    QImage bild(imgDorn->size(), QImage::Format_RGB32);
-    bild.fill(Qt::white);
+    QImage bild = Bildschirmbitmap(imgDorn->size(), imgDorn->devicePixelRatioF());
     QSvgRenderer svg(IstGrosserTyp(typ) ? QStringLiteral(":/design/dorn_gross.svg")
                                         : QStringLiteral(":/design/dorn_klein.svg"));
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
-    svg.render(&maler, QRectF(0, 0, bild.width(), bild.height()));
+    svg.render(&maler, QRectF(0, 0, imgDorn->width(), imgDorn->height()));
     maler.end();
     imgDorn->setPixmap(QPixmap::fromImage(bild));
 }

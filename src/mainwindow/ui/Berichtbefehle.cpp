@@ -13,7 +13,7 @@
 #include "model/StuecklisteAufnahme.h"
 #include "reports/Berichtskontext.h"
 #include "reports/Druckablauf.h"
-#include "reports/qt/BildVorschaubild.h"
+#include "reports/qt/Berichtsausgabe.h"
 #include "reports/qt/Druckauftrag.h"
 #include "reports/qt/Seitengeraete.h"
 #include "shell/qt/QtDateien.h"
@@ -25,7 +25,9 @@
 #include <QPrinter>
 #include <QSpinBox>
 
-#include <array>
+#include <QLabel>
+
+#include <vector>
 
 namespace vsk {
 
@@ -39,6 +41,8 @@ TBerichtbefehle::TBerichtbefehle(TfrmHauptMaske& fenster, Programm& programm,
     connect(a.pdfExport, &QAction::triggered, this, &TBerichtbefehle::PdfExport);
     connect(a.stuecklisteHinzufuegen, &QAction::triggered, this,
             &TBerichtbefehle::StuecklisteHinzufuegen);
+    connect(&fenster.VorschauBereich(), &TVorschau::zoomGeaendert, this,
+            &TBerichtbefehle::VorschauZeichnen);
 }
 
 Berichtskontext TBerichtbefehle::Kontext() {
@@ -50,10 +54,17 @@ Berichtskontext TBerichtbefehle::Kontext() {
     return k;
 }
 
-Berichtskontext TBerichtbefehle::VorschauKontext() {
+Berichtskontext TBerichtbefehle::Exportseite(QImage& seite) {
     Berichtskontext k = Kontext();
-    k.druck = letzteVorschau_;
+    const std::vector<QImage> seiten =
+        BerichtsVorschau(k, AktuelleDruckergeometrie(), Bildschirmdpi());
+    seite = seiten.empty() ? QImage() : seiten.front();
     return k;
+}
+
+int TBerichtbefehle::Bildschirmdpi() const {
+    const int dpi = fenster_.VorschauBereich().logicalDpiX();
+    return dpi > 0 ? dpi : 96;
 }
 
 void TBerichtbefehle::Vorschau() {
@@ -71,20 +82,18 @@ void TBerichtbefehle::Vorschau() {
     }
     fenster_.SetAnzeigeModus(TfrmHauptMaske::Vorschau);
     m.AktDornDaten.Laden(a.cErgebnisse.TAktDorn);
+    VorschauZeichnen();
+    fenster_.VorschauBereich().setFocus(Qt::OtherFocusReason);
+}
 
-    TVorschau& bereich = fenster_.VorschauBereich();
-    const int dpi = bereich.logicalDpiX() > 0 ? bereich.logicalDpiX() : 96;
-    const int breite = bereich.viewport()->width();
-    BildVorschaubild p1(dpi, breite), p2(dpi, breite), p3(dpi, breite);
-    Berichtskontext k = Kontext();
-    BerichtVorschau(AktuelleDruckergeometrie(), p1, p2, p3, k);
-    letzteVorschau_ = k.druck;
-    const std::array<BildVorschaubild*, 3> bilder{&p1, &p2, &p3};
-    for (int i = 0; i < 3; ++i) {
-        BildVorschaubild& p = *bilder[static_cast<std::size_t>(i)];
-        bereich.SetzeSeite(static_cast<TVorschau::Seite>(i), p.Sichtbar() ? p.Bild() : QImage());
+void TBerichtbefehle::VorschauZeichnen() {
+    if (fenster_.AnzeigeModus() != TfrmHauptMaske::Vorschau || !programm_.HatModell()) {
+        return;
     }
-    bereich.setFocus(Qt::OtherFocusReason);
+    TVorschau& bereich = fenster_.VorschauBereich();
+    Berichtskontext k = Kontext();
+    bereich.SetzeSeiten(BerichtsVorschau(k, AktuelleDruckergeometrie(), Bildschirmdpi(),
+                                         bereich.ZoomDpi(), bereich.devicePixelRatioF()));
 }
 
 void TBerichtbefehle::Drucken() {
@@ -135,8 +144,11 @@ QString TBerichtbefehle::PdfVorschlag() const {
 void TBerichtbefehle::StuecklisteHinzufuegen() {
     const TBearbeitung bearbeitung(programm_, fenster_.Aktionen().stuecklisteHinzufuegen->text(),
                                    Bearbeitungsumfang::Liste());
-    AddAktAnwendung(programm_.AktModell(), fenster_.Positionswahl().text().toStdString(),
-                    programm_.plattform());
+    TKModell& m = programm_.AktModell();
+    const Aufnahme aufnahme =
+        AddAktAnwendung(m, fenster_.Positionswahl().text().toStdString(), programm_.plattform());
+    fenster_.Statusfeld(0).setText(QStringLiteral("  ") +
+                                   QString::fromStdString(AufnahmeText(m, aufnahme)));
 }
 
 } // namespace vsk

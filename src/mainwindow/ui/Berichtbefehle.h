@@ -2,8 +2,7 @@
 // The report commands of the main window: Calculation Preview, Print, Printer Setup,
 // Export Report as PDF, and Add to Connector Schedule.
 
-#include "reports/Druckzustand.h"
-
+#include <QImage>
 #include <QObject>
 #include <QString>
 
@@ -25,18 +24,21 @@ public:
     void PdfExport();
     void StuecklisteHinzufuegen();
 
-    // The report context laid out with the metrics of the last preview (the picture
-    // export of the preview page draws with them).
-    Berichtskontext VorschauKontext();
+    // The preview's pages drawn anew for its zoom (in preview mode only).
+    void VorschauZeichnen();
+    // The result page for the picture exports: at the screen's resolution, zoom 100 % and
+    // pixel ratio 1, whatever the preview shows, so that an export does not depend on the
+    // screen; the context returned holds the metrics it was drawn with.
+    Berichtskontext Exportseite(QImage& seite);
 
 private:
     Berichtskontext Kontext();
     QString PdfVorschlag() const;
+    int Bildschirmdpi() const;
 
     TfrmHauptMaske& fenster_;
     Programm& programm_;
     TDateibefehle& dateien_;
-    Druckzustand letzteVorschau_;
 };
 
 } // namespace vsk

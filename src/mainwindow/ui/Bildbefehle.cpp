@@ -1,5 +1,6 @@
 #include "mainwindow/ui/Bildbefehle.h"
 
+#include "canvas/qt/QtCanvas.h"
 #include "mainwindow/ui/Aktionen.h"
 #include "mainwindow/ui/Berichtbefehle.h"
 #include "mainwindow/ui/Dateibefehle.h"
@@ -10,6 +11,7 @@
 #include "reports/Berichtskontext.h"
 #include "shell/qt/QtDateien.h"
 #include "shell/ui/Programm.h"
+#include "sketches/Skizzen.h"
 #include "sketches/Zeichenkontext.h"
 #include "sketches/qt/Exportbilder.h"
 #include "sketches/ui/ZoomFenster.h"
@@ -34,11 +36,12 @@ TBildbefehle::TBildbefehle(TfrmHauptMaske& fenster, Programm& programm, TDateibe
 }
 
 void TBildbefehle::MitVorschaubild(const Bildaufgabe& tun) {
-    const QImage& seite = fenster_.VorschauBereich().Bild(TVorschau::Ergebnisseite);
-    if (seite.isNull() || !programm_.HatModell()) {
+    if (fenster_.VorschauBereich().Bild(TVorschau::Ergebnisseite).isNull() ||
+        !programm_.HatModell()) {
         return; // no preview shown yet
     }
-    Berichtskontext k = berichte_.VorschauKontext();
+    QImage seite;
+    Berichtskontext k = berichte_.Exportseite(seite);
     tun(seite, VorschauseitenVektorbild(k, seite.width(), seite.height()));
 }
 
@@ -48,8 +51,19 @@ void TBildbefehle::MitSkizzenbild(const QImage& bitmap, const Bildaufgabe& tun) 
     }
     const Zeichenkontext k{programm_.AktModell(), programm_.AktAnwendung(), programm_.Farben(),
                            programm_.Linienbreite, programm_.Trenner()};
-    tun(bitmap, SkizzenVektorbild(k, programm_.AktModell().TSkizzeAnzeige, bitmap.width(),
-                                  bitmap.height()));
+    const int art = programm_.AktModell().TSkizzeAnzeige;
+    const QSize g = LogischeGroesse(bitmap);
+    if (bitmap.devicePixelRatio() == 1) {
+        tun(bitmap, SkizzenVektorbild(k, art, g.width(), g.height()));
+        return;
+    }
+    // An export does not depend on the screen: the sketch at pixel ratio 1.
+    QImage einfach = Bildschirmbitmap(g, 1);
+    {
+        QtCanvas canvas(einfach);
+        ZeichneSkizze(canvas, Rechteck{0, 0, g.width(), g.height()}, k, art);
+    }
+    tun(einfach, SkizzenVektorbild(k, art, g.width(), g.height()));
 }
 
 void TBildbefehle::VorschauSpeichern() {
@@ -71,12 +85,12 @@ void TBildbefehle::SkizzeKopieren() {
 
 // The zoom window's vector picture is the sketch it shows, drawn anew.
 void TBildbefehle::ZoomSpeichern(TfrmZoom& zoom) {
-    MitSkizzenbild(zoom.Bild(),
+    MitSkizzenbild(zoom.Exportbild(),
                    [this](const QImage& b, const Vektorzeichnung& v) { BildSpeichern(b, v); });
 }
 
 void TBildbefehle::ZoomKopieren(TfrmZoom& zoom) {
-    MitSkizzenbild(zoom.Bild(), &vsk::BildInZwischenablage);
+    MitSkizzenbild(zoom.Exportbild(), &vsk::BildInZwischenablage);
 }
 
 QString TBildbefehle::Startordner() const {

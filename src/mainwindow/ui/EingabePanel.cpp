@@ -226,6 +226,10 @@ void TEingabePanel::BaueGeometrie(QGridLayout* raster, int& zeile) {
         QLabel* symbol =
             Symbolzeichen(QString::fromLatin1(z.zeichen), QString::fromLatin1(z.index));
         QLabel* einheit = Einheit(QStringLiteral("[mm]"));
+        const std::string zeichen =
+            std::string(z.zeichen) + (*z.index != '\0' ? std::string("_") + z.index : "");
+        SetzeHinweis(feld,
+                     Q(Feldhinweis(z.text.toStdString(), zeichen, v.grenzen, programm_.Trenner())));
         const Zeile teile{{text, symbol, feld, einheit}};
         geometrie_.push_back({feld, z.art, teile});
         if (z.art == Geometriefeld::Nutzhoehe || z.art == Geometriefeld::DeckungVorn) {
@@ -350,9 +354,16 @@ void TEingabePanel::BaueLasten(QGridLayout* raster, int& zeile) {
                                           : QStringLiteral("meditLinienlastRechts");
                 TZahlenFeld* feld;
                 if (r < 5) {
-                    feld = NeuesFeld(basis + QString::fromLatin1(endungen[r]), vorgabe.grenzen,
+                    const Feldgrenzen grenzen = Lastgrenzen(seite, werte[r]);
+                    feld = NeuesFeld(basis + QString::fromLatin1(endungen[r]), grenzen,
                                      vorgabe.leerwert, QString::fromLatin1(vorgabe.nulltext));
                     feld->setAccessibleName(texte[r]);
+                    const QString name = seite == Lastseite::Punkt ? texte[r]
+                                         : seite == Lastseite::Links
+                                             ? texte[r] + QStringLiteral(", ") + tr("left")
+                                             : texte[r] + QStringLiteral(", ") + tr("right");
+                    SetzeHinweis(
+                        feld, Q(Feldhinweis(name.toStdString(), {}, grenzen, programm_.Trenner())));
                     spalte->eingaben[r] = feld;
                     lastfelder_.push_back({feld, seite, werte[r]});
                 } else {
@@ -502,6 +513,7 @@ void TEingabePanel::ZeigeLayout() {
 
 bool TEingabePanel::Gemeldet(TZahlenFeld* feld, const std::optional<std::string>& meldung) {
     programm_.EingabeOK = !meldung;
+    feld->SetzeFehler(meldung.has_value());
     if (!meldung) {
         return false;
     }

@@ -15,6 +15,7 @@
 #include "mainwindow/ui/EingabePanel.h"
 #include "mainwindow/ui/Eingabebaum.h"
 #include "mainwindow/ui/Ergebnisliste.h"
+#include "mainwindow/ui/Fenstergedaechtnis.h"
 #include "mainwindow/ui/Hinweise.h"
 #include "mainwindow/ui/IfcBefehle.h"
 #include "mainwindow/ui/PositionsFeld.h"
@@ -32,6 +33,7 @@
 #include "shell/Texte.h"
 #include "shell/ui/Programm.h"
 #include "sketches/Skizzen.h"
+#include "sketches/Skizzenausschnitt.h"
 #include "sketches/ui/FarbeinstellungFenster.h"
 #include "sketches/ui/ZoomFenster.h"
 
@@ -47,7 +49,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -121,6 +122,8 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     BaueStatusleiste();
     zoom_ = new TfrmZoom(this);
     zoom_->SetzeZeichner([this](Canvas& c, const Rechteck& r) { ZeichneAktuelleSkizze(c, r); });
+    zoom_->SetzeLagefinder(
+        [this](Canvas& c, const Rechteck& r) { return AktuelleSkizzenlage(c, r); });
     zoom_->SetzeAktivierung([this] {
         if (programm_.HatModell()) {
             programm_.AktModell().TTempFlag = 0;
@@ -202,13 +205,9 @@ TfrmHauptMaske::TfrmHauptMaske(Programm& programm, QWidget* parent)
     AktualisiereEingaben();
     BaueDialoge();
 
-    // Initial client size 792 x 592, centred on the desktop.
-    resize(792, 592);
-    if (QScreen* schirm = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(schirm->availableGeometry().center());
-        move(r.topLeft());
-    }
+    // Where the user left the window, else 792 x 592 centred on the screen.
+    gedaechtnis_ = new TFenstergedaechtnis(*this, *splVertikal_, *splUebersicht_, *zoom_);
+    gedaechtnis_->Wiederherstellen(programm_.einstellungen());
 }
 
 TfrmHauptMaske::~TfrmHauptMaske() {
@@ -596,7 +595,8 @@ void TfrmHauptMaske::ZeichneSkizze() {
     QImage& bild = skizze_->Bitmap();
     {
         QtCanvas canvas(bild);
-        ZeichneAktuelleSkizze(canvas, Rechteck{0, 0, bild.width(), bild.height()});
+        const QSize g = LogischeGroesse(bild);
+        ZeichneAktuelleSkizze(canvas, Rechteck{0, 0, g.width(), g.height()});
     }
     skizze_->update();
     // The enlarged copy follows every redraw (it draws only while shown).
@@ -612,6 +612,15 @@ void TfrmHauptMaske::ZeichneAktuelleSkizze(Canvas& canvas, const Rechteck& recht
     const Zeichenkontext kontext{programm_.AktModell(), programm_.AktAnwendung(),
                                  programm_.Farben(), programm_.Linienbreite, programm_.Trenner()};
     vsk::ZeichneSkizze(canvas, rechteck, kontext, programm_.AktModell().TSkizzeAnzeige);
+}
+
+Skizzenlage TfrmHauptMaske::AktuelleSkizzenlage(Canvas& canvas, const Rechteck& rechteck) {
+    if (!programm_.HatModell() || !programm_.HatFarben()) {
+        return {};
+    }
+    const Zeichenkontext kontext{programm_.AktModell(), programm_.AktAnwendung(),
+                                 programm_.Farben(), programm_.Linienbreite, programm_.Trenner()};
+    return LageDerSkizze(canvas, rechteck, programm_.AktModell().TSkizzeAnzeige, kontext);
 }
 
 void TfrmHauptMaske::Groessenanpassung() {
@@ -849,9 +858,10 @@ void TfrmHauptMaske::resizeEvent(QResizeEvent* e) {
 }
 
 void TfrmHauptMaske::Freigeben() {
-    // Colours first, then the project, in one write of the settings file.
+    // Windows, colours, then the project, in one write of the settings file.
     try {
         programm_.einstellungen().SchreibeZusammen([this] {
+            gedaechtnis_->Merken(programm_.einstellungen());
             programm_.FarbenFreigeben();
             if (programm_.HatModell()) {
                 programm_.AktModell().TSkizzeAnzeige =

@@ -28,6 +28,8 @@ class Canvas;
 struct Rechteck;
 class Programm;
 class TfrmZoom;
+class TFenstergedaechtnis;
+struct Skizzenlage;
 class TBefehle;
 class TBearbeitungsbefehle;
 class TWiederherstellung;
@@ -113,6 +115,8 @@ public:
     QLabel& Statusfeld(int i);
     // The zoom window frmZoom (non-modal, created with the main window).
     TfrmZoom& Zoomfenster() { return *zoom_; }
+    // How the windows are left: restored when the window is built, written by Freigeben.
+    TFenstergedaechtnis& Fenstergedaechtnis() { return *gedaechtnis_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -137,6 +141,9 @@ private:
     void SkizzenArtGewaehlt(int art);
     // The current sketch into the rectangle: the sketch image and the zoom window.
     void ZeichneAktuelleSkizze(Canvas& canvas, const Rechteck& rechteck);
+    // Where the current sketch puts its model in the rectangle (the zoom window zooms
+    // about a model point).
+    Skizzenlage AktuelleSkizzenlage(Canvas& canvas, const Rechteck& rechteck);
     void AnwendungsfallGezeigt(int fall);
 
     Programm& programm_;
@@ -184,6 +191,7 @@ private:
     QAction* popmnuSpeichern_ = nullptr;
     QAction* popmnuDxf_ = nullptr;
     TfrmZoom* zoom_ = nullptr;
+    TFenstergedaechtnis* gedaechtnis_ = nullptr;
     std::array<QLabel*, 3> status_{};
     QAction* tbBewehrung_ = nullptr;
 

@@ -1,8 +1,11 @@
 #include "mainwindow/ui/SkizzenBild.h"
 
+#include "canvas/qt/QtCanvas.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace vsk {
 
@@ -19,9 +22,9 @@ TSkizzenBild::TSkizzenBild(QWidget* parent) : QWidget(parent) {
 
 QImage& TSkizzenBild::Bitmap() {
     const QSize groesse = size().expandedTo(QSize(1, 1));
-    if (bild_.size() != groesse) {
-        bild_ = QImage(groesse, QImage::Format_RGB32);
-        bild_.fill(Qt::white);
+    const qreal verhaeltnis = devicePixelRatioF();
+    if (LogischeGroesse(bild_) != groesse || bild_.devicePixelRatio() != verhaeltnis) {
+        bild_ = Bildschirmbitmap(groesse, verhaeltnis);
     }
     return bild_;
 }
@@ -30,6 +33,10 @@ void TSkizzenBild::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!bild_.isNull()) {
         p.drawImage(0, 0, bild_);
+    }
+    if (!bild_.isNull() && bild_.devicePixelRatio() != devicePixelRatioF()) {
+        // The window moved to a screen of another pixel ratio: draw the sketch anew for it.
+        QTimer::singleShot(0, this, &TSkizzenBild::groesseGeaendert);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The sketch image imgAnsicht: a bitmap of the widget's size into which the sketches
-// draw, shown as it is. A mouse press opens the sketch pop-up menu.
+// draw in logical pixels, at the screen's device pixel ratio, shown as it is. A mouse
+// press opens the sketch pop-up menu.
 
 #include <QImage>
 #include <QWidget>
@@ -12,8 +13,8 @@ class TSkizzenBild final : public QWidget {
 public:
     explicit TSkizzenBild(QWidget* parent = nullptr);
 
-    // The bitmap, resized to the widget's client size (contents kept only when the size
-    // did not change).
+    // The bitmap, resized to the widget's client size at the screen's pixel ratio
+    // (contents kept only when neither changed).
     QImage& Bitmap();
     const QImage& Bild() const { return bild_; }
 

@@ -18,6 +18,18 @@ void TZahlenFeld::ZeigeWert(double wert, char trenner) {
 void TZahlenFeld::ZeigeWert(double wert, const QString& nulltext, char trenner) {
     setText(QString::fromStdString(FormatWert(wert, nulltext.toStdString(), trenner)));
     setCursorPosition(0);
+    SetzeFehler(false);
+}
+
+void TZahlenFeld::SetzeFehler(bool fehler) {
+    if (fehler == fehler_) {
+        return;
+    }
+    fehler_ = fehler;
+    setProperty("fehlerhaft", fehler);
+    setStyleSheet(fehler ? QStringLiteral("QLineEdit { border: 2px solid #c62828; "
+                                          "background-color: #ffebee; }")
+                         : QString());
 }
 
 void TZahlenFeld::focusOutEvent(QFocusEvent* event) {

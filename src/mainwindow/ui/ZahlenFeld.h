@@ -3,6 +3,8 @@
 // stores when left empty and the text it shows for a zero value. Leaving the field
 // (by Tab, Enter, a click elsewhere or a command) emits verlassen(); the owner checks
 // and stores. A focus change caused by a message box or another window is not a leave.
+// A field whose text failed its check is marked (red frame and background) until its
+// text passes or the field shows a model value again.
 
 #include "shell/Feldpruefung.h"
 
@@ -26,6 +28,10 @@ public:
     // Shows a value with another zero text (the disabled design-load fields).
     void ZeigeWert(double wert, const QString& nulltext, char trenner);
 
+    // The error mark of a failed check.
+    void SetzeFehler(bool fehler);
+    bool Fehlerhaft() const { return fehler_; }
+
 signals:
     void verlassen(TZahlenFeld* feld);
 
@@ -36,6 +42,7 @@ private:
     Feldgrenzen grenzen_;
     double leerwert_;
     QString nulltext_;
+    bool fehler_ = false;
 };
 
 } // namespace vsk

@@ -391,7 +391,12 @@ void TfrmStueckliste::BitBtnVorschauClick() {
     Uebernehmen();
     Berichtskontext k(*modell_, texte_, plattform_.HeuteText(), plattform_.Dezimaltrenner());
     bild_ = ListenVorschau(k, AktuelleDruckergeometrie(), logicalDpiX());
-    imgVorschau->setPixmap(QPixmap::fromImage(bild_));
+    // The exports take the picture at pixel ratio 1; the screen shows it at its own.
+    const qreal verhaeltnis = imgVorschau->devicePixelRatioF();
+    imgVorschau->setPixmap(QPixmap::fromImage(
+        verhaeltnis == 1
+            ? bild_
+            : ListenVorschau(k, AktuelleDruckergeometrie(), logicalDpiX(), verhaeltnis)));
     imgVorschau->resize(bild_.size());
 }
 

@@ -49,9 +49,10 @@ Ausgabeergebnis ProjektberichtAlsPdf(const std::filesystem::path& datei, Projekt
     return e;
 }
 
-std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie& geometrie,
-                                     int dpi) {
-    BildVorschaubild p1(dpi), p2(dpi), p3(dpi);
+std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie& geometrie, int dpi,
+                                     int aufloesung, qreal verhaeltnis) {
+    BildVorschaubild p1(dpi, 0, aufloesung, verhaeltnis), p2(dpi, 0, aufloesung, verhaeltnis),
+        p3(dpi, 0, aufloesung, verhaeltnis);
     BerichtVorschau(geometrie, p1, p2, p3, k);
     std::vector<QImage> seiten;
     for (BildVorschaubild* p : {&p1, &p2, &p3}) {
@@ -62,8 +63,9 @@ std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie&
     return seiten;
 }
 
-QImage ListenVorschau(Berichtskontext& k, const Druckergeometrie& geometrie, int dpi) {
-    BildVorschaubild p(dpi);
+QImage ListenVorschau(Berichtskontext& k, const Druckergeometrie& geometrie, int dpi,
+                      qreal verhaeltnis) {
+    BildVorschaubild p(dpi, 0, 0, verhaeltnis);
     ListeVorschau(geometrie, p, k);
     return p.Bild().copy();
 }

@@ -36,10 +36,13 @@ Ausgabeergebnis ProjektberichtAlsPdf(const std::filesystem::path& datei, Projekt
                                      Berichtskontext& k, const Druckergeometrie& geometrie,
                                      const Fortschritt& fortschritt = {});
 
-// The preview pages of the report at the screen resolution dpi (two or three pictures).
+// The preview pages of the report at the screen resolution dpi (two or three pictures),
+// drawn at aufloesung pixels per inch (0: dpi; a zoomed preview) into bitmaps of the
+// device pixel ratio verhaeltnis.
 std::vector<QImage> BerichtsVorschau(Berichtskontext& k, const Druckergeometrie& geometrie,
-                                     int dpi = 96);
+                                     int dpi = 96, int aufloesung = 0, qreal verhaeltnis = 1);
 // The preview picture of the schedule (one picture, as tall as its content needs).
-QImage ListenVorschau(Berichtskontext& k, const Druckergeometrie& geometrie, int dpi = 96);
+QImage ListenVorschau(Berichtskontext& k, const Druckergeometrie& geometrie, int dpi = 96,
+                      qreal verhaeltnis = 1);
 
 } // namespace vsk

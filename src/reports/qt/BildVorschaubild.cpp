@@ -6,9 +6,11 @@
 
 namespace vsk {
 
-BildVorschaubild::BildVorschaubild(int dpi, int elternBreite)
-    : dpi_(dpi > 0 ? dpi : 96), elternBreite_(elternBreite), bild_(1, 1, QImage::Format_RGB32) {
-    bild_.fill(Qt::white);
+BildVorschaubild::BildVorschaubild(int dpi, int elternBreite, int aufloesung, qreal verhaeltnis)
+    : dpi_(dpi > 0 ? dpi : 96), elternBreite_(elternBreite),
+      aufloesung_(aufloesung > 0 ? aufloesung : dpi_),
+      verhaeltnis_(verhaeltnis > 0 ? verhaeltnis : 1),
+      bild_(Bildschirmbitmap({1, 1}, verhaeltnis_)) {
     Oeffnen();
 }
 
@@ -17,14 +19,14 @@ BildVorschaubild::~BildVorschaubild() {
 }
 
 void BildVorschaubild::Oeffnen() {
-    bild_.setDotsPerMeterX(static_cast<int>(dpi_ / 0.0254 + 0.5));
-    bild_.setDotsPerMeterY(static_cast<int>(dpi_ / 0.0254 + 0.5));
+    bild_.setDotsPerMeterX(static_cast<int>(aufloesung_ / 0.0254 + 0.5));
+    bild_.setDotsPerMeterY(static_cast<int>(aufloesung_ / 0.0254 + 0.5));
     maler_.begin(&bild_);
     maler_.setRenderHint(QPainter::TextAntialiasing, true);
     if (!canvas_) {
         // The canvas keeps drawing with the same painter when the picture is replaced, so
         // callers may hold on to Leinwand() while the picture grows.
-        canvas_ = std::make_unique<QtCanvas>(maler_, dpi_, dpi_);
+        canvas_ = std::make_unique<QtCanvas>(maler_, aufloesung_, aufloesung_);
         canvas_->SetzeBildQuelle(BerichtsBildQuelle());
     }
 }
@@ -37,8 +39,9 @@ void BildVorschaubild::Schliessen() {
 
 void BildVorschaubild::SetzeGroesse(int breite, int hoehe) {
     Schliessen();
-    bild_ = QImage(std::max(1, breite), std::max(1, hoehe), QImage::Format_RGB32);
-    bild_.fill(Qt::white);
+    breite_ = std::max(1, breite);
+    hoehe_ = std::max(1, hoehe);
+    bild_ = Bildschirmbitmap({breite_, hoehe_}, verhaeltnis_);
     Oeffnen();
 }
 
@@ -47,8 +50,8 @@ void BildVorschaubild::Wachse(int pixel) {
         return;
     }
     Schliessen();
-    QImage groesser(bild_.width(), bild_.height() + pixel, QImage::Format_RGB32);
-    groesser.fill(Qt::white);
+    hoehe_ += pixel;
+    QImage groesser = Bildschirmbitmap({breite_, hoehe_}, verhaeltnis_);
     {
         QPainter p(&groesser);
         p.drawImage(0, 0, bild_);

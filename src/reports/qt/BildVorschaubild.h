@@ -1,6 +1,8 @@
 #pragma once
 // A preview picture on a QImage at screen resolution, without a window: the pages of
-// vsk-cli's picture output, and the bitmap that the preview window shows.
+// vsk-cli's picture output, and the bitmap that the preview window shows. Its sizes are
+// logical pixels; the bitmap has the screen's device pixel ratio, so the page is as sharp
+// on a high-resolution screen as the screen allows.
 
 #include "canvas/qt/QtCanvas.h"
 #include "reports/Seitenziel.h"
@@ -15,8 +17,11 @@ namespace vsk {
 
 class BildVorschaubild final : public Vorschaubild {
 public:
-    // dpi: the screen's pixels per inch; elternBreite: width of the area it is shown in.
-    explicit BildVorschaubild(int dpi = 96, int elternBreite = 0);
+    // dpi: the screen's pixels per inch; elternBreite: width of the area it is shown in;
+    // aufloesung: the pixels per inch the page is drawn at (0: dpi); verhaeltnis: the
+    // device pixel ratio of the bitmap.
+    explicit BildVorschaubild(int dpi = 96, int elternBreite = 0, int aufloesung = 0,
+                              qreal verhaeltnis = 1);
     ~BildVorschaubild() override;
 
     BildVorschaubild(const BildVorschaubild&) = delete;
@@ -24,11 +29,12 @@ public:
 
     Canvas& Leinwand() override { return *canvas_; }
     int BildschirmDpi() const override { return dpi_; }
+    int Aufloesung() const override { return aufloesung_; }
     void SetzeGroesse(int breite, int hoehe) override;
     void Wachse(int pixel) override;
-    int Breite() const override { return bild_.width(); }
-    int Hoehe() const override { return bild_.height(); }
-    Rechteck Clip() const override { return {0, 0, bild_.width(), bild_.height()}; }
+    int Breite() const override { return breite_; }
+    int Hoehe() const override { return hoehe_; }
+    Rechteck Clip() const override { return {0, 0, breite_, hoehe_}; }
     int ElternBreite() const override { return elternBreite_; }
     int Links() const override { return links_; }
     int Oben() const override { return oben_; }
@@ -48,6 +54,10 @@ private:
 
     int dpi_;
     int elternBreite_;
+    int aufloesung_;
+    qreal verhaeltnis_;
+    int breite_ = 1;
+    int hoehe_ = 1;
     int links_ = 0;
     int oben_ = 0;
     bool sichtbar_ = false;

@@ -1,10 +1,10 @@
 #include "shell/ui/AboutFenster.h"
 
+#include "shell/ui/SvgBild.h"
+
 #include <QEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTextEdit>
 
 namespace vsk {
@@ -25,12 +25,8 @@ QFont Arial(int pixel, bool fett = false, bool kursiv = false) {
 
 // The title band of the splash picture, across the whole box.
 QPixmap Titelband(int hoehe) {
-    QPixmap bild(Breite, hoehe);
-    bild.fill(Qt::white);
-    QSvgRenderer svg(QStringLiteral(":/splash/Titelbild.svg"));
-    QPainter maler(&bild);
-    svg.render(&maler, QRectF(0, 0, Breite, Breite * 480.0 / 640.0));
-    return bild;
+    return SvgBild(QStringLiteral(":/splash/Titelbild.svg"), QSize(Breite, hoehe),
+                   QRectF(0, 0, Breite, Breite * 480.0 / 640.0), Qt::white);
 }
 
 void Farbe(QWidget* w, const QColor& farbe) {

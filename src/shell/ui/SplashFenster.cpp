@@ -7,12 +7,11 @@
 #include "shell/ui/FensterNeuEinlesen.h"
 #include "shell/ui/Hilfe.h"
 #include "shell/ui/Sprachknopf.h"
+#include "shell/ui/SvgBild.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QToolButton>
 #include <algorithm>
 #include <utility>
@@ -22,12 +21,7 @@ namespace vsk {
 namespace {
 
 QPixmap Bild(const QString& name, QSize groesse) {
-    QPixmap bild(groesse);
-    bild.fill(Qt::transparent);
-    QSvgRenderer svg(QStringLiteral(":/splash/") + name);
-    QPainter maler(&bild);
-    svg.render(&maler);
-    return bild;
+    return SvgBild(QStringLiteral(":/splash/") + name, groesse);
 }
 
 constexpr int KnopfX = 84;

@@ -7,11 +7,14 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <cmath>
+#include <optional>
 
 namespace vsk {
 
@@ -36,9 +39,45 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override {
         fenster_.popmnuZoom_->popup(e->globalPos());
     }
+    void wheelEvent(QWheelEvent* e) override {
+        const int schritte = e->angleDelta().y() / 120;
+        if (schritte != 0) {
+            fenster_.ZoomUm(e->position().toPoint(),
+                            std::pow(RadFaktor, static_cast<double>(schritte)));
+        }
+        e->accept();
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) {
+            ziehen_ = e->position().toPoint();
+            setCursor(Qt::ClosedHandCursor);
+        }
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (ziehen_) {
+            const QPoint p = e->position().toPoint();
+            fenster_.Verschiebe(p - *ziehen_);
+            ziehen_ = p;
+        }
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) {
+            ziehen_.reset();
+            unsetCursor();
+        }
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) {
+            fenster_.Einpassen();
+        }
+    }
 
 private:
+    // One notch of the wheel, as in the zoom panel.
+    static constexpr double RadFaktor = 1.25;
+
     TfrmZoom& fenster_;
+    std::optional<QPoint> ziehen_; // where the left button drags from
 };
 
 namespace {
@@ -110,6 +149,9 @@ QWidget& TfrmZoom::imgZoom() {
 }
 
 void TfrmZoom::ZeigeBei(const QWidget* hauptfenster) {
+    if (!isVisible()) {
+        ausschnitt_.Einpassen(); // a new look starts with the whole sketch
+    }
     if (hauptfenster != nullptr && !isVisible()) {
         QRect r = frameGeometry();
         r.moveCenter(hauptfenster->frameGeometry().center());
@@ -124,19 +166,52 @@ void TfrmZoom::Neuzeichnen() {
     if (!isVisible()) {
         return;
     }
-    const int w = imgZoom_->width();
-    const int h = imgZoom_->height();
-    bild_ = QImage(w, h, QImage::Format_RGB32);
+    bild_ = Zeichne(imgZoom_->size(), imgZoom_->devicePixelRatioF());
+    imgZoom_->update();
+}
+
+QImage TfrmZoom::Zeichne(QSize groesse, qreal verhaeltnis) const {
+    QImage bild = Bildschirmbitmap(groesse, verhaeltnis);
     // The sketch's fonts are sized in points at the screen's resolution, as in the
     // main window, so texts keep their size while the geometry follows the window.
-    bild_.setDotsPerMeterX(static_cast<int>(std::lround(logicalDpiX() / 0.0254)));
-    bild_.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() / 0.0254)));
-    bild_.fill(Qt::white);
+    bild.setDotsPerMeterX(static_cast<int>(std::lround(logicalDpiX() / 0.0254)));
+    bild.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() / 0.0254)));
     if (zeichner_) {
-        QtCanvas canvas(bild_, PunkteJeZoll(logicalDpiX()), PunkteJeZoll(logicalDpiY()));
-        zeichner_(canvas, Rechteck{0, 0, w, h});
+        QtCanvas canvas(bild, PunkteJeZoll(logicalDpiX()), PunkteJeZoll(logicalDpiY()));
+        Skizzenausschnitt ausschnitt = ausschnitt_;
+        ausschnitt.SetzeGroesse(groesse.width(), groesse.height());
+        zeichner_(canvas, ausschnitt.Zeichenrechteck());
     }
-    imgZoom_->update();
+    return bild;
+}
+
+QImage TfrmZoom::Exportbild() const {
+    if (bild_.devicePixelRatio() == 1) {
+        return bild_;
+    }
+    return Zeichne(LogischeGroesse(bild_), 1);
+}
+
+void TfrmZoom::ZoomUm(QPoint punkt, double f) {
+    ausschnitt_.SetzeGroesse(imgZoom_->width(), imgZoom_->height());
+    QImage probe = Bildschirmbitmap({1, 1}, 1);
+    QtCanvas canvas(probe, PunkteJeZoll(logicalDpiX()), PunkteJeZoll(logicalDpiY()));
+    ausschnitt_.ZoomUm(punkt.x(), punkt.y(), f,
+                       [&](const Rechteck& r) { return lage_ ? lage_(canvas, r) : Skizzenlage{}; });
+    Neuzeichnen();
+}
+
+void TfrmZoom::Verschiebe(QPoint um) {
+    if (ausschnitt_.Eingepasst() || um.isNull()) {
+        return; // the whole sketch is shown: nothing to move into view
+    }
+    ausschnitt_.Verschiebe(um.x(), um.y());
+    Neuzeichnen();
+}
+
+void TfrmZoom::Einpassen() {
+    ausschnitt_.Einpassen();
+    Neuzeichnen();
 }
 
 void TfrmZoom::BitBtnKopierenClick() {

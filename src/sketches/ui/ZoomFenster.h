@@ -1,10 +1,13 @@
 #pragma once
 // The zoom window frmZoom: the main window's current sketch enlarged in a resizable,
 // non-modal window, redrawn at the picture's size whenever the window is activated or
-// resized and whenever the main window redraws its sketch. Copy and export go through
-// the main window's picture commands.
+// resized and whenever the main window redraws its sketch. The mouse wheel zooms about
+// the pointer, dragging with the left button moves the sketch and a double click shows
+// it whole again; every view is drawn anew, at the screen's pixel ratio. Copy and export
+// go through the main window's picture commands.
 
 #include "canvas/Canvas.h"
+#include "sketches/Skizzenausschnitt.h"
 
 #include <QImage>
 #include <QWidget>
@@ -30,6 +33,10 @@ public:
     explicit TfrmZoom(QWidget* parent = nullptr);
 
     void SetzeZeichner(SkizzenZeichner zeichner) { zeichner_ = std::move(zeichner); }
+    // Where the current sketch puts its model in a rectangle (for zooming about a point);
+    // without it a zoom keeps the picture point instead.
+    using Lagefinder = std::function<Skizzenlage(Canvas& canvas, const Rechteck& rechteck)>;
+    void SetzeLagefinder(Lagefinder lage) { lage_ = std::move(lage); }
     // Run on every activation before the redraw (the main window clears TTempFlag).
     void SetzeAktivierung(std::function<void()> aktivierung) {
         aktivierung_ = std::move(aktivierung);
@@ -46,8 +53,16 @@ public:
     void Neuzeichnen();
 
     // The picture imgZoom and the drawer, for the picture commands (vector export
-    // draws the sketch again).
+    // draws the sketch again). Bild() is the bitmap shown (at the screen's pixel ratio),
+    // Exportbild() the same view at pixel ratio 1.
     const QImage& Bild() const { return bild_; }
+    QImage Exportbild() const;
+
+    // The view: zoom by f about the picture point (logical pixels), move, show whole.
+    void ZoomUm(QPoint punkt, double f);
+    void Verschiebe(QPoint um);
+    void Einpassen();
+    const Skizzenausschnitt& Ausschnitt() const { return ausschnitt_; }
     const SkizzenZeichner& Zeichner() const { return zeichner_; }
     QWidget& imgZoom();
 
@@ -67,8 +82,13 @@ private:
     QMenu* popmnuZoom_ = nullptr;
     QAction* popmnuSpeichern_ = nullptr;
 
+    // The view drawn into a bitmap of the logical size at the pixel ratio.
+    QImage Zeichne(QSize groesse, qreal verhaeltnis) const;
+
     QImage bild_;
+    Skizzenausschnitt ausschnitt_;
     SkizzenZeichner zeichner_;
+    Lagefinder lage_;
     std::function<void()> aktivierung_;
     BildBefehl kopieren_;
     BildBefehl exportieren_;

@@ -37,7 +37,7 @@ protected:
     void resizeEvent(QResizeEvent*) override { panel_.GroesseGeaendert(); }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) {
-            panel_.MausGedrueckt(e->position().toPoint());
+            panel_.MausGedrueckt(e->position().toPoint(), e->modifiers());
         }
     }
     void mouseMoveEvent(QMouseEvent* e) override { panel_.MausBewegung(e->position().toPoint()); }
@@ -48,7 +48,7 @@ protected:
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) {
-            panel_.Doppelklick();
+            panel_.Doppelklick(e->modifiers());
         }
     }
     void wheelEvent(QWheelEvent* e) override {
@@ -68,9 +68,10 @@ namespace {
 enum class Symbol { Plus, Minus, Reset, Letzte };
 
 // The button pictures: a magnifier with plus or minus, a frame with corner marks for the
-// fitted view and a bent arrow back to the previous view.
-QIcon Knopfbild(Symbol symbol) {
-    QPixmap bild(20, 20);
+// fitted view and a bent arrow back to the previous view, at a device pixel ratio.
+QPixmap Knopfbild(Symbol symbol, int verhaeltnis) {
+    QPixmap bild(20 * verhaeltnis, 20 * verhaeltnis);
+    bild.setDevicePixelRatio(verhaeltnis);
     bild.fill(Qt::transparent);
     QPainter m(&bild);
     m.setRenderHint(QPainter::Antialiasing);
@@ -109,7 +110,16 @@ QIcon Knopfbild(Symbol symbol) {
         break;
     }
     }
-    return QIcon(bild);
+    return bild;
+}
+
+// Drawn for screens at 100 % and for sharper ones.
+QIcon Knopfbild(Symbol symbol) {
+    QIcon bild;
+    for (int verhaeltnis : {1, 2, 3}) {
+        bild.addPixmap(Knopfbild(symbol, verhaeltnis));
+    }
+    return bild;
 }
 
 QToolButton* Knopf(QWidget* eltern, const char* name, Symbol symbol, const QString& hinweis) {
@@ -275,20 +285,33 @@ void Zoom_panel::Male(QPainter& maler) {
     }
 }
 
-void Zoom_panel::MausGedrueckt(const QPoint& p) {
+void Zoom_panel::MausGedrueckt(const QPoint& p, Qt::KeyboardModifiers tasten) {
     if (abbildung_.Bereit()) {
         druckX_ = abbildung_.WeltX(p.x());
         druckY_ = abbildung_.WeltY(p.y());
     }
-    bandAnfang_ = p;
-    bandEnde_ = p;
-    gummiband_ = true;
+    if ((tasten & Qt::ShiftModifier) != 0) {
+        bandAnfang_ = p;
+        bandEnde_ = p;
+        gummiband_ = true;
+        return;
+    }
+    ziehen_ = true;
+    ersterZug_ = true;
+    zugPunkt_ = p;
+    malflaeche_->setCursor(Qt::ClosedHandCursor);
 }
 
 void Zoom_panel::MausBewegung(const QPoint& p) {
     if (gummiband_) {
         bandEnde_ = p;
         malflaeche_->update();
+    }
+    if (ziehen_ && p != zugPunkt_ && abbildung_.Bereit()) {
+        abbildung_.Verschiebe(p.x() - zugPunkt_.x(), p.y() - zugPunkt_.y(), ersterZug_);
+        ersterZug_ = false;
+        zugPunkt_ = p;
+        Aktualisiere();
     }
     if (abbildung_.Bereit()) {
         const double x = abbildung_.WeltX(p.x());
@@ -299,6 +322,10 @@ void Zoom_panel::MausBewegung(const QPoint& p) {
 }
 
 void Zoom_panel::MausLosgelassen(const QPoint& p) {
+    if (ziehen_) {
+        ziehen_ = false;
+        malflaeche_->setCursor(Qt::CrossCursor);
+    }
     if (!gummiband_) {
         return;
     }
@@ -311,8 +338,12 @@ void Zoom_panel::MausLosgelassen(const QPoint& p) {
     }
 }
 
-void Zoom_panel::Doppelklick() {
+void Zoom_panel::Doppelklick(Qt::KeyboardModifiers tasten) {
     if (!abbildung_.Bereit()) {
+        return;
+    }
+    if ((tasten & Qt::ShiftModifier) == 0) {
+        ZoomReset();
         return;
     }
     abbildung_.Zentriere(druckX_, druckY_);

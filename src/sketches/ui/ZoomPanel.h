@@ -1,7 +1,9 @@
 #pragma once
 // A drawing area with a world-to-screen mapping: four zoom buttons (held down they
-// repeat), rubber-band zoom, double-click centring, mouse-wheel zoom about the cursor,
-// scroll bars and a coordinate and scale read-out. The owner fits the mapping to its
+// repeat), mouse-wheel zoom about the cursor, dragging with the left button to move the
+// drawing, a double click back to the whole drawing, rubber-band zoom with Shift held
+// while dragging, centring with a Shift double click, scroll bars and a coordinate and
+// scale read-out. The owner fits the mapping to its
 // world box and draws its content through Abbildung() in the paint callback.
 
 #include "sketches/ZoomAbbildung.h"
@@ -60,10 +62,10 @@ private:
     enum class Richtung { Keine, Hinein, Hinaus };
 
     void Male(QPainter& maler);
-    void MausGedrueckt(const QPoint& p);
+    void MausGedrueckt(const QPoint& p, Qt::KeyboardModifiers tasten);
     void MausBewegung(const QPoint& p);
     void MausLosgelassen(const QPoint& p);
-    void Doppelklick();
+    void Doppelklick(Qt::KeyboardModifiers tasten);
     void Mausrad(const QPoint& p, int schritte);
     void GroesseGeaendert();
 
@@ -91,6 +93,9 @@ private:
     int vAlt_ = 500;
 
     bool gummiband_ = false;
+    bool ziehen_ = false;
+    bool ersterZug_ = false; // the next move of a drag is its first
+    QPoint zugPunkt_;        // where the drag was at its last move
     QPoint bandAnfang_;
     QPoint bandEnde_;
     // World point of the last press, where a double click centres.

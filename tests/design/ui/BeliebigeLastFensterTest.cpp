@@ -248,10 +248,14 @@ void BeliebigeLastFensterTest::FeldpruefungBeimVerlassenUndHinzufuegen() {
     Umgebung u(3000);
     u.fenster.Aktivieren(u.modell);
     u.fenster.show();
+    QCOMPARE(
+        u.fenster.meditX->toolTip(),
+        QStringLiteral("Coordinates for entered load measured form the left [mm], 0 ... 3000"));
     u.fenster.meditX->setText(QStringLiteral("3000.5"));
     VerlasseFeld(u.fenster.meditX);
     QCOMPARE(u.plattform.meldungen.size(), std::size_t{1});
-    QCOMPARE(u.plattform.meldungen[0], std::string("Input value is greater than allowed!"));
+    QCOMPARE(u.plattform.meldungen[0],
+             std::string("Input value is greater than allowed!\nAllowed: 0 ... 3000 mm"));
     QCOMPARE(u.fenster.focusWidget(), u.fenster.meditX);
     // Leaving a field because a message box or another window takes the focus is no leave.
     VerlasseFeld(u.fenster.meditX, Qt::ActiveWindowFocusReason);
@@ -265,7 +269,8 @@ void BeliebigeLastFensterTest::FeldpruefungBeimVerlassenUndHinzufuegen() {
     u.fenster.meditX->setText(QStringLiteral("3000"));
     u.fenster.meditQ->setText(QStringLiteral("-1"));
     u.fenster.BitBtnHinzufuegenClick();
-    QCOMPARE(u.plattform.meldungen.back(), std::string("Input value is smaller than allowed!"));
+    QCOMPARE(u.plattform.meldungen.back(),
+             std::string("Input value is smaller than allowed!\nAllowed: at least 0 kN/m"));
     u.fenster.meditQ->setText(QStringLiteral("1,5"));
     u.fenster.BitBtnHinzufuegenClick();
     QVERIFY(u.plattform.meldungen.back().find("Only numbers allowed") != std::string::npos);

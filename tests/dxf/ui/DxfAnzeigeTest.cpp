@@ -278,9 +278,9 @@ private slots:
             // Closer: the section, zoomed in around its centre.
             Zoom_panel& z = f->ZoomBox();
             const ZoomAbbildung& a = z.Abbildung();
-            QTest::mouseClick(&z.Malflaeche(), Qt::LeftButton, {},
+            QTest::mouseClick(&z.Malflaeche(), Qt::LeftButton, Qt::ShiftModifier,
                               QPoint(a.BildX(350), a.BildY(-400)));
-            QTest::mouseDClick(&z.Malflaeche(), Qt::LeftButton, {},
+            QTest::mouseDClick(&z.Malflaeche(), Qt::LeftButton, Qt::ShiftModifier,
                                QPoint(a.BildX(350), a.BildY(-400)));
             for (int i = 0; i < 6; ++i) {
                 z.ZoomIn();

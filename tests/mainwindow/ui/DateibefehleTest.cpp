@@ -206,6 +206,12 @@ private slots:
         QVERIFY(A().stuecklisteHinzufuegen->isEnabled());
         A().stuecklisteHinzufuegen->trigger();
         QCOMPARE(Modell().Stueckliste.EintragCount(), 1);
+        // The status bar says what was added.
+        const auto& e = Modell().Stueckliste.GetEintrag(1);
+        QCOMPARE(fenster->Statusfeld(0).text(),
+                 QStringLiteral("  Connector schedule entry 1 added: position 1, %1 x %2")
+                     .arg(QString::fromStdString(e[StuecklisteSpalte::AnzahlDorne]),
+                          QString::fromStdString(e[StuecklisteSpalte::Bezeichnung])));
     }
 
     void berichtAlsPdfWirdGeschrieben() {

@@ -238,9 +238,15 @@ private slots:
 
     void zuDuenneplatteBleibtImFeld() {
         TZahlenFeld* dicke = Feld("meditPlatteDicke");
+        // The hint says the unit and the range, in the tool tip and the status bar.
+        QCOMPARE(dicke->toolTip(), QStringLiteral("Slab thickness d [mm], at least 160"));
+        QCOMPARE(dicke->statusTip(), dicke->toolTip());
+        QVERIFY(!dicke->Fehlerhaft());
         Eingabe("meditPlatteDicke", "150");
         QCOMPARE(plattform->meldungen,
-                 std::vector<std::string>{"Input value is smaller than allowed!"});
+                 std::vector<std::string>{"Input value is smaller than "
+                                          "allowed!\nAllowed: at least 160 mm"});
+        QVERIFY(dicke->Fehlerhaft());
         QCOMPARE(Akt().cGeometrie.TPlatteDicke, 450.0);
         QCOMPARE(Akt().cGeometrie.TNutzhoehe, 400.0);
         QCOMPARE(QApplication::focusWidget(), dicke);
@@ -256,10 +262,12 @@ private slots:
         fenster->Aktionen().berechnung->trigger();
         QCOMPARE(plattform->meldungen.size(), std::size_t(3));
         QCOMPARE(fenster->AnzeigeModus(), int(TfrmHauptMaske::Eingabe));
+        QVERIFY(dicke->Fehlerhaft()); // the mark stays while the text is wrong
         Tippe(dicke, "160");
         Verlasse();
         QVERIFY(programm->EingabeOK);
         QCOMPARE(Akt().cGeometrie.TPlatteDicke, 160.0);
+        QVERIFY(!dicke->Fehlerhaft());
     }
 
     void echteMeldungsboxFuehrtNichtZurSchleife() {
@@ -287,10 +295,12 @@ private slots:
         QCOMPARE(Akt().cGeometrie.TFugenlaenge, 30000.0);
         QVERIFY(plattform->meldungen.empty());
         Eingabe("meditFugenlaenge", "299");
-        QCOMPARE(plattform->meldungen.back(), std::string("Input value is smaller than allowed!"));
+        QCOMPARE(plattform->meldungen.back(),
+                 std::string("Input value is smaller than allowed!\nAllowed: 300 ... 30000 mm"));
         Tippe(Feld("meditFugenlaenge"), "30001");
         Verlasse();
-        QCOMPARE(plattform->meldungen.back(), std::string("Input value is greater than allowed!"));
+        QCOMPARE(plattform->meldungen.back(),
+                 std::string("Input value is greater than allowed!\nAllowed: 300 ... 30000 mm"));
         QCOMPARE(plattform->meldungen.size(), std::size_t(2));
         QCOMPARE(Akt().cGeometrie.TFugenlaenge, 30000.0);
     }

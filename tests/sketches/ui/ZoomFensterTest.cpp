@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <set>
 #include <vector>
@@ -132,6 +135,42 @@ private slots:
         // Shown on the screen, not only in the bitmap.
         const QImage schirm = fenster_->imgZoom().grab().toImage();
         QCOMPARE(Zeilen(schirm, Qt::blue), rahmenNachher);
+    }
+
+    // The wheel zooms about the pointer (the model point under it stays), a drag moves the
+    // sketch, a double click shows it whole; each view is drawn anew into its rectangle.
+    void RadZiehenUndDoppelklick() {
+        // A model 1000 mm wide from the rectangle's top-left corner.
+        fenster_->SetzeLagefinder([](Canvas&, const Rechteck& r) {
+            return Skizzenlage{true, static_cast<double>(r.left), static_cast<double>(r.top),
+                               (r.right - r.left) / 1000.0};
+        });
+        fenster_->ZeigeBei(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
+        QWidget& bild = fenster_->imgZoom();
+        const Rechteck ganz{0, 0, bild.width(), bild.height()};
+        QCOMPARE(gezeichnet_.back(), ganz);
+
+        const QPointF p(120, 90);
+        const double mm = p.x() * 1000.0 / bild.width();
+        QWheelEvent rad(p, bild.mapToGlobal(p), QPoint(), QPoint(0, 240), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&bild, &rad);
+        const Rechteck r = gezeichnet_.back();
+        QCOMPARE(r.right - r.left, static_cast<int>(std::lround(bild.width() * 1.5625)));
+        QVERIFY(std::abs(r.left + mm * (r.right - r.left) / 1000.0 - p.x()) <= 1);
+
+        QTest::mousePress(&bild, Qt::LeftButton, {}, QPoint(100, 100));
+        QMouseEvent zug(QEvent::MouseMove, QPointF(130, 80), bild.mapToGlobal(QPointF(130, 80)),
+                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&bild, &zug);
+        QTest::mouseRelease(&bild, Qt::LeftButton, {}, QPoint(130, 80));
+        QCOMPARE(gezeichnet_.back().left, r.left + 30);
+        QCOMPARE(gezeichnet_.back().top, r.top - 20);
+        QCOMPARE(fenster_->Exportbild().size(), bild.size()); // the view, at pixel ratio 1
+
+        QTest::mouseDClick(&bild, Qt::LeftButton, {}, QPoint(60, 60));
+        QCOMPARE(gezeichnet_.back(), ganz);
     }
 
     void KopierenUndExportierenUeberDieBildbefehle() {

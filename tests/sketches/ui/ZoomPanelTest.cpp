@@ -105,21 +105,23 @@ private slots:
         QVERIFY(!takt->isActive());
     }
 
+    // The rubber band is drawn with Shift held (a plain drag moves the drawing).
     void GummibandZoomtErstAbDreiPixeln() {
         const ZoomAnsicht vorher = panel_->Abbildung().Aktuell();
-        QTest::mousePress(Flaeche(), Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mousePress(Flaeche(), Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 100));
         QTest::mouseMove(Flaeche(), QPoint(102, 150));
-        QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, QPoint(102, 150));
+        QTest::mouseRelease(Flaeche(), Qt::LeftButton, Qt::ShiftModifier, QPoint(102, 150));
         QCOMPARE(panel_->Abbildung().Aktuell(), vorher);
         QCOMPARE(Massstab(), QStringLiteral("1 : 1"));
 
-        QTest::mousePress(Flaeche(), Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mousePress(Flaeche(), Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 100));
         QTest::mouseMove(Flaeche(), QPoint(200, 160));
-        QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, QPoint(200, 160));
+        QTest::mouseRelease(Flaeche(), Qt::LeftButton, Qt::ShiftModifier, QPoint(200, 160));
         QVERIFY(panel_->Abbildung().Aktuell().sx > 3 * vorher.sx);
         QCOMPARE(panel_->Abbildung().Aktuell().cx, vorher.xmin + 150 / vorher.sx);
     }
 
+    // A Shift double click centres the view at the point.
     void DoppelklickZentriert() {
         panel_->ZoomIn();
         const ZoomAbbildung& a = panel_->Abbildung();
@@ -127,11 +129,38 @@ private slots:
         const double wx = a.WeltX(60);
         const double wy = a.WeltY(80);
         // A double click is a click followed by the double-click event.
-        QTest::mouseClick(Flaeche(), Qt::LeftButton, {}, QPoint(60, 80));
-        QTest::mouseDClick(Flaeche(), Qt::LeftButton, {}, QPoint(60, 80));
+        QTest::mouseClick(Flaeche(), Qt::LeftButton, Qt::ShiftModifier, QPoint(60, 80));
+        QTest::mouseDClick(Flaeche(), Qt::LeftButton, Qt::ShiftModifier, QPoint(60, 80));
         QCOMPARE(a.Aktuell().cx, wx);
         QCOMPARE(a.Aktuell().cy, wy);
         QCOMPARE(a.Aktuell().sx, sx);
+    }
+
+    // Dragging moves the drawing with the pointer at the same scale (the previous view is
+    // the one before the drag); a double click shows the whole drawing again.
+    void ZiehenVerschiebtUndDoppelklickPasstEin() {
+        panel_->ZoomIn();
+        const ZoomAbbildung& a = panel_->Abbildung();
+        const ZoomAnsicht vorher = a.Aktuell();
+        const double wx = a.WeltX(100);
+        const double wy = a.WeltY(100);
+        QTest::mousePress(Flaeche(), Qt::LeftButton, {}, QPoint(100, 100));
+        for (QPoint p : {QPoint(120, 110), QPoint(160, 140)}) {
+            QMouseEvent zug(QEvent::MouseMove, p, Flaeche()->mapToGlobal(p), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(Flaeche(), &zug);
+        }
+        QTest::mouseRelease(Flaeche(), Qt::LeftButton, {}, QPoint(160, 140));
+        QVERIFY(qAbs(a.WeltX(160) - wx) < 1e-9);
+        QVERIFY(qAbs(a.WeltY(140) - wy) < 1e-9);
+        QCOMPARE(a.Aktuell().sx, vorher.sx);
+        QCOMPARE(a.Vorige(), vorher);
+
+        QSignalSpy zurueck(panel_.get(), &Zoom_panel::Zoomreset);
+        QTest::mouseDClick(Flaeche(), Qt::LeftButton, {}, QPoint(60, 80));
+        QCOMPARE(a.Aktuell(), a.Eingepasst());
+        QCOMPARE(zurueck.count(), 1);
+        QCOMPARE(Massstab(), QStringLiteral("1 : 1"));
     }
 
     void MausradZoomtUmDenZeiger() {
