@@ -68,4 +68,11 @@ void GleicheNamen(benchmark::State& state) {
 }
 BENCHMARK(GleicheNamen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Text between children that have text of their own: every piece of the outer text
+// must not move the text gathered before it.
+void GemischterText(benchmark::State& state) {
+    Refuse(state, MitKindern(65000, [](int) { return std::string("aaaaaaaaaa<A_0>1</A_0>"); }));
+}
+BENCHMARK(GemischterText)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "design/Bewehrung.h"
 #include "design/DornAufteilung.h"
 #include "design/Lastlinie.h"
+#include "design/Laufspeicher.h"
 #include "model/Objektmodell.h"
 #include "shell/Zahlen.h"
 
@@ -55,7 +56,8 @@ Lastlinie LinieAus(const TKBelastung& last) {
 
 // Distributes the load over connectors of share F each and joins the two walks into the
 // spacing list. Returns false when there is nothing to distribute.
-bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Meldeweg& meldeweg) {
+bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Meldeweg& meldeweg,
+                Laufspeicher& laeufe) {
     TKErgebnisse& ergs = anw.cErgebnisse;
     TKDornErgebnis& erg = ergs.DornErgebnis(typ);
     const LD R = last.Resultierende();
@@ -98,8 +100,8 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Me
             break;
         }
         // Both walks complete when they pass, so their rows are the arrangement.
-        if (BeideZulaessig(linie, aufteilung.GespiegelteLast(), F, grenze, aufteilung.Reihe(0),
-                           aufteilung.Reihe(1))) {
+        if (laeufe.BeideZulaessig(linie, aufteilung.GespiegelteLast(), F, grenze,
+                                  aufteilung.Reihe(0), aufteilung.Reihe(1))) {
             break;
         }
         n += 1;
@@ -113,7 +115,7 @@ bool Verteilung(TKAnwendung& anw, int typ, const TKBelastung& last, double L, Me
     return true;
 }
 
-bool DornReihe(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
+bool DornReihe(TKAnwendung& anw, int typ, Meldeweg& meldeweg, Laufspeicher& laeufe) {
     TKErgebnisse& ergs = anw.cErgebnisse;
     TKDornErgebnis& erg = ergs.DornErgebnis(typ);
     const double L = anw.cGeometrie.WirksameFugenlaenge();
@@ -127,7 +129,7 @@ bool DornReihe(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
         last.AddPunkt(0, last.cLinienLastLinks.TFd());
         last.AddPunkt(L, last.cLinienLastRechts.TFd());
     }
-    const bool brauchbar = Verteilung(anw, typ, last, L, meldeweg);
+    const bool brauchbar = Verteilung(anw, typ, last, L, meldeweg, laeufe);
 
     const int n = ergs.TAnzDorn(typ);
     erg.TAbstandLinks = erg.GetAbstand(0);
@@ -158,12 +160,12 @@ bool OhneLastlinie(const TKAnwendung& anw) {
     return last.TBelastungsfall == Belastungsfall::Punktlast || last.PunktCount() < 2;
 }
 
-bool DornAnordnung(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
+bool DornAnordnung(TKAnwendung& anw, int typ, Meldeweg& meldeweg, Laufspeicher& laeufe) {
     if (anw.TAnwendungsfall == Anwendungsfall::Einzeldorn) {
         EinzelDorn(anw, typ);
         return true;
     }
-    return DornReihe(anw, typ, meldeweg);
+    return DornReihe(anw, typ, meldeweg, laeufe);
 }
 
 std::vector<double> DornOrte(const TKErgebnisse& ergebnisse, int typ) {

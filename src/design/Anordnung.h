@@ -9,6 +9,7 @@ namespace vsk {
 class TKAnwendung;
 class TKErgebnisse;
 struct Meldeweg;
+class Laufspeicher;
 
 // Most connectors the count reaches while it grows to keep the spacing limit.
 inline constexpr int MaxDornAnzahl = 500;
@@ -18,8 +19,9 @@ inline constexpr int MaxDornAnzahl = 500;
 // list, the edge distances, TIstMinAchs, the count, TFSdIst, TAsxErf, TAsyErf and Tby;
 // the row case reloads the type's catalogue record. Returns false when the type cannot
 // carry the load at all (no positive capacity, or no load line along the joint): it then
-// has one connector in the middle carrying the whole load.
-bool DornAnordnung(TKAnwendung& anwendung, int typ, Meldeweg& meldeweg);
+// has one connector in the middle carrying the whole load. laeufe keeps the walks of the
+// design run.
+bool DornAnordnung(TKAnwendung& anwendung, int typ, Meldeweg& meldeweg, Laufspeicher& laeufe);
 
 // Whether a row of this position has no load line to distribute (a point load, or fewer
 // than two points).

@@ -3,6 +3,7 @@
 #include "design/Anordnung.h"
 #include "design/Bewehrung.h"
 #include "design/DornAufteilung.h"
+#include "design/Laufspeicher.h"
 #include "design/Widerstand.h"
 #include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
@@ -127,7 +128,8 @@ int EmpfohlenerDorn(const TKAnwendung& anw) {
     return gewaehlt;
 }
 
-bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
+bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ, Meldeweg& meldeweg,
+                               Laufspeicher& laeufe) {
     TKErgebnisse& ergs = anw.cErgebnisse;
     ergs.SelectDorn(typ);
     TKDornErgebnis& erg = ergs.DornErgebnis(typ);
@@ -144,7 +146,7 @@ bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
     erg.setTFRdBewehrung(std::min(erg.TFRdStahl(), erg.TFRdBeton()));
     erg.TFSdIst = erg.TFRd();
 
-    const bool brauchbar = DornAnordnung(anw, typ, meldeweg);
+    const bool brauchbar = DornAnordnung(anw, typ, meldeweg, laeufe);
     BewehrungPositionB(anw, typ);
     BewehrungPositionD(anw, typ);
     VorhandeneBewehrung(anw, typ);
@@ -164,6 +166,7 @@ bool TKVSKBemessung::Durchgang(TKAnwendung& anw, int typ, Meldeweg& meldeweg) {
 void TKVSKBemessung::Bemessen(TKAnwendung& anw) {
     TKErgebnisse& ergs = anw.cErgebnisse;
     Meldeweg meldeweg{plattform_};
+    Laufspeicher laeufe;
     ergs.TBerechnet = 1;
     for (int i = 0; i < AnzDornTypen; ++i) {
         ergs.cGeometrie = anw.cGeometrie;
@@ -171,7 +174,7 @@ void TKVSKBemessung::Bemessen(TKAnwendung& anw) {
         erg.TStatusd = 1;
         erg.TStatus = Status::AbstandUnterMin;
         while (Wiederholen(erg.TStatus)) {
-            if (!Durchgang(anw, i, meldeweg)) {
+            if (!Durchgang(anw, i, meldeweg, laeufe)) {
                 break;
             }
         }

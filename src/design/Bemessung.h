@@ -8,6 +8,7 @@ class TKAnwendung;
 class Plattform;
 class TKDornErgebnis;
 struct Meldeweg;
+class Laufspeicher;
 
 class TKVSKBemessung {
 public:
@@ -27,7 +28,7 @@ public:
 private:
     // One design pass of type typ at the working thickness; false when the pass ends the
     // thickness iteration.
-    bool Durchgang(TKAnwendung& anwendung, int typ, Meldeweg& meldeweg);
+    bool Durchgang(TKAnwendung& anwendung, int typ, Meldeweg& meldeweg, Laufspeicher& laeufe);
 
     Plattform& plattform_;
 };

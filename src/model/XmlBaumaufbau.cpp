@@ -21,36 +21,36 @@ Baumaufbau::Baumaufbau(Lesebaum& baum, std::size_t groesse) : baum_(baum) {
 
 bool Baumaufbau::Oeffne(std::string_view name, long zeile, std::size_t verschiedeneNamen,
                         std::size_t attribute) {
-    Knoten* eltern = offen_.empty() ? nullptr : offen_.back();
+    Knoten* eltern = offen_.empty() ? nullptr : offen_.back().knoten;
     if (++elemente_ > MaxElemente || name.size() > MaxNamenslaenge || offen_.size() >= MaxTiefe ||
         (eltern && eltern->kinder >= MaxKinderJeElement) ||
         verschiedeneNamen > MaxVerschiedeneNamen || attribute > MaxAttributeJeElement) {
         grenze_ = Lesestelle{Lesegrund::Grenze, std::string(name.substr(0, 64)), zeile};
         return false;
     }
-    Knoten& k = baum_.knoten_.emplace_back();
+    Knoten& k = baum_.NeuerKnoten();
     k.name = name;
     k.baum = &baum_;
     k.zeile = zeile;
     k.textAnfang = baum_.texte_.size();
     if (eltern) {
         k.eltern = eltern;
-        if (letztes_.back()) {
-            letztes_.back()->naechstes = &k;
+        Knoten*& letztes = offen_.back().letztesKind;
+        if (letztes) {
+            letztes->naechstes = &k;
         } else {
             eltern->erstesKind = &k;
         }
-        letztes_.back() = &k;
+        letztes = &k;
         ++eltern->kinder;
     }
-    offen_.push_back(&k);
-    letztes_.push_back(nullptr);
+    offen_.push_back({&k, nullptr, true, {}, {}});
     return true;
 }
 
 void Baumaufbau::Attribut(std::string_view name, std::string wert) {
     if (!offen_.empty()) {
-        offen_.back()->attribute.emplace_back(name, std::move(wert));
+        offen_.back().knoten->attribute.emplace_back(name, std::move(wert));
     }
 }
 
@@ -58,29 +58,44 @@ void Baumaufbau::Text(std::string_view teil) {
     if (offen_.empty()) {
         return;
     }
-    // The text of an element stays in one piece of the store: text that continues after a
-    // child moves to the end first.
-    Knoten& k = *offen_.back();
-    std::string& texte = baum_.texte_;
-    if (k.textAnfang + k.textLaenge != texte.size()) {
-        const std::size_t anfang = texte.size();
-        texte.append(texte, k.textAnfang, k.textLaenge);
-        k.textAnfang = anfang;
+    OffenesElement& offen = offen_.back();
+    Knoten& k = *offen.knoten;
+    const bool leer = NurLeerzeichen(teil);
+    if (leer && offen.nurLeerzeichen && k.kinder > 0) {
+        offen.leerNachKind.append(teil);
+        return;
     }
-    texte.append(teil);
-    k.textLaenge += teil.size();
+    offen.nurLeerzeichen = offen.nurLeerzeichen && leer;
+    std::string& texte = baum_.texte_;
+    if (offen.nachKind.empty() && k.textAnfang + k.textLaenge == texte.size()) {
+        texte.append(offen.leerNachKind);
+        texte.append(teil);
+        k.textLaenge += offen.leerNachKind.size() + teil.size();
+    } else {
+        offen.nachKind.append(offen.leerNachKind);
+        offen.nachKind.append(teil);
+    }
+    offen.leerNachKind.clear();
 }
 
 void Baumaufbau::Schliesse() {
     if (offen_.empty()) {
         return;
     }
-    Knoten* k = offen_.back();
-    if (k->kinder > 0 && NurLeerzeichen(baum_.Text(*k))) {
-        k->textLaenge = 0; // the layout between the children
+    OffenesElement& offen = offen_.back();
+    Knoten& k = *offen.knoten;
+    if (k.kinder > 0 && offen.nurLeerzeichen) {
+        k.textLaenge = 0; // the layout between the children
+    } else if (!offen.nachKind.empty()) {
+        // The element's text in one piece of the store: its start moves to the end.
+        std::string& texte = baum_.texte_;
+        const std::size_t anfang = texte.size();
+        texte.append(texte, k.textAnfang, k.textLaenge);
+        texte.append(offen.nachKind);
+        k.textAnfang = anfang;
+        k.textLaenge += offen.nachKind.size();
     }
     offen_.pop_back();
-    letztes_.pop_back();
 }
 
 } // namespace vsk::xml

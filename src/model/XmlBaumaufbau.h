@@ -35,8 +35,18 @@ private:
     Lesebaum& baum_;
     std::optional<Lesestelle> grenze_;
     std::size_t elemente_ = 0;
-    std::vector<Knoten*> offen_;   // the open elements, innermost last
-    std::vector<Knoten*> letztes_; // the last child of each open element
+    struct OffenesElement {
+        Knoten* knoten;
+        Knoten* letztesKind = nullptr;
+        // Layout between children stays out of the text store until text other than
+        // white space shows that the element holds mixed content.
+        bool nurLeerzeichen = true;
+        std::string leerNachKind;
+        // Text that follows a child with text of its own: it joins the element's text in
+        // the store when the element closes, so every text moves at most once.
+        std::string nachKind;
+    };
+    std::vector<OffenesElement> offen_; // innermost last
 };
 
 } // namespace vsk::xml

@@ -122,6 +122,17 @@ public:
 
 Lesebaum::Lesebaum() = default;
 
+Knoten& Lesebaum::NeuerKnoten() {
+    constexpr std::size_t ersterBlock = 64;
+    constexpr std::size_t groessterBlock = 8192;
+    if (imLetztenBlock_ == blockgroesse_) {
+        blockgroesse_ = std::clamp(2 * blockgroesse_, ersterBlock, groessterBlock);
+        bloecke_.push_back(std::make_unique<Knoten[]>(blockgroesse_));
+        imLetztenBlock_ = 0;
+    }
+    return bloecke_.back()[imLetztenBlock_++];
+}
+
 Lesebaum::~Lesebaum() {
     if (namen_) {
         xmlDictFree(namen_);

@@ -9,7 +9,6 @@
 #include "model/Lesestelle.h"
 
 #include <cstddef>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -52,7 +51,7 @@ public:
     Lesebaum(const Lesebaum&) = delete;
     Lesebaum& operator=(const Lesebaum&) = delete;
 
-    const Knoten* Wurzel() const { return knoten_.empty() ? nullptr : &knoten_.front(); }
+    const Knoten* Wurzel() const { return bloecke_.empty() ? nullptr : &bloecke_.front()[0]; }
     std::string_view Text(const Knoten& k) const {
         return {texte_.data() + k.textAnfang, k.textLaenge};
     }
@@ -66,7 +65,13 @@ private:
     static Parsergebnis Lies(std::string inhalt);
     static Parsergebnis MitLibxml(std::string_view inhalt);
 
-    std::deque<Knoten> knoten_;
+    // A new element at the end. The elements live in blocks that never move, so the
+    // family links stay valid; the blocks grow with the file.
+    Knoten& NeuerKnoten();
+
+    std::vector<std::unique_ptr<Knoten[]>> bloecke_;
+    std::size_t blockgroesse_ = 0;
+    std::size_t imLetztenBlock_ = 0;
     std::string texte_;         // every element's text, one after the other
     std::string quelle_;        // the file read the fast way, for the name views
     _xmlDict* namen_ = nullptr; // libxml2's names, kept for the name views

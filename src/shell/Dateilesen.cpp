@@ -2,6 +2,7 @@
 
 #include "shell/Texte.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -39,6 +40,9 @@ Dateilesergebnis LeseDateiBegrenzt(const std::filesystem::path& pfad, std::size_
         // A regular file may grow while it is read or report no size (/proc): the bound
         // holds for what is read, not for the size it claims.
         std::string block(kLeseBlock, '\0');
+        if (info.st_size > 0) {
+            e.inhalt.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
+        }
         for (;;) {
             const ssize_t n = ::read(fd, block.data(), block.size());
             if (n < 0) {

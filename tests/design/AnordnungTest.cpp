@@ -1,6 +1,7 @@
 #include "design/Anordnung.h"
 
 #include "design/DornAufteilung.h"
+#include "design/Laufspeicher.h"
 
 #include "Positionen.h"
 #include "support/PlattformDouble.h"
@@ -21,7 +22,8 @@ TKDornErgebnis& Anordnen(TKAnwendung& a, double F0, test::PlattformDouble& platt
     erg.ClearAbstaende();
     erg.TFSdIst = F0;
     Meldeweg meldeweg{plattform};
-    const bool ok = DornAnordnung(a, Typ, meldeweg);
+    Laufspeicher laeufe;
+    const bool ok = DornAnordnung(a, Typ, meldeweg, laeufe);
     if (brauchbar != nullptr) {
         *brauchbar = ok;
     }
@@ -151,7 +153,8 @@ TEST(Anordnung, SingleConnectorBetweenTheMemberEdges) {
     erg.TZulMinRand = 150;
     erg.TIstMinAchs = 1234; // left over from an earlier run
     Meldeweg meldeweg{p};
-    DornAnordnung(a, Typ, meldeweg);
+    Laufspeicher laeufe;
+    DornAnordnung(a, Typ, meldeweg, laeufe);
     EXPECT_EQ(erg.TAbstandLinks, 300);
     EXPECT_EQ(erg.TAbstandRechts, 150);
     ErwarteAbstaende(erg, {300, 500}, 0);

@@ -68,5 +68,25 @@ TEST(XmlLesebaum, BothWaysGiveTheSameTreeForEveryTestFile) {
     }
 }
 
+TEST(XmlLesebaum, TextAroundChildrenIsKeptInOrderAndLayoutAloneIsDropped) {
+    const xml::Parsergebnis gelesen = xml::LeseText("<a>\n <b>eins</b>\n <c>zwei</c>x\n</a>");
+    ASSERT_TRUE(gelesen.dokument);
+    const xml::Knoten* a = xml::Wurzel(gelesen.dokument.get());
+    EXPECT_EQ(xml::Text(a), "\n \n x\n");
+    EXPECT_EQ(xml::Text(xml::ErstesKindElement(a)), "eins");
+    EXPECT_EQ(xml::Text(xml::NaechstesElement(xml::ErstesKindElement(a))), "zwei");
+
+    const xml::Parsergebnis gemischt = xml::LeseText("<a>x<b>y</b>z<c/>w<d>v</d></a>");
+    ASSERT_TRUE(gemischt.dokument);
+    const xml::Knoten* g = xml::Wurzel(gemischt.dokument.get());
+    EXPECT_EQ(xml::Text(g), "xzw");
+    EXPECT_EQ(xml::Text(xml::ErstesKindElement(g)), "y");
+
+    const xml::Parsergebnis layout = xml::LeseText("<a>\n <b> </b>\n <c/>\n</a>");
+    ASSERT_TRUE(layout.dokument);
+    EXPECT_EQ(xml::Text(xml::Wurzel(layout.dokument.get())), "");
+    EXPECT_EQ(xml::Text(xml::ErstesKindElement(xml::Wurzel(layout.dokument.get()))), " ");
+}
+
 } // namespace
 } // namespace vsk
