@@ -111,9 +111,10 @@ int Design(const Argumente& argumente) {
         return 2;
     }
 
-    nlohmann::ordered_json dokument;
-    dokument["file"] = o->datei;
-    dokument["positions"] = nlohmann::ordered_json::array();
+    std::optional<DesignJsonAusgabe> json;
+    if (o->json) {
+        json.emplace(std::cout, o->datei);
+    }
     const int von = o->position.value_or(1);
     const int bis = o->position.value_or(modell.TAnzAnwendung());
     for (int k = von; k <= bis; ++k) {
@@ -124,14 +125,14 @@ int Design(const Argumente& argumente) {
         if (berechnet) {
             RunDesign(anw, plattform);
         }
-        if (o->json) {
-            dokument["positions"].push_back(PositionJson(k, anw, berechnet, hinweise));
+        if (json) {
+            json->Position(PositionJson(k, anw, berechnet, hinweise));
         } else {
             Tabelle(std::cout, k, anw, berechnet, hinweise, plattform.Dezimaltrenner());
         }
     }
-    if (o->json) {
-        std::cout << dokument.dump(1) << "\n";
+    if (json) {
+        json->Ende();
     }
     std::cout.flush();
 

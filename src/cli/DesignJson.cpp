@@ -30,43 +30,49 @@ nlohmann::ordered_json Texte(const TKMeldungen& meldungen,
 nlohmann::ordered_json TypJson(const TKErgebnisse& ergs, int i) {
     const TKDornErgebnis& e = ergs.DornErgebnis(i);
     const TKDornDaten& d = ergs.DornDaten(i);
-    nlohmann::ordered_json t;
-    t["index"] = i;
-    t["name"] = DornName(i);
-    t["TAnzDorn"] = ergs.TAnzDorn(i);
-    t["TStatus"] = e.TStatus;
-    t["Fehler"] = Codes(e.Fehler);
-    t["Warnungen"] = Codes(e.Warnungen);
+    nlohmann::ordered_json t = nlohmann::ordered_json::object();
+    // The names are distinct: appending skips the search for an existing one.
+    auto& felder = t.get_ref<nlohmann::ordered_json::object_t&>();
+    felder.reserve(40);
+    const auto feld = [&felder](const char* name, auto&& wert) {
+        felder.emplace_back(name, std::forward<decltype(wert)>(wert));
+    };
+    feld("index", i);
+    feld("name", DornName(i));
+    feld("TAnzDorn", ergs.TAnzDorn(i));
+    feld("TStatus", e.TStatus);
+    feld("Fehler", Codes(e.Fehler));
+    feld("Warnungen", Codes(e.Warnungen));
     const TKTexttabellen& texte = Texttabellen();
-    t["TStatusText"] = Tabellentext(texte.StatusLang, e.TStatus);
-    t["FehlerTexte"] = Texte(e.Fehler, texte.StatusLang);
-    t["WarnungenTexte"] = Texte(e.Warnungen, texte.Warnungstexte);
-    t["TDornAbstand"] = e.Abstaende();
-    t["TAbstandLinks"] = e.TAbstandLinks;
-    t["TAbstandRechts"] = e.TAbstandRechts;
-    t["TIstMinAchs"] = e.TIstMinAchs;
-    t["TZulMinAchs"] = e.TZulMinAchs;
-    t["TZulMinRand"] = e.TZulMinRand;
-    t["TFRdStahl"] = e.TFRdStahl();
-    t["TFRdBeton"] = e.TFRdBeton();
-    t["TFRdBewehrung"] = e.TFRdBewehrung();
-    t["TFRd"] = e.TFRd();
-    t["TFSdIst"] = e.TFSdIst;
-    t["TEtaQ"] = e.TEtaQ;
-    t["TAsxErf"] = e.TAsxErf;
-    t["TAsyErf"] = e.TAsyErf;
-    t["TAsxIst"] = e.TAsxIst;
-    t["TAsyIst"] = e.TAsyIst;
-    t["Tbx"] = e.Tbx;
-    t["Tby"] = e.Tby;
-    t["TStatusd"] = e.TStatusd;
-    t["TAbstandMeldung"] = e.TAbstandMeldung;
-    t["AnzB"] = d.AnzB;
-    t["AnzD"] = d.AnzD;
-    t["AbstandB"] = d.AbstandB;
-    t["AbstandD"] = d.AbstandD;
-    t["BreiteBuegel"] = d.BreiteBuegel;
-    t["LaengeB"] = d.LaengeB;
+    feld("TStatusText", Tabellentext(texte.StatusLang, e.TStatus));
+    feld("FehlerTexte", Texte(e.Fehler, texte.StatusLang));
+    feld("WarnungenTexte", Texte(e.Warnungen, texte.Warnungstexte));
+    feld("TDornAbstand", e.Abstaende());
+    feld("TAbstandLinks", e.TAbstandLinks);
+    feld("TAbstandRechts", e.TAbstandRechts);
+    feld("TIstMinAchs", e.TIstMinAchs);
+    feld("TZulMinAchs", e.TZulMinAchs);
+    feld("TZulMinRand", e.TZulMinRand);
+    feld("TFRdStahl", e.TFRdStahl());
+    feld("TFRdBeton", e.TFRdBeton());
+    feld("TFRdBewehrung", e.TFRdBewehrung());
+    feld("TFRd", e.TFRd());
+    feld("TFSdIst", e.TFSdIst);
+    feld("TEtaQ", e.TEtaQ);
+    feld("TAsxErf", e.TAsxErf);
+    feld("TAsyErf", e.TAsyErf);
+    feld("TAsxIst", e.TAsxIst);
+    feld("TAsyIst", e.TAsyIst);
+    feld("Tbx", e.Tbx);
+    feld("Tby", e.Tby);
+    feld("TStatusd", e.TStatusd);
+    feld("TAbstandMeldung", e.TAbstandMeldung);
+    feld("AnzB", d.AnzB);
+    feld("AnzD", d.AnzD);
+    feld("AbstandB", d.AbstandB);
+    feld("AbstandD", d.AbstandD);
+    feld("BreiteBuegel", d.BreiteBuegel);
+    feld("LaengeB", d.LaengeB);
     return t;
 }
 
@@ -87,6 +93,30 @@ nlohmann::ordered_json PositionJson(int nummer, const TKAnwendung& anwendung, bo
         }
     }
     return p;
+}
+
+DesignJsonAusgabe::DesignJsonAusgabe(std::ostream& aus, const std::string& datei) : aus_(aus) {
+    aus_ << "{\n \"file\": " << nlohmann::ordered_json(datei).dump() << ",\n \"positions\": [";
+}
+
+void DesignJsonAusgabe::Position(const nlohmann::ordered_json& position) {
+    // Inside the list the position stands two levels deep; a line break in the dump is
+    // always layout (breaks in strings are escaped).
+    constexpr std::string_view einzug = "\n  ";
+    std::string text(einzug);
+    for (const char c : position.dump(1)) {
+        if (c == '\n') {
+            text += einzug;
+        } else {
+            text += c;
+        }
+    }
+    aus_ << (erste_ ? "" : ",") << text;
+    erste_ = false;
+}
+
+void DesignJsonAusgabe::Ende() {
+    aus_ << (erste_ ? "]\n}\n" : "\n ]\n}\n");
 }
 
 } // namespace vsk::cli

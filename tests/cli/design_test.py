@@ -108,6 +108,12 @@ class Golden(unittest.TestCase):
         for number in numbers:
             self.assertEqual(repr(float(number)), number)
 
+    def test_document_is_written_position_by_position_in_one_layout(self):
+        for name, positions in (("multi01.VSK", None), ("multi01.VSK", "2")):
+            args = [os.path.join(DATA, name), "--json"] + (["--position", positions] if positions else [])
+            text = run(*args).stdout
+            self.assertEqual(text, json.dumps(json.loads(text), indent=1, ensure_ascii=False) + "\n")
+
 
 class Options(unittest.TestCase):
     def test_one_position(self):
