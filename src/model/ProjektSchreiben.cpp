@@ -1,9 +1,11 @@
 #include "model/ProjektSchreiben.h"
 
 #include "model/Modell.h"
+#include "model/XmlLesebaum.h"
 #include "model/XmlTextschreiber.h"
 #include "shell/Zahlen.h"
 
+#include <algorithm>
 #include <new>
 
 namespace vsk {
@@ -263,7 +265,12 @@ xml::Dokument BaueProjektDokument(const TKModell& modell, const std::string& dat
 
 std::optional<std::string> ProjektText(const TKModell& modell, const std::string& dateiName,
                                        char trenner) {
-    xml::Textschreiber text(WurzelName);
+    // A position with results and a load line of 50 points takes about 48 KB; no file
+    // beyond the reader's bound is kept anyway.
+    constexpr std::size_t platzJePosition = 64 * 1024;
+    const std::size_t platz =
+        std::min<std::size_t>(platzJePosition * modell.TAnzAnwendung(), xml::MaxDateiGroesse);
+    xml::Textschreiber text(WurzelName, platz);
     Schreiber<xml::Textschreiber>(text, trenner).Dokument(0, modell, dateiName);
     if (!text.InnerhalbDerGrenzen()) {
         return std::nullopt;

@@ -51,8 +51,9 @@ bool IstEinfach(const std::string& s) {
 
 } // namespace
 
-Textschreiber::Textschreiber(const std::string& wurzelName) {
-    text_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + wurzelName;
+Textschreiber::Textschreiber(const std::string& wurzelName, std::size_t platz) {
+    text_.reserve(platz);
+    text_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + wurzelName;
     offen_.push_back({wurzelName, false});
 }
 

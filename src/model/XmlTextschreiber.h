@@ -15,7 +15,9 @@ public:
     // An element, by its depth below the root (the root is 0).
     using Element = std::size_t;
 
-    explicit Textschreiber(const std::string& wurzelName);
+    // platz: the expected length of the document, reserved at once (pages never written
+    // cost nothing).
+    explicit Textschreiber(const std::string& wurzelName, std::size_t platz = 0);
 
     // A new last child of eltern, which must be the open element at that depth or one of
     // its ancestors (the elements below it are closed).
