@@ -7,6 +7,7 @@
 #include "cli/ProjektLaden.h"
 #include "design/Bemessung.h"
 #include "design/Plausibilitaet.h"
+#include "design/ProjektOeffnen.h"
 #include "katalog/Katalog.h"
 #include "model/Objektmodell.h"
 #include "model/Projektdatei.h"
@@ -78,7 +79,7 @@ void Tabelle(std::ostream& aus, int nummer, const TKAnwendung& anw, bool berechn
     const TKErgebnisse& ergs = anw.cErgebnisse;
     const auto& status = Texttabellen().StatusKurz;
     aus << "  " << Spalte("Connector", 10, false) << Spalte("Asx", 7, true)
-        << Spalte("Asy", 7, true) << Spalte("Vsd", 9, true) << Spalte("Vsd/VRd", 9, true)
+        << Spalte("Asy", 7, true) << Spalte("VRd", 9, true) << Spalte("Vsd/VRd", 9, true)
         << Spalte("nD", 6, true) << "  Remarks\n";
     for (int i = 0; i < AnzDornTypen; ++i) {
         const TKDornErgebnis& e = ergs.DornErgebnis(i);
@@ -100,7 +101,10 @@ int Design(const Argumente& argumente) {
     }
     Plattform& plattform = KonsolenPlattform();
     TKModell modell(nullptr, plattform.HeuteText());
-    if (!LoadProjekt(modell, o->datei, plattform)) {
+    // Read without deriving the reinforcement of older files: the positions designed below get
+    // theirs from the design, the others only when the project is saved.
+    const Leseergebnis gelesen = LoadProjekt(modell, o->datei, plattform);
+    if (!gelesen) {
         // The reader has shown where the file broke; never design half a file.
         std::cerr << "vsk-cli design: \"" << o->datei << "\" could not be read completely\n";
         return 1;
@@ -136,7 +140,16 @@ int Design(const Argumente& argumente) {
     }
     std::cout.flush();
 
-    if (!o->speichern.empty() && !SaveProjekt(modell, o->speichern, plattform)) {
+    if (o->speichern.empty()) {
+        return 0;
+    }
+    // A position outside the run is saved with the reinforcement it shows when opened.
+    for (const std::uint16_t nummer : gelesen.ohneBewehrungsdaten) {
+        if (nummer < von || nummer > bis) {
+            LeiteBewehrungAb(modell.Anwendung(nummer), plattform);
+        }
+    }
+    if (!SaveProjekt(modell, o->speichern, plattform)) {
         return 1;
     }
     return 0;

@@ -13,6 +13,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -406,7 +409,8 @@ private:
         }
     }
 
-    std::optional<std::vector<TPunkt>> Punkte(const Json& b, const TKAnwendung& a) const {
+    std::optional<std::vector<TPunkt>> Punkte(const Json& b, const TKAnwendung& a,
+                                              std::uint8_t fall) const {
         const Json* w = Wert(b, "points");
         if (w == nullptr) {
             return std::nullopt;
@@ -419,6 +423,10 @@ private:
             Fehler(schluessel,
                    MitZahl(text("ProjektJson", "A list holds at most %s entries."), MaxLastpunkte));
         }
+        // The points of another load case stay as the window keeps them, beyond a joint
+        // that has since become shorter.
+        const double bis = fall == Belastungsfall::Beliebig ? a.cGeometrie.WirksameFugenlaenge()
+                                                            : std::numeric_limits<double>::max();
         std::vector<TPunkt> punkte;
         for (std::size_t i = 0; i < w->size(); ++i) {
             const Json& p = (*w)[i];
@@ -427,7 +435,7 @@ private:
                 Fehler(stelle, text("ProjektJson", "A list of points [x, q] is expected."));
             }
             const TPunkt punkt{PruefteZahl(p[0], stelle), PruefteZahl(p[1], stelle)};
-            if (auto grund = PruefePunkt(punkt, a.cGeometrie.WirksameFugenlaenge())) {
+            if (auto grund = PruefePunkt(punkt, bis)) {
                 Fehler(stelle, std::move(*grund));
             }
             punkte.push_back(punkt);
@@ -452,7 +460,7 @@ private:
         // Choosing a line load makes its ends pure design values: before the given loads.
         WaehleLastfall(a, fall);
         Lasten(b, a);
-        const std::optional<std::vector<TPunkt>> punkte = Punkte(b, a);
+        const std::optional<std::vector<TPunkt>> punkte = Punkte(b, a, fall);
         if (punkte) {
             SetzeLastpunkte(last, *punkte);
             // Given points give the ends of the arbitrary load, unless the ends are given.
@@ -484,6 +492,27 @@ std::pair<std::size_t, std::size_t> Stelle(std::string_view text, std::size_t of
     return {zeile, spalte};
 }
 
+struct DoppelterSchluessel {
+    std::string name;
+};
+
+// The parser keeps the last of equal keys of an object: refused instead.
+Json::parser_callback_t DoppelteSchluesselPruefer() {
+    auto offen = std::make_shared<std::vector<std::set<std::string>>>();
+    return [offen](int /*tiefe*/, Json::parse_event_t ereignis, Json& wert) {
+        using Ereignis = Json::parse_event_t;
+        if (ereignis == Ereignis::object_start) {
+            offen->emplace_back();
+        } else if (ereignis == Ereignis::object_end && !offen->empty()) {
+            offen->pop_back();
+        } else if (ereignis == Ereignis::key && !offen->empty() &&
+                   !offen->back().insert(wert.get<std::string>()).second) {
+            throw DoppelterSchluessel{wert.get<std::string>()};
+        }
+        return true;
+    };
+}
+
 } // namespace
 
 std::string ProjektAlsJson(const TKModell& modell, std::optional<int> nur) {
@@ -504,18 +533,31 @@ std::string ProjektAlsJson(const TKModell& modell, std::optional<int> nur) {
 }
 
 std::optional<Jsonfehler> LeseProjektJson(TKModell& modell, std::string_view dokument) {
+    const auto ander = [&](std::size_t offset, std::string_view vorlage) {
+        const auto [zeile, spalte] = Stelle(dokument, offset);
+        return Jsonfehler{0, {},
+                          ErsetzeProzentS(ErsetzeProzentS(std::string(vorlage),
+                                                          std::to_string(zeile)),
+                                          std::to_string(spalte))};
+    };
     Json d;
     try {
-        d = Json::parse(dokument);
+        d = Json::parse(dokument, DoppelteSchluesselPruefer());
     } catch (const Json::parse_error& e) {
-        const auto [zeile, spalte] = Stelle(dokument, e.byte > 0 ? e.byte - 1 : 0);
-        return Jsonfehler{
-            0,
-            {},
-            ErsetzeProzentS(ErsetzeProzentS(text("ProjektJson", "The document is not JSON (line "
-                                                                "%s, column %s)."),
-                                            std::to_string(zeile)),
-                            std::to_string(spalte))};
+        return ander(e.byte > 0 ? e.byte - 1 : 0,
+                     text("ProjektJson", "The document is not JSON (line %s, column %s)."));
+    } catch (const Json::out_of_range& e) {
+        // A number beyond the range of a double; the parser names it, not its place.
+        const std::string meldung = e.what();
+        const std::size_t auf = meldung.find('\'');
+        const std::size_t zu = meldung.rfind('\'');
+        const std::size_t offset =
+            auf < zu ? dokument.find(meldung.substr(auf + 1, zu - auf - 1)) : 0;
+        return ander(offset == std::string_view::npos ? 0 : offset,
+                     text("ProjektJson", "The number in line %s, column %s is out of range."));
+    } catch (const DoppelterSchluessel& doppelt) {
+        // A typo must not pass silently, neither must a key given twice.
+        return Jsonfehler{0, doppelt.name, text("ProjektJson", "The key is given twice.")};
     }
     try {
         Leser(modell).Projekt(d);

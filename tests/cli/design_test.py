@@ -128,7 +128,7 @@ class Options(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         lines = result.stdout.splitlines()
         self.assertEqual(lines[0], "Position 1: Unnamed")
-        self.assertRegex(lines[1], r"Connector\s+Asx\s+Asy\s+Vsd\s+Vsd/VRd\s+nD\s+Remarks")
+        self.assertRegex(lines[1], r"Connector\s+Asx\s+Asy\s+VRd\s+Vsd/VRd\s+nD\s+Remarks")
         rows = lines[2:21]
         self.assertEqual(len(rows), 19)
         marked = [r for r in rows if r.startswith("* ")]
@@ -157,6 +157,21 @@ class Options(unittest.TestCase):
             again = design_json(out)
             self.assertEqual(differences(again, first), [])
             self.assertEqual(sorted(os.listdir(tmp)), ["saved.VSK"])
+
+    def test_saving_one_position_keeps_the_others_as_they_open(self):
+        # The example's positions were saved without their designed reinforcement; saving one
+        # position must write the others' as opening derives it, not the catalogue's.
+        multi = os.path.join(DATA, "..", "..", "..", "examples", "multi.VSK")
+        with tempfile.TemporaryDirectory() as tmp:
+            texts = []
+            for name, args in (("one.VSK", ("--position", "1")), ("all.VSK", ())):
+                out = os.path.join(tmp, name)
+                self.assertEqual(run(multi, *args, "--save", out).returncode, 0)
+                with open(out, encoding="utf-8", errors="replace") as f:
+                    text = f.read()
+                texts.append(text[text.index("<Position_2>"):text.index("</Position_3>")])
+            self.assertIn("cDornDaten_", texts[0])
+            self.assertEqual(texts[0], texts[1])
 
     def test_failed_save_keeps_the_old_file(self):
         with tempfile.TemporaryDirectory() as tmp:

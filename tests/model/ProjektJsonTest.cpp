@@ -83,7 +83,8 @@ TEST(ProjektJson, ARefusalNamesThePositionTheKeyAndTheReason) {
         {R"({"positions": [{"TPosition": 7}]})", 1, "TPosition", "A text is expected."},
         {R"({"positions": [{"cBelastungDesign": {"cPunktlast": {"TQk": -1}}}]})", 1,
          "cBelastungDesign/cPunktlast/TQk", "Input value is smaller than allowed!"},
-        {R"({"positions": [{"cBelastungDesign": {"points": [[0, 1], [2001, 1]]}}]})", 1,
+        {R"({"positions": [{"cBelastungDesign": {"TBelastungsfall": 3, "points": [[0, 1], [2001, 1]]}}]})",
+         1,
          "cBelastungDesign/points/1", "Input value is greater than allowed!"},
         {R"({"positions": [{"cBelastungDesign": {"points": [[0, 1, 2]]}}]})", 1,
          "cBelastungDesign/points/0", "A list of points [x, q] is expected."},
@@ -94,6 +95,10 @@ TEST(ProjektJson, ARefusalNamesThePositionTheKeyAndTheReason) {
          "Control characters are not allowed in texts."},
         {"{\n  \"positions\": [\n    {\"TPosition\": \"1\",}\n  ]\n}", 0, "",
          "The document is not JSON (line 3, column 23)."},
+        {"{\"positions\": [\n {\"TGammaMs\": 1e400}]}", 0, "",
+         "The number in line 2, column 15 is out of range."},
+        {R"({"positions": [{"TGammaMs": 1.1, "TGammaMs": 1.05}]})", 0, "TGammaMs",
+         "The key is given twice."},
     };
     for (const Fall& f : faelle) {
         TKModell m;

@@ -237,10 +237,11 @@ void TfrmProjektverwaltung::BitBtnUebernehmenClick() {
         return;
     }
     const int zeile = lvPositionen->indexOfTopLevelItem(gewaehlt.first());
-    // The window closes with OK whatever the import reported; a failed import has shown
-    // its message and left the project as it was.
-    ImportierePosition(*modell_, PfadAus(GewaehlteDatei()), zeile, plattform_);
-    accept();
+    // A failed import has shown its message and left the project as it was; the window stays
+    // open for another choice, so the caller never takes it for an imported position.
+    if (ImportierePosition(*modell_, PfadAus(GewaehlteDatei()), zeile, plattform_)) {
+        accept();
+    }
 }
 
 void TfrmProjektverwaltung::BitBtnOeffnenClick() {

@@ -112,6 +112,18 @@ void ProjektverwaltungFensterTest::UebernimmtEinePosition() {
     // Without a selected row the command closes with Cancel and imports nothing.
     QCOMPARE(Modal(f, m, [&] { f.BitBtnUebernehmen->click(); }), int(QDialog::Rejected));
     QCOMPARE(int(m.TAnzAnwendung()), 2);
+
+    // A file broken after it was listed: its message, the window stays open, nothing imported.
+    const int gebrochen = Modal(f, m, [&] {
+        f.lbDateien->setCurrentRow(0);
+        f.lvPositionen->setCurrentItem(f.lvPositionen->topLevelItem(0));
+        std::ofstream(v.dir / "drei.vsk") << "broken";
+        f.BitBtnUebernehmen->click();
+        QVERIFY(f.isVisible());
+    });
+    QCOMPARE(gebrochen, int(QDialog::Rejected));
+    QCOMPARE(int(m.TAnzAnwendung()), 2);
+    QVERIFY(!v.plattform.meldungen.empty());
 }
 
 void ProjektverwaltungFensterTest::OeffnenFragtErst() {
