@@ -7,13 +7,15 @@
 #include "shell/Zahlen.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cmath>
+#include <variant>
 
 namespace vsk {
 
 namespace {
 
-constexpr double MmJeMeter = 1000;
 // Far more than the few hundred points of a load distribution.
 constexpr std::size_t MaxPunktdateiBytes = 4 * 1024 * 1024;
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
@@ -69,8 +71,30 @@ std::vector<std::string> Felder(std::string_view zeile, char trenner) {
     return felder;
 }
 
-// Tab, then semicolon, then comma (where no data line has a blank between values), else
-// blanks.
+// "0.5, 58" parts at its comma; "0,5 58" does not (its comma is a decimal comma).
+bool KommaTrenntZweiWerte(std::string_view zeile) {
+    std::vector<std::string_view> teile;
+    std::size_t anfang = 0;
+    for (std::size_t komma = zeile.find(','); anfang <= zeile.size();
+         komma = zeile.find(',', anfang)) {
+        teile.push_back(zeile.substr(anfang, komma == std::string_view::npos ? std::string_view::npos
+                                                                              : komma - anfang));
+        if (komma == std::string_view::npos) {
+            break;
+        }
+        anfang = komma + 1;
+    }
+    // Spreadsheets end rows with the separators of empty columns.
+    while (!teile.empty() && Leerzeile(teile.back())) {
+        teile.pop_back();
+    }
+    return teile.size() == 2 && std::all_of(teile.begin(), teile.end(), [](std::string_view t) {
+               return !Leerzeile(t) && Felder(t, ' ').size() == 1;
+           });
+}
+
+// Tab, then semicolon, then comma (where every data line holds two values parted by a comma),
+// else blanks.
 char Spaltentrenner(const std::vector<std::string_view>& daten) {
     const auto irgendeine = [&](auto bedingung) {
         return std::any_of(daten.begin(), daten.end(), bedingung);
@@ -83,9 +107,10 @@ char Spaltentrenner(const std::vector<std::string_view>& daten) {
     }
     const bool kommas =
         irgendeine([](std::string_view z) { return z.find(',') != std::string_view::npos; });
-    const bool blanksZwischenWerten =
-        irgendeine([](std::string_view z) { return Felder(z, ' ').size() >= 2; });
-    return kommas && !blanksZwischenWerten ? ',' : ' ';
+    const bool kommaTrennt = std::all_of(daten.begin(), daten.end(), [](std::string_view z) {
+        return Leerzeile(z) || KommaTrenntZweiWerte(z);
+    });
+    return kommas && kommaTrennt ? ',' : ' ';
 }
 
 std::optional<double> Zahl(std::string text, char spaltentrenner) {
@@ -102,17 +127,40 @@ bool IstKopf(std::string_view zeile) {
     });
 }
 
-// The x column comes first, so the header's first unit in brackets is that of x: metres
-// for "[m]" or "(m)", millimetres otherwise.
-double FaktorAusKopf(std::string_view kopf) {
+struct Laengeneinheit {
+    std::string_view name;
+    double mm;
+};
+constexpr std::array<Laengeneinheit, 3> Laengeneinheiten{{{"mm", 1}, {"cm", 10}, {"m", 1000}}};
+
+// The x column comes first, so the header's first unit in brackets is that of x, its last
+// word ("[m]", "(in m)"); millimetres without brackets. A unit that is not a length of the
+// joint fails: guessed, it would move the whole load.
+std::variant<double, std::string> FaktorAusKopf(std::string_view kopf) {
     const std::size_t auf = kopf.find_first_of("[(");
     if (auf == std::string_view::npos) {
-        return 1;
+        return 1.0;
     }
     const std::size_t zu = kopf.find_first_of("])", auf);
-    std::string einheit(kopf.substr(auf + 1, zu == std::string_view::npos ? 0 : zu - auf - 1));
-    einheit.erase(std::remove_if(einheit.begin(), einheit.end(), IstLeer), einheit.end());
-    return einheit == "m" || einheit == "M" ? MmJeMeter : 1;
+    const std::string_view klammer =
+        kopf.substr(auf + 1, zu == std::string_view::npos ? std::string_view::npos : zu - auf - 1);
+    const std::vector<std::string> woerter = Felder(klammer, ' ');
+    std::string einheit = woerter.empty() ? std::string() : woerter.back();
+    std::transform(einheit.begin(), einheit.end(), einheit.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const Laengeneinheit& e : Laengeneinheiten) {
+        if (einheit == e.name) {
+            return e.mm;
+        }
+    }
+    return std::string(klammer);
+}
+
+// Metres times 1000 must not put a point at the joint's end a hair beyond it: converted
+// values are kept to a millionth of a millimetre.
+double InMm(double wert, double mmJeEinheit) {
+    constexpr double Stellen = 1e6;
+    return mmJeEinheit == 1 ? wert : std::round(wert * mmJeEinheit * Stellen) / Stellen;
 }
 
 } // namespace
@@ -135,7 +183,14 @@ Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
         ++erste;
     }
     const bool mitKopf = erste < zeilen.size() && IstKopf(zeilen[erste]);
-    const double faktor = mitKopf ? FaktorAusKopf(zeilen[erste]) : 1;
+    const std::variant<double, std::string> einheit =
+        mitKopf ? FaktorAusKopf(zeilen[erste]) : std::variant<double, std::string>(1.0);
+    if (const std::string* unbekannt = std::get_if<std::string>(&einheit)) {
+        return scheitert(erste, ErsetzeProzentS(text("Eingabe", "The unit of x \"%s\" is not "
+                                                                "known: mm, cm or m are expected."),
+                                                *unbekannt));
+    }
+    const double faktor = std::get<double>(einheit);
     const std::size_t anfang = mitKopf ? erste + 1 : erste;
     const std::vector<std::string_view> daten(zeilen.begin() + static_cast<std::ptrdiff_t>(anfang),
                                               zeilen.end());
@@ -153,7 +208,7 @@ Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
         if (!x || !q) {
             return scheitert(i, MeldungNurZahlen());
         }
-        const TPunkt punkt{*x * faktor, *q};
+        const TPunkt punkt{InMm(*x, faktor), *q};
         if (auto grund = PruefePunkt(punkt, laengeMm)) {
             return scheitert(i, std::move(*grund));
         }

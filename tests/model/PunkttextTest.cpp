@@ -34,6 +34,10 @@ TEST(Punkttext, ReadsWhatSpreadsheetsAndFeProgramsWrite) {
     EXPECT_EQ(Punkte("   0   58\n  26   100,1\n\n2000 0\n"), soll);
     // Comma-separated with decimal points, x in m.
     EXPECT_EQ(Punkte("x [m],q [kN/m]\n0,58\n0.026,100.1\n2,0\n"), soll);
+    // The same with a blank after each comma (numpy, many CSV writers), x in cm.
+    EXPECT_EQ(Punkte("x [cm], q [kN/m]\n0, 58\n2.6, 100.1\n200, 0\n"), soll);
+    // A unit in words; the joint's end in metres is the joint's end, not a hair beyond it.
+    EXPECT_EQ(Punkte("x (in m)\tq\n16.1\t20\n", 16100), (Paare{{16100, 20}}));
 }
 
 TEST(Punkttext, ABadLineIsRefusedWithItsNumberAndNothingIsTaken) {
@@ -49,6 +53,7 @@ TEST(Punkttext, ABadLineIsRefusedWithItsNumberAndNothingIsTaken) {
         {"0;1\n5;-1\n", 2, "Input value is smaller than allowed!"},
         {"0;1\n\n5001;1\n", 3, "Input value is greater than allowed!"},
         {"x [m];q\n5.5;1\n", 2, "Input value is greater than allowed!"},
+        {"x [ft];q\n5;1\n", 1, "The unit of x \"ft\" is not known: mm, cm or m are expected."},
         {"0;1;2\n", 1, "Two values are expected: x and q."},
         {"x\tq\n", 0, "The text holds no load points."},
     };
