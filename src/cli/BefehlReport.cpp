@@ -193,8 +193,11 @@ Befehl BefehlReport() {
             "      given): a calculated position with its stored results and selected type,\n"
             "      another one designed first as the Calculation command does; --pdf as A4\n"
             "      PDF pages, --png as the preview pages (page-1.png ...) at 96 pixels per\n"
-            "      inch; --type reports another connector type\n",
-#include <algorithm>
+            "      inch; --type reports another connector type\n"
+            "  report FILE --all --pdf OUT.pdf [--no-design]\n"
+            "      writes the project report: a summary page, the report of every position\n"
+            "      and the connector schedule in one PDF; positions without results are\n"
+            "      designed first, or listed as not calculated with --no-design\n",
             Report};
 }
 
