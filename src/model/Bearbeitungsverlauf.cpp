@@ -149,8 +149,30 @@ void Bearbeitungsverlauf::Zurueckstellen() {
 }
 
 void Bearbeitungsverlauf::Festschreiben(const TKModell& m) {
-    if (offen_) {
+    if (!offen_) {
+        return;
+    }
+    if (offen_->tiefe == 0) {
         Schliesse(m);
+        return;
+    }
+    // An edit still running (a window that asks to save before it opens another project):
+    // what it changed so far becomes a step, and the edit goes on as a step of its own, so
+    // that what it changes afterwards is recorded too.
+    const Offen laufend = *offen_;
+    Schliesse(m);
+    const int zuwachs = m.TAnzAnwendung() - laufend.anzahlVorher;
+    for (std::size_t i = 0; i < laufend.teile.size(); ++i) {
+        Bearbeitungsumfang umfang = laufend.teile[i].umfang;
+        if (i == 0) {
+            umfang.anzahl = std::max(0, umfang.anzahl + zuwachs);
+            Oeffne(m, laufend.name, umfang, laufend.art, false);
+        } else {
+            Erweitere(m, umfang);
+        }
+    }
+    if (offen_) {
+        offen_->tiefe = laufend.tiefe;
     }
 }
 

@@ -44,7 +44,8 @@ public:
     void Abschliessen(const TKModell& m);
     // The edit did not go through (a failed check): its step stays marked.
     void Zurueckstellen();
-    // Records what is open, a marked step too (before undo, redo and saving).
+    // Records what is open, a marked step too (before undo, redo and saving); an edit still
+    // running goes on as a new step.
     void Festschreiben(const TKModell& m);
 
     bool KannRueckgaengig() const { return index_ > 0; }

@@ -80,6 +80,20 @@ TEST(Bearbeitungsverlauf, AddingDeletingAndImportingPositionsAreUndoneInPlace) {
     m.TAktAnwendung = 3;
     v.Abschliessen(m);
     EXPECT_EQ(v.Schritte(), 2u);
+
+    // The save question asked inside the import (before another project would be opened),
+    // answered with Cancel: the import that follows is still recorded, and still unsaved.
+    v.Gespeichert(m);
+    v.Beginne(m, "Import Position", Bearbeitungsumfang::NeuePosition(3));
+    v.Festschreiben(m);
+    m.SetAnzAnwendung(4);
+    m.CopyAnwendung(1, 4);
+    v.Abschliessen(m);
+    EXPECT_EQ(v.Schritte(), 3u);
+    EXPECT_EQ(v.RueckgaengigName(), "Import Position");
+    EXPECT_TRUE(v.Geaendert());
+    ASSERT_TRUE(v.Rueckgaengig(m));
+    EXPECT_TRUE(GleicheFelder(m, geloescht));
 }
 
 TEST(Bearbeitungsverlauf, KeepsTheLastHundredStepsAndGoesBackThroughAllOfThem) {
