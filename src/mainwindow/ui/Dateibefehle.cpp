@@ -148,10 +148,13 @@ bool TDateibefehle::FrageSpeichern() {
 }
 
 bool TDateibefehle::OeffneProjekt(const QString& pfad) {
-    if (!Lade(pfad, pfad)) {
+    // The project keeps its file by the absolute name: a recovery copy taken over in a run
+    // started elsewhere must still be saved to that file.
+    const QString absolut = QFileInfo(pfad).absoluteFilePath();
+    if (!Lade(absolut, absolut)) {
         return false;
     }
-    Merke(pfad);
+    Merke(absolut);
     return true;
 }
 

@@ -17,6 +17,7 @@
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -158,6 +159,15 @@ private slots:
         QCOMPARE(fenster->windowTitle(), Titel + gut + " *");
         QCOMPARE(fenster->Dateiname(), gut);
         QVERIFY(!fenster->Dateibefehle().Zuletzt().contains(Q(kaputt)));
+
+        // A name relative to the working directory (the command line) is kept absolute, as
+        // the recovery copy names it for a later run started elsewhere.
+        const QString arbeit = QDir::currentPath();
+        QDir::setCurrent(Q(verzeichnis->pfad()));
+        const bool geoeffnet = fenster->OeffneProjekt(QStringLiteral("gut.VSK"));
+        QDir::setCurrent(arbeit);
+        QVERIFY(geoeffnet);
+        QCOMPARE(fenster->Dateiname(), gut);
     }
 
     void nichtSchreibbaresZielVerliertNichts() {
