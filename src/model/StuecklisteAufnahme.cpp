@@ -65,17 +65,15 @@ std::string AufnahmeText(const TKModell& modell, const Aufnahme& aufnahme) {
         return static_cast<std::size_t>(spalte) < e.size() ? e[static_cast<std::size_t>(spalte)]
                                                            : std::string();
     };
-    std::string muster = aufnahme.ersetzt
-                             ? text("Stueckliste", "Connector schedule entry %s replaced: "
-                                                   "position %s, %s x %s")
-                             : text("Stueckliste", "Connector schedule entry %s added: "
-                                                   "position %s, %s x %s");
-    for (const std::string& teil :
-         {std::to_string(aufnahme.eintrag), Spalte(StuecklisteSpalte::Position),
-          Spalte(StuecklisteSpalte::AnzahlDorne), Spalte(StuecklisteSpalte::Bezeichnung)}) {
-        muster = ErsetzeProzentS(muster, teil);
-    }
-    return muster;
+    const std::string muster = aufnahme.ersetzt
+                                   ? text("Stueckliste", "Connector schedule entry %s replaced: "
+                                                         "position %s, %s x %s")
+                                   : text("Stueckliste", "Connector schedule entry %s added: "
+                                                         "position %s, %s x %s");
+    return ErsetzeProzentS(muster, {std::to_string(aufnahme.eintrag),
+                                    Spalte(StuecklisteSpalte::Position),
+                                    Spalte(StuecklisteSpalte::AnzahlDorne),
+                                    Spalte(StuecklisteSpalte::Bezeichnung)});
 }
 
 } // namespace vsk

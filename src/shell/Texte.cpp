@@ -60,4 +60,16 @@ std::string ErsetzeProzentS(const std::string& muster, const std::string& wert) 
     return ergebnis;
 }
 
+std::string ErsetzeProzentS(const std::string& muster, std::initializer_list<std::string> werte) {
+    std::string ergebnis;
+    auto wert = werte.begin();
+    std::size_t von = 0;
+    for (std::size_t p = muster.find("%s"); p != std::string::npos && wert != werte.end();
+         p = muster.find("%s", von), ++wert) {
+        ergebnis.append(muster, von, p - von).append(*wert);
+        von = p + 2;
+    }
+    return ergebnis.append(muster, von);
+}
+
 } // namespace vsk

@@ -7,6 +7,7 @@
 // is returned.
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,5 +31,8 @@ std::vector<std::string> textInAllenSprachen(const char* kontext, const char* qu
 
 // Replaces the first "%s" of a message pattern.
 std::string ErsetzeProzentS(const std::string& muster, const std::string& wert);
+// Replaces the pattern's "%s" in order by the values, in one pass: a value that holds "%s"
+// itself (a name the user typed) is inserted as it is.
+std::string ErsetzeProzentS(const std::string& muster, std::initializer_list<std::string> werte);
 
 } // namespace vsk

@@ -127,6 +127,11 @@ TEST_F(AddAktAnwendungTest, YesReplacesNoAddsAgain) {
     EXPECT_EQ(m.Stueckliste.EintragCount(), 2);
     EXPECT_EQ(aufnahme.eintrag, 2);
     EXPECT_FALSE(aufnahme.ersetzt);
+
+    // A name the user typed goes in as it is, "%s" and all.
+    m.Stueckliste.ReplaceEintrag({"A%sB", "1", "8", "VSK 7"}, 2);
+    EXPECT_EQ(AufnahmeText(m, aufnahme),
+              "Connector schedule entry 2 added: position A%sB, 8 x VSK 7");
 }
 
 TEST_F(AddAktAnwendungTest, NoToTheFirstMatchAsksAgainForTheNext) {
