@@ -14,12 +14,15 @@ namespace {
 // Columns in cm from the left margin: right edges of the numbers, left edges of texts.
 constexpr float NummerRechtsCm = 0.8f;
 constexpr float NameCm = 1.1f;
-constexpr float FallCm = 5.4f;
-constexpr float TypCm = 9.9f;
-constexpr float AnzahlRechtsCm = 13.0f;
+constexpr float FallCm = 5.0f;
+constexpr float TypCm = 9.3f;
+constexpr float AnzahlRechtsCm = 12.4f;
 constexpr float EtaRechtsCm = 14.5f;
 constexpr float StatusCm = 14.9f;
 constexpr float LueckeCm = 0.2f; // kept free at the end of a shortened text
+// A usage beyond this (an absurd load) is shown as beyond it: its digits would run into the
+// count of connectors.
+constexpr double MaxEtaProzent = 99999.9;
 
 const std::string Auslassung = "...";
 
@@ -71,7 +74,10 @@ public:
         if (p.status != Positionsstatus::NichtBerechnet) {
             c.TextOut(X(TypCm), y_, DornName(p.typ));
             Rechts(AnzahlRechtsCm, std::to_string(p.anzahl));
-            Rechts(EtaRechtsCm, AufZehntel(p.eta * 100, k_.trenner) + " %");
+            const double prozent = p.eta * 100;
+            Rechts(EtaRechtsCm, prozent > MaxEtaProzent
+                                    ? "> " + AufZehntel(MaxEtaProzent, k_.trenner) + " %"
+                                    : AufZehntel(prozent, k_.trenner) + " %");
         }
         c.TextOut(X(StatusCm), y_, Statustext(p.status));
         if (p.ersteSeite > 0) {

@@ -104,6 +104,14 @@ TEST(Projektbericht, UebersichtJedePositionUndListeMitSeitenzahlen) {
     EXPECT_EQ(l.projekt.TAktAnwendung, 3);
 }
 
+TEST(Projektbericht, EineAbsurdeAuslastungBleibtInIhrerSpalte) {
+    Lauf l;
+    l.projekt.Anwendung(2) = Einzel(250, 1e7);
+    ASSERT_EQ(l.Drucke(), Berichtsende::Fertig);
+    ASSERT_GT(l.bericht->zeilen[1].eta, 1000.0); // a fraction: beyond 100000 %
+    EXPECT_EQ(Zaehle(l.drucker.Texte(0), "> 99999.9 %"), 1);
+}
+
 TEST(Projektbericht, OhneBemessungUndLangeUebersichtUeberMehrereSeiten) {
     Lauf l;
     l.projekt.SetAnzAnwendung(140); // 137 fresh positions, named apart from their numbers
