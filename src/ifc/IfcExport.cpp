@@ -97,11 +97,11 @@ private:
             s_.Instanz("IFCSIUNIT", {W::Abgeleitet(), W::Aufzaehlung("PLANEANGLEUNIT"), W::Leer(),
                                      W::Aufzaehlung("RADIAN")});
         const StepRef einheiten = s_.Instanz("IFCUNITASSIGNMENT", {Refs({mm, kN, rad})});
-        const std::vector<std::string>& firma = modell_.Projektbeschreibung.TFirma;
+        // The company is the file's organisation (header), not a name of the project.
         return s_.Instanz("IFCPROJECT",
                           {Guid(0, "project"), W::Leer(), W::Text(ProjektText()), W::Leer(),
-                           W::Leer(), firma.empty() ? W::Leer() : W::Text(firma.front()), W::Leer(),
-                           Refs({g_.Modellkontext()}), einheiten});
+                           W::Leer(), W::Leer(), W::Leer(), Refs({g_.Modellkontext()}),
+                           einheiten});
     }
 
     struct Platziert {
