@@ -35,7 +35,11 @@ Tabellenzelle Zahl(double wert) {
 }
 
 std::string CsvFeld(const Tabellenzelle& z) {
-    const std::string text = z.zahl ? FormatAllgemein(*z.zahl) : z.text;
+    // A spreadsheet takes a text that starts like a formula for one and runs it: a name
+    // typed as "=..." goes out behind an apostrophe, as a text.
+    const bool wieFormel = !z.zahl && !z.text.empty() && std::string_view("=+-@\t\r").find(
+                                                             z.text.front()) != std::string::npos;
+    const std::string text = z.zahl ? FormatAllgemein(*z.zahl) : wieFormel ? "'" + z.text : z.text;
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
     }
@@ -50,7 +54,13 @@ std::string CsvFeld(const Tabellenzelle& z) {
 class Temporaer {
 public:
     Temporaer() {
-        std::string muster = (std::filesystem::temp_directory_path() / "vsk-xlsx-XXXXXX").string();
+        // A TMPDIR that names no directory: the system's own, as the C library takes it.
+        std::error_code fehler;
+        std::filesystem::path verzeichnis = std::filesystem::temp_directory_path(fehler);
+        if (fehler) {
+            verzeichnis = P_tmpdir;
+        }
+        std::string muster = (verzeichnis / "vsk-xlsx-XXXXXX").string();
         const int fd = mkstemp(muster.data());
         if (fd >= 0) {
             close(fd);

@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+from unittest import mock
 from pathlib import Path
 
 import jsonschema
@@ -131,8 +132,10 @@ class Schedule(unittest.TestCase):
     def test_spreadsheet_holds_the_rows_of_the_text_export(self):
         project = SRC / "examples" / "multi.VSK"
         with tempfile.TemporaryDirectory() as tmp:
-            ok("schedule", project, "--csv", Path(tmp) / "liste", "--xlsx", Path(tmp) / "liste",
-               "--txt", Path(tmp) / "liste")
+            # A TMPDIR that names no directory does not stop the spreadsheet.
+            with mock.patch.dict(os.environ, {"TMPDIR": str(Path(tmp) / "none")}):
+                ok("schedule", project, "--csv", Path(tmp) / "liste", "--xlsx",
+                   Path(tmp) / "liste", "--txt", Path(tmp) / "liste")
             self.assertEqual(sorted(os.listdir(tmp)), ["liste.csv", "liste.txt", "liste.xlsx"])
             text = (Path(tmp) / "liste.txt").read_text(encoding="utf-8")
             rows = list(csv.reader(io.StringIO(
