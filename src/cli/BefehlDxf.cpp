@@ -67,6 +67,12 @@ int ConnectorDrawings(const Argumente& argumente) {
     }
     // The extension chooses the file type as the filter of the save dialog does.
     bool dwg = DornZielMitEndung(o.ausgabe, 1) == o.ausgabe;
+    // As the window offers DWG only where the drawings are installed.
+    if (dwg && !DornZeichnungVorhanden(ProgrammOrdner(), *o.wahl.typ, "dwg")) {
+        std::cerr << "vsk-cli connector-drawings: no DWG drawings of "
+                  << DornName(*o.wahl.typ) << " are installed; write BASE.dxf\n";
+        return 1;
+    }
     std::string ziel = DornZielMitEndung(o.ausgabe, dwg ? 1 : 0);
     DornKopie kopie = KopiereDornZeichnungen(ProgrammOrdner(), *o.wahl.typ, ziel);
     for (const auto& p : kopie.kopiert) {
@@ -96,7 +102,8 @@ Befehl BefehlConnectorDrawings() {
     return {"connector-drawings",
             "  connector-drawings --type I -o BASE.dxf|BASE.dwg\n"
             "      copy the three prepared drawings of type I to \"BASE Plan View Block.dxf\",\n"
-            "      \"BASE Side View Block.dxf\" and \"BASE End View Block.dxf\"\n",
+            "      \"BASE Side View Block.dxf\" and \"BASE End View Block.dxf\" (BASE.dwg: the\n"
+            "      DWG drawings, where they are installed)\n",
             ConnectorDrawings};
 }
 
