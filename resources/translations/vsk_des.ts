@@ -509,6 +509,10 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>Allowed: %s</source>
         <translation>Zulässig: %s</translation>
     </message>
+    <message>
+        <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
+        <translation>Die Einheit von x &quot;%s&quot; ist unbekannt: erwartet werden mm, cm oder m.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -705,6 +709,14 @@ Die letzte Position kann nicht gelöscht werden!</translation>
     <message>
         <source>Key &quot;%s&quot;: </source>
         <translation>Schlüssel &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>The number in line %s, column %s is out of range.</source>
+        <translation>Die Zahl in Zeile %s, Spalte %s liegt ausserhalb des Wertebereichs.</translation>
+    </message>
+    <message>
+        <source>The key is given twice.</source>
+        <translation>Der Schlüssel ist zweimal angegeben.</translation>
     </message>
 </context>
 <context>

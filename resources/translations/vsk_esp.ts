@@ -509,6 +509,10 @@ The last position cannot be removed!</source>
         <source>Allowed: %s</source>
         <translation>Admisible: %s</translation>
     </message>
+    <message>
+        <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
+        <translation>La unidad de x &quot;%s&quot; no es conocida: se esperan mm, cm o m.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -705,6 +709,14 @@ The last position cannot be removed!</source>
     <message>
         <source>Key &quot;%s&quot;: </source>
         <translation>Clave &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>The number in line %s, column %s is out of range.</source>
+        <translation>El número de la línea %s, columna %s está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>The key is given twice.</source>
+        <translation>La clave se indica dos veces.</translation>
     </message>
 </context>
 <context>

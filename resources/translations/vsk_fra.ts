@@ -509,6 +509,10 @@ La dernière position ne peut pas être supprimée !</translation>
         <source>Allowed: %s</source>
         <translation>Admissible : %s</translation>
     </message>
+    <message>
+        <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
+        <translation>L'unité de x « %s » n'est pas connue : mm, cm ou m sont attendus.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -705,6 +709,14 @@ La dernière position ne peut pas être supprimée !</translation>
     <message>
         <source>Key &quot;%s&quot;: </source>
         <translation>Clé &quot;%s&quot; : </translation>
+    </message>
+    <message>
+        <source>The number in line %s, column %s is out of range.</source>
+        <translation>Le nombre à la ligne %s, colonne %s est hors limites.</translation>
+    </message>
+    <message>
+        <source>The key is given twice.</source>
+        <translation>La clé est indiquée deux fois.</translation>
     </message>
 </context>
 <context>

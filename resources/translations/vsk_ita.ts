@@ -509,6 +509,10 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>Allowed: %s</source>
         <translation>Ammesso: %s</translation>
     </message>
+    <message>
+        <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
+        <translation>L'unità di x &quot;%s&quot; non è nota: sono attesi mm, cm o m.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -705,6 +709,14 @@ L&apos;ultima posizione non può essere eliminata!</translation>
     <message>
         <source>Key &quot;%s&quot;: </source>
         <translation>Chiave &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>The number in line %s, column %s is out of range.</source>
+        <translation>Il numero alla riga %s, colonna %s è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>The key is given twice.</source>
+        <translation>La chiave è indicata due volte.</translation>
     </message>
 </context>
 <context>

@@ -509,6 +509,10 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>Allowed: %s</source>
         <translation>Toegestaan: %s</translation>
     </message>
+    <message>
+        <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
+        <translation>De eenheid van x &quot;%s&quot; is onbekend: mm, cm of m wordt verwacht.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -705,6 +709,14 @@ De laatste positie kan niet worden verwijderd!</translation>
     <message>
         <source>Key &quot;%s&quot;: </source>
         <translation>Sleutel &quot;%s&quot;: </translation>
+    </message>
+    <message>
+        <source>The number in line %s, column %s is out of range.</source>
+        <translation>Het getal in regel %s, kolom %s valt buiten het bereik.</translation>
+    </message>
+    <message>
+        <source>The key is given twice.</source>
+        <translation>De sleutel is twee keer opgegeven.</translation>
     </message>
 </context>
 <context>

@@ -69,8 +69,8 @@ int ConnectorDrawings(const Argumente& argumente) {
     bool dwg = DornZielMitEndung(o.ausgabe, 1) == o.ausgabe;
     // As the window offers DWG only where the drawings are installed.
     if (dwg && !DornZeichnungVorhanden(ProgrammOrdner(), *o.wahl.typ, "dwg")) {
-        std::cerr << "vsk-cli connector-drawings: no DWG drawings of "
-                  << DornName(*o.wahl.typ) << " are installed; write BASE.dxf\n";
+        std::cerr << "vsk-cli connector-drawings: no DWG drawings of " << DornName(*o.wahl.typ)
+                  << " are installed; write BASE.dxf\n";
         return 1;
     }
     std::string ziel = DornZielMitEndung(o.ausgabe, dwg ? 1 : 0);

@@ -100,8 +100,7 @@ private:
         // The company is the file's organisation (header), not a name of the project.
         return s_.Instanz("IFCPROJECT",
                           {Guid(0, "project"), W::Leer(), W::Text(ProjektText()), W::Leer(),
-                           W::Leer(), W::Leer(), W::Leer(), Refs({g_.Modellkontext()}),
-                           einheiten});
+                           W::Leer(), W::Leer(), W::Leer(), Refs({g_.Modellkontext()}), einheiten});
     }
 
     struct Platziert {

@@ -535,10 +535,11 @@ std::string ProjektAlsJson(const TKModell& modell, std::optional<int> nur) {
 std::optional<Jsonfehler> LeseProjektJson(TKModell& modell, std::string_view dokument) {
     const auto ander = [&](std::size_t offset, std::string_view vorlage) {
         const auto [zeile, spalte] = Stelle(dokument, offset);
-        return Jsonfehler{0, {},
-                          ErsetzeProzentS(ErsetzeProzentS(std::string(vorlage),
-                                                          std::to_string(zeile)),
-                                          std::to_string(spalte))};
+        return Jsonfehler{
+            0,
+            {},
+            ErsetzeProzentS(ErsetzeProzentS(std::string(vorlage), std::to_string(zeile)),
+                            std::to_string(spalte))};
     };
     Json d;
     try {

@@ -77,8 +77,8 @@ bool KommaTrenntZweiWerte(std::string_view zeile) {
     std::size_t anfang = 0;
     for (std::size_t komma = zeile.find(','); anfang <= zeile.size();
          komma = zeile.find(',', anfang)) {
-        teile.push_back(zeile.substr(anfang, komma == std::string_view::npos ? std::string_view::npos
-                                                                              : komma - anfang));
+        teile.push_back(zeile.substr(
+            anfang, komma == std::string_view::npos ? std::string_view::npos : komma - anfang));
         if (komma == std::string_view::npos) {
             break;
         }

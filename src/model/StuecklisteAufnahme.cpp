@@ -70,10 +70,9 @@ std::string AufnahmeText(const TKModell& modell, const Aufnahme& aufnahme) {
                                                          "position %s, %s x %s")
                                    : text("Stueckliste", "Connector schedule entry %s added: "
                                                          "position %s, %s x %s");
-    return ErsetzeProzentS(muster, {std::to_string(aufnahme.eintrag),
-                                    Spalte(StuecklisteSpalte::Position),
-                                    Spalte(StuecklisteSpalte::AnzahlDorne),
-                                    Spalte(StuecklisteSpalte::Bezeichnung)});
+    return ErsetzeProzentS(
+        muster, {std::to_string(aufnahme.eintrag), Spalte(StuecklisteSpalte::Position),
+                 Spalte(StuecklisteSpalte::AnzahlDorne), Spalte(StuecklisteSpalte::Bezeichnung)});
 }
 
 } // namespace vsk

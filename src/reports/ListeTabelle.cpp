@@ -37,8 +37,8 @@ Tabellenzelle Zahl(double wert) {
 std::string CsvFeld(const Tabellenzelle& z) {
     // A spreadsheet takes a text that starts like a formula for one and runs it: a name
     // typed as "=..." goes out behind an apostrophe, as a text.
-    const bool wieFormel = !z.zahl && !z.text.empty() && std::string_view("=+-@\t\r").find(
-                                                             z.text.front()) != std::string::npos;
+    const bool wieFormel = !z.zahl && !z.text.empty() &&
+                           std::string_view("=+-@\t\r").find(z.text.front()) != std::string::npos;
     const std::string text = z.zahl ? FormatAllgemein(*z.zahl) : wieFormel ? "'" + z.text : z.text;
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;

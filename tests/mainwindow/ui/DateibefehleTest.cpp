@@ -17,9 +17,9 @@
 #include "support/PlattformDouble.h"
 #include "support/TempDir.h"
 
-#include <QDir>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
