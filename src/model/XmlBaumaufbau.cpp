@@ -13,7 +13,25 @@ bool NurLeerzeichen(std::string_view text) {
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
+constexpr std::size_t MaxNamenImPfad = 6;
+constexpr std::size_t MaxZeichenJeName = 64;
+
 } // namespace
+
+// The groups around the element below the root, as the reader names a place: the last ones
+// only when the file nests deeper than any project.
+std::string Baumaufbau::PfadBis(std::string_view name) const {
+    std::string pfad;
+    const std::size_t erste =
+        offen_.size() > MaxNamenImPfad ? offen_.size() - MaxNamenImPfad + 1 : 1;
+    if (erste > 1) {
+        pfad = ".../";
+    }
+    for (std::size_t i = erste; i < offen_.size(); ++i) {
+        pfad.append(offen_[i].knoten->name.substr(0, MaxZeichenJeName)).append("/");
+    }
+    return pfad.append(name.substr(0, MaxZeichenJeName));
+}
 
 Baumaufbau::Baumaufbau(Lesebaum& baum, std::size_t groesse) : baum_(baum) {
     baum_.texte_.reserve(groesse / 4);
@@ -25,7 +43,7 @@ bool Baumaufbau::Oeffne(std::string_view name, long zeile, std::size_t verschied
     if (++elemente_ > MaxElemente || name.size() > MaxNamenslaenge || offen_.size() >= MaxTiefe ||
         (eltern && eltern->kinder >= MaxKinderJeElement) ||
         verschiedeneNamen > MaxVerschiedeneNamen || attribute > MaxAttributeJeElement) {
-        grenze_ = Lesestelle{Lesegrund::Grenze, std::string(name.substr(0, 64)), zeile};
+        grenze_ = Lesestelle{Lesegrund::Grenze, PfadBis(name), zeile};
         return false;
     }
     Knoten& k = baum_.NeuerKnoten();

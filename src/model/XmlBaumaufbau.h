@@ -32,6 +32,8 @@ public:
     const std::optional<Lesestelle>& Grenze() const { return grenze_; }
 
 private:
+    std::string PfadBis(std::string_view name) const;
+
     Lesebaum& baum_;
     std::optional<Lesestelle> grenze_;
     std::size_t elemente_ = 0;

@@ -338,6 +338,13 @@ TEST(ProjektLesen, HostileFilesAreRefusedAtTheFirstElementBeyondABound) {
         ASSERT_TRUE(e.fehler);
         EXPECT_EQ(e.fehler->grund, Lesegrund::Grenze) << e.fehler->element;
         EXPECT_GT(e.fehler->zeile, 1);
+        // The place names its groups, the last ones of a file nested too deep.
+        if (&text == &faelle[3]) {
+            EXPECT_EQ(e.fehler->element, ".../t/t/t/t/t/t");
+        } else if (&text != &faelle[0]) {
+            EXPECT_NE(e.fehler->element.find("/TDornAbstand/"), std::string::npos)
+                << e.fehler->element;
+        }
     }
     // Spacings within the bound of the parser but beyond what a row can have.
     std::string zuviele;
