@@ -2,12 +2,45 @@
 
 #include "model/Modell.h"
 #include "shell/Texte.h"
+#include "shell/Zahlen.h"
+
+#include <cmath>
 
 namespace vsk {
+
+namespace {
+
+// A file may hold "NAN" or "INF" where a number belongs; no check below would see it.
+bool AlleZahlenEndlich(const TKAnwendung& anw) {
+    const TKGeometrie& g = anw.cGeometrie;
+    const TKBelastung& b = anw.cBelastungDesign;
+    bool endlich = true;
+    for (double wert : {g.TFugenlaenge, g.TNutzhoehe, g.TBetondeckungUnten, g.TBetondeckungOben,
+                        g.TBetondeckungVorn, g.TPlatteDicke, g.TWandDicke, g.TBauteilRandLinks,
+                        g.TBauteilRandRechts, b.cPunktlast.TFd(), b.cLinienLastLinks.TFd(),
+                        b.cLinienLastRechts.TFd()}) {
+        endlich = endlich && std::isfinite(wert);
+    }
+    for (const TPunkt& p : b.Punkte()) {
+        endlich = endlich && std::isfinite(p.x) && std::isfinite(p.y);
+    }
+    return endlich;
+}
+
+} // namespace
 
 std::vector<std::string> PruefeEingaben(const TKAnwendung& anw) {
     const TKGeometrie& g = anw.cGeometrie;
     std::vector<std::string> hinweise;
+    if (!AlleZahlenEndlich(anw)) {
+        hinweise.push_back(text("Eingabe", "An input value is not a number. Please check!"));
+    }
+    if (g.TPlatteDicke > MaxPlattenDicke) {
+        hinweise.push_back(ErsetzeProzentS(
+            text("Eingabe", "The thickness of the concrete slab is greater than %s mm. Please "
+                            "check!"),
+            FormatAllgemein(MaxPlattenDicke)));
+    }
     if (g.TPlatteDicke < MinPlattenDicke) {
         hinweise.push_back(text("Eingabe",
                                 "The thickness of the concrete slab is less than the minimum "

@@ -11,6 +11,9 @@ class TKModell;
 
 // Thinnest slab the check accepts: the smallest slab the input field takes.
 inline constexpr double MinPlattenDicke = 160;
+// Thickest slab the check accepts: the design lowers a slab in steps of 10 mm, and a
+// thickness beyond any structure (a typing error, a broken file) would keep it busy for good.
+inline constexpr double MaxPlattenDicke = 10'000;
 
 // The hint lines of every failed test, in order; empty when the position may be
 // calculated.

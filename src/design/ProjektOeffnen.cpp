@@ -1,6 +1,7 @@
 #include "design/ProjektOeffnen.h"
 
 #include "design/Bemessung.h"
+#include "design/Plausibilitaet.h"
 #include "katalog/Katalog.h"
 #include "model/Modell.h"
 #include "model/Projektdatei.h"
@@ -19,6 +20,11 @@ void Ergaenze(TKModell& modell, const Leseergebnis& ergebnis, const Plattform& p
 } // namespace
 
 void LeiteBewehrungAb(TKAnwendung& anwendung, const Plattform& plattform) {
+    // Inputs that the Calculation command refuses (a broken or hand-made file) are not
+    // designed here either: the catalogue's records stay.
+    if (!PruefeEingaben(anwendung).empty()) {
+        return;
+    }
     // The arrangement's message about load points beyond the joint was the user's when the
     // position was designed; the copy designs silently.
     StillePlattform still(plattform);

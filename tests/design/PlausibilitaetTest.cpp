@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace vsk {
 namespace {
 
@@ -57,6 +60,22 @@ TEST(PruefeEingaben, ThinSlabSmallValuesAndThinWallInOrder) {
     a.TAnwendungsfall = Anwendungsfall::ReihePlatte;
     a.cGeometrie.TPlatteDicke = 160;
     EXPECT_EQ(PruefeEingaben(a).size(), 3u);
+}
+
+TEST(PruefeEingaben, ValuesNoDesignCouldEverFinishOn) {
+    // A slab far beyond any structure (the design would lower it 10 mm at a time for good),
+    // and numbers a broken file may hold where an input belongs.
+    EXPECT_EQ(PruefeEingaben(Mit(10'001, 400, 30, 30)),
+              std::vector<std::string>{
+                  "The thickness of the concrete slab is greater than 10000 mm. Please check!"});
+    EXPECT_TRUE(PruefeEingaben(Mit(10'000, 400, 30, 30)).empty());
+    TKAnwendung a;
+    a.cBelastungDesign.AddPunkt(std::nan(""), 5);
+    EXPECT_EQ(PruefeEingaben(a),
+              std::vector<std::string>{"An input value is not a number. Please check!"});
+    a = TKAnwendung();
+    a.cGeometrie.TFugenlaenge = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(PruefeEingaben(a).size(), 1u);
 }
 
 TEST(PruefeVorBemessung, ChecksTheCurrentPositionAndRecordsTheOutcomeInTheCalcFlag) {
