@@ -48,7 +48,7 @@ std::optional<Optionen> LeseOptionen(const Argumente& argumente) {
         "--position needs a position number");
     leser.Ausgabe({"--save"}, o.speichern,
                   QCoreApplication::translate("vsk-cli", "--save needs a file name").toStdString(),
-                  "VSK");
+                  "VSK", true);
     leser.Datei(o.datei, "no project file given");
     if (const std::string fehler = leser.Lies(argumente); !fehler.empty()) {
         std::cerr << "vsk-cli design: " << fehler << "\n";

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace vsk::cli {
 
@@ -28,7 +29,10 @@ void Optionsleser::Text(std::vector<std::string> namen, std::string& ziel, std::
 }
 
 void Optionsleser::Ausgabe(std::vector<std::string> namen, std::string& ziel, std::string fehler,
-                           std::string endung) {
+                           std::string endung, bool ersetztDatei) {
+    if (!ersetztDatei) {
+        ausgaben_.push_back(&ziel);
+    }
     Wert(
         std::move(namen),
         [&ziel, endung = std::move(endung)](const std::string& wert) {
@@ -72,6 +76,17 @@ std::string Optionsleser::Lies(const Argumente& argumente) const {
     }
     if (datei_ != nullptr && datei_->empty()) {
         return dateiFehlt_;
+    }
+    // Another format written over the file it is made from would lose that file.
+    for (const std::string* ausgabe : ausgaben_) {
+        std::error_code fehler;
+        if (datei_ != nullptr && *datei_ != "-" && !ausgabe->empty() &&
+            std::filesystem::equivalent(*datei_, *ausgabe, fehler)) {
+            return QCoreApplication::translate("vsk-cli", "the output would replace the input "
+                                                          "file")
+                       .toStdString() +
+                   " \"" + *ausgabe + "\"";
+        }
     }
     return {};
 }

@@ -22,9 +22,10 @@ public:
               std::string fehler);
     // An option whose value is any text but the empty one.
     void Text(std::vector<std::string> namen, std::string& ziel, std::string fehler);
-    // An output file: a name without an extension gets ".endung".
+    // An output file: a name without an extension gets ".endung". Naming the input file is
+    // a usage error, unless the output is the input renewed (ersetztDatei).
     void Ausgabe(std::vector<std::string> namen, std::string& ziel, std::string fehler,
-                 std::string endung);
+                 std::string endung, bool ersetztDatei = false);
     // The project file; fehlt is the usage error when there is none. With standardeingabe
     // "-" names standard input.
     void Datei(std::string& ziel, std::string fehlt, bool standardeingabe = false);
@@ -42,6 +43,7 @@ private:
     const Option* Finde(const std::string& name) const;
 
     std::vector<Option> optionen_;
+    std::vector<const std::string*> ausgaben_; // those that must not be the input file
     std::string* datei_ = nullptr;
     std::string dateiFehlt_;
     bool standardeingabe_ = false;

@@ -100,6 +100,11 @@ class Projects(unittest.TestCase):
                 self.assertEqual(r.stdout, "")
                 self.assertEqual(target.read_bytes(), b"old content")
                 self.assertEqual(sorted(p.name for p in self.dir.iterdir()), ["bad.json", "out.VSK"])
+        # A document converted over itself would be lost.
+        r = run("import", data, "-o", data)
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("would replace the input file", r.stderr)
+        self.assertEqual(data.read_text(encoding="utf-8"), cases[-1][0])
 
     def test_examples_and_the_guides_script(self):
         documents = schema("project-json.schema.json")
