@@ -102,22 +102,27 @@ bool ProjektLeser::LeseInteger(const xml::Knoten* eltern, const char* name, std:
     return LeseIntegerText(xml::Text(kind), wert) || Scheitert(eltern, name, Grund(kind));
 }
 
-bool ProjektLeser::LeseByte(const xml::Knoten* eltern, const char* name, std::uint8_t& wert) {
+// A whole number beyond its field (a count of a million connectors, a negative one) is no
+// value this program wrote: it would be taken modulo the field's size.
+template <typename Feld>
+bool ProjektLeser::LeseVorzeichenlos(const xml::Knoten* eltern, const char* name, Feld& wert) {
     std::int64_t v = wert;
     if (!LeseInteger(eltern, name, v)) {
         return false;
     }
-    wert = static_cast<std::uint8_t>(v);
+    if (v < 0 || v > std::numeric_limits<Feld>::max()) {
+        return Scheitert(eltern, name, Lesegrund::Ungueltig);
+    }
+    wert = static_cast<Feld>(v);
     return true;
 }
 
+bool ProjektLeser::LeseByte(const xml::Knoten* eltern, const char* name, std::uint8_t& wert) {
+    return LeseVorzeichenlos(eltern, name, wert);
+}
+
 bool ProjektLeser::LeseWort(const xml::Knoten* eltern, const char* name, std::uint16_t& wert) {
-    std::int64_t v = wert;
-    if (!LeseInteger(eltern, name, v)) {
-        return false;
-    }
-    wert = static_cast<std::uint16_t>(v);
-    return true;
+    return LeseVorzeichenlos(eltern, name, wert);
 }
 
 bool ProjektLeser::LeseAuswahl(const xml::Knoten* eltern, const char* name, std::uint8_t& wert,
@@ -407,9 +412,16 @@ bool ProjektLeser::LeseErgebnisse(const xml::Knoten* eltern, const char* name, T
         if (ok) {
             ok = LeseDornErgebnis(g, ("cDornErgebnis_" + kennung).c_str(), erg.DornErgebnis(i));
         }
-        std::uint16_t anzahl = erg.TAnzDorn(i);
-        if (LeseWort(g, ("TAnzDorn_" + kennung).c_str(), anzahl)) {
-            erg.setTAnzDorn(i, anzahl);
+        // A count that cannot be read keeps the one there is; a count beyond its field fails
+        // the results, as a broken connector result does.
+        const std::string anzahlName = "TAnzDorn_" + kennung;
+        std::int64_t anzahl = erg.TAnzDorn(i);
+        if (LeseInteger(g, anzahlName.c_str(), anzahl)) {
+            if (anzahl < 0 || anzahl > std::numeric_limits<std::uint16_t>::max()) {
+                ok = Scheitert(g, anzahlName, Lesegrund::Ungueltig);
+            } else {
+                erg.setTAnzDorn(i, static_cast<std::uint16_t>(anzahl));
+            }
         }
         erg.DornDaten(i).Laden(i);
     }

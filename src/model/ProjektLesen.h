@@ -45,8 +45,9 @@ public:
     // Reading primitives. When the parent has no child elements the value stays as it is
     // and the read succeeds. A missing child reads as empty text, which is no number.
     bool LeseInteger(const xml::Knoten* eltern, const char* name, std::int64_t& wert);
-    bool LeseByte(const xml::Knoten* eltern, const char* name, std::uint8_t& wert);  // truncates
-    bool LeseWort(const xml::Knoten* eltern, const char* name, std::uint16_t& wert); // truncates
+    // A number beyond the field's range fails.
+    bool LeseByte(const xml::Knoten* eltern, const char* name, std::uint8_t& wert);
+    bool LeseWort(const xml::Knoten* eltern, const char* name, std::uint16_t& wert);
     // A selection 0..anzahl-1: another number keeps the current value; not a number fails.
     bool LeseAuswahl(const xml::Knoten* eltern, const char* name, std::uint8_t& wert, int anzahl);
     // Reals accept "." and "," as decimal separator, so files travel between locales.
@@ -85,6 +86,8 @@ public:
     bool Scheitert(const xml::Knoten* eltern, std::string_view name, Lesegrund grund);
 
 private:
+    template <typename Feld>
+    bool LeseVorzeichenlos(const xml::Knoten* eltern, const char* name, Feld& wert);
     std::vector<std::string> LeseNummerierteTexte(const xml::Knoten* liste,
                                                   const std::string& praefix, std::size_t grenze);
 
