@@ -2,6 +2,7 @@
 
 #include "shell/Zahlen.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vsk {
@@ -42,11 +43,18 @@ void SetzeLastfall(TKBelastung& b, std::uint8_t fall, Eingabefolgen& folgen) {
 Eingabefolgen SpeichereGeometrie(TKAnwendung& a, Geometriefeld feld, double wert) {
     Eingabefolgen folgen;
     TKGeometrie& g = a.cGeometrie;
+    TKGeometrie vorher = g;
     Geometriewert(g, feld) = wert;
     if (feld == Geometriefeld::Plattendicke) {
-        g.TNutzhoehe = g.TPlatteDicke - NutzhoeheAbstandMm;
+        // The effective depth (a hidden field) follows the slab; it never reaches into a
+        // cover below of more than 40 mm, which the check before a design refuses with no
+        // field left to mend it.
+        g.TNutzhoehe = g.TPlatteDicke - std::max(NutzhoeheAbstandMm, g.TBetondeckungUnten);
         folgen.nutzhoehe = true;
     }
+    // Leaving a field without a change keeps the results; a derived change does not.
+    folgen.eingabemodus = g.TNutzhoehe != vorher.TNutzhoehe || Geometriewert(g, feld) !=
+                                                                   Geometriewert(vorher, feld);
     return folgen;
 }
 

@@ -48,7 +48,8 @@ const Feldvorgabe& Lastvorgabe();
 // load, none for a partial safety factor.
 Feldgrenzen Lastgrenzen(Lastseite seite, Lastwert wert);
 
-// The effective depth the slab thickness derives lies this far below it, mm.
+// The effective depth the slab thickness derives lies this far below it, or as far as the
+// cover below where that is more, mm.
 inline constexpr double NutzhoeheAbstandMm = 40;
 // Without a number in the design-settings window gamma Ms is this.
 inline constexpr double VorgabeGammaMs = 1.05;

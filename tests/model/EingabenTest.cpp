@@ -26,6 +26,21 @@ TEST(GeometrieEingeben, SlabThicknessDerivesTheEffectiveDepthAndABadValueChanges
     EXPECT_EQ(a.cGeometrie.TNutzhoehe, 160);
 }
 
+TEST(GeometrieEingeben, TheEffectiveDepthStaysOutOfADeepCoverAndLeavingUnchangedKeepsResults) {
+    TKAnwendung a;
+    a.cGeometrie.TBetondeckungUnten = 55;
+    Eingabeergebnis e = GeometrieEingeben(a, Geometriefeld::Plattendicke, "436", '.');
+    EXPECT_EQ(a.cGeometrie.TNutzhoehe, 381);
+    EXPECT_TRUE(e.folgen.eingabemodus);
+    // Tabbing through the field: nothing changes, the results still hold.
+    e = GeometrieEingeben(a, Geometriefeld::Plattendicke, "436", '.');
+    EXPECT_FALSE(e.folgen.eingabemodus);
+    // A stored effective depth that the slab would derive otherwise is a change.
+    a.cGeometrie.TNutzhoehe = 390;
+    e = GeometrieEingeben(a, Geometriefeld::Plattendicke, "436", '.');
+    EXPECT_TRUE(e.folgen.eingabemodus);
+}
+
 TEST(GeometrieEingeben, JointLengthHasTwoBoundsAndAlwaysClipsTheArbitraryLoad) {
     TKAnwendung a;
     TKBelastung& b = a.cBelastungDesign;
