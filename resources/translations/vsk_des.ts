@@ -513,6 +513,14 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
         <translation>Die Einheit von x &quot;%s&quot; ist unbekannt: erwartet werden mm, cm oder m.</translation>
     </message>
+    <message>
+        <source>An input value is not a number. Please check!</source>
+        <translation>Ein Eingabewert ist keine Zahl. Bitte prüfen!</translation>
+    </message>
+    <message>
+        <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
+        <translation>Die Dicke der Betonplatte ist grösser als %s mm. Bitte prüfen!</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -1162,6 +1170,10 @@ Soll sie überschrieben werden?</translation>
         <source>cannot write</source>
         <translation>kann nicht schreiben</translation>
     </message>
+    <message>
+        <source>the output would replace the input file</source>
+        <translation>die Ausgabe würde die Eingabedatei ersetzen</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TBerichtbefehle</name>
@@ -1783,16 +1795,12 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Be&amp;messung</translation>
     </message>
     <message>
-        <source>IFC Export</source>
-        <translation>IFC-Export</translation>
-    </message>
-    <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>IFC-Export|Die bemessenen Fugen als IFC-Modell exportieren</translation>
     </message>
     <message>
         <source>Export Project &amp;Report as PDF...</source>
-        <translation>Projekt&amp;bericht als PDF exportieren...</translation>
+        <translation>Projektbericht als PDF e&amp;xportieren...</translation>
     </message>
     <message>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
@@ -1813,6 +1821,10 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Redo|Make the change again that was taken back</source>
         <translation>Wiederherstellen|Die zurückgenommene Änderung erneut ausführen</translation>
+    </message>
+    <message>
+        <source>&amp;IFC Export</source>
+        <translation>&amp;IFC-Export</translation>
     </message>
 </context>
 <context>

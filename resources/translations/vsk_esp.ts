@@ -513,6 +513,14 @@ The last position cannot be removed!</source>
         <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
         <translation>La unidad de x &quot;%s&quot; no es conocida: se esperan mm, cm o m.</translation>
     </message>
+    <message>
+        <source>An input value is not a number. Please check!</source>
+        <translation>Un valor de entrada no es un número. ¡Compruébelo!</translation>
+    </message>
+    <message>
+        <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
+        <translation>El espesor de la losa de hormigón es mayor que %s mm. ¡Compruébelo!</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -1162,6 +1170,10 @@ Should this be overwritten?</source>
         <source>cannot write</source>
         <translation>no se puede escribir</translation>
     </message>
+    <message>
+        <source>the output would replace the input file</source>
+        <translation>la salida reemplazaría el archivo de entrada</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TBerichtbefehle</name>
@@ -1783,16 +1795,12 @@ Do you want to replace it?</source>
         <translation>&amp;Parámetros de cálculo</translation>
     </message>
     <message>
-        <source>IFC Export</source>
-        <translation>Exportación IFC</translation>
-    </message>
-    <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>Exportación IFC|Exportar las juntas calculadas como modelo IFC</translation>
     </message>
     <message>
         <source>Export Project &amp;Report as PDF...</source>
-        <translation>Exportar &amp;informe del proyecto como PDF...</translation>
+        <translation>Exportar informe del p&amp;royecto como PDF...</translation>
     </message>
     <message>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
@@ -1813,6 +1821,10 @@ Do you want to replace it?</source>
     <message>
         <source>Redo|Make the change again that was taken back</source>
         <translation>Rehacer|Volver a aplicar el cambio deshecho</translation>
+    </message>
+    <message>
+        <source>&amp;IFC Export</source>
+        <translation>Exportación &amp;IFC</translation>
     </message>
 </context>
 <context>

@@ -511,7 +511,15 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
-        <translation>L'unité de x « %s » n'est pas connue : mm, cm ou m sont attendus.</translation>
+        <translation>L&apos;unité de x « %s » n&apos;est pas connue : mm, cm ou m sont attendus.</translation>
+    </message>
+    <message>
+        <source>An input value is not a number. Please check!</source>
+        <translation>Une valeur saisie n'est pas un nombre. Veuillez vérifier !</translation>
+    </message>
+    <message>
+        <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
+        <translation>L'épaisseur de la dalle en béton dépasse %s mm. Veuillez vérifier !</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1170,10 @@ Faut-il la remplacer ?</translation>
         <source>cannot write</source>
         <translation>écriture impossible</translation>
     </message>
+    <message>
+        <source>the output would replace the input file</source>
+        <translation>la sortie remplacerait le fichier d'entrée</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TBerichtbefehle</name>
@@ -1783,10 +1795,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>&amp;Paramètres de calcul</translation>
     </message>
     <message>
-        <source>IFC Export</source>
-        <translation>Export IFC</translation>
-    </message>
-    <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>Export IFC|Exporter les joints dimensionnés comme modèle IFC</translation>
     </message>
@@ -1813,6 +1821,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Redo|Make the change again that was taken back</source>
         <translation>Rétablir|Refaire la modification annulée</translation>
+    </message>
+    <message>
+        <source>&amp;IFC Export</source>
+        <translation>Export &amp;IFC</translation>
     </message>
 </context>
 <context>

@@ -511,7 +511,15 @@ L&apos;ultima posizione non può essere eliminata!</translation>
     </message>
     <message>
         <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
-        <translation>L'unità di x &quot;%s&quot; non è nota: sono attesi mm, cm o m.</translation>
+        <translation>L&apos;unità di x &quot;%s&quot; non è nota: sono attesi mm, cm o m.</translation>
+    </message>
+    <message>
+        <source>An input value is not a number. Please check!</source>
+        <translation>Un valore immesso non è un numero. Verificare!</translation>
+    </message>
+    <message>
+        <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
+        <translation>Lo spessore della soletta in calcestruzzo è maggiore di %s mm. Verificare!</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1170,10 @@ Sovrascriverla?</translation>
         <source>cannot write</source>
         <translation>impossibile scrivere</translation>
     </message>
+    <message>
+        <source>the output would replace the input file</source>
+        <translation>l'output sostituirebbe il file di input</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TBerichtbefehle</name>
@@ -1783,10 +1795,6 @@ Sostituirlo?</translation>
         <translation>&amp;Parametri di calcolo</translation>
     </message>
     <message>
-        <source>IFC Export</source>
-        <translation>Esportazione IFC</translation>
-    </message>
-    <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>Esportazione IFC|Esportare i giunti dimensionati come modello IFC</translation>
     </message>
@@ -1813,6 +1821,10 @@ Sostituirlo?</translation>
     <message>
         <source>Redo|Make the change again that was taken back</source>
         <translation>Ripeti|Rifare la modifica annullata</translation>
+    </message>
+    <message>
+        <source>&amp;IFC Export</source>
+        <translation>Esportazione &amp;IFC</translation>
     </message>
 </context>
 <context>

@@ -513,6 +513,14 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>The unit of x &quot;%s&quot; is not known: mm, cm or m are expected.</source>
         <translation>De eenheid van x &quot;%s&quot; is onbekend: mm, cm of m wordt verwacht.</translation>
     </message>
+    <message>
+        <source>An input value is not a number. Please check!</source>
+        <translation>Een invoerwaarde is geen getal. Controleer dit!</translation>
+    </message>
+    <message>
+        <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
+        <translation>De dikte van de betonplaat is groter dan %s mm. Controleer dit!</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -1162,6 +1170,10 @@ Moet deze worden overschreven?</translation>
         <source>cannot write</source>
         <translation>kan niet schrijven</translation>
     </message>
+    <message>
+        <source>the output would replace the input file</source>
+        <translation>de uitvoer zou het invoerbestand vervangen</translation>
+    </message>
 </context>
 <context>
     <name>vsk::TBerichtbefehle</name>
@@ -1783,16 +1795,12 @@ Wilt u het vervangen?</translation>
         <translation>&amp;Berekeningsinstellingen</translation>
     </message>
     <message>
-        <source>IFC Export</source>
-        <translation>IFC-export</translation>
-    </message>
-    <message>
         <source>IFC Export|Export the designed joints as an IFC model</source>
         <translation>IFC-export|De berekende voegen als IFC-model exporteren</translation>
     </message>
     <message>
         <source>Export Project &amp;Report as PDF...</source>
-        <translation>P&amp;rojectrapport als PDF exporteren...</translation>
+        <translation>Pro&amp;jectrapport als PDF exporteren...</translation>
     </message>
     <message>
         <source>Export Project Report as PDF|Save the summary, the report of every position and the connector schedule as one PDF file</source>
@@ -1813,6 +1821,10 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Redo|Make the change again that was taken back</source>
         <translation>Opnieuw|De teruggenomen wijziging opnieuw uitvoeren</translation>
+    </message>
+    <message>
+        <source>&amp;IFC Export</source>
+        <translation>&amp;IFC-export</translation>
     </message>
 </context>
 <context>

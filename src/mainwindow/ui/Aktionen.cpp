@@ -93,7 +93,7 @@ THauptAktionen::THauptAktionen(QMainWindow* f) {
                   tr("DXF Export - Connector|Copy the drawing of the selected connector"));
     dxfBewehrung = Neu(f, "mnuDXFBewehrung", tr("DXF Export - &Reinforcement"), "dxf",
                        tr("DXF Export - Reinforcement|Export the reinforcement drawing"));
-    ifcExport = Neu(f, "mnuIFCExport", tr("IFC Export"), "export",
+    ifcExport = Neu(f, "mnuIFCExport", tr("&IFC Export"), "export",
                     tr("IFC Export|Export the designed joints as an IFC model"));
     exportDatei = Neu(f, "mnuExportDatei", tr("Export Results to &File"), "export",
                       tr("Export results to file|Save the report page as a picture"));

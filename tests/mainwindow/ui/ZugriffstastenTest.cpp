@@ -63,6 +63,24 @@ private:
         QVERIFY(plattform->meldungen.empty()); // a field was never left
     }
 
+    // The entries this program added to the menus: a letter no other entry of the menu has.
+    void EigeneEintraegeMitEigenerTaste() {
+        for (QAction* eintrag :
+             {fenster->Aktionen().projektbericht, fenster->Aktionen().ifcExport}) {
+            const QKeySequence taste = QKeySequence::mnemonic(eintrag->text());
+            QVERIFY2(!taste.isEmpty(), qPrintable(eintrag->text()));
+            for (QObject* objekt : eintrag->associatedObjects()) {
+                if (auto* menue = qobject_cast<QMenu*>(objekt)) {
+                    for (QAction* andere : menue->actions()) {
+                        QVERIFY2(andere == eintrag ||
+                                     QKeySequence::mnemonic(andere->text()) != taste,
+                                 qPrintable(eintrag->text() + " / " + andere->text()));
+                    }
+                }
+            }
+        }
+    }
+
 private slots:
     void init() { Aufbauen(); }
     void cleanup() {
@@ -77,6 +95,7 @@ private slots:
         QVERIFY(rechnen);
         QCOMPARE(rechnen->text(), QStringLiteral("&Calculation"));
         JederMenueeintragPerTaste(Dickenfeld());
+        EigeneEintraegeMitEigenerTaste();
         // The preview shows "&Return to entry" and "To &Clipboard" instead.
         fenster->SetAnzeigeModus(TfrmHauptMaske::Vorschau);
         JederMenueeintragPerTaste(&fenster->VorschauBereich());
@@ -92,6 +111,7 @@ private slots:
         QCOMPARE(fenster->Aktionen().projektverwaltung->text(),
                  QStringLiteral("Projektver&waltung"));
         JederMenueeintragPerTaste(Dickenfeld());
+        EigeneEintraegeMitEigenerTaste();
     }
 };
 
