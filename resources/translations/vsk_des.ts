@@ -521,6 +521,10 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
         <translation>Die Dicke der Betonplatte ist grösser als %s mm. Bitte prüfen!</translation>
     </message>
+    <message>
+        <source>x is smaller than in the line before: the points are expected along the joint.</source>
+        <translation>x ist kleiner als in der Zeile davor: die Punkte werden entlang der Fuge erwartet.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>

@@ -521,6 +521,10 @@ The last position cannot be removed!</source>
         <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
         <translation>El espesor de la losa de hormigón es mayor que %s mm. ¡Compruébelo!</translation>
     </message>
+    <message>
+        <source>x is smaller than in the line before: the points are expected along the joint.</source>
+        <translation>x es menor que en la línea anterior: se esperan los puntos a lo largo de la junta.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>

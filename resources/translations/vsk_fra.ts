@@ -515,11 +515,15 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>An input value is not a number. Please check!</source>
-        <translation>Une valeur saisie n'est pas un nombre. Veuillez vérifier !</translation>
+        <translation>Une valeur saisie n&apos;est pas un nombre. Veuillez vérifier !</translation>
     </message>
     <message>
         <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
-        <translation>L'épaisseur de la dalle en béton dépasse %s mm. Veuillez vérifier !</translation>
+        <translation>L&apos;épaisseur de la dalle en béton dépasse %s mm. Veuillez vérifier !</translation>
+    </message>
+    <message>
+        <source>x is smaller than in the line before: the points are expected along the joint.</source>
+        <translation>x est plus petit qu'à la ligne précédente : les points sont attendus le long du joint.</translation>
     </message>
 </context>
 <context>
@@ -1172,7 +1176,7 @@ Faut-il la remplacer ?</translation>
     </message>
     <message>
         <source>the output would replace the input file</source>
-        <translation>la sortie remplacerait le fichier d'entrée</translation>
+        <translation>la sortie remplacerait le fichier d&apos;entrée</translation>
     </message>
 </context>
 <context>

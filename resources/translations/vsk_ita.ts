@@ -521,6 +521,10 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
         <translation>Lo spessore della soletta in calcestruzzo è maggiore di %s mm. Verificare!</translation>
     </message>
+    <message>
+        <source>x is smaller than in the line before: the points are expected along the joint.</source>
+        <translation>x è minore che nella riga precedente: i punti sono attesi lungo il giunto.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>
@@ -1172,7 +1176,7 @@ Sovrascriverla?</translation>
     </message>
     <message>
         <source>the output would replace the input file</source>
-        <translation>l'output sostituirebbe il file di input</translation>
+        <translation>l&apos;output sostituirebbe il file di input</translation>
     </message>
 </context>
 <context>

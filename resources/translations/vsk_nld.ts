@@ -521,6 +521,10 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>The thickness of the concrete slab is greater than %s mm. Please check!</source>
         <translation>De dikte van de betonplaat is groter dan %s mm. Controleer dit!</translation>
     </message>
+    <message>
+        <source>x is smaller than in the line before: the points are expected along the joint.</source>
+        <translation>x is kleiner dan in de regel ervoor: de punten worden langs de voeg verwacht.</translation>
+    </message>
 </context>
 <context>
     <name>Einstellungen</name>

@@ -4,6 +4,7 @@
 #include "shell/Dateilesen.h"
 #include "shell/Feldpruefung.h"
 #include "shell/Texte.h"
+#include "shell/Utf8.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
@@ -133,27 +134,64 @@ struct Laengeneinheit {
 };
 constexpr std::array<Laengeneinheit, 3> Laengeneinheiten{{{"mm", 1}, {"cm", 10}, {"m", 1000}}};
 
-// The x column comes first, so the header's first unit in brackets is that of x, its last
-// word ("[m]", "(in m)"); millimetres without brackets. A unit that is not a length of the
-// joint fails: guessed, it would move the whole load.
-std::variant<double, std::string> FaktorAusKopf(std::string_view kopf) {
-    const std::size_t auf = kopf.find_first_of("[(");
-    if (auf == std::string_view::npos) {
-        return 1.0;
-    }
-    const std::size_t zu = kopf.find_first_of("])", auf);
-    const std::string_view klammer =
-        kopf.substr(auf + 1, zu == std::string_view::npos ? std::string_view::npos : zu - auf - 1);
-    const std::vector<std::string> woerter = Felder(klammer, ' ');
-    std::string einheit = woerter.empty() ? std::string() : woerter.back();
-    std::transform(einheit.begin(), einheit.end(), einheit.begin(),
+std::string Klein(std::string wort) {
+    std::transform(wort.begin(), wort.end(), wort.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return wort;
+}
+
+std::optional<double> Laenge(const std::string& wort) {
     for (const Laengeneinheit& e : Laengeneinheiten) {
-        if (einheit == e.name) {
+        if (Klein(wort) == e.name) {
             return e.mm;
         }
     }
-    return std::string(klammer);
+    return std::nullopt;
+}
+
+// The unit of x from the header: its column comes first. A unit in brackets ("[m]",
+// "(in m)", "{m}") counts before a word ("x in m", "x / m"); brackets that hold a rate
+// ("[kN/m]") belong to q. Millimetres where nothing names a length. A single word in
+// brackets that is no length of the joint ("[ft]") fails: guessed, it would move the load.
+std::variant<double, std::string> FaktorAusKopf(std::string_view kopf, char trenner) {
+    const std::string_view xKopf =
+        trenner == ' ' ? kopf : kopf.substr(0, std::min(kopf.find(trenner), kopf.size()));
+    std::vector<std::string_view> klammern;
+    std::string aussen;
+    for (std::size_t i = 0; i < xKopf.size(); ++i) {
+        const std::size_t auf = std::string_view("[({").find(xKopf[i]);
+        if (auf == std::string_view::npos) {
+            aussen += xKopf[i];
+            continue;
+        }
+        const std::size_t zu = xKopf.find(std::string_view("])}")[auf], i + 1);
+        const std::string_view inhalt =
+            xKopf.substr(i + 1, zu == std::string_view::npos ? std::string_view::npos : zu - i - 1);
+        if (inhalt.find('/') == std::string_view::npos) {
+            klammern.push_back(inhalt);
+        }
+        aussen += ' ';
+        i = zu == std::string_view::npos ? xKopf.size() : zu;
+    }
+    for (const std::string_view inhalt : klammern) {
+        const std::vector<std::string> woerter = Felder(inhalt, ' ');
+        if (!woerter.empty()) {
+            if (const auto mm = Laenge(woerter.back())) {
+                return *mm;
+            }
+        }
+    }
+    for (const std::string& wort : Felder(aussen, ' ')) {
+        if (const auto mm = Laenge(wort)) {
+            return *mm;
+        }
+    }
+    for (const std::string_view inhalt : klammern) {
+        if (Felder(inhalt, ' ').size() == 1) {
+            return std::string(inhalt);
+        }
+    }
+    return 1.0;
 }
 
 // Metres times 1000 must not put a point at the joint's end a hair beyond it: converted
@@ -166,6 +204,10 @@ double InMm(double wert, double mmJeEinheit) {
 } // namespace
 
 Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
+    // Spreadsheets save "Unicode text" in UTF-16.
+    if (const std::optional<std::string> utf8 = Utf16AlsUtf8(eingabe)) {
+        return LesePunkttext(*utf8, laengeMm);
+    }
     // Spreadsheets start their UTF-8 files with a byte order mark.
     if (eingabe.substr(0, Bom.size()) == Bom) {
         eingabe.remove_prefix(Bom.size());
@@ -183,18 +225,18 @@ Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
         ++erste;
     }
     const bool mitKopf = erste < zeilen.size() && IstKopf(zeilen[erste]);
+    const std::size_t anfang = mitKopf ? erste + 1 : erste;
+    const std::vector<std::string_view> daten(zeilen.begin() + static_cast<std::ptrdiff_t>(anfang),
+                                              zeilen.end());
+    const char trenner = Spaltentrenner(daten);
     const std::variant<double, std::string> einheit =
-        mitKopf ? FaktorAusKopf(zeilen[erste]) : std::variant<double, std::string>(1.0);
+        mitKopf ? FaktorAusKopf(zeilen[erste], trenner) : std::variant<double, std::string>(1.0);
     if (const std::string* unbekannt = std::get_if<std::string>(&einheit)) {
         return scheitert(erste, ErsetzeProzentS(text("Eingabe", "The unit of x \"%s\" is not "
                                                                 "known: mm, cm or m are expected."),
                                                 *unbekannt));
     }
     const double faktor = std::get<double>(einheit);
-    const std::size_t anfang = mitKopf ? erste + 1 : erste;
-    const std::vector<std::string_view> daten(zeilen.begin() + static_cast<std::ptrdiff_t>(anfang),
-                                              zeilen.end());
-    const char trenner = Spaltentrenner(daten);
     for (std::size_t i = anfang; i < zeilen.size(); ++i) {
         if (Leerzeile(zeilen[i])) {
             continue;
@@ -211,6 +253,12 @@ Punktliste LesePunkttext(std::string_view eingabe, double laengeMm) {
         const TPunkt punkt{InMm(*x, faktor), *q};
         if (auto grund = PruefePunkt(punkt, laengeMm)) {
             return scheitert(i, std::move(*grund));
+        }
+        // A load along the joint comes in the joint's order. Out of order, a value was most
+        // likely read wrong (a thousands separator taken for a decimal one: "1,000").
+        if (!liste.punkte.empty() && punkt.x < liste.punkte.back().x) {
+            return scheitert(i, text("Eingabe", "x is smaller than in the line before: the points "
+                                                "are expected along the joint."));
         }
         // A project file holds no more.
         if (liste.punkte.size() == MaxLastpunkte) {

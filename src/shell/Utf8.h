@@ -1,7 +1,9 @@
 #pragma once
-// Reading UTF-8 text code point by code point.
+// Reading UTF-8 text code point by code point; UTF-16 text as UTF-8.
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vsk {
@@ -9,5 +11,9 @@ namespace vsk {
 // The code point at s[i], advancing i past it. An invalid byte stands for itself (text
 // that came in an old single-byte code page already) and advances i by one.
 char32_t NaechstesZeichen(std::string_view s, std::size_t& i);
+
+// A text that starts with a UTF-16 byte order mark (as spreadsheets save "Unicode text") in
+// UTF-8, without the mark; nothing for any other text. A lone surrogate becomes U+FFFD.
+std::optional<std::string> Utf16AlsUtf8(std::string_view s);
 
 } // namespace vsk

@@ -38,6 +38,24 @@ TEST(Punkttext, ReadsWhatSpreadsheetsAndFeProgramsWrite) {
     EXPECT_EQ(Punkte("x [cm], q [kN/m]\n0, 58\n2.6, 100.1\n200, 0\n"), soll);
     // A unit in words; the joint's end in metres is the joint's end, not a hair beyond it.
     EXPECT_EQ(Punkte("x (in m)\tq\n16.1\t20\n", 16100), (Paare{{16100, 20}}));
+    // Units outside brackets, beside other brackets, and only q's unit given.
+    const Paare einer{{2600, 100}};
+    EXPECT_EQ(Punkte("x in m\tq in kN/m\n2.6\t100\n"), einer);
+    EXPECT_EQ(Punkte("x / m;q / kN/m\n2,6;100\n"), einer);
+    EXPECT_EQ(Punkte("x (left edge) [m]\tq\n2.6\t100\n"), einer);
+    EXPECT_EQ(Punkte("x\tq [kN/m]\n2600\t100\n"), einer);
+    EXPECT_EQ(Punkte("x [m] q [kN/m]\n2.6 100\n"), einer);
+    // "Unicode text" of a spreadsheet: UTF-16 with its byte order mark.
+    const std::string utf16le("\xFF\xFEx\0\t\0q\0\r\0\n\0"
+                              "2\0"
+                              "6\0"
+                              "0\0"
+                              "0\0\t\0"
+                              "1\0"
+                              "0\0"
+                              "0\0",
+                              28);
+    EXPECT_EQ(Punkte(utf16le), einer);
 }
 
 TEST(Punkttext, ABadLineIsRefusedWithItsNumberAndNothingIsTaken) {
@@ -54,6 +72,9 @@ TEST(Punkttext, ABadLineIsRefusedWithItsNumberAndNothingIsTaken) {
         {"0;1\n\n5001;1\n", 3, "Input value is greater than allowed!"},
         {"x [m];q\n5.5;1\n", 2, "Input value is greater than allowed!"},
         {"x [ft];q\n5;1\n", 1, "The unit of x \"ft\" is not known: mm, cm or m are expected."},
+        // A thousands separator read as a decimal one breaks the order along the joint.
+        {"0\t58\n500\t60\n1,000\t62\n", 3,
+         "x is smaller than in the line before: the points are expected along the joint."},
         {"0;1;2\n", 1, "Two values are expected: x and q."},
         {"x\tq\n", 0, "The text holds no load points."},
     };
