@@ -53,8 +53,8 @@ Eingabefolgen SpeichereGeometrie(TKAnwendung& a, Geometriefeld feld, double wert
         folgen.nutzhoehe = true;
     }
     // Leaving a field without a change keeps the results; a derived change does not.
-    folgen.eingabemodus = g.TNutzhoehe != vorher.TNutzhoehe || Geometriewert(g, feld) !=
-                                                                   Geometriewert(vorher, feld);
+    folgen.eingabemodus =
+        g.TNutzhoehe != vorher.TNutzhoehe || Geometriewert(g, feld) != Geometriewert(vorher, feld);
     return folgen;
 }
 

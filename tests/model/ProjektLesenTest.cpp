@@ -360,11 +360,11 @@ TEST(ProjektLesen, HostileFilesAreRefusedAtTheFirstElementBeyondABound) {
     // A count beyond its field is no count this program wrote, not one to take modulo 65536.
     for (const char* anzahl : {"1000000", "-3"}) {
         TKModell n;
-        const Leseergebnis f = LoadProjektText(
-            n,
-            Ersetze(Referenz(), "<TAnzDorn_VSK_001>1<",
-                    std::string("<TAnzDorn_VSK_001>") + anzahl + "<"),
-            p);
+        const Leseergebnis f =
+            LoadProjektText(n,
+                            Ersetze(Referenz(), "<TAnzDorn_VSK_001>1<",
+                                    std::string("<TAnzDorn_VSK_001>") + anzahl + "<"),
+                            p);
         ASSERT_TRUE(f.fehler) << anzahl;
         EXPECT_EQ(f.fehler->grund, Lesegrund::Ungueltig);
         EXPECT_NE(f.fehler->element.find("TAnzDorn_VSK_001"), std::string::npos);
