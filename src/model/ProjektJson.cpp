@@ -541,6 +541,10 @@ std::optional<Jsonfehler> LeseProjektJson(TKModell& modell, std::string_view dok
             ErsetzeProzentS(ErsetzeProzentS(std::string(vorlage), std::to_string(zeile)),
                             std::to_string(spalte))};
     };
+    // The parser ends a document at a NUL byte; what follows it would pass unseen.
+    if (const std::size_t nul = dokument.find('\0'); nul != std::string_view::npos) {
+        return ander(nul, text("ProjektJson", "The document is not JSON (line %s, column %s)."));
+    }
     Json d;
     try {
         d = Json::parse(dokument, DoppelteSchluesselPruefer());

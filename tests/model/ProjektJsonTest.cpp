@@ -67,7 +67,7 @@ TEST(ProjektJson, GivenKeysWinOverDerivedValuesWhateverTheirOrder) {
 
 TEST(ProjektJson, ARefusalNamesThePositionTheKeyAndTheReason) {
     struct Fall {
-        const char* dokument;
+        std::string_view dokument;
         int position;
         const char* schluessel;
         const char* grund;
@@ -98,6 +98,7 @@ TEST(ProjektJson, ARefusalNamesThePositionTheKeyAndTheReason) {
          "The number in line 2, column 15 is out of range."},
         {R"({"positions": [{"TGammaMs": 1.1, "TGammaMs": 1.05}]})", 0, "TGammaMs",
          "The key is given twice."},
+        {std::string_view("{}\n\0{{", 6), 0, "", "The document is not JSON (line 2, column 1)."},
     };
     for (const Fall& f : faelle) {
         TKModell m;
