@@ -828,6 +828,10 @@ Die letzte Position kann nicht gelöscht werden!</translation>
         <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
         <translation>Element &quot;%s&quot; in Zeile %s überschreitet, was eine Projektdatei enthalten kann.</translation>
     </message>
+    <message>
+        <source>The project is larger than a project file can hold.</source>
+        <translation>Das Projekt ist grösser, als eine Projektdatei fassen kann.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

@@ -828,6 +828,10 @@ The last position cannot be removed!</source>
         <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
         <translation>El elemento &quot;%s&quot; de la línea %s supera lo que puede contener un archivo de proyecto.</translation>
     </message>
+    <message>
+        <source>The project is larger than a project file can hold.</source>
+        <translation>El proyecto es mayor de lo que puede contener un archivo de proyecto.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

@@ -523,7 +523,7 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>x is smaller than in the line before: the points are expected along the joint.</source>
-        <translation>x est plus petit qu'à la ligne précédente : les points sont attendus le long du joint.</translation>
+        <translation>x est plus petit qu&apos;à la ligne précédente : les points sont attendus le long du joint.</translation>
     </message>
 </context>
 <context>
@@ -827,6 +827,10 @@ La dernière position ne peut pas être supprimée !</translation>
     <message>
         <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
         <translation>L&apos;élément &quot;%s&quot; à la ligne %s dépasse ce qu&apos;un fichier de projet peut contenir.</translation>
+    </message>
+    <message>
+        <source>The project is larger than a project file can hold.</source>
+        <translation>Le projet est plus grand que ce qu'un fichier de projet peut contenir.</translation>
     </message>
 </context>
 <context>

@@ -828,6 +828,10 @@ L&apos;ultima posizione non può essere eliminata!</translation>
         <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
         <translation>L&apos;elemento &quot;%s&quot; alla riga %s supera quanto può contenere un file di progetto.</translation>
     </message>
+    <message>
+        <source>The project is larger than a project file can hold.</source>
+        <translation>Il progetto è più grande di quanto possa contenere un file di progetto.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

@@ -828,6 +828,10 @@ De laatste positie kan niet worden verwijderd!</translation>
         <source>Element &quot;%s&quot; in line %s goes beyond what a project file can hold.</source>
         <translation>Element &quot;%s&quot; in regel %s gaat verder dan een projectbestand kan bevatten.</translation>
     </message>
+    <message>
+        <source>The project is larger than a project file can hold.</source>
+        <translation>Het project is groter dan een projectbestand kan bevatten.</translation>
+    </message>
 </context>
 <context>
     <name>QMainWindow</name>

@@ -88,19 +88,24 @@ std::string TextAlteVersion() {
 
 bool SaveProjekt(TKModell& modell, const std::filesystem::path& pfad, Plattform& plattform) {
     modell.FileName = pfad.string();
-    bool ok = false;
+    // The second line of the message says why.
+    std::string grund;
     try {
         // A file the reader would refuse is no save: the old file stays.
         const std::optional<std::string> inhalt =
             ProjektText(modell, modell.FileName, plattform.Dezimaltrenner());
-        ok = inhalt && static_cast<bool>(SchreibeDatei(pfad, *inhalt));
+        if (!inhalt) {
+            grund = text("Projektdatei", "The project is larger than a project file can hold.");
+        } else if (const Schreibergebnis geschrieben = SchreibeDatei(pfad, *inhalt); !geschrieben) {
+            grund = pfad.string() + ": " + geschrieben.Grund();
+        }
     } catch (const std::bad_alloc&) {
-        ok = false;
+        grund = text("Projektdatei", "The project is larger than a project file can hold.");
     }
-    if (!ok) {
-        plattform.Information(TextSpeicherFehler());
+    if (!grund.empty()) {
+        plattform.Information(TextSpeicherFehler() + "\n" + grund);
     }
-    return ok;
+    return grund.empty();
 }
 
 Leseergebnis LoadProjekt(TKModell& modell, const std::filesystem::path& pfad,

@@ -216,7 +216,10 @@ protected:
         TKModell neu = test::VollesModell(2);
         EXPECT_FALSE(SaveProjekt(neu, pfad, p));
         ASSERT_EQ(p.meldungen.size(), 1u);
-        EXPECT_EQ(p.meldungen[0], "Error during saving the data - unable to save the project");
+        // The message, then the file and why it could not be written.
+        EXPECT_EQ(p.meldungen[0].substr(0, p.meldungen[0].find('\n')),
+                  "Error during saving the data - unable to save the project");
+        EXPECT_NE(p.meldungen[0].find("\n" + pfad.string() + ": "), std::string::npos);
         EXPECT_EQ(neu.FileName, pfad.string());
         EXPECT_EQ(LeseAlles(ziel), altInhalt);
         // No temporary file is left behind.
@@ -268,7 +271,9 @@ TEST_F(SpeichernFehlschlag, AProjectTheReaderWouldRefuseIsNotWritten) {
         gross.Stueckliste.AddEintrag({});
     }
     EXPECT_FALSE(SaveProjekt(gross, ziel, p));
-    EXPECT_EQ(p.meldungen, (std::vector<std::string>{TextSpeicherFehler()}));
+    EXPECT_EQ(p.meldungen,
+              (std::vector<std::string>{TextSpeicherFehler() +
+                                        "\nThe project is larger than a project file can hold."}));
     EXPECT_EQ(LeseAlles(ziel), altInhalt);
 }
 
