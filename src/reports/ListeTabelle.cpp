@@ -5,6 +5,7 @@
 #include "shell/Dateischreiber.h"
 #include "shell/Plattform.h"
 #include "shell/Texte.h"
+#include "shell/Utf8.h"
 #include "shell/Zahlen.h"
 
 #include <xlsxwriter.h>
@@ -48,6 +49,17 @@ std::string CsvFeld(const Tabellenzelle& z) {
         feld += c == '"' ? std::string("\"\"") : std::string(1, c);
     }
     return feld + "\"";
+}
+
+// A spreadsheet cell holds at most 32,767 characters: a longer text (a designation pasted
+// into a name) is cut there rather than failing the whole export; CSV and text keep it all.
+std::string Zellentext(const std::string& text) {
+    constexpr std::size_t MaxZeichenJeZelle = 32'767;
+    std::size_t i = 0;
+    for (std::size_t zeichen = 0; i < text.size() && zeichen < MaxZeichenJeZelle; ++zeichen) {
+        NaechstesZeichen(text, i);
+    }
+    return text.substr(0, i);
 }
 
 // A file of our own in the temporary directory, removed with the object.
@@ -164,7 +176,8 @@ std::optional<std::string> XlsxInhalt(const Tabelle& tabelle) {
             const Tabellenzelle& z = tabelle.zeilen[r][s];
             const auto spalte = static_cast<lxw_col_t>(s);
             ok = (z.zahl ? worksheet_write_number(blatt, zeile, spalte, *z.zahl, nullptr)
-                         : worksheet_write_string(blatt, zeile, spalte, z.text.c_str(), umbruch)) ==
+                         : worksheet_write_string(blatt, zeile, spalte,
+                                                  Zellentext(z.text).c_str(), umbruch)) ==
                  LXW_NO_ERROR;
         }
     }
