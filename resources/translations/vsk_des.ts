@@ -993,6 +993,10 @@ Soll sie überschrieben werden?</translation>
         <source>Connector schedule entry %s added: position %s, %s x %s</source>
         <translation>Stücklisteneintrag %s hinzugefügt: Position %s, %s x %s</translation>
     </message>
+    <message>
+        <source>Schedule entry %s (position %s) holds %s x %s; the position now gives %s x %s.</source>
+        <translation>Stücklisteneintrag %s (Position %s) enthält %s x %s; die Position ergibt jetzt %s x %s.</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

@@ -993,6 +993,10 @@ Should this be overwritten?</source>
         <source>Connector schedule entry %s added: position %s, %s x %s</source>
         <translation>Entrada %s añadida a la lista de conectores: posición %s, %s x %s</translation>
     </message>
+    <message>
+        <source>Schedule entry %s (position %s) holds %s x %s; the position now gives %s x %s.</source>
+        <translation>La entrada %s de la lista (posición %s) contiene %s x %s; la posición da ahora %s x %s.</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

@@ -830,7 +830,7 @@ La dernière position ne peut pas être supprimée !</translation>
     </message>
     <message>
         <source>The project is larger than a project file can hold.</source>
-        <translation>Le projet est plus grand que ce qu'un fichier de projet peut contenir.</translation>
+        <translation>Le projet est plus grand que ce qu&apos;un fichier de projet peut contenir.</translation>
     </message>
 </context>
 <context>
@@ -992,6 +992,10 @@ Faut-il la remplacer ?</translation>
     <message>
         <source>Connector schedule entry %s added: position %s, %s x %s</source>
         <translation>Ligne %s ajoutée à la nomenclature : position %s, %s x %s</translation>
+    </message>
+    <message>
+        <source>Schedule entry %s (position %s) holds %s x %s; the position now gives %s x %s.</source>
+        <translation>L'entrée %s de la liste (position %s) contient %s x %s ; la position donne maintenant %s x %s.</translation>
     </message>
 </context>
 <context>

@@ -993,6 +993,10 @@ Sovrascriverla?</translation>
         <source>Connector schedule entry %s added: position %s, %s x %s</source>
         <translation>Voce %s aggiunta alla distinta dei connettori: posizione %s, %s x %s</translation>
     </message>
+    <message>
+        <source>Schedule entry %s (position %s) holds %s x %s; the position now gives %s x %s.</source>
+        <translation>La voce %s della distinta (posizione %s) contiene %s x %s; la posizione dà ora %s x %s.</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

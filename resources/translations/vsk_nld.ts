@@ -993,6 +993,10 @@ Moet deze worden overschreven?</translation>
         <source>Connector schedule entry %s added: position %s, %s x %s</source>
         <translation>Regel %s toegevoegd aan de deuvelstaat: positie %s, %s x %s</translation>
     </message>
+    <message>
+        <source>Schedule entry %s (position %s) holds %s x %s; the position now gives %s x %s.</source>
+        <translation>Stuklijstregel %s (positie %s) bevat %s x %s; de positie geeft nu %s x %s.</translation>
+    </message>
 </context>
 <context>
     <name>TWinexecute</name>

@@ -59,6 +59,35 @@ Aufnahme AddAktAnwendung(TKModell& modell, const std::string& positionsNummer,
     return {liste.EintragCount(), false};
 }
 
+std::vector<std::string> VeralteteEintraege(const TKModell& modell) {
+    namespace S = StuecklisteSpalte;
+    std::vector<std::string> zeilen;
+    const TKStueckliste& liste = modell.Stueckliste;
+    for (int k = 1; k <= liste.EintragCount(); ++k) {
+        const TKStueckliste::Eintrag& e = liste.GetEintrag(k);
+        if (!liste.IstAktiv(k) || e.size() <= S::Pos) {
+            continue;
+        }
+        const std::optional<std::int64_t> nummer = LeseGanzzahl(OhneRandLeerzeichen(e[S::Pos]));
+        if (!nummer || *nummer < 1 || *nummer > modell.TAnzAnwendung()) {
+            continue;
+        }
+        const TKErgebnisse& erg = modell.Anwendung(static_cast<int>(*nummer)).cErgebnisse;
+        const std::string anzahl = std::to_string(erg.TAnzDorn(erg.TAktDorn));
+        const std::string typ = DornName(erg.TAktDorn);
+        if (erg.TBerechnet == 0 || (OhneRandLeerzeichen(e[S::AnzahlDorne]) == anzahl &&
+                                    OhneRandLeerzeichen(e[S::Bezeichnung]) == typ)) {
+            continue;
+        }
+        zeilen.push_back(ErsetzeProzentS(
+            text("Stueckliste", "Schedule entry %s (position %s) holds %s x %s; the position now "
+                                "gives %s x %s."),
+            {std::to_string(k), e[S::Position], e[S::AnzahlDorne], e[S::Bezeichnung], anzahl,
+             typ}));
+    }
+    return zeilen;
+}
+
 std::string AufnahmeText(const TKModell& modell, const Aufnahme& aufnahme) {
     const auto& e = modell.Stueckliste.GetEintrag(aufnahme.eintrag);
     const auto Spalte = [&e](int spalte) {

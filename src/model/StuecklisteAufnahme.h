@@ -5,6 +5,7 @@
 #include "model/Stueckliste.h"
 
 #include <string>
+#include <vector>
 
 namespace vsk {
 
@@ -28,6 +29,11 @@ struct Aufnahme {
 // every question adds the position once more.
 Aufnahme AddAktAnwendung(TKModell& modell, const std::string& positionsNummer,
                          Plattform& plattform);
+
+// The active entries whose position (by its number, text 6) is calculated and now gives
+// another count or type than the entry holds: the schedule keeps what was added, so a
+// design changed since shows here. One line each, for the project report.
+std::vector<std::string> VeralteteEintraege(const TKModell& modell);
 
 // The confirmation of an Aufnahme for the status bar: which entry, which position, how
 // many connectors of which type.

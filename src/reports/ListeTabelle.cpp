@@ -176,9 +176,8 @@ std::optional<std::string> XlsxInhalt(const Tabelle& tabelle) {
             const Tabellenzelle& z = tabelle.zeilen[r][s];
             const auto spalte = static_cast<lxw_col_t>(s);
             ok = (z.zahl ? worksheet_write_number(blatt, zeile, spalte, *z.zahl, nullptr)
-                         : worksheet_write_string(blatt, zeile, spalte,
-                                                  Zellentext(z.text).c_str(), umbruch)) ==
-                 LXW_NO_ERROR;
+                         : worksheet_write_string(blatt, zeile, spalte, Zellentext(z.text).c_str(),
+                                                  umbruch)) == LXW_NO_ERROR;
         }
     }
     if (ok) {

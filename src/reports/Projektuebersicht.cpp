@@ -1,6 +1,7 @@
 #include "reports/Projektuebersicht.h"
 
 #include "katalog/Katalog.h"
+#include "model/StuecklisteAufnahme.h"
 #include "reports/Berichtszahlen.h"
 #include "reports/SeitenRahmen.h"
 #include "shell/Texte.h"
@@ -88,6 +89,20 @@ public:
         Setze(8, Kursiv);
         for (const std::string& hinweis : p.hinweise) {
             c.TextOut(X(NameCm), y_, Eingepasst(c, hinweis, xr_ - X(NameCm)));
+            y_ += z_.L10;
+        }
+    }
+
+    // Below the table, before the remarks: schedule entries the designs no longer match.
+    void Listenhinweise(const std::vector<std::string>& zeilen) {
+        if (zeilen.empty()) {
+            return;
+        }
+        y_ += z_.CmY(0.25);
+        for (const std::string& zeile : zeilen) {
+            PlatzFuer(z_.L10, false);
+            Setze(8, Kursiv);
+            Leinwand().TextOut(xl_, y_, Eingepasst(Leinwand(), zeile, xr_ - xl_));
             y_ += z_.L10;
         }
     }
@@ -192,6 +207,7 @@ void Projektuebersicht(Drucker& drucker, Berichtskontext& k,
     for (const Projektzeile& p : zeilen) {
         t.Zeile(p);
     }
+    t.Listenhinweise(VeralteteEintraege(k.modell));
     t.Bemerkungen(k.modell.Stueckliste.TBemerkung);
 }
 

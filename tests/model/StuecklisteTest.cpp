@@ -134,6 +134,18 @@ TEST_F(AddAktAnwendungTest, YesReplacesNoAddsAgain) {
               "Connector schedule entry 2 added: position A%sB, 8 x VSK 7");
 }
 
+TEST_F(AddAktAnwendungTest, AnEntryTheDesignNoLongerMatchesIsNamed) {
+    m.Anwendung(2).cErgebnisse.TBerechnet = 1;
+    AddAktAnwendung(m, "2", p);
+    EXPECT_TRUE(VeralteteEintraege(m).empty());
+    m.Anwendung(2).cErgebnisse.setTAnzDorn(6, 12); // designed again with a longer joint
+    EXPECT_EQ(VeralteteEintraege(m),
+              std::vector<std::string>{"Schedule entry 1 (position Slab A) holds 8 x VSK 7; the "
+                                       "position now gives 12 x VSK 7."});
+    m.Anwendung(2).cErgebnisse.TBerechnet = 0; // nothing to compare with
+    EXPECT_TRUE(VeralteteEintraege(m).empty());
+}
+
 TEST_F(AddAktAnwendungTest, NoToTheFirstMatchAsksAgainForTheNext) {
     m.Stueckliste.AddEintrag({"alt", "1", "1", "VSK 1", "1", "Active", "2", "", "1.0", "1"});
     m.Stueckliste.AddEintrag({"andere", "1", "1", "VSK 1", "1", "Active", "1", "", "1.0", "1"});
