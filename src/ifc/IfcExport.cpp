@@ -12,6 +12,7 @@
 #include "model/Texttabellen.h"
 #include "shell/Dateischreiber.h"
 #include "shell/Texte.h"
+#include "shell/Utf8.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
@@ -26,6 +27,12 @@ using W = StepWert;
 constexpr const char* kProgramm = "VSK " VSK_VERSION;
 constexpr double kPositionsAbstandMm = 1000; // between two positions across the joint
 constexpr std::size_t kKompositionsArt = 8;  // attribute of a spatial element
+
+// A name typed by the user as an IfcLabel, which holds at most 255 characters.
+std::string AlsLabel(const std::string& text) {
+    constexpr std::size_t MaxLabelZeichen = 255;
+    return ErsteZeichen(text, MaxLabelZeichen);
+}
 
 W Label(const std::string& text) {
     return W::Typisiert("IFCLABEL", W::Text(text));
@@ -83,7 +90,7 @@ private:
 
     std::string ProjektText() const {
         const std::string& text = modell_.Projektbeschreibung.TBauvorhaben;
-        return text.empty() ? kennung_ : text;
+        return text.empty() ? kennung_ : AlsLabel(text);
     }
 
     StepRef Projekt() {
@@ -139,7 +146,7 @@ private:
         const int typ = KlemmeDornTyp(ergs.TAktDorn);
         const TKTexttabellen& t = Texttabellen();
         const std::string name =
-            position.TPosition.empty() ? std::to_string(nummer) : position.TPosition;
+            position.TPosition.empty() ? std::to_string(nummer) : AlsLabel(position.TPosition);
         const StepRef baugruppe =
             s_.Instanz("IFCELEMENTASSEMBLY",
                        {Guid(nummer, "assembly"), W::Leer(), W::Text(name),

@@ -55,11 +55,7 @@ std::string CsvFeld(const Tabellenzelle& z) {
 // into a name) is cut there rather than failing the whole export; CSV and text keep it all.
 std::string Zellentext(const std::string& text) {
     constexpr std::size_t MaxZeichenJeZelle = 32'767;
-    std::size_t i = 0;
-    for (std::size_t zeichen = 0; i < text.size() && zeichen < MaxZeichenJeZelle; ++zeichen) {
-        NaechstesZeichen(text, i);
-    }
-    return text.substr(0, i);
+    return ErsteZeichen(text, MaxZeichenJeZelle);
 }
 
 // A file of our own in the temporary directory, removed with the object.

@@ -49,6 +49,14 @@ void HaengeAn(std::string& aus, char32_t z) {
 
 } // namespace
 
+std::string ErsteZeichen(const std::string& text, std::size_t zeichen) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < text.size() && n < zeichen; ++n) {
+        NaechstesZeichen(text, i);
+    }
+    return text.substr(0, i);
+}
+
 std::optional<std::string> Utf16AlsUtf8(std::string_view s) {
     constexpr char32_t Ersatz = 0xFFFD;
     if (s.size() < 2) {
