@@ -533,24 +533,23 @@ std::string ProjektAlsJson(const TKModell& modell, std::optional<int> nur) {
 }
 
 std::optional<Jsonfehler> LeseProjektJson(TKModell& modell, std::string_view dokument) {
-    const auto ander = [&](std::size_t offset, std::string_view vorlage) {
+    // A failure of the document itself, at its line and column.
+    const auto fehlerBei = [&](std::size_t offset, const std::string& muster) {
         const auto [zeile, spalte] = Stelle(dokument, offset);
         return Jsonfehler{
-            0,
-            {},
-            ErsetzeProzentS(ErsetzeProzentS(std::string(vorlage), std::to_string(zeile)),
-                            std::to_string(spalte))};
+            0, {}, ErsetzeProzentS(muster, {std::to_string(zeile), std::to_string(spalte)})};
     };
     // The parser ends a document at a NUL byte; what follows it would pass unseen.
     if (const std::size_t nul = dokument.find('\0'); nul != std::string_view::npos) {
-        return ander(nul, text("ProjektJson", "The document is not JSON (line %s, column %s)."));
+        return fehlerBei(nul,
+                         text("ProjektJson", "The document is not JSON (line %s, column %s)."));
     }
     Json d;
     try {
         d = Json::parse(dokument, DoppelteSchluesselPruefer());
     } catch (const Json::parse_error& e) {
-        return ander(e.byte > 0 ? e.byte - 1 : 0,
-                     text("ProjektJson", "The document is not JSON (line %s, column %s)."));
+        return fehlerBei(e.byte > 0 ? e.byte - 1 : 0,
+                         text("ProjektJson", "The document is not JSON (line %s, column %s)."));
     } catch (const Json::out_of_range& e) {
         // A number beyond the range of a double; the parser names it, not its place.
         const std::string meldung = e.what();
@@ -558,8 +557,8 @@ std::optional<Jsonfehler> LeseProjektJson(TKModell& modell, std::string_view dok
         const std::size_t zu = meldung.rfind('\'');
         const std::size_t offset =
             auf < zu ? dokument.find(meldung.substr(auf + 1, zu - auf - 1)) : 0;
-        return ander(offset == std::string_view::npos ? 0 : offset,
-                     text("ProjektJson", "The number in line %s, column %s is out of range."));
+        return fehlerBei(offset == std::string_view::npos ? 0 : offset,
+                         text("ProjektJson", "The number in line %s, column %s is out of range."));
     } catch (const DoppelterSchluessel& doppelt) {
         // A typo must not pass silently, neither must a key given twice.
         return Jsonfehler{0, doppelt.name, text("ProjektJson", "The key is given twice.")};
