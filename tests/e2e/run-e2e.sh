@@ -143,7 +143,7 @@ hilfe = open(sys.argv[1]).read()
 seite = open(sys.argv[2]).read().replace("\\-", "-")
 seite = re.sub(r"\\f[BIRP]", "", seite)
 woerter = set(re.findall(r"^  ([a-z][a-z-]+)", hilfe, re.M))
-woerter |= set(re.findall(r"(?:^|[\s\[|])(--?[a-z]+)", hilfe, re.M))
+woerter |= set(re.findall(r"(?:^|[\s\[|])(--?[a-z](?:[a-z-]*[a-z])?)", hilfe, re.M))
 assert len(woerter) > 10, f"--help lists only {sorted(woerter)}"
 fehlen = sorted(w for w in woerter
                 if not re.search(r"(?<![\w-])" + re.escape(w) + r"(?![\w-])", seite))
