@@ -4,6 +4,7 @@
 #include "design/Plausibilitaet.h"
 #include "design/ProjektOeffnen.h"
 #include "katalog/Katalog.h"
+#include "shell/Texte.h"
 #include "shell/Zahlen.h"
 
 #include <algorithm>
@@ -14,16 +15,6 @@
 
 namespace vsk::cli {
 
-namespace {
-
-std::string Klein(std::string t) {
-    std::transform(t.begin(), t.end(), t.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return t;
-}
-
-} // namespace
-
 std::optional<int> LeseTyp(const std::string& text) {
     if (auto zahl = LeseGanzzahl(text)) {
         if (*zahl >= 0 && *zahl < AnzDornTypen) {
@@ -32,7 +23,8 @@ std::optional<int> LeseTyp(const std::string& text) {
         return std::nullopt;
     }
     for (int typ = 0; typ < AnzDornTypen; ++typ) {
-        if (Klein(text) == Klein(DornName(typ)) || Klein(text) == Klein(DornKennung(typ))) {
+        if (Kleinbuchstaben(text) == Kleinbuchstaben(DornName(typ)) ||
+            Kleinbuchstaben(text) == Kleinbuchstaben(DornKennung(typ))) {
             return typ;
         }
     }

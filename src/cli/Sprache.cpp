@@ -2,6 +2,7 @@
 
 #include "shell/Einstellungen.h"
 #include "shell/Sprachmodule.h"
+#include "shell/Texte.h"
 #include "shell/qt/QtDateien.h"
 #include "shell/qt/QtPlattform.h"
 
@@ -27,10 +28,7 @@ int SprachIDAus(const std::string& wert) {
         std::all_of(wert.begin(), wert.end(), [](unsigned char c) { return std::isdigit(c); })) {
         return std::stoi(wert);
     }
-    std::string endung;
-    for (unsigned char c : wert) {
-        endung += static_cast<char>(std::tolower(c));
-    }
+    const std::string endung = Kleinbuchstaben(wert);
     const std::pair<const char*, int> endungen[] = {
         {"eng", sprach_id::Englisch},    {"des", sprach_id::Deutsch},
         {"esp", sprach_id::Spanisch},    {"fra", sprach_id::Franzoesisch},

@@ -134,15 +134,9 @@ struct Laengeneinheit {
 };
 constexpr std::array<Laengeneinheit, 3> Laengeneinheiten{{{"mm", 1}, {"cm", 10}, {"m", 1000}}};
 
-std::string Klein(std::string wort) {
-    std::transform(wort.begin(), wort.end(), wort.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return wort;
-}
-
 std::optional<double> Laenge(const std::string& wort) {
     for (const Laengeneinheit& e : Laengeneinheiten) {
-        if (Klein(wort) == e.name) {
+        if (Kleinbuchstaben(wort) == e.name) {
             return e.mm;
         }
     }

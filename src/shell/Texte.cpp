@@ -1,6 +1,7 @@
 #include "shell/Texte.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace vsk {
@@ -49,6 +50,12 @@ std::string text(const char* kontext, const char* quelle) {
         }
     }
     return quelle;
+}
+
+std::string Kleinbuchstaben(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 
 std::string ErsetzeProzentS(const std::string& muster, const std::string& wert) {

@@ -29,6 +29,10 @@ using Sprachensammler =
 void SetzeSprachensammler(Sprachensammler sammler);
 std::vector<std::string> textInAllenSprachen(const char* kontext, const char* quelle);
 
+// The text with its ASCII letters in lower case (names of units, types and languages typed
+// in any case).
+std::string Kleinbuchstaben(std::string text);
+
 // Replaces the first "%s" of a message pattern.
 std::string ErsetzeProzentS(const std::string& muster, const std::string& wert);
 // Replaces the pattern's "%s" in order by the values, in one pass: a value that holds "%s"
